@@ -1,0 +1,14 @@
+// Windows-1252, the code page of the configuration files.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace fbe::cp1252 {
+
+QString decode(const QByteArray& bytes);
+// Characters that cannot be stored are appended to unencodable (each once) and written as '?'.
+QByteArray encode(const QString& text, QString* unencodable = nullptr);
+bool canEncode(QChar c);
+
+}  // namespace fbe::cp1252

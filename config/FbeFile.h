@@ -1,0 +1,57 @@
+// The ".fbe" configuration file: text lines of decimal numbers with the image on lines
+// 101..356, the project name on line 999, "--*--" on line 1000, the comment lines and a
+// signature line. Stored in Windows-1252 with CR LF line ends.
+#pragma once
+
+#include "config/Configuration.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace fbe {
+
+constexpr qint64 MaxFileSize = 1024 * 1024;
+
+struct BuiltFile {
+    QStringList lines;            // the file text, line by line
+    QString unencodable;          // characters of name or comment Windows-1252 cannot hold
+    QByteArray bytes() const;     // Windows-1252, every line ended by CR LF
+    QString text() const;         // the lines joined by CR LF (for the changed check)
+};
+
+// Encodes the configuration and builds the file text. Writes nothing to disk.
+BuiltFile BuildFile(Configuration& cfg);
+
+// The signature line that closes every file.
+QString signatureLine();
+
+struct ParsedFile {
+    bool ok = false;
+    QString error;                // German reason: which line, what was wrong
+    QStringList lines;            // the file text as read
+    Image image{};                // low 8 bits of lines 101..356
+    QString projectName;
+    QStringList comment;
+};
+
+// Splits and checks a file's bytes (steps 1..4 of loading). Never touches a configuration.
+ParsedFile ParseFile(const QByteArray& bytes);
+
+struct LoadOutcome {
+    bool ok = false;
+    QString error;                // set when !ok
+    bool checksumOk = true;
+    bool oldFile = false;         // software version below 602
+    int softwareVersion = 0;
+    QStringList lines;
+};
+
+// Loads a parsed file into the configuration: project name, comment, receive buffer and
+// DecodeImage. On a parse failure the configuration is left exactly as it was.
+LoadOutcome LoadFileBytes(Configuration& cfg, const QByteArray& bytes);
+
+// Reads the file at path (at most 1 MiB) and loads it.
+LoadOutcome LoadFile(Configuration& cfg, const QString& path);
+
+}  // namespace fbe

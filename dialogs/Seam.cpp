@@ -1,0 +1,59 @@
+#include "dialogs/Seam.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace fbe {
+
+void Seam::beep()
+{
+    QApplication::beep();
+}
+
+int Seam::showModal(QDialog& dialog)
+{
+    return dialog.exec();
+}
+
+void Seam::showModeless(QWidget& window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+void Seam::messageBox(QWidget* parent, const QString& title, const QString& text)
+{
+    QMessageBox::warning(parent, title, text);
+}
+
+QString Seam::openFileName(QWidget* parent, const QString& caption, const QString& dir,
+                           const QString& filter)
+{
+    return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+}
+
+QString Seam::saveFileName(QWidget* parent, const QString& caption, const QString& dir,
+                           const QString& filter, const QString& defaultSuffix)
+{
+    QFileDialog dialog(parent, caption, dir, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (!dir.isEmpty())
+        dialog.selectFile(dir);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+bool Seam::openUrl(const QUrl& url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+}  // namespace fbe

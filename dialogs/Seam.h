@@ -1,0 +1,33 @@
+// The one place where the windows meet the desktop: the system beep, modal showing,
+// message boxes, file dialogs and the web browser. The program uses Seam itself; tests
+// install a subclass that counts beeps and answers dialogs without blocking.
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+class QDialog;
+class QWidget;
+
+namespace fbe {
+
+class Seam {
+public:
+    virtual ~Seam() = default;
+
+    virtual void beep();
+    // Shows the dialog modally and returns its result code (QDialog::Accepted/Rejected).
+    virtual int showModal(QDialog& dialog);
+    // Shows a window without waiting.
+    virtual void showModeless(QWidget& window);
+    virtual void messageBox(QWidget* parent, const QString& title, const QString& text);
+    // File dialogs return the chosen path, or an empty string when cancelled.
+    // filter is in Qt's form ("Text (*.x);;Alle (*.*)").
+    virtual QString openFileName(QWidget* parent, const QString& caption, const QString& dir,
+                                 const QString& filter);
+    virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& dir,
+                                 const QString& filter, const QString& defaultSuffix);
+    virtual bool openUrl(const QUrl& url);
+};
+
+}  // namespace fbe

@@ -96,7 +96,7 @@ void NeueDatei(Configuration& cfg)
     cfg.sendImage.fill(0);
     for (int code : {1, 2, 7, 10, 16, 17})
         cfg.types[code] = defaultTypeRecord(code);
-    for (CodeSlot& slot : cfg.slots)
+    for (CodeSlot& slot : cfg.codes)
         slot = CodeSlot{};
     cfg.korrektur = 0;
     cfg.pruefanzahl = 3;

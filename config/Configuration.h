@@ -78,7 +78,13 @@ struct CodeSlot {
     bool timeRaster = false;   // false: 10 ms steps, true: 2 s steps
     quint8 timebase = 0;       // 0 ms, 1 s, 2 min, 3 h (display unit only)
 
-    bool operator==(const CodeSlot&) const = default;
+    bool operator==(const CodeSlot& o) const
+    {
+        return address == o.address && out1 == o.out1 && out2 == o.out2 && out3 == o.out3
+            && out4 == o.out4 && function == o.function && timeCount == o.timeCount
+            && timeRaster == o.timeRaster && timebase == o.timebase;
+    }
+    bool operator!=(const CodeSlot& o) const { return !(*this == o); }
 };
 
 // Decoder parameters of one transmitter family.
@@ -95,7 +101,14 @@ struct TypeRecord {
     quint64 mask = 0;
     quint16 typ = 0;
 
-    bool operator==(const TypeRecord&) const = default;
+    bool operator==(const TypeRecord& o) const
+    {
+        return bits == o.bits && corrmain == o.corrmain && refmin == o.refmin
+            && refmax == o.refmax && datmin == o.datmin && datmax == o.datmax
+            && wait1 == o.wait1 && wait2 == o.wait2 && wait3 == o.wait3 && mask == o.mask
+            && typ == o.typ;
+    }
+    bool operator!=(const TypeRecord& o) const { return !(*this == o); }
 };
 
 // Known transmitter type codes.
@@ -123,7 +136,8 @@ struct TransferResult {
 
 struct Configuration {
     // Code slots 1..8; slot 0 is the scratch slot of the address dialogs.
-    std::array<CodeSlot, 9> slots{};
+    // (Named codes, since Qt reserves the word slots.)
+    std::array<CodeSlot, 9> codes{};
     // Entry 0 is the current record; entries 1, 2, 7, 10, 16, 17 hold the built-in sets.
     std::array<TypeRecord, TypeTableSize> types{};
     quint16 activeType = typ::Aurel4;

@@ -54,4 +54,13 @@ LoadOutcome LoadFileBytes(Configuration& cfg, const QByteArray& bytes);
 // Reads the file at path (at most 1 MiB) and loads it.
 LoadOutcome LoadFile(Configuration& cfg, const QString& path);
 
+// Writes the file text to path atomically (a temporary file in the same folder, renamed over
+// the old file), so a failed write leaves any previous file intact. Refuses a text whose
+// project name or comment holds characters Windows-1252 cannot store. On failure returns
+// false and a German reason in *error.
+bool SaveFile(const QString& path, const BuiltFile& file, QString* error);
+
+// Writes bytes to path atomically.
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error);
+
 }  // namespace fbe

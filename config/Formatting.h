@@ -12,7 +12,7 @@ namespace fbe {
 
 // Text of a slot's time with its unit, e.g. "  1,5s" for 1500 ms shown in seconds.
 QString getTimevalue(const CodeSlot& slot);
-inline QString getTimevalue(const Configuration& cfg, int slot) { return getTimevalue(cfg.slots[slot]); }
+inline QString getTimevalue(const Configuration& cfg, int slot) { return getTimevalue(cfg.codes[slot]); }
 
 // Decimal text of number, preceded by fill characters up to at least width characters.
 QString PadLeft(int width, QChar fill, qint64 number);

@@ -1,0 +1,244 @@
+#include "config/FbeFile.h"
+
+#include "config/Cp1252.h"
+#include "config/ImageCodec.h"
+#include "config/Maker.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace fbe {
+
+namespace {
+
+constexpr int ImageFirstLine = 101;      // image byte k on line 101 + k
+constexpr int LastNumberLine = 801;      // lines 1..801 must be integers
+constexpr int ZeroLinesEnd = 995;
+constexpr int ProjectLine = 999;
+constexpr int CommentFirstLine = 1001;
+
+const QString Separator = QStringLiteral("--*--");
+
+// Splits on CR LF, LF or a lone CR; a line break at the very end opens no further line.
+QStringList splitLines(const QString& text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            lines.append(text.mid(start, i - start));
+            if (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+            start = i + 1;
+        }
+    }
+    if (start < n)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+enum class IntError { None, NotInteger, TooLarge };
+
+IntError parseInteger(const QString& line, qint64* value)
+{
+    const QString t = line.trimmed();
+    qsizetype i = 0;
+    if (i < t.size() && (t.at(i) == QLatin1Char('-') || t.at(i) == QLatin1Char('+')))
+        ++i;
+    if (i == t.size())
+        return IntError::NotInteger;
+    for (qsizetype k = i; k < t.size(); ++k) {
+        const char16_t u = t.at(k).unicode();
+        if (u < u'0' || u > u'9')
+            return IntError::NotInteger;
+    }
+    bool ok = false;
+    *value = t.toLongLong(&ok, 10);
+    return ok ? IntError::None : IntError::TooLarge;
+}
+
+QString shorten(const QString& text)
+{
+    QString shown = text.left(20);
+    for (QChar& c : shown) {
+        if (!c.isPrint())
+            c = QLatin1Char('?');
+    }
+    if (text.size() > 20)
+        shown += QStringLiteral("...");
+    return shown;
+}
+
+}  // namespace
+
+QString signatureLine()
+{
+    return QStringLiteral("software by Varnel ; ") + QLatin1String(maker::Web);
+}
+
+QByteArray BuiltFile::bytes() const
+{
+    QByteArray out;
+    out.reserve(lines.size() * 4 + 256);
+    for (const QString& line : lines) {
+        out += cp1252::encode(line);
+        out += "\r\n";
+    }
+    return out;
+}
+
+QString BuiltFile::text() const
+{
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+BuiltFile BuildFile(Configuration& cfg)
+{
+    EncodeImage(cfg);
+    BuiltFile file;
+    QStringList& lines = file.lines;
+    lines.reserve(ZeroLinesEnd + 8 + cfg.comment.size());
+    const QString zero = QStringLiteral("0");
+    for (int line = 1; line < ImageFirstLine; ++line)
+        lines.append(zero);
+    for (int k = 0; k < 256; ++k)
+        lines.append(QString::number(cfg.sendImage[k]));
+    for (int line = ImageFirstLine + 256; line <= ZeroLinesEnd; ++line)
+        lines.append(zero);
+    lines.append(QString::number(cfg.firmware));
+    lines.append(QString::number(SoftwareMajor));
+    lines.append(QString::number(SoftwareMinor));
+    lines.append(cfg.projectName);
+    lines.append(Separator);
+    lines.append(cfg.comment);
+    lines.append(signatureLine());
+
+    cp1252::encode(cfg.projectName, &file.unencodable);
+    for (const QString& line : cfg.comment)
+        cp1252::encode(line, &file.unencodable);
+    return file;
+}
+
+ParsedFile ParseFile(const QByteArray& bytes)
+{
+    ParsedFile parsed;
+    if (bytes.size() > MaxFileSize) {
+        parsed.error = QStringLiteral("die Datei ist größer als 1 MiB");
+        return parsed;
+    }
+    parsed.lines = splitLines(cp1252::decode(bytes));
+    const QStringList& lines = parsed.lines;
+    if (lines.size() < ProjectLine) {
+        parsed.error = QStringLiteral("die Datei hat %1 Zeilen, mindestens %2 werden erwartet")
+                           .arg(lines.size())
+                           .arg(ProjectLine);
+        return parsed;
+    }
+    for (int line = 1; line <= LastNumberLine; ++line) {
+        qint64 value = 0;
+        switch (parseInteger(lines.at(line - 1), &value)) {
+        case IntError::NotInteger:
+            parsed.error = QStringLiteral("Zeile %1: \"%2\" ist keine ganze Zahl")
+                               .arg(line)
+                               .arg(shorten(lines.at(line - 1)));
+            return parsed;
+        case IntError::TooLarge:
+            parsed.error = QStringLiteral("Zeile %1: die Zahl ist zu groß").arg(line);
+            return parsed;
+        case IntError::None:
+            break;
+        }
+        if (line >= ImageFirstLine && line < ImageFirstLine + 256)
+            parsed.image[line - ImageFirstLine] = quint8(quint64(value) & 0xFF);
+    }
+    parsed.projectName = lines.at(ProjectLine - 1);
+    const int n = int(lines.size());
+    if (n >= CommentFirstLine + 1) {
+        for (int line = CommentFirstLine; line <= n - 1; ++line)
+            parsed.comment.append(lines.at(line - 1));
+    }
+    parsed.ok = true;
+    return parsed;
+}
+
+LoadOutcome LoadFileBytes(Configuration& cfg, const QByteArray& bytes)
+{
+    LoadOutcome outcome;
+    ParsedFile parsed = ParseFile(bytes);
+    if (!parsed.ok) {
+        outcome.error = parsed.error;
+        return outcome;
+    }
+    cfg.projectName = parsed.projectName;
+    cfg.comment = parsed.comment;
+    cfg.rxBuffer = parsed.image;
+    outcome.checksumOk = DecodeImage(cfg);
+    outcome.softwareVersion = cfg.softwareVersionOf(cfg.readImage);
+    outcome.oldFile = outcome.softwareVersion < CompatibleVersion;
+    outcome.lines = std::move(parsed.lines);
+    outcome.ok = true;
+    return outcome;
+}
+
+LoadOutcome LoadFile(Configuration& cfg, const QString& path)
+{
+    LoadOutcome outcome;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        outcome.error = QStringLiteral("die Datei kann nicht geöffnet werden (%1)")
+                            .arg(file.errorString());
+        return outcome;
+    }
+    if (file.size() > MaxFileSize) {
+        outcome.error = QStringLiteral("die Datei ist größer als 1 MiB");
+        return outcome;
+    }
+    // Read one byte more than allowed, so a file that grows while it is read is caught too.
+    const QByteArray bytes = file.read(MaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError) {
+        outcome.error = QStringLiteral("die Datei kann nicht gelesen werden (%1)")
+                            .arg(file.errorString());
+        return outcome;
+    }
+    return LoadFileBytes(cfg, bytes);
+}
+
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    if (file.write(bytes) != bytes.size()) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool SaveFile(const QString& path, const BuiltFile& file, QString* error)
+{
+    if (!file.unencodable.isEmpty()) {
+        if (error) {
+            const bool one = file.unencodable.toUcs4().size() == 1;
+            *error = (one ? QStringLiteral("das Zeichen \"%1\" kann in der Datei nicht gespeichert werden")
+                          : QStringLiteral("die Zeichen \"%1\" können in der Datei nicht gespeichert werden"))
+                         .arg(file.unencodable);
+        }
+        return false;
+    }
+    return WriteFileAtomically(path, file.bytes(), error);
+}
+
+}  // namespace fbe

@@ -1,0 +1,213 @@
+#include "tools/cmd_show.h"
+
+#include "config/FbeFile.h"
+#include "config/Formatting.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+using namespace fbe;
+
+namespace {
+
+const char* functionName(int function)
+{
+    switch (function) {
+    case FnKeine:
+        return "keine";
+    case FnEin:
+        return "Ein";
+    case FnAus:
+        return "Aus";
+    case FnWechsel:
+        return "Wechsel (Toggle)";
+    case FnTastend:
+        return "1:1 (Tastend)";
+    case FnImpuls:
+        return "Impuls";
+    default:
+        return "?";
+    }
+}
+
+QJsonObject recordJson(const TypeRecord& r)
+{
+    return QJsonObject{
+        {"bits", r.bits},       {"corrmain", r.corrmain}, {"refmin", r.refmin},
+        {"refmax", r.refmax},   {"datmin", r.datmin},     {"datmax", r.datmax},
+        {"wait1", r.wait1},     {"wait2", r.wait2},       {"wait3", r.wait3},
+        {"mask", double(r.mask)}, {"typ", r.typ},
+    };
+}
+
+QJsonObject toJson(const Configuration& cfg, const LoadOutcome& load)
+{
+    QJsonArray slotArray;
+    for (int i = 1; i <= 8; ++i) {
+        const CodeSlot& s = cfg.codes[i];
+        slotArray.append(QJsonObject{
+            {"address", double(s.address)}, {"out1", s.out1}, {"out2", s.out2},
+            {"out3", s.out3}, {"out4", s.out4}, {"function", s.function},
+            {"timeCount", s.timeCount}, {"timeRaster", s.timeRaster}, {"timebase", s.timebase},
+        });
+    }
+    QJsonArray interlock;
+    for (int k = img::Interlock; k < img::Interlock + 4; ++k)
+        interlock.append(cfg.sendImage[k]);
+    QJsonArray image;
+    for (quint8 b : cfg.readImage)
+        image.append(b);
+
+    QJsonObject o;
+    o["projectName"] = cfg.projectName;
+    o["comment"] = QJsonArray::fromStringList(cfg.comment);
+    o["softwareVersion"] = load.softwareVersion;
+    o["oldFile"] = load.oldFile;
+    o["checksumOk"] = load.checksumOk;
+    o["firmware"] = cfg.firmware;
+    o["activeType"] = cfg.activeType;
+    o["record"] = recordJson(cfg.current());
+    o["slots"] = slotArray;
+    o["pruefanzahl"] = cfg.pruefanzahl;
+    o["korrektur"] = cfg.korrektur;
+    o["sperrzeit"] = cfg.sperrzeit;
+    o["store"] = cfg.store;
+    o["initout1"] = cfg.initout1;
+    o["initout2"] = cfg.initout2;
+    o["initout3"] = cfg.initout3;
+    o["initout4"] = cfg.initout4;
+    o["GeneralCode"] = double(cfg.GeneralCode);
+    o["direktmaske"] = double(cfg.direktmaske);
+    o["parallelCodes"] = cfg.parallelCodes;
+    o["dirshift"] = cfg.sendImage[img::Dirshift];
+    o["CheckBits"] = cfg.sendImage[img::CheckBits];
+    o["TimeOut"] = cfg.timeOut();
+    o["umschaltzeit"] = cfg.sendImage[img::Umschaltzeit];
+    o["interlock"] = interlock;
+    o["optionFlags"] = cfg.sendImage[img::OptionFlags];
+    o["image"] = image;
+    return o;
+}
+
+QString yesNo(bool b)
+{
+    return b ? QStringLiteral("ja") : QStringLiteral("nein");
+}
+
+void printSummary(QTextStream& out, const Configuration& cfg, const LoadOutcome& load)
+{
+    const TypeRecord& r = cfg.current();
+    out << "Projektname:        " << cfg.projectName << "\n";
+    out << "Softwareversion:    " << load.softwareVersion / 256 << "."
+        << PadLeft(2, QLatin1Char('0'), load.softwareVersion % 256) << "\n";
+    out << "Firmware:           " << cfg.firmware / 256 << "."
+        << PadLeft(2, QLatin1Char('0'), cfg.firmware % 256) << "\n";
+    out << "Checksumme:         " << (load.checksumOk ? "in Ordnung" : "FEHLER") << "\n";
+    out << "Sendertyp:          " << cfg.activeType << "  (Codierlänge " << r.bits
+        << " Bit, Prüfmaske " << FormatNumber(2, 40, r.mask) << ")\n";
+    out << "Decoder:            ref-correction " << r.corrmain << ", ref " << r.refmin << ".."
+        << r.refmax << ", dat " << r.datmin << ".." << r.datmax << ", wait " << r.wait1 << "/"
+        << r.wait2 << "/" << r.wait3 << "\n";
+    out << "Codes:              "
+        << (cfg.parallelCodes ? "\"Parallel\"-Codes" : "Fix-Codes (standard)") << "\n";
+    for (int i = 1; i <= 8; ++i) {
+        const CodeSlot& s = cfg.codes[i];
+        QString outs;
+        const bool o[4] = {s.out1, s.out2, s.out3, s.out4};
+        for (int k = 0; k < 4; ++k) {
+            if (o[k])
+                outs += QStringLiteral(" OUT%1").arg(k + 1);
+        }
+        out << "  Code " << i << ": Adresse " << FormatNumber(0, 13, s.address) << "  "
+            << qSetFieldWidth(16) << Qt::left << functionName(s.function) << qSetFieldWidth(0)
+            << Qt::right;
+        if (i <= 4 && (s.function == FnTastend || s.function == FnImpuls))
+            out << " Zeit " << getTimevalue(s);
+        out << (outs.isEmpty() ? QStringLiteral(" (kein Ausgang)") : outs) << "\n";
+    }
+    out << "Prüfschärfe:        " << cfg.pruefanzahl << "\n";
+    out << "Korrektur:          " << cfg.korrektur << "\n";
+    out << "Sperrzeit:          " << cfg.sperrzeit * 10 << " ms\n";
+    out << "Umschaltzeit:       " << cfg.sendImage[img::Umschaltzeit] * 10 << " ms\n";
+    out << "Not-Aus:            " << yesNo(cfg.option(opt::NotAus)) << ", "
+        << int(cfg.timeOut()) * 10 << " ms\n";
+    out << "mit Checksumme:     " << yesNo(cfg.option(opt::Checksum)) << "\n";
+    out << "Speicherfunktion:   " << yesNo(cfg.store) << "\n";
+    out << "Anfangswerte:       OUT1 " << yesNo(cfg.initout1) << ", OUT2 " << yesNo(cfg.initout2)
+        << ", OUT3 " << yesNo(cfg.initout3) << ", OUT4 " << yesNo(cfg.initout4) << "\n";
+    out << "Verriegelung:      ";
+    for (int k = 0; k < 4; ++k)
+        out << " OUT" << k + 1 << "=" << FormatNumber(1, 2, cfg.sendImage[img::Interlock + k]);
+    out << "\n";
+    out << "Generalcode:        " << FormatNumber(2, 40, cfg.GeneralCode) << "\n";
+    out << "Direktmaske:        " << FormatNumber(2, 40, cfg.direktmaske) << "\n";
+    out << "Bitposition:        " << cfg.sendImage[img::Dirshift] << ", Checkbits "
+        << cfg.sendImage[img::CheckBits] << ", "
+        << (cfg.option(opt::Direkt) ? "Direktausgabe" : "Codeinhalt") << "\n";
+    out << "Kommentar:\n";
+    for (const QString& line : cfg.comment)
+        out << "  " << line << "\n";
+}
+
+}  // namespace
+
+int runNewCommand(const QStringList& args)
+{
+    QTextStream err(stderr);
+    if (args.size() != 1 || args.first().startsWith(QLatin1Char('-'))) {
+        err << "Aufruf: fbe-tool new DATEI\n";
+        return 2;
+    }
+    Configuration cfg;
+    NeueDatei(cfg);
+    QString error;
+    if (!SaveFile(args.first(), BuildFile(cfg), &error)) {
+        err << " Fehler bei \"Datei speichern!\"\n" << error << "\n";
+        return 2;
+    }
+    return 0;
+}
+
+int runShowCommand(const QStringList& args)
+{
+    QTextStream err(stderr);
+    QString path;
+    bool json = false;
+    for (const QString& a : args) {
+        if (a == QLatin1String("--json")) {
+            json = true;
+        } else if (path.isEmpty() && !a.startsWith(QLatin1String("--"))) {
+            path = a;
+        } else {
+            err << "Aufruf: fbe-tool show DATEI [--json]\n";
+            return 2;
+        }
+    }
+    if (path.isEmpty()) {
+        err << "Aufruf: fbe-tool show DATEI [--json]\n";
+        return 2;
+    }
+
+    Configuration cfg;
+    NeueDatei(cfg);
+    const LoadOutcome load = LoadFile(cfg, path);
+    if (!load.ok) {
+        err << " Fehler bei \"Datei laden!\"\n" << load.error << "\n";
+        return 2;
+    }
+    if (load.oldFile)
+        err << "Warnung: die Datei wurde mit einer alten Software erstellt (Version "
+            << load.softwareVersion / 256 << "." << PadLeft(2, QLatin1Char('0'), load.softwareVersion % 256)
+            << "). Die File-Daten sind dazu nicht kompatibel!\n";
+    if (!load.checksumOk)
+        err << "Warnung: EEPROM-Fehler (checksum) - die Checksumme der Datei stimmt nicht\n";
+
+    QTextStream out(stdout);
+    if (json)
+        out << QJsonDocument(toJson(cfg, load)).toJson(QJsonDocument::Indented);
+    else
+        printSummary(out, cfg, load);
+    return 0;
+}

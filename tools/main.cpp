@@ -1,0 +1,66 @@
+// fbe-tool: the command-line companion of the configuration program. It writes, shows,
+// programs and reads configuration files without the windows.
+#include "tools/cmd_show.h"
+#ifdef FBE_WITH_COMM
+#include "tools/cmd_program.h"
+#endif
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <cstdio>
+
+namespace {
+
+const char Usage[] =
+    "Aufruf: fbe-tool BEFEHL [ARGUMENTE]\n"
+    "\n"
+    "Befehle:\n"
+    "  new DATEI                    schreibt eine neue Konfiguration (wie \"Datei neu\" und\n"
+    "                               sofortiges Speichern) in DATEI.\n"
+    "  show DATEI [--json]          lädt DATEI wie das Programm und zeigt die Konfiguration,\n"
+    "                               wie sie in der Datei steht; mit --json als JSON-Objekt.\n"
+    "                               Exit 0: geladen (Warnungen auf stderr), 2: Ladefehler.\n"
+#ifdef FBE_WITH_COMM
+    "  program DATEI --port PORT    programmiert ein Modul mit DATEI, wie \"Modul programmieren\"\n"
+    "                               im Programm. Exit 0: erfolgreich, 1: Übertragung\n"
+    "                               fehlgeschlagen, 2: Datei- oder Aufruffehler.\n"
+    "  read --port PORT DATEI       liest ein Modul aus und speichert die Konfiguration in\n"
+    "                               DATEI. Exit 0: erfolgreich, 1: Übertragung fehlgeschlagen\n"
+    "                               (bei Checksummenfehler wird nichts geschrieben).\n"
+    "\n"
+    "PORT ist COM1..COM4 (Gerät aus FBE_COM1..FBE_COM4, sonst /dev/ttyS0..3) oder ein\n"
+    "Gerätepfad wie /dev/ttyUSB0.\n"
+#endif
+    "\n"
+    "  --help                       zeigt diese Hilfe.\n";
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty() || args.first() == QLatin1String("--help")
+        || args.first() == QLatin1String("-h") || args.first() == QLatin1String("help")) {
+        std::fputs(Usage, args.isEmpty() ? stderr : stdout);
+        return args.isEmpty() ? 2 : 0;
+    }
+    const QString command = args.takeFirst();
+    if (args.contains(QLatin1String("--help"))) {
+        std::fputs(Usage, stdout);
+        return 0;
+    }
+    if (command == QLatin1String("new"))
+        return runNewCommand(args);
+    if (command == QLatin1String("show"))
+        return runShowCommand(args);
+#ifdef FBE_WITH_COMM
+    if (command == QLatin1String("program"))
+        return runProgramCommand(args);
+    if (command == QLatin1String("read"))
+        return runReadCommand(args);
+#endif
+    QTextStream(stderr) << "fbe-tool: unbekannter Befehl \"" << command << "\"\n\n";
+    std::fputs(Usage, stderr);
+    return 2;
+}

@@ -1,0 +1,11 @@
+// The text of the help window.
+#pragma once
+
+#include <QString>
+
+namespace fbe::help {
+
+// The whole help text as HTML, headings and numbered sections included.
+QString html();
+
+}  // namespace fbe::help

@@ -1,0 +1,32 @@
+#include "dialogs/SmallDialog.h"
+
+#include <QShowEvent>
+
+namespace fbe {
+
+SmallDialog::SmallDialog(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
+    : QDialog(parent), cfg(cfg), seam(seam), forms(forms)
+{
+    // Only the system menu and the close box, as all small windows of the program.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+}
+
+void SmallDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormActivate();
+}
+
+void SmallDialog::done(int result)
+{
+    const bool wasVisible = isVisible();
+    if (wasVisible)
+        FormClose();
+    QDialog::done(result);
+    if (wasVisible && onClosed)
+        onClosed();
+}
+
+}  // namespace fbe

@@ -1,0 +1,42 @@
+// Common ground of the six small dialogs (question, notice, warning, project name,
+// information, help): the references every window receives, and one close path.
+//
+// Every way of ending one of these dialogs -- a button, the title bar, the Escape key or a
+// call of close() -- ends in QDialog::done(); SmallDialog::done() runs the dialog's
+// FormClose() there, once per showing, and then the onClosed hook.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+namespace fbe {
+
+struct Configuration;
+class Seam;
+struct Forms;
+
+class SmallDialog : public QDialog {
+    Q_OBJECT
+public:
+    SmallDialog(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent = nullptr);
+
+    // Called after every close, whatever ended the dialog. The main window sets it to
+    // its display refresh where a dialog changes what it shows.
+    std::function<void()> onClosed;
+
+    void done(int result) override;
+
+protected:
+    // Runs when the dialog appears (each showing).
+    virtual void FormActivate() {}
+    // Runs once for every close, before the window is hidden.
+    virtual void FormClose() {}
+
+    void showEvent(QShowEvent* event) override;
+
+    Configuration& cfg;
+    Seam& seam;
+    Forms& forms;
+};
+
+}  // namespace fbe

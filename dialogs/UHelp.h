@@ -1,0 +1,40 @@
+// The help window: the help text and the maker's contact block.
+#pragma once
+
+#include "dialogs/SmallDialog.h"
+
+class QLabel;
+class QPushButton;
+class QTextBrowser;
+
+namespace fbe {
+
+class TFHelp : public SmallDialog {
+    Q_OBJECT
+public:
+    TFHelp(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent = nullptr);
+
+    void execute();
+
+    // The help text as HTML.
+    static QString helpText();
+
+    QTextBrowser* MemoHTH = nullptr;
+    QLabel* Lfirma = nullptr;
+    QLabel* Lstrasse = nullptr;
+    QLabel* Lort = nullptr;
+    QLabel* Ltel = nullptr;
+    QLabel* Lfax = nullptr;
+    QLabel* Lurl = nullptr;
+    QLabel* Lemail = nullptr;
+    QPushButton* BClose = nullptr;
+
+protected:
+    void FormActivate() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void LurlDblClick();
+};
+
+}  // namespace fbe

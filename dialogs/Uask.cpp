@@ -1,0 +1,135 @@
+#include "dialogs/Uask.h"
+
+#include "dialogs/DialogStyle.h"
+#include "dialogs/Seam.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace fbe {
+
+TFask::TFask(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
+    : SmallDialog(cfg, seam, forms, parent)
+{
+    setObjectName(QStringLiteral("Fask"));
+    setWindowTitle(QStringLiteral(" "));
+    setModal(true);
+    setFixedSize(380, 170);
+    style::setColours(this, style::Navy, style::Yellow);
+
+    M = new QTextEdit(this);
+    M->setObjectName(QStringLiteral("M"));
+    M->setReadOnly(true);
+    M->setFrameShape(QFrame::NoFrame);
+    M->setFont(style::arialBold(10));
+    M->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    M->setLineWrapMode(QTextEdit::WidgetWidth);
+    M->setFocusPolicy(Qt::ClickFocus);
+    M->viewport()->setCursor(Qt::ArrowCursor);
+    style::setColours(M, style::Navy, style::Yellow);
+    M->installEventFilter(this);
+
+    JA = new QPushButton(QStringLiteral("JA"), this);
+    JA->setObjectName(QStringLiteral("JA"));
+    NEIN = new QPushButton(QStringLiteral("NEIN !"), this);
+    NEIN->setObjectName(QStringLiteral("NEIN"));
+    for (QPushButton* b : {JA, NEIN}) {
+        b->setFont(style::arialBold(10));
+        b->setMinimumSize(110, 30);
+        b->setAutoDefault(false);
+    }
+    connect(JA, &QPushButton::clicked, this, [this] { JAClick(); });
+    connect(NEIN, &QPushButton::clicked, this, [this] { NEINClick(); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(JA);
+    buttons->addSpacing(24);
+    buttons->addWidget(NEIN);
+    buttons->addStretch(1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->setSpacing(10);
+    layout->addWidget(M, 1);
+    layout->addLayout(buttons);
+    setTabOrder(JA, NEIN);
+}
+
+void TFask::clearLines()
+{
+    M->clear();
+}
+
+void TFask::addLine(const QString& line)
+{
+    if (M->document()->isEmpty())
+        M->setPlainText(line);
+    else
+        M->append(line);
+    QTextCursor cursor(M->document());
+    cursor.select(QTextCursor::Document);
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignHCenter);
+    cursor.mergeBlockFormat(centred);
+}
+
+QStringList TFask::lines() const
+{
+    if (M->document()->isEmpty())
+        return {};
+    return M->toPlainText().split(QLatin1Char('\n'));
+}
+
+bool TFask::ask()
+{
+    askResult = false;
+    seam.showModal(*this);
+    return askResult;
+}
+
+bool TFask::ask(const QStringList& text)
+{
+    clearLines();
+    for (const QString& line : text)
+        addLine(line);
+    return ask();
+}
+
+void TFask::FormActivate()
+{
+    askResult = false;
+    JA->setFocus(Qt::OtherFocusReason);
+}
+
+void TFask::JAClick()
+{
+    askResult = true;
+    accept();
+}
+
+void TFask::NEINClick()
+{
+    askResult = false;
+    reject();
+}
+
+// The text is not for editing: a click into it hands the focus to the safe answer.
+void TFask::MEnter()
+{
+    NEIN->setFocus(Qt::OtherFocusReason);
+}
+
+bool TFask::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == M && event->type() == QEvent::FocusIn)
+        MEnter();
+    return SmallDialog::eventFilter(watched, event);
+}
+
+}  // namespace fbe

@@ -1,0 +1,139 @@
+#include "dialogs/Uinfo.h"
+
+#include "config/Configuration.h"
+#include "config/Formatting.h"
+#include "config/Maker.h"
+#include "dialogs/DialogStyle.h"
+#include "dialogs/Seam.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace fbe {
+
+namespace {
+const char ReleaseDate[] = "Juni / 2009";
+}
+
+TFinfo::TFinfo(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
+    : SmallDialog(cfg, seam, forms, parent)
+{
+    setObjectName(QStringLiteral("Finfo"));
+    setWindowTitle(QStringLiteral("Info zu Konfigurationssoftware für Empfängermodul"));
+    setModal(true);
+    setFixedSize(430, 250);
+
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setPixmap(QIcon(QStringLiteral(":/fbe/icon.svg")).pixmap(QSize(64, 64)));
+    picture->setFixedSize(64, 64);
+
+    auto* title = new QLabel(QStringLiteral("Funkempfänger Konfiguration"), this);
+    title->setObjectName(QStringLiteral("Label2"));
+    title->setFont(style::arialBold(13));
+    style::setColours(title, style::Navy, Qt::transparent);
+    title->setAutoFillBackground(false);
+
+    Versionslabel = new QLabel(this);
+    Versionslabel->setObjectName(QStringLiteral("Versionslabel"));
+    Versionslabel->setFont(style::arialBold(10));
+    Versionslabel->setText(versionText());
+
+    Label1 = new QLabel(QStringLiteral("by"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAlignment(Qt::AlignHCenter);
+
+    auto* company = new QLabel(QString::fromUtf8(maker::Company), this);
+    company->setObjectName(QStringLiteral("Label3"));
+    company->setFont(style::arialBold(10));
+    company->setAlignment(Qt::AlignHCenter);
+
+    weblabel = new QLabel(this);
+    weblabel->setObjectName(QStringLiteral("weblabel"));
+    weblabel->setAlignment(Qt::AlignHCenter);
+    QFont link = weblabel->font();
+    link.setUnderline(true);
+    weblabel->setFont(link);
+    style::setColours(weblabel, style::Blue, Qt::transparent);
+    weblabel->setAutoFillBackground(false);
+    weblabel->setCursor(Qt::PointingHandCursor);
+    weblabel->setText(QString::fromUtf8(maker::WebUrl));
+    weblabel->setToolTip(QStringLiteral("zur homepage"));
+    weblabel->installEventFilter(this);
+
+    Button1 = new QPushButton(QStringLiteral("O.K."), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setMinimumSize(110, 30);
+    Button1->setDefault(true);
+    connect(Button1, &QPushButton::clicked, this, [this] { accept(); });
+
+    auto* head = new QHBoxLayout;
+    head->setSpacing(14);
+    head->addWidget(picture);
+    auto* headText = new QVBoxLayout;
+    headText->addStretch(1);
+    headText->addWidget(title);
+    headText->addWidget(Versionslabel);
+    headText->addStretch(1);
+    head->addLayout(headText, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(Button1);
+    buttons->addStretch(1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 16, 18, 14);
+    layout->setSpacing(4);
+    layout->addLayout(head);
+    layout->addSpacing(14);
+    layout->addWidget(Label1);
+    layout->addWidget(company);
+    layout->addWidget(weblabel);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+}
+
+QString TFinfo::versionText()
+{
+    return QStringLiteral("Software Version ") + QString::number(SoftwareMajor)
+           + QStringLiteral(".") + PadLeft(2, QLatin1Char('0'), SoftwareMinor)
+           + QStringLiteral("  -  ") + QString::fromUtf8(ReleaseDate);
+}
+
+void TFinfo::execute()
+{
+    seam.showModal(*this);
+}
+
+void TFinfo::FormActivate()
+{
+    Versionslabel->setText(versionText());
+    weblabel->setText(QString::fromUtf8(maker::WebUrl));
+    Button1->setFocus(Qt::OtherFocusReason);
+}
+
+// Opens the maker's homepage, as the main window's maker panel does.
+void TFinfo::weblabelClick()
+{
+    seam.beep();
+    seam.openUrl(QUrl(QString::fromUtf8(maker::WebUrl)));
+}
+
+bool TFinfo::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == weblabel && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        weblabelClick();
+        return true;
+    }
+    return SmallDialog::eventFilter(watched, event);
+}
+
+}  // namespace fbe

@@ -1,0 +1,34 @@
+// Program information: software version and date, the maker and its web address.
+#pragma once
+
+#include "dialogs/SmallDialog.h"
+
+class QLabel;
+class QPushButton;
+
+namespace fbe {
+
+class TFinfo : public SmallDialog {
+    Q_OBJECT
+public:
+    TFinfo(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent = nullptr);
+
+    void execute();
+
+    // "Software Version 3.05  -  Juni / 2009"
+    static QString versionText();
+
+    QLabel* Versionslabel = nullptr;
+    QLabel* Label1 = nullptr;   // "by"
+    QLabel* weblabel = nullptr;
+    QPushButton* Button1 = nullptr;
+
+protected:
+    void FormActivate() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void weblabelClick();
+};
+
+}  // namespace fbe

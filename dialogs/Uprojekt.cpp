@@ -1,0 +1,82 @@
+#include "dialogs/Uprojekt.h"
+
+#include "config/Configuration.h"
+#include "dialogs/DialogStyle.h"
+#include "dialogs/Seam.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace fbe {
+
+TFProjekt::TFProjekt(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
+    : SmallDialog(cfg, seam, forms, parent)
+{
+    setObjectName(QStringLiteral("FProjekt"));
+    setWindowTitle(QStringLiteral("Projektname"));
+    setModal(true);
+    setFixedSize(400, 64);
+
+    Label1 = new QLabel(QStringLiteral("Projektname:"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(style::arialBold(10));
+    style::setColours(Label1, style::Blue, palette().color(QPalette::Window));
+    Label1->setAutoFillBackground(false);
+
+    EditProjekt = new QLineEdit(this);
+    EditProjekt->setObjectName(QStringLiteral("EditProjekt"));
+    EditProjekt->setFont(style::arialBold(10));
+    EditProjekt->setToolTip(QStringLiteral("Eingabe mit Enter übernehmen, mit Esc verwerfen"));
+    EditProjekt->installEventFilter(this);
+    Label1->setBuddy(EditProjekt);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->setSpacing(10);
+    layout->addWidget(Label1);
+    layout->addWidget(EditProjekt, 1);
+}
+
+void TFProjekt::execute()
+{
+    seam.showModal(*this);
+}
+
+void TFProjekt::FormActivate()
+{
+    EditProjekt->setText(cfg.projectName);
+    EditProjekt->selectAll();
+    EditProjekt->setFocus(Qt::OtherFocusReason);
+}
+
+// Enter takes the name over, Escape leaves it as it was. The name is written as one line
+// of the configuration file, so line breaks (which can arrive by pasting) become blanks.
+void TFProjekt::EditProjektKeyPress(int key)
+{
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        QString name = EditProjekt->text();
+        name.replace(QLatin1String("\r\n"), QLatin1String(" "));
+        name.replace(QLatin1Char('\r'), QLatin1Char(' '));
+        name.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        cfg.projectName = name;
+        accept();
+    } else if (key == Qt::Key_Escape) {
+        reject();
+    }
+}
+
+bool TFProjekt::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == EditProjekt && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+            EditProjektKeyPress(key);
+            return true;
+        }
+    }
+    return SmallDialog::eventFilter(watched, event);
+}
+
+}  // namespace fbe

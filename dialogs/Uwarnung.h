@@ -1,0 +1,34 @@
+// The warning: navy text on yellow in a red window, with "OK".
+#pragma once
+
+#include "dialogs/SmallDialog.h"
+
+#include <QStringList>
+
+class QPushButton;
+class QTextEdit;
+
+namespace fbe {
+
+class TFwarnung : public SmallDialog {
+    Q_OBJECT
+public:
+    TFwarnung(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent = nullptr);
+
+    void clearLines();
+    void addLine(const QString& line);
+    QStringList lines() const;
+
+    // Shows the warning and waits until it is closed.
+    void showModalWarning();
+    // Shows the warning without waiting.
+    void showWarning();
+
+    QTextEdit* warnung = nullptr;
+    QPushButton* OK = nullptr;
+
+private:
+    void OKClick();
+};
+
+}  // namespace fbe

@@ -1,0 +1,131 @@
+// A Seam for window tests: nothing blocks, nothing reaches the desktop, everything is
+// recorded.
+//
+//   FakeSeam seam;
+//   seam.answerNext([](QDialog& d) { clickButton(d, "JA"); });   // answer the next modal
+//   window.doSomethingThatAsks();
+//   EXPECT_EQ(seam.beeps, 0);
+//   EXPECT_EQ(seam.modalShows.size(), 1u);
+//
+// Modal dialogs. showModal() shows the dialog (so its show/activation handling runs), then
+// hands it to the next queued answer, else to defaultAnswer. An answer acts on the dialog
+// as a user would: clicks buttons, types, presses keys, or closes it. If the dialog is still
+// open after the answer, FakeSeam closes it through close(), as the title bar's close box
+// would. showModal() returns the dialog's result code. Answers may themselves open further
+// modal dialogs; those take the next queued answers.
+//
+// File dialogs return the queued paths (openFileNames / saveFileNames), an empty string
+// (cancel) when none is queued. Message boxes, modeless shows and URLs are recorded.
+#pragma once
+
+#include "dialogs/Seam.h"
+
+#include <QDialog>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <QWidget>
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace fbe::test {
+
+class FakeSeam : public Seam {
+public:
+    using Answer = std::function<void(QDialog&)>;
+
+    struct Shown {
+        QPointer<QWidget> window;
+        QString objectName;
+        QString title;
+        int result = 0;   // modal shows: the result code returned
+    };
+    struct Message {
+        QString title;
+        QString text;
+    };
+
+    int beeps = 0;
+    std::vector<Shown> modalShows;
+    std::vector<Shown> modelessShows;
+    std::vector<Message> messages;
+    std::vector<QUrl> openedUrls;
+    bool openUrlResult = true;
+
+    std::deque<Answer> answers;
+    Answer defaultAnswer;   // used when no answer is queued; empty: close by the title bar
+
+    std::deque<QString> openFileNames;
+    std::deque<QString> saveFileNames;
+    QStringList fileDialogCaptions;
+
+    void answerNext(Answer answer) { answers.push_back(std::move(answer)); }
+
+    void beep() override { ++beeps; }
+
+    int showModal(QDialog& dialog) override
+    {
+        modalShows.push_back({&dialog, dialog.objectName(), dialog.windowTitle(), 0});
+        const size_t index = modalShows.size() - 1;
+        dialog.setResult(QDialog::Rejected);
+        dialog.show();
+        Answer answer;
+        if (!answers.empty()) {
+            answer = std::move(answers.front());
+            answers.pop_front();
+        } else {
+            answer = defaultAnswer;
+        }
+        if (answer)
+            answer(dialog);
+        if (dialog.isVisible())
+            dialog.close();
+        modalShows[index].result = dialog.result();
+        return dialog.result();
+    }
+
+    void showModeless(QWidget& window) override
+    {
+        modelessShows.push_back({&window, window.objectName(), window.windowTitle(), 0});
+        window.show();
+    }
+
+    void messageBox(QWidget*, const QString& title, const QString& text) override
+    {
+        messages.push_back({title, text});
+    }
+
+    QString openFileName(QWidget*, const QString& caption, const QString&,
+                         const QString&) override
+    {
+        fileDialogCaptions << caption;
+        return take(openFileNames);
+    }
+
+    QString saveFileName(QWidget*, const QString& caption, const QString&, const QString&,
+                         const QString&) override
+    {
+        fileDialogCaptions << caption;
+        return take(saveFileNames);
+    }
+
+    bool openUrl(const QUrl& url) override
+    {
+        openedUrls.push_back(url);
+        return openUrlResult;
+    }
+
+private:
+    static QString take(std::deque<QString>& queue)
+    {
+        if (queue.empty())
+            return {};
+        QString s = queue.front();
+        queue.pop_front();
+        return s;
+    }
+};
+
+}  // namespace fbe::test

@@ -1,0 +1,37 @@
+// The byte-wise serial line that the module transfer talks over. The program uses
+// SerialPortService; tests use a scripted port that answers like a module.
+#pragma once
+
+#include <QtGlobal>
+#include <functional>
+
+namespace fbe {
+
+class BytePort {
+public:
+    virtual ~BytePort() = default;
+
+    // Chooses COM1..COM4. An open port is closed, renumbered and opened again; setting the
+    // number it already has changes nothing. Returns false when the reopen failed.
+    virtual bool setComNumber(int number) = 0;
+    virtual int comNumber() const = 0;
+
+    // Opens the chosen port; false when the device is missing, busy or refuses the line
+    // settings. The caller turns that into its own message.
+    virtual bool open() = 0;
+    // Closes the port and drops both queues; harmless when already closed.
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+
+    // Drops every received byte not yet handed over. No effect when closed.
+    virtual void discardInput() = 0;
+    // Drops every byte queued but not yet transmitted. No effect when closed.
+    virtual void discardOutput() = 0;
+    // Queues one byte; returns at once. Bytes leave in the order queued.
+    virtual void sendByte(quint8 byte) = 0;
+
+    // Called on the GUI thread once per received byte, in arrival order.
+    std::function<void(quint8)> onByte;
+};
+
+}  // namespace fbe

@@ -1,0 +1,128 @@
+#include "comm/SerialPortService.h"
+
+#include "comm/PortNames.h"
+
+namespace fbe {
+
+SerialPortService::SerialPortService(QObject* parent) : QObject(parent)
+{
+    connect(&port_, &QSerialPort::readyRead, this, &SerialPortService::readAvailable);
+}
+
+SerialPortService::~SerialPortService()
+{
+    close();
+}
+
+QString SerialPortService::devicePath() const
+{
+    return deviceOverride_.isEmpty() ? comDevicePath(comNumber_) : deviceOverride_;
+}
+
+bool SerialPortService::setComNumber(int number)
+{
+    if (number == comNumber_)
+        return true;
+    if (!isOpen()) {
+        comNumber_ = number;
+        return true;
+    }
+    close();
+    comNumber_ = number;
+    return open();
+}
+
+bool SerialPortService::fail(const QString& why)
+{
+    lastError_ = devicePath() + QStringLiteral(": ") + why;
+    if (port_.isOpen())
+        port_.close();
+    port_.clearError();
+    return false;
+}
+
+bool SerialPortService::open()
+{
+    if (isOpen())
+        return true;
+    lastError_.clear();
+    pending_.clear();
+    next_ = 0;
+    port_.setPortName(devicePath());
+    if (!port_.open(QIODevice::ReadWrite))
+        return fail(port_.errorString());
+    if (!port_.setBaudRate(BaudRate))
+        return fail(QStringLiteral("14400 Baud abgelehnt: ") + port_.errorString());
+    if (!port_.setDataBits(QSerialPort::Data8) || !port_.setParity(QSerialPort::NoParity)
+        || !port_.setStopBits(QSerialPort::OneStop)
+        || !port_.setFlowControl(QSerialPort::NoFlowControl))
+        return fail(port_.errorString());
+    // A pseudo-terminal or an adapter without modem lines refuses these; that is no error.
+    port_.setDataTerminalReady(true);
+    port_.setRequestToSend(true);
+    port_.clearError();
+    return true;
+}
+
+void SerialPortService::close()
+{
+    pending_.clear();
+    next_ = 0;
+    if (!port_.isOpen())
+        return;
+    port_.clear(QSerialPort::AllDirections);
+    port_.close();
+    port_.clearError();
+}
+
+void SerialPortService::discardInput()
+{
+    if (!isOpen())
+        return;
+    pending_.clear();
+    next_ = 0;
+    port_.clear(QSerialPort::Input);
+}
+
+void SerialPortService::discardOutput()
+{
+    if (!isOpen())
+        return;
+    port_.clear(QSerialPort::Output);
+}
+
+void SerialPortService::sendByte(quint8 byte)
+{
+    if (!isOpen())
+        return;
+    const char c = static_cast<char>(byte);
+    port_.write(&c, 1);
+    // Hand the byte to the device now rather than on the next pass of the event loop.
+    port_.flush();
+}
+
+void SerialPortService::readAvailable()
+{
+    pending_.append(port_.readAll());
+    deliver();
+}
+
+void SerialPortService::deliver()
+{
+    // A handler that spins an event loop must not receive a later byte before it returns.
+    if (delivering_)
+        return;
+    delivering_ = true;
+    while (next_ < pending_.size() && isOpen()) {
+        const auto byte = static_cast<quint8>(pending_.at(next_++));
+        if (onByte)
+            onByte(byte);
+    }
+    if (next_ >= pending_.size()) {
+        pending_.clear();
+        next_ = 0;
+    }
+    delivering_ = false;
+}
+
+}  // namespace fbe

@@ -1,0 +1,56 @@
+// The program's serial port: COM1..COM4 at 14400 baud, 8 data bits, no parity, one stop bit,
+// no flow control, DTR and RTS asserted where the device allows it. Runs on the GUI thread;
+// every received byte is handed to onByte once, in arrival order.
+#pragma once
+
+#include "comm/BytePort.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+
+namespace fbe {
+
+class SerialPortService : public QObject, public BytePort {
+    Q_OBJECT
+
+public:
+    static constexpr qint32 BaudRate = 14400;
+
+    explicit SerialPortService(QObject* parent = nullptr);
+    ~SerialPortService() override;
+
+    bool setComNumber(int number) override;
+    int comNumber() const override { return comNumber_; }
+
+    // A device path that replaces the COM mapping (command-line use); empty: use the mapping.
+    void setDeviceOverride(const QString& path) { deviceOverride_ = path; }
+    // The device that open() uses now.
+    QString devicePath() const;
+
+    bool open() override;
+    void close() override;
+    bool isOpen() const override { return port_.isOpen(); }
+    void discardInput() override;
+    void discardOutput() override;
+    void sendByte(quint8 byte) override;
+
+    // Why the last open() failed (for logs and the command line; the windows show none).
+    QString lastError() const { return lastError_; }
+
+private:
+    void readAvailable();
+    void deliver();
+    bool fail(const QString& why);
+
+    QSerialPort port_;
+    int comNumber_ = 1;
+    QString deviceOverride_;
+    QString lastError_;
+    QByteArray pending_;      // received, not yet handed over
+    qsizetype next_ = 0;      // index of the next byte of pending_ to hand over
+    bool delivering_ = false;
+};
+
+}  // namespace fbe

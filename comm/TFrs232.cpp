@@ -1,0 +1,204 @@
+#include "comm/TFrs232.h"
+
+#include "comm/SerialPortService.h"
+#include "comm/TransferProtocol.h"
+#include "config/Configuration.h"
+#include "dialogs/Seam.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QShowEvent>
+#include <QTimer>
+
+namespace fbe {
+
+namespace {
+
+// Light yellow of the window (colour value 8454143).
+const QColor Background(255, 255, 128);
+
+QProgressBar* makeGauge(QWidget* parent, const char* name, int height)
+{
+    auto* gauge = new QProgressBar(parent);
+    gauge->setObjectName(QLatin1String(name));
+    gauge->setRange(0, 100);
+    gauge->setValue(0);
+    gauge->setTextVisible(true);
+    gauge->setFormat(QStringLiteral("%p%"));
+    gauge->setAlignment(Qt::AlignCenter);
+    gauge->setMinimumHeight(height);
+    gauge->setStyleSheet(QStringLiteral(
+        "QProgressBar { background: rgb(255,255,128); border: 1px solid #808080;"
+        " color: black; text-align: center; }"
+        "QProgressBar::chunk { background: rgb(0,0,255); }"));
+    return gauge;
+}
+
+}  // namespace
+
+TFrs232::TFrs232(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
+    : QDialog(parent),
+      cfg_(cfg),
+      seam_(seam),
+      forms_(forms),
+      rs232_(std::make_unique<SerialPortService>())
+{
+    setObjectName(QStringLiteral("Frs232"));
+    setWindowTitle(QStringLiteral("Datenübertragung läuft ..."));
+    setModal(true);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Background);
+    setPalette(pal);
+
+    Laction = new QLabel(this);
+    Laction->setObjectName(QStringLiteral("Laction"));
+    Laction->setAlignment(Qt::AlignCenter);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(14);
+    Laction->setFont(font);
+    Laction->setStyleSheet(QStringLiteral("color: rgb(255,0,0); background: rgb(255,255,128);"));
+    Laction->setMinimumWidth(320);
+
+    G1 = makeGauge(this, "G1", 20);
+    Ggesamt = makeGauge(this, "Ggesamt", 32);
+
+    auto* partLabel = new QLabel(QStringLiteral("part"), this);
+    auto* totalLabel = new QLabel(QStringLiteral("total"), this);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(Laction, 0, 0, 1, 2);
+    grid->addWidget(partLabel, 1, 0);
+    grid->addWidget(G1, 1, 1);
+    grid->addWidget(totalLabel, 2, 0);
+    grid->addWidget(Ggesamt, 2, 1);
+    grid->setColumnStretch(1, 1);
+
+    port_ = rs232_.get();
+    protocol_ = std::make_unique<TransferProtocol>(cfg_, *port_);
+    connect(protocol_.get(), &TransferProtocol::actionChanged, Laction, &QLabel::setText);
+    connect(protocol_.get(), &TransferProtocol::progressChanged, this, &TFrs232::updateGauges);
+    connect(protocol_.get(), &TransferProtocol::firmwareAccepted, this, &TFrs232::firmwareChanged);
+    connect(protocol_.get(), &TransferProtocol::finished, this, &TFrs232::FormClose);
+}
+
+TFrs232::~TFrs232()
+{
+    // The program's own close: the port never stays open.
+    protocol_->disconnect(this);
+    protocol_->abort(TransferProtocol::msgAborted());
+}
+
+SerialPortService& TFrs232::RS232()
+{
+    return *rs232_;
+}
+
+void TFrs232::setBytePort(BytePort* port)
+{
+    if (isTransferRunning())
+        return;
+    port_ = port ? port : rs232_.get();
+    protocol_->setPort(*port_);
+}
+
+QString TFrs232::firmwareText() const
+{
+    return protocol_->firmwareText();
+}
+
+bool TFrs232::isTransferRunning() const
+{
+    return startPending_ || protocol_->isRunning();
+}
+
+void TFrs232::startTransfer(int portNumber, bool write)
+{
+    if (isTransferRunning())
+        return;
+    cfg_.transfer.resultPending = false;
+    protocol_->setRequest(portNumber, write);
+    startPending_ = true;
+    seam_.showModal(*this);
+}
+
+void TFrs232::beginTransfer(int portNumber, bool write)
+{
+    if (isTransferRunning())
+        return;
+    cfg_.transfer.resultPending = false;
+    protocol_->setRequest(portNumber, write);
+    startPending_ = true;
+    show();
+}
+
+void TFrs232::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // The exchange starts from the event loop, once per request: a later activation of the
+    // window while the transfer runs starts nothing.
+    if (startPending_)
+        QTimer::singleShot(0, this, &TFrs232::FormActivate);
+}
+
+void TFrs232::FormActivate()
+{
+    if (!startPending_ || !isVisible())
+        return;
+    startPending_ = false;
+    protocol_->start();
+}
+
+void TFrs232::updateGauges(int part, int total)
+{
+    G1->setValue(part);
+    Ggesamt->setValue(total);
+}
+
+void TFrs232::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    // Hidden by other means than done() (the title bar and Escape end in done()).
+    if (!closing_ && isTransferRunning())
+        done(QDialog::Rejected);
+}
+
+void TFrs232::done(int result)
+{
+    if (closing_) {
+        QDialog::done(result);
+        return;
+    }
+    if (protocol_->isRunning()) {
+        // Title bar, Escape or the program's close while the exchange runs: a failure. The
+        // protocol's end comes back through FormClose, which closes the window.
+        protocol_->abort(TransferProtocol::msgAborted());
+        return;
+    }
+    if (startPending_) {
+        // Closed before the exchange began.
+        startPending_ = false;
+        cfg_.transfer.transferFailed = true;
+        cfg_.transfer.transferMessage = TransferProtocol::msgAborted();
+        cfg_.transfer.programmed = false;
+        cfg_.transfer.resultPending = true;
+        FormClose();
+        return;
+    }
+    QDialog::done(result);
+}
+
+void TFrs232::FormClose()
+{
+    closing_ = true;
+    if (isVisible())
+        QDialog::done(cfg_.transfer.transferFailed ? QDialog::Rejected : QDialog::Accepted);
+    closing_ = false;
+    // Hand-over to the main window's result processing, before the modal call returns.
+    emit transferEnded();
+    if (onTransferEnded)
+        onTransferEnded();
+}
+
+}  // namespace fbe

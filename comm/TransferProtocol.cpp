@@ -1,0 +1,285 @@
+#include "comm/TransferProtocol.h"
+
+#include "comm/BytePort.h"
+#include "config/Formatting.h"
+
+namespace fbe {
+
+TransferProtocol::TransferProtocol(Configuration& cfg, BytePort& port, QObject* parent)
+    : QObject(parent), cfg_(cfg), port_(nullptr)
+{
+    timeout_.setSingleShot(false);
+    timeout_.setInterval(ReplyTimeoutMs);
+    connect(&timeout_, &QTimer::timeout, this, &TransferProtocol::timeoutTimer);
+    TxTimer_.setSingleShot(true);
+    TxTimer_.setInterval(TxTickMs);
+    TxTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&TxTimer_, &QTimer::timeout, this, &TransferProtocol::TxTimerTimer);
+    setPort(port);
+}
+
+TransferProtocol::~TransferProtocol()
+{
+    if (port_) {
+        if (running_)
+            port_->close();
+        port_->onByte = nullptr;
+    }
+}
+
+void TransferProtocol::setPort(BytePort& port)
+{
+    if (port_ == &port)
+        return;
+    if (port_)
+        port_->onByte = nullptr;
+    port_ = &port;
+    port_->onByte = [this](quint8 b) { RS232RxChar(b); };
+}
+
+void TransferProtocol::setRequest(int portNumber, bool write)
+{
+    portNumber_ = portNumber;
+    operation_ = write ? Write : Read;
+    phaseLength_ = PhaseLength;
+    totalLength_ = write ? 2 * PhaseLength : PhaseLength;
+}
+
+QString TransferProtocol::msgOpenError(int portNumber)
+{
+    return QStringLiteral("Fehler bei Öffnen von Com-Port: COM") + QString::number(portNumber);
+}
+
+QString TransferProtocol::msgWriteMismatch(int address)
+{
+    return QStringLiteral("Übertragungsfehler bei Sendeadresse: [") + QString::number(address)
+           + QStringLiteral("] !");
+}
+
+QString TransferProtocol::msgVerifyMismatch(int address)
+{
+    return QStringLiteral("Vergleichsfehler bei Leseadresse: [") + QString::number(address)
+           + QStringLiteral("] !");
+}
+
+int TransferProtocol::percent(int value, int denominator)
+{
+    if (denominator <= 0)
+        return 0;
+    const qint64 scaled = qint64(value) * 100;
+    qint64 q = scaled / denominator;
+    const qint64 twiceRest = 2 * (scaled % denominator);
+    if (twiceRest > denominator || (twiceRest == denominator && (q % 2) != 0))
+        ++q;
+    return int(q);
+}
+
+bool TransferProtocol::comparedAfterWrite(int address)
+{
+    return (address >= 0 && address <= img::OptionFlags)
+           || (address >= img::SoftwareMajor && address <= img::Timebase);
+}
+
+void TransferProtocol::setAction(const QString& text)
+{
+    action_ = text;
+    emit actionChanged(text);
+}
+
+void TransferProtocol::setGauges(int part, int total)
+{
+    part_ = part;
+    total_ = total;
+    emit progressChanged(part_, total_);
+}
+
+void TransferProtocol::updateGauges()
+{
+    const int done = transferMode_ == Verify ? rxCount_ + PhaseLength : rxCount_;
+    setGauges(percent(rxCount_, phaseLength_), percent(done, totalLength_));
+}
+
+void TransferProtocol::restartTimeout()
+{
+    timeout_.stop();
+    timeout_.start();
+}
+
+void TransferProtocol::start()
+{
+    if (running_)
+        return;
+    running_ = true;
+    // An open port is reopened under the new number; closing it below makes that moot.
+    if (port_->setComNumber(portNumber_))
+        port_->close();
+    cfg_.transfer.transferMessage = msgSuccess();
+    cfg_.transfer.transferFailed = false;
+    setGauges(part_, 0);
+    transferMode_ = Identify;
+    startRS232();
+}
+
+void TransferProtocol::startRS232()
+{
+    setGauges(0, total_);
+    restartTimeout();
+    rxCount_ = 0;
+    setAction(actionCheck());
+    if (!port_->isOpen() && !port_->open()) {
+        fail(msgOpenError(portNumber_));
+        return;
+    }
+    port_->discardInput();
+    port_->discardOutput();
+    sendstring(CmdIdentify[0], CmdIdentify[1], CmdIdentify[2]);
+}
+
+void TransferProtocol::sendstring(quint8 b1, quint8 b2, quint8 b3)
+{
+    pendingCommand_ = {b1, b2, b3};
+    if (rxCount_ >= ImmediateFrom)
+        sendesofort();
+    else
+        TxTimer_.start();
+}
+
+void TransferProtocol::sendesofort()
+{
+    port_->sendByte(pendingCommand_[0]);
+    port_->sendByte(pendingCommand_[1]);
+    port_->discardInput();
+    port_->sendByte(pendingCommand_[2]);
+}
+
+void TransferProtocol::TxTimerTimer()
+{
+    TxTimer_.stop();
+    if (running_)
+        sendesofort();
+}
+
+void TransferProtocol::RS232RxChar(quint8 b)
+{
+    if (!running_)
+        return;
+    restartTimeout();
+    ++rxCount_;
+    ++eepromAddress_;
+
+    switch (transferMode_) {
+    case Identify: {
+        if (rxCount_ <= 3)
+            reply_[rxCount_] = b;
+        if (rxCount_ == 1 && b == 0x00) {
+            rxCount_ = 0;   // leading zero bytes before the reply
+            return;
+        }
+        if (rxCount_ < 3)
+            return;
+        if (reply_[1] != IdentifyReply) {
+            fail(msgIdentify());
+            return;
+        }
+        const int version = reply_[2] * 256 + reply_[3];
+        if (version > FirmwareMax || version < FirmwareMin) {
+            fail(msgFirmware());
+            return;
+        }
+        firmwareText_ = QString::number(reply_[2]) + QLatin1Char('.')
+                        + PadLeft(2, QLatin1Char('0'), reply_[3]);
+        emit firmwareAccepted(firmwareText_);
+        transferMode_ = operation_;
+        phaseLength_ = PhaseLength;
+        eepromAddress_ = 0;
+        rxCount_ = 0;
+        port_->discardInput();
+        if (operation_ == Write) {
+            setAction(actionWrite());
+            sendstring(CmdWrite, 0, cfg_.txBuffer[0]);
+            cfg_.transfer.programmed = true;
+        } else {
+            setAction(actionRead());
+            sendstring(CmdRead, 0, 0);
+        }
+        return;
+    }
+    case Write: {
+        const int address = eepromAddress_ - 1;
+        if (b != cfg_.txBuffer[address]) {
+            fail(msgWriteMismatch(address));
+            return;
+        }
+        updateGauges();
+        if (rxCount_ < phaseLength_) {
+            sendstring(CmdWrite, quint8(eepromAddress_), cfg_.txBuffer[eepromAddress_]);
+            return;
+        }
+        setAction(actionVerify());
+        transferMode_ = Verify;
+        phaseLength_ = PhaseLength;
+        eepromAddress_ = 0;
+        rxCount_ = 0;
+        port_->discardInput();
+        port_->discardOutput();
+        sendstring(CmdRead, 0, 0);
+        return;
+    }
+    case Verify:
+    case Read:
+    default: {
+        updateGauges();
+        cfg_.rxBuffer[eepromAddress_ - 1] = b;
+        if (rxCount_ < phaseLength_) {
+            sendstring(CmdRead, quint8(eepromAddress_), 0);
+            return;
+        }
+        if (transferMode_ == Verify) {
+            // The checksum covers only part of the image: compare what the module must hold.
+            for (int a = 0; a < PhaseLength; ++a) {
+                if (comparedAfterWrite(a) && cfg_.rxBuffer[a] != cfg_.txBuffer[a]) {
+                    fail(msgVerifyMismatch(a));
+                    return;
+                }
+            }
+        }
+        FormClose();
+        return;
+    }
+    }
+}
+
+void TransferProtocol::timeoutTimer()
+{
+    timeout_.stop();
+    if (!running_)
+        return;
+    fail(rxCount_ == 0 ? msgNoReply() : msgInterrupted());
+}
+
+void TransferProtocol::fail(const QString& message)
+{
+    cfg_.transfer.transferFailed = true;
+    cfg_.transfer.transferMessage = message;
+    FormClose();
+}
+
+void TransferProtocol::abort(const QString& message)
+{
+    if (running_)
+        fail(message);
+}
+
+void TransferProtocol::FormClose()
+{
+    timeout_.stop();
+    TxTimer_.stop();
+    running_ = false;
+    cfg_.transfer.resultPending = true;
+    port_->close();
+    if (cfg_.transfer.transferFailed)
+        cfg_.transfer.programmed = false;
+    emit finished();
+}
+
+}  // namespace fbe

@@ -1,0 +1,140 @@
+// One exchange with the receiver module over a byte port: identify the module and check its
+// firmware version, then write the transmit buffer and read it back (operation 1), or read
+// the module into the receive buffer (operation 3). Driven by the received bytes and two
+// timers on the GUI thread; nothing blocks. Works on the configuration's transmit and
+// receive buffers and transfer result; knows no window.
+#pragma once
+
+#include "config/Configuration.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <array>
+
+namespace fbe {
+
+class BytePort;
+
+class TransferProtocol : public QObject {
+    Q_OBJECT
+
+public:
+    enum Mode : quint8 { Identify = 0, Write = 1, Verify = 2, Read = 3 };
+
+    static constexpr int ReplyTimeoutMs = 500;
+    static constexpr int TxTickMs = 1;
+    static constexpr int PhaseLength = 256;
+    static constexpr int FirmwareMin = 349;
+    static constexpr int FirmwareMax = 521;
+    // Commands of a phase before this many replies wait for a send-timer tick.
+    static constexpr int ImmediateFrom = 5;
+
+    // Wire commands.
+    static constexpr quint8 CmdIdentify[3] = {0x00, 0xFF, 0x14};
+    static constexpr quint8 CmdWrite = 0x32;
+    static constexpr quint8 CmdRead = 0x28;
+    static constexpr quint8 IdentifyReply = 0x14;
+
+    TransferProtocol(Configuration& cfg, BytePort& port, QObject* parent = nullptr);
+    ~TransferProtocol() override;
+
+    void setPort(BytePort& port);
+    BytePort& port() const { return *port_; }
+
+    // The transfer request: portNumber 1..4; write selects operation 1 with a total of 512
+    // bytes, otherwise operation 3 with 256.
+    void setRequest(int portNumber, bool write);
+
+    // Starts the transfer (a no-op while one runs). The end is announced by finished(),
+    // after the port has been closed and cfg.transfer.resultPending set.
+    void start();
+    // Ends a running transfer as failed with the given message (user abort).
+    void abort(const QString& message);
+    bool isRunning() const { return running_; }
+
+    int portNumber() const { return portNumber_; }
+    int operation() const { return operation_; }
+    int transferMode() const { return transferMode_; }
+    int rxCount() const { return rxCount_; }
+    int eepromAddress() const { return eepromAddress_; }
+    int phaseLength() const { return phaseLength_; }
+    int totalLength() const { return totalLength_; }
+    int part() const { return part_; }
+    int total() const { return total_; }
+    QString action() const { return action_; }
+    QString firmwareText() const { return firmwareText_; }
+
+    // value * 100 / denominator, the nearest integer, an exact half to the even neighbour.
+    static int percent(int value, int denominator);
+
+    // Bytes that a write compares after reading them back: the configuration
+    // (0..101) and the version, type and time-base bytes (248..252).
+    static bool comparedAfterWrite(int address);
+
+    // Texts.
+    static QString actionCheck() { return QStringLiteral("check System"); }
+    static QString actionWrite() { return QStringLiteral("write configuration"); }
+    static QString actionVerify() { return QStringLiteral("verify configuration"); }
+    static QString actionRead() { return QStringLiteral("read configuration"); }
+    static QString msgSuccess() { return QStringLiteral("Übertragung erfolgreich"); }
+    static QString msgOpenError(int portNumber);
+    static QString msgNoReply() { return QStringLiteral("keine Antwort --> Abbruch"); }
+    static QString msgInterrupted() { return QStringLiteral("Übertragung unterbrochen --> Abbruch"); }
+    static QString msgIdentify() { return QStringLiteral("Fehler bei Geräte-Identifizierung! "); }
+    static QString msgFirmware()
+    {
+        return QStringLiteral("Die Firmware ist nicht mit dieser Software kompatibel !");
+    }
+    static QString msgWriteMismatch(int address);
+    static QString msgVerifyMismatch(int address);
+    static QString msgAborted() { return QStringLiteral("Übertragung abgebrochen"); }
+
+signals:
+    void actionChanged(const QString& text);
+    void progressChanged(int part, int total);
+    // An identification accepted this version; text as the label "firmware" shows it.
+    void firmwareAccepted(const QString& text);
+    // The transfer has ended; cfg.transfer holds its result.
+    void finished();
+
+private:
+    void startRS232();
+    void sendstring(quint8 b1, quint8 b2, quint8 b3);
+    void sendesofort();
+    void TxTimerTimer();
+    void RS232RxChar(quint8 b);
+    void timeoutTimer();
+    void fail(const QString& message);
+    void FormClose();
+
+    void setAction(const QString& text);
+    void setGauges(int part, int total);
+    void updateGauges();
+    void restartTimeout();
+    void beginPhase(Mode mode);
+
+    Configuration& cfg_;
+    BytePort* port_;
+    QTimer timeout_;
+    QTimer TxTimer_;
+
+    int portNumber_ = 1;
+    quint8 operation_ = Write;
+    int phaseLength_ = PhaseLength;
+    int totalLength_ = 2 * PhaseLength;
+
+    bool running_ = false;
+    quint8 transferMode_ = Identify;
+    int rxCount_ = 0;
+    int eepromAddress_ = 0;
+    std::array<quint8, 3> pendingCommand_{};
+    std::array<quint8, 4> reply_{};   // identification reply bytes 1..3
+
+    int part_ = 0;
+    int total_ = 0;
+    QString action_;
+    QString firmwareText_;
+};
+
+}  // namespace fbe

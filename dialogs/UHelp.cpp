@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -86,6 +87,10 @@ TFHelp::TFHelp(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     layout->addWidget(MemoHTH, 1);
     layout->addLayout(side);
 
+    MemoHTH->document()->setDefaultStyleSheet(QStringLiteral(
+        "h2 { color: #000080; } h3 { color: #000080; margin-top: 14px; }"
+        " h4, h5 { color: #800000; margin-top: 10px; } h5 { font-size: medium; } p, li { margin-top: 2px; }"));
+    MemoHTH->document()->setDocumentMargin(10);
     MemoHTH->setHtml(helpText());
 }
 

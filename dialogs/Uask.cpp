@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QTextBlockFormat>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -32,6 +34,7 @@ TFask::TFask(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     M->setFocusPolicy(Qt::ClickFocus);
     M->viewport()->setCursor(Qt::ArrowCursor);
     style::setColours(M, style::Navy, style::Yellow);
+    M->document()->setDocumentMargin(6);
     M->installEventFilter(this);
 
     JA = new QPushButton(QStringLiteral("JA"), this);
@@ -77,6 +80,20 @@ void TFask::addLine(const QString& line)
     QTextBlockFormat centred;
     centred.setAlignment(Qt::AlignHCenter);
     cursor.mergeBlockFormat(centred);
+    centreVertically();
+}
+
+// Short questions stand in the middle of the yellow field rather than at its top.
+void TFask::centreVertically()
+{
+    QTextDocument* doc = M->document();
+    QTextFrameFormat frame = doc->rootFrame()->frameFormat();
+    frame.setTopMargin(0);
+    doc->rootFrame()->setFrameFormat(frame);
+    doc->setTextWidth(M->viewport()->width());
+    const qreal free = M->viewport()->height() - doc->size().height();
+    frame.setTopMargin(free > 0 ? free / 2 : 0);
+    doc->rootFrame()->setFrameFormat(frame);
 }
 
 QStringList TFask::lines() const
@@ -104,6 +121,7 @@ bool TFask::ask(const QStringList& text)
 void TFask::FormActivate()
 {
     askResult = false;
+    centreVertically();
     JA->setFocus(Qt::OtherFocusReason);
 }
 

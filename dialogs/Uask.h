@@ -40,6 +40,7 @@ private:
     void JAClick();
     void NEINClick();
     void MEnter();
+    void centreVertically();
 };
 
 }  // namespace fbe

@@ -25,6 +25,7 @@ TFhinweis::TFhinweis(Configuration& cfg, Seam& seam, Forms& forms, QWidget* pare
     Hinweis->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Hinweis->setLineWrapMode(QTextEdit::WidgetWidth);
     Hinweis->setFocusPolicy(Qt::NoFocus);
+    Hinweis->document()->setDocumentMargin(8);
     Hinweis->viewport()->setCursor(Qt::ArrowCursor);
     style::setColours(Hinweis, style::Navy, style::Yellow);
 
@@ -47,6 +48,7 @@ TFhinweis::TFhinweis(Configuration& cfg, Seam& seam, Forms& forms, QWidget* pare
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(5000);
     Timer1->setSingleShot(true);
+    Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
 
     auto* layout = new QVBoxLayout(this);

@@ -25,6 +25,7 @@ TFwarnung::TFwarnung(Configuration& cfg, Seam& seam, Forms& forms, QWidget* pare
     warnung->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     warnung->setLineWrapMode(QTextEdit::WidgetWidth);
     warnung->setFocusPolicy(Qt::NoFocus);
+    warnung->document()->setDocumentMargin(8);
     warnung->viewport()->setCursor(Qt::ArrowCursor);
     style::setColours(warnung, style::Navy, style::Yellow);
 

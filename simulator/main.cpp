@@ -1,0 +1,393 @@
+// fbe-module-sim: a simulated receiver module on a pseudo-terminal. Prints the terminal's
+// device path on the first line of stdout and answers the module's commands until it gets
+// SIGINT, SIGTERM or SIGHUP.
+
+#include "SimModule.h"
+
+#include "config/Configuration.h"
+#include "config/ImageCodec.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <fcntl.h>
+#include <poll.h>
+#include <string>
+#include <termios.h>
+#include <time.h>
+#include <unistd.h>
+
+namespace {
+
+volatile sig_atomic_t stopRequested = 0;
+
+void onSignal(int)
+{
+    stopRequested = 1;
+}
+
+using Nanos = long long;
+
+Nanos now()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return Nanos(ts.tv_sec) * 1000000000LL + ts.tv_nsec;
+}
+
+// A command whose bytes stop coming for this long is dropped.
+constexpr Nanos PartialTimeout = 100LL * 1000000;
+
+struct Options {
+    std::string link;
+    std::string eepromFile;
+    unsigned firmware = 0x0205;
+    long lineSpeed = 0;        // baud; 0: no pacing
+    long writeMs = 0;
+    bool verbose = false;
+    sim::Faults faults;
+};
+
+void usage(FILE* out)
+{
+    std::fputs(
+        "Aufruf: fbe-module-sim [Optionen]\n"
+        "Simuliertes Empfängermodul an einem Pseudo-Terminal; die erste Zeile der Ausgabe ist\n"
+        "der Gerätepfad.\n"
+        "  --link PFAD           symbolischer Link PFAD auf das Terminal (wird am Ende entfernt)\n"
+        "  --eeprom DATEI        EEPROM-Inhalt (256 Bytes) laden und nach jedem Schreiben sichern\n"
+        "  --firmware V          Firmware-Version (Standard 0x0205), dezimal oder 0x...\n"
+        "  --line-speed BAUD     jedes Byte wie auf der Leitung takten (10 Bit je Byte)\n"
+        "  --write-ms N          Schreibzeit des EEPROMs je Byte in ms\n"
+        "  --verbose             jeden Befehl auf stderr melden\n"
+        "Fehler für Tests:\n"
+        "  --no-reply            nie antworten\n"
+        "  --id-byte B           erstes Byte der Identifizierung (Standard 0x14)\n"
+        "  --bad-id              falsches Identifizierungsbyte (0x41)\n"
+        "  --leading-zeros N     N Nullbytes vor der Identifizierung\n"
+        "  --bad-echo ADR        falsches Echo beim Schreiben der Adresse ADR\n"
+        "  --silence-after N     nach N beantworteten Befehlen schweigen\n"
+        "  --corrupt ADR         gespeichertes Byte an ADR verfälscht (Bit 0 gekippt)\n",
+        out);
+}
+
+bool parseNumber(const char* text, long& value)
+{
+    if (!text || !*text)
+        return false;
+    char* end = nullptr;
+    errno = 0;
+    value = std::strtol(text, &end, 0);
+    return errno == 0 && end && *end == '\0';
+}
+
+// 0: go on, 1: usage error, 2: --help printed.
+int parseOptions(int argc, char** argv, Options& opt)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto number = [&](long& value, long lo, long hi) {
+            if (i + 1 >= argc || !parseNumber(argv[i + 1], value) || value < lo || value > hi) {
+                std::fprintf(stderr, "fbe-module-sim: %s braucht eine Zahl %ld..%ld\n",
+                             arg.c_str(), lo, hi);
+                return false;
+            }
+            ++i;
+            return true;
+        };
+        auto text = [&](std::string& value) {
+            if (i + 1 >= argc) {
+                std::fprintf(stderr, "fbe-module-sim: %s braucht einen Wert\n", arg.c_str());
+                return false;
+            }
+            value = argv[++i];
+            return true;
+        };
+        long v = 0;
+        if (arg == "--help" || arg == "-h") {
+            usage(stdout);
+            return 2;
+        } else if (arg == "--link") {
+            if (!text(opt.link))
+                return 1;
+        } else if (arg == "--eeprom") {
+            if (!text(opt.eepromFile))
+                return 1;
+        } else if (arg == "--firmware") {
+            if (!number(v, 0, 0xFFFF))
+                return 1;
+            opt.firmware = unsigned(v);
+        } else if (arg == "--line-speed") {
+            if (!number(v, 0, 10000000))
+                return 1;
+            opt.lineSpeed = v;
+        } else if (arg == "--write-ms") {
+            if (!number(v, 0, 10000))
+                return 1;
+            opt.writeMs = v;
+        } else if (arg == "--verbose") {
+            opt.verbose = true;
+        } else if (arg == "--no-reply") {
+            opt.faults.noReply = true;
+        } else if (arg == "--id-byte") {
+            if (!number(v, 0, 255))
+                return 1;
+            opt.faults.idByte = int(v);
+        } else if (arg == "--bad-id") {
+            opt.faults.idByte = 0x41;
+        } else if (arg == "--leading-zeros") {
+            if (!number(v, 0, 4096))
+                return 1;
+            opt.faults.leadingZeros = int(v);
+        } else if (arg == "--bad-echo") {
+            if (!number(v, 0, 255))
+                return 1;
+            opt.faults.badEchoAddress = int(v);
+        } else if (arg == "--silence-after") {
+            if (!number(v, 0, 1000000000))
+                return 1;
+            opt.faults.silenceAfter = v;
+        } else if (arg == "--corrupt") {
+            if (!number(v, 0, 255))
+                return 1;
+            opt.faults.corruptAddress = int(v);
+        } else {
+            std::fprintf(stderr, "fbe-module-sim: unbekannte Option %s\n", arg.c_str());
+            usage(stderr);
+            return 1;
+        }
+    }
+    return 0;
+}
+
+// The EEPROM of a module fresh from the maker: the image of a new configuration.
+sim::Eeprom defaultContent()
+{
+    fbe::Configuration cfg;
+    fbe::NeueDatei(cfg);
+    fbe::EncodeImage(cfg);
+    sim::Eeprom content{};
+    for (size_t i = 0; i < content.size(); ++i)
+        content[i] = cfg.sendImage[i];
+    return content;
+}
+
+bool loadEeprom(const std::string& path, sim::Eeprom& content)
+{
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f)
+        return errno == ENOENT;   // a missing file starts from the default content
+    unsigned char buf[257];
+    const size_t n = std::fread(buf, 1, sizeof buf, f);
+    std::fclose(f);
+    if (n != content.size())
+        return false;
+    std::memcpy(content.data(), buf, content.size());
+    return true;
+}
+
+// Written beside the file and renamed over it, so a kill never leaves half a file.
+bool saveEeprom(const std::string& path, const sim::Eeprom& content)
+{
+    const std::string tmp = path + ".tmp." + std::to_string(getpid());
+    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    const ssize_t n = ::write(fd, content.data(), content.size());
+    const bool ok = n == ssize_t(content.size()) && ::close(fd) == 0;
+    if (!ok || std::rename(tmp.c_str(), path.c_str()) != 0) {
+        if (n != ssize_t(content.size()))
+            ::close(fd);
+        ::unlink(tmp.c_str());
+        return false;
+    }
+    return true;
+}
+
+void makeRaw(int fd)
+{
+    termios tio{};
+    if (tcgetattr(fd, &tio) != 0)
+        return;
+    cfmakeraw(&tio);
+    tio.c_cc[VMIN] = 1;
+    tio.c_cc[VTIME] = 0;
+    tcsetattr(fd, TCSANOW, &tio);
+}
+
+struct Pending {
+    uint8_t byte;
+    Nanos due;
+};
+
+const char* commandName(sim::Command c)
+{
+    switch (c) {
+    case sim::Command::Identify: return "identify";
+    case sim::Command::Write: return "write";
+    case sim::Command::Read: return "read";
+    default: return "?";
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    Options opt;
+    const int parsed = parseOptions(argc, argv, opt);
+    if (parsed == 2)
+        return 0;
+    if (parsed != 0)
+        return 2;
+
+    sim::Eeprom content = defaultContent();
+    if (!opt.eepromFile.empty() && !loadEeprom(opt.eepromFile, content)) {
+        std::fprintf(stderr, "fbe-module-sim: %s ist keine EEPROM-Datei (256 Bytes)\n",
+                     opt.eepromFile.c_str());
+        return 1;
+    }
+
+    const int master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
+        std::perror("fbe-module-sim: posix_openpt");
+        return 1;
+    }
+    const char* name = ptsname(master);
+    if (!name) {
+        std::perror("fbe-module-sim: ptsname");
+        return 1;
+    }
+    const std::string device = name;
+    // Holding the terminal side open keeps the line up while no program has it open.
+    const int slave = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (slave < 0) {
+        std::perror("fbe-module-sim: open pts");
+        return 1;
+    }
+    makeRaw(slave);
+    makeRaw(master);
+    fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
+
+    if (!opt.link.empty()) {
+        ::unlink(opt.link.c_str());
+        if (::symlink(device.c_str(), opt.link.c_str()) != 0) {
+            std::fprintf(stderr, "fbe-module-sim: Link %s: %s\n", opt.link.c_str(),
+                         std::strerror(errno));
+            return 1;
+        }
+    }
+
+    struct sigaction sa {};
+    sa.sa_handler = onSignal;
+    sigemptyset(&sa.sa_mask);
+    sigaction(SIGINT, &sa, nullptr);
+    sigaction(SIGTERM, &sa, nullptr);
+    sigaction(SIGHUP, &sa, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
+
+    std::printf("%s\n", device.c_str());
+    std::fflush(stdout);
+
+    sim::Module module(content, uint16_t(opt.firmware), opt.faults);
+    const Nanos byteTime = opt.lineSpeed > 0 ? 10LL * 1000000000LL / opt.lineSpeed : 0;
+    const Nanos writeTime = opt.writeMs * 1000000LL;
+    Nanos rxLine = 0;          // when the last byte from the tool has fully arrived
+    Nanos txLine = 0;          // when the last byte to the tool has fully left
+    Nanos lastByte = 0;
+    std::deque<Pending> out;
+    bool dirty = false;
+
+    while (!stopRequested) {
+        // Wait for input, the next reply byte's deadline or a stale partial command.
+        Nanos wake = -1;
+        if (!out.empty())
+            wake = out.front().due;
+        if (module.hasPartial() && (wake < 0 || lastByte + PartialTimeout < wake))
+            wake = lastByte + PartialTimeout;
+        timespec ts{};
+        timespec* timeout = nullptr;
+        if (wake >= 0) {
+            const Nanos wait = std::max<Nanos>(0, wake - now());
+            ts.tv_sec = time_t(wait / 1000000000LL);
+            ts.tv_nsec = long(wait % 1000000000LL);
+            timeout = &ts;
+        }
+        pollfd pfd{master, POLLIN, 0};
+        const int ready = ppoll(&pfd, 1, timeout, nullptr);
+        if (ready < 0 && errno != EINTR) {
+            std::perror("fbe-module-sim: poll");
+            break;
+        }
+        const Nanos t = now();
+
+        if (ready > 0 && (pfd.revents & POLLIN)) {
+            uint8_t buf[512];
+            const ssize_t n = ::read(master, buf, sizeof buf);
+            for (ssize_t i = 0; i < n; ++i) {
+                // The byte has fully arrived one byte time after the line was free for it.
+                if (byteTime > 0)
+                    rxLine = std::max(rxLine, t) + byteTime;
+                else
+                    rxLine = t;
+                lastByte = t;
+                const sim::Reply reply = module.feed(buf[i]);
+                if (reply.command == sim::Command::None || reply.command == sim::Command::Unknown)
+                    continue;
+                if (opt.verbose)
+                    std::fprintf(stderr, "%s %d -> %zu Byte\n", commandName(reply.command),
+                                 reply.address, reply.bytes.size());
+                dirty = dirty || reply.stored;
+                Nanos start = rxLine + (reply.command == sim::Command::Write ? writeTime : 0);
+                for (uint8_t b : reply.bytes) {
+                    Nanos due = start;
+                    if (byteTime > 0) {
+                        due = std::max(start, txLine) + byteTime;
+                        txLine = due;
+                    }
+                    out.push_back({b, due});
+                    start = due;
+                }
+            }
+        } else if (ready > 0 && (pfd.revents & (POLLHUP | POLLERR))) {
+            // Cannot happen while the terminal side is held open; do not spin if it does.
+            struct timespec pause {0, 10 * 1000000};
+            nanosleep(&pause, nullptr);
+        }
+
+        // Send every reply byte whose time has come, in one write.
+        const Nanos sendTime = now();
+        uint8_t burst[512];
+        size_t count = 0;
+        while (!out.empty() && out.front().due <= sendTime && count < sizeof burst) {
+            burst[count++] = out.front().byte;
+            out.pop_front();
+        }
+        if (count > 0) {
+            const ssize_t w = ::write(master, burst, count);
+            (void)w;   // a full terminal queue (nobody reading) drops the reply like a line would
+        }
+
+        if (module.hasPartial() && sendTime - lastByte >= PartialTimeout)
+            module.dropPartial();
+
+        if (dirty && !opt.eepromFile.empty() && out.empty()) {
+            if (!saveEeprom(opt.eepromFile, module.eeprom()))
+                std::fprintf(stderr, "fbe-module-sim: %s kann nicht geschrieben werden\n",
+                             opt.eepromFile.c_str());
+            dirty = false;
+        }
+    }
+
+    if (dirty && !opt.eepromFile.empty())
+        saveEeprom(opt.eepromFile, module.eeprom());
+    if (!opt.link.empty())
+        ::unlink(opt.link.c_str());
+    ::close(slave);
+    ::close(master);
+    return 0;
+}

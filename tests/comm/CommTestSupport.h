@@ -1,0 +1,237 @@
+// Helpers of the communication tests: the event loop, a scripted byte port that answers
+// like a module, and a simulated module process on a pseudo-terminal.
+#pragma once
+
+#include "comm/BytePort.h"
+#include "config/Configuration.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <array>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace commtest {
+
+inline QCoreApplication& app()
+{
+    static int argc = 1;
+    static char name[] = "test_comm";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication* instance =
+        QCoreApplication::instance() ? QCoreApplication::instance() : new QCoreApplication(argc, argv);
+    return *instance;
+}
+
+// Runs the event loop until done() holds or the time is up; returns done().
+inline bool runUntil(const std::function<bool()>& done, int timeoutMs = 10000)
+{
+    app();
+    QDeadlineTimer deadline(timeoutMs);
+    while (!done() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    return done();
+}
+
+inline void runFor(int ms)
+{
+    app();
+    QDeadlineTimer deadline(ms);
+    while (!deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+}
+
+// A module behind a byte port, with the port's own bookkeeping. Replies are delivered from
+// the event loop, one byte per onByte call, like the serial port service does.
+class ScriptedPort : public fbe::BytePort {
+public:
+    using Command = std::array<quint8, 3>;
+
+    fbe::Image eeprom{};
+    quint8 versionHigh = 0x02;
+    quint8 versionLow = 0x05;
+    // Optional replacement of the module's answer to a command (index counts commands).
+    std::function<std::vector<quint8>(const Command&, int index)> responder;
+
+    bool openSucceeds = true;
+    int opens = 0;
+    int closes = 0;
+    std::vector<int> numbersSet;
+    std::vector<Command> commands;
+    std::vector<bool> sentFromHandler;   // per command: sent while a byte was being handed over
+    std::vector<quint8> sent;
+    int received = 0;
+    int overlapping = 0;                 // commands sent while a reply was still outstanding
+
+    ScriptedPort()
+    {
+        for (int i = 0; i < 256; ++i)
+            eeprom[i] = quint8(i * 7 + 3);
+    }
+
+    bool setComNumber(int number) override
+    {
+        numbersSet.push_back(number);
+        number_ = number;
+        return true;
+    }
+    int comNumber() const override { return number_; }
+    bool open() override
+    {
+        if (!openSucceeds)
+            return false;
+        ++opens;
+        open_ = true;
+        return true;
+    }
+    void close() override
+    {
+        if (open_)
+            ++closes;
+        open_ = false;
+        queue_.clear();
+        partial_.clear();
+    }
+    bool isOpen() const override { return open_; }
+    void discardInput() override
+    {
+        if (open_)
+            queue_.clear();
+    }
+    void discardOutput() override {}
+    void sendByte(quint8 byte) override
+    {
+        if (!open_)
+            return;
+        sent.push_back(byte);
+        partial_.push_back(byte);
+        if (partial_.size() < 3)
+            return;
+        const Command cmd{partial_[0], partial_[1], partial_[2]};
+        partial_.clear();
+        if (replyOutstanding_ > 0)
+            ++overlapping;
+        commands.push_back(cmd);
+        sentFromHandler.push_back(inHandler_);
+        const std::vector<quint8> reply =
+            responder ? responder(cmd, int(commands.size()) - 1) : answer(cmd);
+        replyOutstanding_ = int(reply.size());
+        for (quint8 b : reply)
+            queue_.push_back(b);
+        if (!reply.empty())
+            QTimer::singleShot(0, [this] { deliver(); });
+    }
+
+    // The module's ordinary answer.
+    std::vector<quint8> answer(const Command& cmd)
+    {
+        if (cmd == Command{0x00, 0xFF, 0x14})
+            return {0x14, versionHigh, versionLow};
+        if (cmd[0] == 0x32) {
+            eeprom[cmd[1]] = cmd[2];
+            return {cmd[2]};
+        }
+        if (cmd[0] == 0x28)
+            return {eeprom[cmd[1]]};
+        return {};
+    }
+
+    // Commands of one kind (0x32 write, 0x28 read) in order of sending.
+    std::vector<int> indicesOf(quint8 op) const
+    {
+        std::vector<int> out;
+        for (size_t i = 0; i < commands.size(); ++i)
+            if (commands[i][0] == op)
+                out.push_back(int(i));
+        return out;
+    }
+
+    // Hook called after each byte has been handed over (for mid-run observations).
+    std::function<void()> afterByte;
+
+private:
+    void deliver()
+    {
+        while (open_ && !queue_.empty()) {
+            const quint8 b = queue_.front();
+            queue_.pop_front();
+            ++received;
+            --replyOutstanding_;
+            inHandler_ = true;
+            if (onByte)
+                onByte(b);
+            inHandler_ = false;
+            if (afterByte)
+                afterByte();
+        }
+    }
+
+    int number_ = 1;
+    bool open_ = false;
+    bool inHandler_ = false;
+    int replyOutstanding_ = 0;
+    std::deque<quint8> queue_;
+    std::vector<quint8> partial_;
+};
+
+// Directory of the built programs.
+inline QString binDir()
+{
+    const QString dir = qEnvironmentVariable("FBE_BIN_DIR");
+    return dir.isEmpty() ? QCoreApplication::applicationDirPath() : dir;
+}
+
+// fbe-module-sim running on a pseudo-terminal for the lifetime of this object.
+class SimProcess {
+public:
+    explicit SimProcess(const QStringList& args = {})
+    {
+        app();
+        process_.setProgram(binDir() + QStringLiteral("/fbe-module-sim"));
+        process_.setArguments(args);
+        process_.setProcessChannelMode(QProcess::SeparateChannels);
+        process_.start();
+        if (!process_.waitForStarted(5000))
+            return;
+        QElapsedTimer t;
+        t.start();
+        while (!process_.canReadLine() && t.elapsed() < 5000)
+            process_.waitForReadyRead(100);
+        device_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
+    }
+    ~SimProcess()
+    {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.terminate();
+            if (!process_.waitForFinished(3000)) {
+                process_.kill();
+                process_.waitForFinished(3000);
+            }
+        }
+    }
+    SimProcess(const SimProcess&) = delete;
+    SimProcess& operator=(const SimProcess&) = delete;
+
+    QString device() const { return device_; }
+    bool ok() const { return !device_.isEmpty(); }
+    // Ends the simulator (SIGTERM) and waits for it.
+    bool stop()
+    {
+        process_.terminate();
+        return process_.waitForFinished(3000);
+    }
+
+private:
+    QProcess process_;
+    QString device_;
+};
+
+}  // namespace commtest

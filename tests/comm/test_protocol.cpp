@@ -1,0 +1,369 @@
+// The transfer protocol against a scripted module: wire sequence, timing of the commands,
+// progress, every failure and the version bounds.
+#include "CommTestSupport.h"
+
+#include "comm/TransferProtocol.h"
+
+#include <gtest/gtest.h>
+
+using namespace fbe;
+using commtest::ScriptedPort;
+
+namespace {
+
+struct Transfer {
+    Configuration cfg;
+    ScriptedPort port;
+    TransferProtocol protocol{cfg, port};
+    int finishedCount = 0;
+    std::vector<QString> actions;
+    QString firmware;
+
+    Transfer()
+    {
+        commtest::app();
+        for (int i = 0; i < 256; ++i)
+            cfg.txBuffer[i] = quint8(255 - i);
+        QObject::connect(&protocol, &TransferProtocol::finished, [this] { ++finishedCount; });
+        QObject::connect(&protocol, &TransferProtocol::actionChanged,
+                         [this](const QString& a) { actions.push_back(a); });
+        QObject::connect(&protocol, &TransferProtocol::firmwareAccepted,
+                         [this](const QString& f) { firmware = f; });
+    }
+
+    // Runs one transfer to its end.
+    bool go(bool write, int portNumber = 1, int timeoutMs = 5000)
+    {
+        const int before = finishedCount;
+        protocol.setRequest(portNumber, write);
+        protocol.start();
+        return commtest::runUntil([&] { return finishedCount > before; }, timeoutMs);
+    }
+
+    void expectFailure(const QString& message)
+    {
+        EXPECT_TRUE(cfg.transfer.transferFailed);
+        EXPECT_EQ(cfg.transfer.transferMessage, message);
+        EXPECT_FALSE(cfg.transfer.programmed);
+        EXPECT_TRUE(cfg.transfer.resultPending);
+        EXPECT_FALSE(port.isOpen());
+    }
+};
+
+}  // namespace
+
+TEST(Protocol, WriteSendsTheWholeSequenceAndReadsBack)
+{
+    Transfer r;
+    ASSERT_TRUE(r.go(true));
+    EXPECT_FALSE(r.cfg.transfer.transferFailed);
+    EXPECT_EQ(r.cfg.transfer.transferMessage, QStringLiteral("Übertragung erfolgreich"));
+    EXPECT_TRUE(r.cfg.transfer.programmed);
+    EXPECT_TRUE(r.cfg.transfer.resultPending);
+    EXPECT_FALSE(r.port.isOpen());
+
+    ASSERT_EQ(r.port.commands.size(), 513u);
+    EXPECT_EQ(r.port.commands[0], (ScriptedPort::Command{0x00, 0xFF, 0x14}));
+    for (int k = 0; k < 256; ++k) {
+        EXPECT_EQ(r.port.commands[1 + k], (ScriptedPort::Command{0x32, quint8(k), r.cfg.txBuffer[k]}));
+        EXPECT_EQ(r.port.commands[257 + k], (ScriptedPort::Command{0x28, quint8(k), 0x00}));
+    }
+    EXPECT_EQ(r.port.sent.size(), 1539u);
+    EXPECT_EQ(r.port.received, 515);
+    EXPECT_EQ(r.cfg.rxBuffer, r.cfg.txBuffer);
+    EXPECT_EQ(r.port.overlapping, 0);
+    EXPECT_EQ(r.protocol.part(), 100);
+    EXPECT_EQ(r.protocol.total(), 100);
+    EXPECT_EQ(r.firmware, QStringLiteral("2.05"));
+    const std::vector<QString> expected{QStringLiteral("check System"),
+                                        QStringLiteral("write configuration"),
+                                        QStringLiteral("verify configuration")};
+    EXPECT_EQ(r.actions, expected);
+}
+
+TEST(Protocol, ReadFillsTheReceiveBufferAndLeavesTheTransmitBuffer)
+{
+    Transfer r;
+    const Image tx = r.cfg.txBuffer;
+    ASSERT_TRUE(r.go(false));
+    EXPECT_FALSE(r.cfg.transfer.transferFailed);
+    EXPECT_FALSE(r.cfg.transfer.programmed);
+    EXPECT_EQ(r.cfg.txBuffer, tx);
+    EXPECT_EQ(r.cfg.rxBuffer, r.port.eeprom);
+    ASSERT_EQ(r.port.commands.size(), 257u);
+    EXPECT_TRUE(r.port.indicesOf(0x32).empty());
+    EXPECT_EQ(r.port.sent.size(), 771u);
+    const std::vector<QString> expected{QStringLiteral("check System"),
+                                        QStringLiteral("read configuration")};
+    EXPECT_EQ(r.actions, expected);
+}
+
+TEST(Protocol, FirstFiveCommandsOfAPhaseWaitForTheTimerTheSixthLeavesAtOnce)
+{
+    Transfer r;
+    ASSERT_TRUE(r.go(true));
+    ASSERT_EQ(r.port.sentFromHandler.size(), 513u);
+    EXPECT_FALSE(r.port.sentFromHandler[0]);   // identify
+    for (int phase = 0; phase < 2; ++phase) {
+        const int first = 1 + 256 * phase;
+        for (int k = 0; k < 5; ++k)
+            EXPECT_FALSE(r.port.sentFromHandler[first + k]) << "phase " << phase << " address " << k;
+        for (int k = 5; k < 256; ++k)
+            EXPECT_TRUE(r.port.sentFromHandler[first + k]) << "phase " << phase << " address " << k;
+    }
+}
+
+TEST(Protocol, GaugesAfter128VerifyRepliesShow50And75)
+{
+    Transfer r;
+    int verifyReplies = 0;
+    int part = -1, total = -1;
+    r.port.afterByte = [&] {
+        if (r.protocol.transferMode() == TransferProtocol::Verify && r.protocol.rxCount() == 128
+            && verifyReplies++ == 0) {
+            part = r.protocol.part();
+            total = r.protocol.total();
+        }
+    };
+    ASSERT_TRUE(r.go(true));
+    EXPECT_EQ(part, 50);
+    EXPECT_EQ(total, 75);
+}
+
+TEST(Protocol, GaugesOfAReadAlwaysAgree)
+{
+    Transfer r;
+    int disagreements = 0;
+    QObject::connect(&r.protocol, &TransferProtocol::progressChanged,
+                     [&](int part, int total) { disagreements += part != total; });
+    ASSERT_TRUE(r.go(false));
+    EXPECT_EQ(disagreements, 0);
+    EXPECT_EQ(r.protocol.part(), 100);
+}
+
+TEST(Protocol, PercentRoundsHalvesToEven)
+{
+    EXPECT_EQ(TransferProtocol::percent(0, 256), 0);
+    EXPECT_EQ(TransferProtocol::percent(1, 256), 0);     // 0.39
+    EXPECT_EQ(TransferProtocol::percent(2, 256), 1);     // 0.78
+    EXPECT_EQ(TransferProtocol::percent(128, 256), 50);
+    EXPECT_EQ(TransferProtocol::percent(384, 512), 75);
+    EXPECT_EQ(TransferProtocol::percent(1, 8), 12);      // 12.5
+    EXPECT_EQ(TransferProtocol::percent(3, 8), 38);      // 37.5
+    EXPECT_EQ(TransferProtocol::percent(256, 256), 100);
+}
+
+TEST(Protocol, OpenFailureNamesThePort)
+{
+    Transfer r;
+    r.port.openSucceeds = false;
+    ASSERT_TRUE(r.go(true, 3));
+    r.expectFailure(QStringLiteral("Fehler bei Öffnen von Com-Port: COM3"));
+    EXPECT_TRUE(r.port.commands.empty());
+    EXPECT_EQ(r.port.numbersSet.back(), 3);
+}
+
+TEST(Protocol, NoReplyTimesOut)
+{
+    Transfer r;
+    r.port.responder = [](const ScriptedPort::Command&, int) { return std::vector<quint8>{}; };
+    QElapsedTimer t;
+    t.start();
+    ASSERT_TRUE(r.go(true));
+    EXPECT_GE(t.elapsed(), 480);
+    r.expectFailure(QStringLiteral("keine Antwort --> Abbruch"));
+}
+
+TEST(Protocol, NoReplyInALaterPhaseIsAlsoNoReply)
+{
+    Transfer r;
+    r.port.responder = [&](const ScriptedPort::Command& c, int index) {
+        return index == 0 ? r.port.answer(c) : std::vector<quint8>{};
+    };
+    ASSERT_TRUE(r.go(true));
+    r.expectFailure(QStringLiteral("keine Antwort --> Abbruch"));
+}
+
+TEST(Protocol, ReplyStoppingMidPhaseIsInterrupted)
+{
+    Transfer r;
+    r.port.responder = [&](const ScriptedPort::Command& c, int index) {
+        return index <= 10 ? r.port.answer(c) : std::vector<quint8>{};
+    };
+    ASSERT_TRUE(r.go(true));
+    r.expectFailure(QStringLiteral("Übertragung unterbrochen --> Abbruch"));
+}
+
+TEST(Protocol, WrongIdentificationByte)
+{
+    Transfer r;
+    r.port.responder = [](const ScriptedPort::Command&, int) {
+        return std::vector<quint8>{0x15, 0x02, 0x05};
+    };
+    ASSERT_TRUE(r.go(true));
+    r.expectFailure(QStringLiteral("Fehler bei Geräte-Identifizierung! "));
+}
+
+TEST(Protocol, LeadingZerosAreSkipped)
+{
+    Transfer r;
+    r.port.responder = [&](const ScriptedPort::Command& c, int index) {
+        if (index == 0)
+            return std::vector<quint8>{0x00, 0x00, 0x00, 0x14, 0x02, 0x05};
+        return r.port.answer(c);
+    };
+    ASSERT_TRUE(r.go(false));
+    EXPECT_FALSE(r.cfg.transfer.transferFailed);
+    EXPECT_EQ(r.firmware, QStringLiteral("2.05"));
+}
+
+TEST(Protocol, ZeroAsVersionByteIsValid)
+{
+    Transfer r;
+    r.port.versionHigh = 0x02;
+    r.port.versionLow = 0x00;
+    ASSERT_TRUE(r.go(false));
+    EXPECT_FALSE(r.cfg.transfer.transferFailed);
+    EXPECT_EQ(r.firmware, QStringLiteral("2.00"));
+}
+
+TEST(Protocol, VersionBounds)
+{
+    struct Case {
+        quint8 high, low;
+        bool accepted;
+        const char* shown;
+    };
+    const Case cases[] = {{0x01, 0x5C, false, ""},       // 348
+                          {0x01, 0x5D, true, "1.93"},    // 349
+                          {0x02, 0x09, true, "2.09"},    // 521
+                          {0x02, 0x0A, false, ""}};      // 522
+    for (const Case& c : cases) {
+        Transfer r;
+        r.port.versionHigh = c.high;
+        r.port.versionLow = c.low;
+        ASSERT_TRUE(r.go(true));
+        if (c.accepted) {
+            EXPECT_FALSE(r.cfg.transfer.transferFailed) << c.shown;
+            EXPECT_EQ(r.firmware, QString::fromLatin1(c.shown));
+        } else {
+            r.expectFailure(QStringLiteral("Die Firmware ist nicht mit dieser Software kompatibel !"));
+            EXPECT_TRUE(r.firmware.isEmpty());
+            EXPECT_EQ(r.port.commands.size(), 1u);
+        }
+    }
+}
+
+TEST(Protocol, WriteMismatchNamesTheAddress)
+{
+    for (int bad : {0, 77, 255}) {
+        Transfer r;
+        r.port.responder = [&](const ScriptedPort::Command& c, int) {
+            std::vector<quint8> reply = r.port.answer(c);
+            if (c[0] == 0x32 && c[1] == bad)
+                reply[0] ^= 0x10;
+            return reply;
+        };
+        ASSERT_TRUE(r.go(true));
+        r.expectFailure(QStringLiteral("Übertragungsfehler bei Sendeadresse: [%1] !").arg(bad));
+        EXPECT_TRUE(r.port.indicesOf(0x28).empty());
+    }
+}
+
+TEST(Protocol, WrittenStartStateThatReadsBackWrongFailsTheRun)
+{
+    Transfer r;
+    r.port.responder = [&](const ScriptedPort::Command& c, int) {
+        std::vector<quint8> reply = r.port.answer(c);
+        if (c[0] == 0x32 && c[1] == 1)
+            r.port.eeprom[1] ^= 0x80;   // stored wrong, echoed right
+        return reply;
+    };
+    ASSERT_TRUE(r.go(true));
+    r.expectFailure(QStringLiteral("Vergleichsfehler bei Leseadresse: [1] !"));
+}
+
+TEST(Protocol, WrongTypeBytesReadBackFailTheRun)
+{
+    Transfer r;
+    r.port.responder = [&](const ScriptedPort::Command& c, int) {
+        std::vector<quint8> reply = r.port.answer(c);
+        if (c[0] == 0x32 && c[1] == 251)
+            r.port.eeprom[251] = 0x63;
+        return reply;
+    };
+    ASSERT_TRUE(r.go(true));
+    r.expectFailure(QStringLiteral("Vergleichsfehler bei Leseadresse: [251] !"));
+}
+
+TEST(Protocol, FreeBytesAndFirmwareMayDifferAfterAWrite)
+{
+    Transfer r;
+    r.port.responder = [&](const ScriptedPort::Command& c, int) {
+        std::vector<quint8> reply = r.port.answer(c);
+        if (c[0] == 0x32) {
+            r.port.eeprom[150] = 0xAA;
+            r.port.eeprom[253] = 0x02;
+            r.port.eeprom[254] = 0x05;
+        }
+        return reply;
+    };
+    ASSERT_TRUE(r.go(true));
+    EXPECT_FALSE(r.cfg.transfer.transferFailed);
+    EXPECT_TRUE(r.cfg.transfer.programmed);
+}
+
+TEST(Protocol, OneCommandOutstandingEvenWithStrayBytes)
+{
+    Transfer r;
+    // A stray byte after a reply is dropped by the discard before the next command's last byte.
+    r.port.responder = [&](const ScriptedPort::Command& c, int index) {
+        std::vector<quint8> reply = r.port.answer(c);
+        if (index > 0 && index % 50 == 0)
+            reply.push_back(0xEE);
+        return reply;
+    };
+    ASSERT_TRUE(r.go(false));
+    EXPECT_FALSE(r.cfg.transfer.transferFailed) << r.cfg.transfer.transferMessage.toStdString();
+    EXPECT_EQ(r.cfg.rxBuffer, r.port.eeprom);
+}
+
+TEST(Protocol, PortClosedAfterEveryRunAndReopenedByTheNext)
+{
+    Transfer r;
+    ASSERT_TRUE(r.go(false, 2));
+    EXPECT_FALSE(r.port.isOpen());
+    EXPECT_EQ(r.port.opens, 1);
+    EXPECT_EQ(r.port.closes, 1);
+    ASSERT_TRUE(r.go(true, 4));
+    EXPECT_FALSE(r.port.isOpen());
+    EXPECT_EQ(r.port.opens, 2);
+    EXPECT_EQ(r.port.closes, 2);
+    EXPECT_EQ(r.port.numbersSet.back(), 4);
+    EXPECT_FALSE(r.cfg.transfer.transferFailed);
+}
+
+TEST(Protocol, AbortFailsWithItsOwnMessage)
+{
+    Transfer r;
+    r.port.afterByte = [&] {
+        if (r.protocol.transferMode() == TransferProtocol::Write && r.protocol.rxCount() == 20)
+            r.protocol.abort(TransferProtocol::msgAborted());
+    };
+    ASSERT_TRUE(r.go(true));
+    r.expectFailure(QStringLiteral("Übertragung abgebrochen"));
+    EXPECT_EQ(r.finishedCount, 1);
+}
+
+TEST(Protocol, StartWhileRunningStartsNothing)
+{
+    Transfer r;
+    r.protocol.setRequest(1, false);
+    r.protocol.start();
+    r.protocol.start();
+    ASSERT_TRUE(commtest::runUntil([&] { return r.finishedCount > 0; }));
+    commtest::runFor(20);
+    EXPECT_EQ(r.finishedCount, 1);
+    EXPECT_EQ(r.port.opens, 1);
+    EXPECT_EQ(r.port.commands.size(), 257u);
+}

@@ -1,5 +1,8 @@
 #include "dialogs/SmallDialog.h"
 
+#include "dialogs/Artwork.h"
+
+#include <QIcon>
 #include <QShowEvent>
 
 namespace fbe {
@@ -7,6 +10,8 @@ namespace fbe {
 SmallDialog::SmallDialog(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     : QDialog(parent), cfg(cfg), seam(seam), forms(forms)
 {
+    art::ensureLoaded();
+    setWindowIcon(QIcon(QString::fromLatin1(art::Icon)));
     // Only the system menu and the close box, as all small windows of the program.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);

@@ -1,12 +1,14 @@
 #include "dialogs/UHelp.h"
 
 #include "config/Maker.h"
+#include "dialogs/Artwork.h"
 #include "dialogs/DialogStyle.h"
 #include "dialogs/HelpText.h"
 #include "dialogs/Seam.h"
 
 #include <QEvent>
 #include <QFrame>
+#include <QIcon>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -76,7 +78,14 @@ TFHelp::TFHelp(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     BClose->setDefault(true);
     connect(BClose, &QPushButton::clicked, this, [this] { accept(); });
 
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setPixmap(QIcon(QString::fromLatin1(art::Icon)).pixmap(QSize(96, 96)));
+    picture->setAlignment(Qt::AlignCenter);
+
     auto* side = new QVBoxLayout;
+    side->addWidget(picture);
+    side->addSpacing(6);
     side->addWidget(contact);
     side->addStretch(1);
     side->addWidget(BClose, 0, Qt::AlignHCenter);

@@ -21,7 +21,7 @@ TFask::TFask(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     setObjectName(QStringLiteral("Fask"));
     setWindowTitle(QStringLiteral(" "));
     setModal(true);
-    setFixedSize(380, 170);
+    setFixedSize(420, 170);
     style::setColours(this, style::Navy, style::Yellow);
 
     M = new QTextEdit(this);
@@ -31,6 +31,7 @@ TFask::TFask(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     M->setFont(style::arialBold(10));
     M->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     M->setLineWrapMode(QTextEdit::WidgetWidth);
+    M->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     M->setFocusPolicy(Qt::ClickFocus);
     M->viewport()->setCursor(Qt::ArrowCursor);
     style::setColours(M, style::Navy, style::Yellow);

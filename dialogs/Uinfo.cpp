@@ -3,6 +3,7 @@
 #include "config/Configuration.h"
 #include "config/Formatting.h"
 #include "config/Maker.h"
+#include "dialogs/Artwork.h"
 #include "dialogs/DialogStyle.h"
 #include "dialogs/Seam.h"
 
@@ -27,11 +28,11 @@ TFinfo::TFinfo(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     setObjectName(QStringLiteral("Finfo"));
     setWindowTitle(QStringLiteral("Info zu Konfigurationssoftware für Empfängermodul"));
     setModal(true);
-    setFixedSize(430, 250);
+    setFixedSize(430, 228);
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
-    picture->setPixmap(QIcon(QStringLiteral(":/fbe/icon.svg")).pixmap(QSize(64, 64)));
+    picture->setPixmap(QIcon(QString::fromLatin1(art::Icon)).pixmap(QSize(64, 64)));
     picture->setFixedSize(64, 64);
 
     auto* title = new QLabel(QStringLiteral("Funkempfänger Konfiguration"), this);

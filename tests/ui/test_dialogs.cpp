@@ -2,6 +2,7 @@
 #include "FakeSeam.h"
 
 #include "config/Configuration.h"
+#include "dialogs/Artwork.h"
 #include "dialogs/UHelp.h"
 #include "dialogs/Uask.h"
 #include "dialogs/Uhinweis.h"
@@ -22,6 +23,7 @@
 #include <QThread>
 #include <QTimer>
 #include <QTimerEvent>
+#include <QSvgRenderer>
 #include <gtest/gtest.h>
 
 using namespace fbe;
@@ -351,4 +353,28 @@ TEST_F(DialogTest, HelpTextHasEverySectionInOrder)
         if (at >= 0)
             from = at + h.size();
     }
+}
+
+// --- Pictures ---------------------------------------------------------------------------
+
+TEST(Artwork, EveryPictureIsCompiledInAndDrawable)
+{
+    art::ensureLoaded();
+    for (const char* path : {art::Fb1aurel, art::Fb2aurel, art::Fb4aurel, art::Fb3svs,
+                             art::Fb16uni, art::Fb17uni, art::Icon, art::Codepos}) {
+        QSvgRenderer svg{QString::fromLatin1(path)};
+        EXPECT_TRUE(svg.isValid()) << path;
+    }
+    // One glyph per known transmitter type, none for the others.
+    QStringList seen;
+    for (int typ : {1, 2, 7, 10, 16, 17}) {
+        const QString path = art::glyphPath(typ);
+        EXPECT_FALSE(path.isEmpty()) << typ;
+        EXPECT_FALSE(seen.contains(path)) << typ;
+        seen << path;
+    }
+    EXPECT_TRUE(art::glyphPath(0).isEmpty());
+    EXPECT_TRUE(art::glyphPath(99).isEmpty());
+    // The marker stands under one digit of a 40-digit row: 7 pixels wide.
+    EXPECT_EQ(QSvgRenderer(QString::fromLatin1(art::Codepos)).defaultSize().width(), 7);
 }

@@ -55,6 +55,10 @@ public:
     Seam& seam;
     Forms& forms;
 
+    // Hooks the other windows into this one once all exist: the project name dialog's close
+    // and the transfer window's end run FormPaint, an accepted firmware version is shown.
+    void connectForms();
+
     // ---- Program options (kept in the settings file, not in the configuration file) ----
     bool showNotices = true;              // "&Infos anzeigen"
     bool askLastFile = true;              // "&Abfrage: Datei der letzten Sitzung laden?"
@@ -130,7 +134,7 @@ public:
     // ---- Files, start-up and shutdown (TFFBmain_files.cpp) ----
     void FormCreate();
     void inittimerTimer();
-    void FormClose();
+    bool FormClose();                     // false keeps the window open
     void MNewClick();
     void MopenClick();
     void MsaveClick();

@@ -1,34 +1,458 @@
-// File commands (new, open, save), start-up with the settings file, and shutdown.
+// File commands (new, open, save) with the guard against losing unsaved changes, the
+// start-up step with the settings file, and shutdown.
+//
+// The guard: the configuration counts as changed when its file text, built anew, differs
+// from the snapshot saveMemo. The snapshot is taken only when the configuration and a file
+// (or a new configuration) really match: after a new configuration, a completed load, a
+// completed save, and at start-up. A cancelled dialog or a failed load or save leaves it as
+// it was, so a change made before is still offered for saving.
 #include "mainwindow/TFFBmain.h"
 
+#include "comm/TFrs232.h"
+#include "config/FbeFile.h"
+#include "config/Maker.h"
+#include "config/SettingsFile.h"
+#include "dialogs/Seam.h"
+#include "dialogs/UHelp.h"
+#include "dialogs/Uask.h"
+#include "dialogs/Uhinweis.h"
+#include "dialogs/Uinfo.h"
+#include "dialogs/Uprojekt.h"
+
+// The editors and transmitter dialogs; a window whose class is not part of the build is
+// left out of the position handling.
+#if __has_include("editors/UCode.h")
+#include "editors/UCode.h"
+#endif
+#if __has_include("editors/Usystem.h")
+#include "editors/Usystem.h"
+#endif
+#if __has_include("transmitters/UFBselect.h")
+#include "transmitters/UFBselect.h"
+#endif
+#if __has_include("transmitters/UFB1.h")
+#include "transmitters/UFB1.h"
+#endif
+#if __has_include("transmitters/UFB2.h")
+#include "transmitters/UFB2.h"
+#endif
+#if __has_include("transmitters/UFB4.h")
+#include "transmitters/UFB4.h"
+#endif
+#if __has_include("transmitters/UFB3SVS.h")
+#include "transmitters/UFB3SVS.h"
+#endif
+#if __has_include("transmitters/UFB16.h")
+#include "transmitters/UFB16.h"
+#endif
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
 #include <QTimer>
+#include <type_traits>
 
 namespace fbe {
 
-// filled in with the file commands, start-up and shutdown; until then the program starts
-// with a new configuration and shows its main window.
+namespace {
+
+const QString NewFileName = QStringLiteral("neue datei.fbe");
+const QString FileFilter = QStringLiteral(
+    "Konfigurationsfile Empfängermodul  (*.fbe);;alle Dateien  (*.*)");
+const QString OpenCaption = QStringLiteral("Datei laden");
+const QString SaveCaption = QStringLiteral("Datei speichern als...");
+const QString DefaultSuffix = QStringLiteral("fbe");
+const QString SettingsFileName = QStringLiteral("fbe_ini.ini");
+
+const QString MsgLoaded = QStringLiteral(" Datei geladen ");
+const QString MsgOldFile =
+    QStringLiteral(" Datei mit Fehlern geladen. Veraltetes inkompatibles File! ");
+const QString MsgChecksum =
+    QStringLiteral(" Achtung: Prüfsumme der Datei falsch! Daten bitte kontrollieren. ");
+const QString MsgSaved = QStringLiteral(" file gespeichert ");
+const QString MsgLoadError = QStringLiteral(" Fehler bei \"Datei laden!\"");
+const QString MsgSaveError = QStringLiteral(" Fehler bei \"Datei speichern!\"");
+const QString NoticeOldFile = QStringLiteral(
+    "die geladene Datei wurde mit einer alten Software erstellt. Die File-Daten sind dazu "
+    "nicht kompatibel!");
+const QString SettingsWriteError = QStringLiteral(
+    "die momentanen Programmeinstellungen konnten nicht gesichert werden. Eventuell ist der "
+    "aktuelle Ordner schreibgeschützt! Starten Sie das Programm vorzugsweise von einer "
+    "Festplatte!");
+const QString MessageTitle = QStringLiteral("Funkempfänger Konfiguration");
+
+// ---- Windows and their positions ----------------------------------------------------------
+
+template <typename T, typename = void>
+struct IsComplete : std::false_type {};
+template <typename T>
+struct IsComplete<T, std::void_t<decltype(sizeof(T))>> : std::true_type {};
+
+template <typename T>
+QWidget* asWindow(T* window)
+{
+    if constexpr (IsComplete<T>::value)
+        return window;
+    else
+        return nullptr;
+}
+
+// The window of each position group; none for the two groups that are only carried.
+std::array<QWidget*, WindowPositions::Count> positionedWindows(TFFBmain& w)
+{
+    const Forms& f = w.forms;
+    std::array<QWidget*, WindowPositions::Count> windows{};
+    windows[WindowPositions::Main] = &w;
+    windows[WindowPositions::Prog] = asWindow(f.Frs232);
+    windows[WindowPositions::Select] = asWindow(f.FBselect);
+    windows[WindowPositions::T1] = asWindow(f.FB1);
+    windows[WindowPositions::T2] = asWindow(f.FB2);
+    windows[WindowPositions::T3] = asWindow(f.FB3SVS);
+    windows[WindowPositions::T4] = asWindow(f.FB4);
+    windows[WindowPositions::T16] = asWindow(f.FB16);
+    windows[WindowPositions::System] = asWindow(f.Fsystem);
+    windows[WindowPositions::Help] = asWindow(f.FHelp);
+    windows[WindowPositions::Info] = asWindow(f.Finfo);
+    windows[WindowPositions::Projekt] = asWindow(f.FProjekt);
+    windows[WindowPositions::Codes] = asWindow(f.FCode);
+    windows[WindowPositions::Ask] = asWindow(f.Fask);
+    windows[WindowPositions::Hinweis] = asWindow(f.Fhinweis);
+    return windows;
+}
+
+QSize outerSize(const QWidget* window)
+{
+    const QSize frame = window->frameGeometry().size();
+    const QSize hint = window->sizeHint();
+    // A window never shown may not have its final size yet.
+    return frame.expandedTo(window->testAttribute(Qt::WA_WState_Created) ? QSize() : hint);
+}
+
+// A window can be reached when its title bar lies wholly on one screen's free area over a
+// width that the pointer can grab. Otherwise it is moved onto the screen nearest to it, as
+// far in as its size allows.
+QPoint reachablePosition(const QPoint& pos, const QSize& size)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.isEmpty())
+        return pos;
+    constexpr int TitleHeight = 24;
+    const QRect title(pos, QSize(qMax(size.width(), 1), TitleHeight));
+    const int grab = qMin(title.width(), 80);
+    for (const QScreen* screen : screens) {
+        const QRect on = title.intersected(screen->availableGeometry());
+        if (on.height() >= TitleHeight && on.width() >= grab)
+            return pos;
+    }
+    const QScreen* nearest = QGuiApplication::primaryScreen();
+    qint64 best = -1;
+    for (const QScreen* screen : screens) {
+        const QRect a = screen->availableGeometry();
+        const qint64 dx = qMax(qMax(a.left() - title.right(), title.left() - a.right()), 0);
+        const qint64 dy = qMax(qMax(a.top() - title.bottom(), title.top() - a.bottom()), 0);
+        const qint64 d = dx * dx + dy * dy;
+        if (best < 0 || d < best) {
+            best = d;
+            nearest = screen;
+        }
+    }
+    const QRect a = nearest->availableGeometry();
+    const int x = qBound(a.left(), pos.x(), qMax(a.left(), a.right() + 1 - size.width()));
+    const int y = qBound(a.top(), pos.y(), qMax(a.top(), a.bottom() + 1 - size.height()));
+    return {x, y};
+}
+
+// The position of a window for the settings file. A window that was neither shown nor
+// placed has no position of its own yet; it gets the one where it would first appear,
+// over the middle of the main window.
+QPoint positionToKeep(const TFFBmain& w, const QWidget* window)
+{
+    if (window == &w || window->testAttribute(Qt::WA_Moved)
+        || window->testAttribute(Qt::WA_WState_Created))
+        return window->pos();
+    const QRect main = w.frameGeometry();
+    const QSize size = outerSize(window);
+    return main.center() - QPoint(size.width() / 2, size.height() / 2);
+}
+
+// ---- File text and dialogs ----------------------------------------------------------------
+
+void rebuildFileText(TFFBmain& w)
+{
+    w.Memo1 = BuildFile(w.cfg).lines;
+}
+
+void takeSnapshot(TFFBmain& w)
+{
+    rebuildFileText(w);
+    w.saveMemo = w.Memo1;
+}
+
+QString shownPath(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// A completed file dialog makes the chosen file's folder the working folder, so the next
+// dialog starts there.
+void enterFolderOf(const QString& path)
+{
+    QDir::setCurrent(QFileInfo(path).absolutePath());
+}
+
+void reportSaveError(TFFBmain& w, const QString& reason)
+{
+    w.seam.beep();
+    w.addInfo(MsgSaveError);
+    if (!reason.isEmpty())
+        w.addInfo(QLatin1Char(' ') + reason);
+    w.setInfoColour(TFFBmain::InfoColour::Error);
+}
+
+enum class SaveResult { Saved, Cancelled, Failed };
+
+// The save dialog and the write. Only a completed write moves the current file and the
+// snapshot.
+SaveResult saveThroughDialog(TFFBmain& w)
+{
+    const QString path = w.seam.saveFileName(&w, SaveCaption, w.SaveDialog1.FileName,
+                                             FileFilter, DefaultSuffix);
+    if (path.isEmpty())
+        return SaveResult::Cancelled;
+    enterFolderOf(path);
+    const BuiltFile file = BuildFile(w.cfg);
+    w.Memo1 = file.lines;
+    QString error;
+    if (!SaveFile(path, file, &error)) {
+        // A character the file cannot hold is named; other write failures keep the short
+        // message alone.
+        reportSaveError(w, file.unencodable.isEmpty() ? QString() : error);
+        return SaveResult::Failed;
+    }
+    w.OpenDialog1.FileName = shownPath(path);
+    w.SaveDialog1.FileName = w.OpenDialog1.FileName;
+    w.setInfoColour(TFFBmain::InfoColour::Normal);
+    w.addInfo(MsgSaved);
+    w.saveMemo = w.Memo1;
+    w.ShowBasicsWin();
+    return SaveResult::Saved;
+}
+
+bool ask(TFFBmain& w, const QStringList& lines)
+{
+    if (!w.forms.Fask)
+        return false;
+    return w.forms.Fask->ask(lines);
+}
+
+// The changed check with save offer. Returns whether the command may go on: nothing was
+// changed, the user declined saving ("NEIN !" or the title bar), or the file was saved.
+// After "JA" without a file written (dialog cancelled, write failed) the command stops, so
+// the changes the user asked to keep are not thrown away.
+bool changedCheckGoesOn(TFFBmain& w)
+{
+    rebuildFileText(w);
+    if (w.Memo1 == w.saveMemo)
+        return true;
+    if (!ask(w, {QStringLiteral("!!!  Die Datei wurde geändert  !!!"),
+                 QStringLiteral("zuerst sichern ?")}))
+        return true;
+    return saveThroughDialog(w) == SaveResult::Saved;
+}
+
+// Loads path as the current file. When the load fails, the configuration and the current
+// file stay as they were.
+bool loadAsCurrentFile(TFFBmain& w, const QString& path)
+{
+    const QString openBefore = w.OpenDialog1.FileName;
+    const QString saveBefore = w.SaveDialog1.FileName;
+    w.OpenDialog1.FileName = path;
+    if (w.DateiGeladen())
+        return true;
+    w.OpenDialog1.FileName = openBefore;
+    w.SaveDialog1.FileName = saveBefore;
+    w.ShowBasicsWin();
+    return false;
+}
+
+Settings currentSettings(TFFBmain& w)
+{
+    Settings s;
+    s.lastFile = w.OpenDialog1.FileName;
+    s.askLastFile = w.askLastFile;
+    s.comPortName = w.comPortName;
+    s.showNotices = w.showNotices;
+    s.progView = w.MProg && w.MProg->isChecked();
+    s.workingFolder = QDir::toNativeSeparators(QDir::currentPath());
+    s.waitstates = w.waitstates;
+    const auto windows = positionedWindows(w);
+    for (int i = 0; i < WindowPositions::Count; ++i) {
+        if (windows[size_t(i)])
+            s.positions.at(i) = positionToKeep(w, windows[size_t(i)]);
+    }
+    s.positions.print = w.posPrint;
+    s.positions.waitstate = w.posWaitstate;
+    return s;
+}
+
+void applyPositions(TFFBmain& w, const WindowPositions& positions)
+{
+    const auto windows = positionedWindows(w);
+    for (int i = 0; i < WindowPositions::Count; ++i) {
+        if (!positions.present[size_t(i)])
+            continue;
+        const QPoint p = positions.at(i);
+        if (i == WindowPositions::Print)
+            w.posPrint = p;
+        else if (i == WindowPositions::Waitstate)
+            w.posWaitstate = p;
+        else if (QWidget* window = windows[size_t(i)])
+            window->move(reachablePosition(p, outerSize(window)));
+    }
+}
+
+}  // namespace
+
+// ---- Start-up ---------------------------------------------------------------------------
 
 void TFFBmain::FormCreate()
 {
-    NeueDatei();
+    hide();
+    cfg.progcounter = 0;
+    cfg.offset.fill(0);
+    cfg.transfer.programmed = false;
+    if (mainweb)
+        mainweb->setText(QString::fromUtf8(maker::Web));
+    if (Panel2)
+        Panel2->setToolTip(QStringLiteral("per Doppelklick zur homepage!"));
+    settingsPath = QDir::toNativeSeparators(QDir::currentPath() + QLatin1Char('/')
+                                            + SettingsFileName);
     inittimer->start();
+    cfg.transfer.resultPending = false;
+    comPortName = QStringLiteral("COM1");
+    NeueDatei();
+    takeSnapshot(*this);
 }
 
 void TFFBmain::inittimerTimer()
 {
     inittimer->stop();
+
+    const SettingsRead read = readSettingsFile(settingsPath);
+    const Settings& s = read.values;
+    if (read.hasAskLastFile)
+        askLastFile = s.askLastFile;
+    if (read.hasShowNotices)
+        showNotices = s.showNotices;
+    if (read.hasView)
+        (s.progView ? MProg : Mcomment)->setChecked(true);
+    if (read.hasWorkingFolder)
+        QDir::setCurrent(s.workingFolder);
+    if (read.hasWaitstates)
+        waitstates = s.waitstates;
+    applyPositions(*this, s.positions);
+
+    if (!read.complete) {
+        askLastFile = true;
+        comPortName = QStringLiteral("COM1");
+        waitstates = 1;
+        ShowBasicsWin();
+    } else {
+        if (askLastFile
+            && ask(*this, {QStringLiteral("soll die zuletzt geöffnete Datei:"),
+                           QStringLiteral(" \"") + s.lastFile + QStringLiteral("\" "),
+                           QStringLiteral("geladen werden?")}))
+            loadAsCurrentFile(*this, s.lastFile);
+        comPortName = s.comPortName;
+        ShowBasicsWin();
+    }
+
+    takeSnapshot(*this);
     show();
+    for (QAction* port : {MCom1, MCom2, MCom3, MCom4}) {
+        if (port)
+            port->setEnabled(true);
+    }
 }
 
-void TFFBmain::FormClose() {}
+// ---- Shutdown ---------------------------------------------------------------------------
 
-void TFFBmain::MNewClick() {}
-void TFFBmain::MopenClick() {}
-void TFFBmain::MsaveClick() {}
+bool TFFBmain::FormClose()
+{
+    if (!changedCheckGoesOn(*this))
+        return false;
+    QString error;
+    if (!writeSettingsFile(settingsPath, currentSettings(*this), &error))
+        seam.messageBox(this, MessageTitle, SettingsWriteError);
+    return true;
+}
+
+// ---- File commands ----------------------------------------------------------------------
+
+void TFFBmain::MNewClick()
+{
+    if (!changedCheckGoesOn(*this))
+        return;
+    NeueDatei();
+    takeSnapshot(*this);
+}
+
+void TFFBmain::MopenClick()
+{
+    if (!changedCheckGoesOn(*this))
+        return;
+    const QString path = seam.openFileName(this, OpenCaption, OpenDialog1.FileName, FileFilter);
+    if (path.isEmpty())
+        return;
+    enterFolderOf(path);
+    if (loadAsCurrentFile(*this, shownPath(path)))
+        takeSnapshot(*this);
+}
+
+void TFFBmain::MsaveClick()
+{
+    saveThroughDialog(*this);
+}
 
 bool TFFBmain::DateiGeladen()
 {
-    return false;
+    Memo1.clear();
+    SaveDialog1.FileName = OpenDialog1.FileName;
+    const LoadOutcome outcome = LoadFile(cfg, OpenDialog1.FileName);
+    if (!outcome.ok) {
+        seam.beep();
+        addInfo(MsgLoadError);
+        setInfoColour(InfoColour::Error);
+        return false;
+    }
+    Memo1 = outcome.lines;
+
+    ShowCodeWin();
+    ShowBasicsWin();
+    ShowAll();
+
+    setInfoColour(InfoColour::Normal);
+    addInfo(MsgLoaded);
+    // A damaged file is loaded all the same (it may be all the user has), but not as clean.
+    if (!outcome.checksumOk) {
+        setInfoColour(InfoColour::Warning);
+        addInfo(MsgChecksum);
+    }
+    if (outcome.oldFile) {
+        seam.beep();
+        setInfoColour(InfoColour::Warning);
+        addInfo(MsgOldFile);
+        if (forms.Fhinweis) {
+            forms.Fhinweis->clearLines();
+            forms.Fhinweis->addLine(NoticeOldFile);
+            forms.Fhinweis->showNotice();
+        }
+    }
+    return true;
 }
 
 void TFFBmain::NeueDatei()
@@ -39,9 +463,10 @@ void TFFBmain::NeueDatei()
     setInfoColour(InfoColour::Normal);
     FormPaint();
     ApplySendertyp();
-    OpenDialog1.FileName = QStringLiteral("neue datei.fbe");
-    SaveDialog1.FileName = QStringLiteral("neue datei.fbe");
+    OpenDialog1.FileName = NewFileName;
+    SaveDialog1.FileName = NewFileName;
     cfg.projectName = QStringLiteral("-Projektname-");
+    ShowBasicsWin();
 }
 
 }  // namespace fbe

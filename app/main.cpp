@@ -1,0 +1,56 @@
+// Program entry: the configuration, the desktop seam and every window, created once for the
+// whole run, the main window first.
+#include "comm/TFrs232.h"
+#include "config/Configuration.h"
+#include "dialogs/Seam.h"
+#include "dialogs/UHelp.h"
+#include "dialogs/Uask.h"
+#include "dialogs/Uhinweis.h"
+#include "dialogs/Uinfo.h"
+#include "dialogs/Uprojekt.h"
+#include "dialogs/Uwarnung.h"
+#include "editors/TFCode.h"
+#include "editors/TFsystem.h"
+#include "mainwindow/Forms.h"
+#include "mainwindow/TFFBmain.h"
+#include "transmitters/TFFB16.h"
+#include "transmitters/TFFB3SVS.h"
+#include "transmitters/TFFBkeys.h"
+#include "transmitters/TFFBselect.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("fbe"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    fbe::Configuration cfg;
+    fbe::Seam seam;
+    fbe::Forms forms;
+
+    // The main window is created first; its creation sets up a new configuration and keeps
+    // it hidden until the start-up step shows it. The other windows belong to it.
+    fbe::TFFBmain mainWindow(cfg, seam, forms);
+    QWidget* owner = &mainWindow;
+    forms.Fask = new fbe::TFask(cfg, seam, forms, owner);
+    forms.FB4 = new fbe::TFFB4(cfg, seam, forms, owner);
+    forms.FB2 = new fbe::TFFB2(cfg, seam, forms, owner);
+    forms.Finfo = new fbe::TFinfo(cfg, seam, forms, owner);
+    forms.FB3SVS = new fbe::TFFB3SVS(cfg, seam, forms, owner);
+    forms.FBselect = new fbe::TFFBselect(cfg, seam, forms, owner);
+    forms.Fsystem = new fbe::TFsystem(cfg, seam, forms, owner);
+    forms.FB1 = new fbe::TFFB1(cfg, seam, forms, owner);
+    forms.FB16 = new fbe::TFFB16(cfg, seam, forms, owner);
+    forms.FCode = new fbe::TFCode(cfg, seam, forms, owner);
+    forms.Fhinweis = new fbe::TFhinweis(cfg, seam, forms, owner);
+    forms.FProjekt = new fbe::TFProjekt(cfg, seam, forms, owner);
+    forms.Frs232 = new fbe::TFrs232(cfg, seam, forms, owner);
+    forms.FHelp = new fbe::TFHelp(cfg, seam, forms, owner);
+    forms.Fwarnung = new fbe::TFwarnung(cfg, seam, forms, owner);
+    mainWindow.connectForms();
+
+    return app.exec();
+}

@@ -1,0 +1,64 @@
+// What the main window's display refresh does to the configuration itself. The window calls
+// these before it shows the state; anything else that encodes a configuration (the
+// command-line tool) calls NormaliseForRefresh so that it programs exactly what the window
+// would.
+#pragma once
+
+#include "config/Configuration.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace fbe {
+
+// Limits of the basic settings held as fields.
+constexpr int PruefanzahlMin = 1;
+constexpr int PruefanzahlMax = 99;
+constexpr int KorrekturMin = -50;
+constexpr int KorrekturMax = 50;
+constexpr int SperrzeitMax = 255;   // units of 10 ms
+
+// Firmware versions this software knows: 349 (1.93) .. 521 (2.09).
+constexpr int FirmwareOldest = 349;
+constexpr int FirmwareNewest = 521;
+
+// Code area, in this order: every slot address ANDed with the current mask; for types 16
+// and 17 the current code length copied back into the type's table entry; byte 80 as the OR
+// of the interlock bytes 76..79; the checksum flag cleared unless the current record is of
+// type 16 or 17; the direct-output flag cleared outside parallel mode, and with direct
+// output on, code 1 forced to "Aus" and code 2 to "Ein"; maxAddress recomputed.
+void NormaliseCodeArea(Configuration& cfg);
+
+// Basic settings: with the store function on, the four start states cleared; korrektur
+// bounded to -50..50, sperrzeit to 0..255 units, pruefanzahl to 1..99.
+void NormaliseBasics(Configuration& cfg);
+
+// Everything a full refresh of the main window does to the state, in the same order:
+// NormaliseCodeArea, NormaliseBasics, ApplySendertyp.
+void NormaliseForRefresh(Configuration& cfg);
+
+// Firmware check after a transfer.
+enum class FirmwareWarning { None, Older, Newer };
+// v is the firmware version, 0 meaning none received (treated as the newest known).
+FirmwareWarning checkFirmware(quint16 firmware);
+// The lines of the warning window for a firmware warning; empty for None.
+QStringList firmwareWarningLines(FirmwareWarning warning);
+
+struct TransferOutcome {
+    bool taken = false;             // a result was pending and has been consumed
+    bool failed = false;
+    QString message;                // the one line of the message area
+    FirmwareWarning firmwareWarning = FirmwareWarning::None;
+    bool counted = false;           // counter and addresses advanced
+};
+
+// Takes a pending transfer result once: decodes the receive buffer when the transfer did not
+// fail, checks the firmware version and, after a successful programming run, adds 1 to the
+// programming counter and each slot's increment to its address, wrapping within the mask.
+//
+// A programming run whose read-back fails its checksum keeps the configuration that was
+// sent: the read-back is decoded into a copy and taken over only when it is sound. A read
+// run decodes and shows what the module holds even with a checksum error.
+TransferOutcome TakeTransferResult(Configuration& cfg);
+
+}  // namespace fbe

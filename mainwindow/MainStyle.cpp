@@ -1,0 +1,118 @@
+#include "mainwindow/MainStyle.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+
+namespace fbe::mainstyle {
+
+namespace {
+QFont make(const QStringList& families, int pixelSize, bool bold)
+{
+    QFont f;
+    f.setFamilies(families);
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    f.setStyleStrategy(QFont::PreferAntialias);
+    return f;
+}
+}  // namespace
+
+QFont sans(int pixelSize, bool bold)
+{
+    return make({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
+                 QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")},
+                pixelSize, bold);
+}
+
+QFont arial(int pixelSize, bool bold)
+{
+    return make({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                 QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")},
+                pixelSize, bold);
+}
+
+QFont courier(int pixelSize, bool bold)
+{
+    QFont f = make({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+                    QStringLiteral("DejaVu Sans Mono")},
+                   pixelSize, bold);
+    f.setStyleHint(QFont::TypeWriter);
+    return f;
+}
+
+QFont digits(int pixelSize, int advance, bool bold)
+{
+    QFont f = courier(pixelSize, bold);
+    const qreal natural = QFontMetricsF(f).horizontalAdvance(QLatin1Char('0'));
+    f.setLetterSpacing(QFont::AbsoluteSpacing, advance - natural);
+    return f;
+}
+
+void setColours(QWidget* w, const QColor& text, const QColor& background)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::Window, background);
+    p.setColor(QPalette::Base, background);
+    p.setColor(QPalette::Button, background);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+bool setTextIfChanged(QLabel* label, const QString& text)
+{
+    if (label->text() == text)
+        return false;
+    label->setText(text);
+    return true;
+}
+
+bool setTextIfChanged(QLineEdit* edit, const QString& text)
+{
+    if (edit->text() == text)
+        return false;
+    if (edit->hasFocus() && edit->isModified())
+        return false;
+    edit->setText(text);
+    return true;
+}
+
+bool setCheckedIfChanged(QAbstractButton* button, bool checked)
+{
+    if (button->isChecked() == checked)
+        return false;
+    button->setChecked(checked);
+    return true;
+}
+
+bool setCheckedIfChanged(QAction* action, bool checked)
+{
+    if (action->isChecked() == checked)
+        return false;
+    action->setChecked(checked);
+    return true;
+}
+
+bool setVisibleIfChanged(QWidget* w, bool visible)
+{
+    if (w->isHidden() != visible)
+        return false;
+    w->setVisible(visible);
+    return true;
+}
+
+bool setEnabledIfChanged(QWidget* w, bool enabled)
+{
+    if (w->testAttribute(Qt::WA_ForceDisabled) == !enabled)
+        return false;
+    w->setEnabled(enabled);
+    return true;
+}
+
+}  // namespace fbe::mainstyle

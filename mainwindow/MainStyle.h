@@ -1,0 +1,50 @@
+// Fonts, colours and small change-only setters of the main window.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QAbstractButton;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace fbe::mainstyle {
+
+inline const QColor WindowGrey(82, 82, 82);
+inline const QColor GroupGrey(216, 216, 216);
+inline const QColor InnerGrey(211, 211, 211);
+inline const QColor Silver(192, 192, 192);
+inline const QColor Purple(128, 0, 128);
+inline const QColor Blue(0, 0, 255);
+inline const QColor Navy(0, 0, 128);
+inline const QColor Maroon(128, 0, 0);
+inline const QColor Red(255, 0, 0);
+inline const QColor Green(0, 255, 0);
+inline const QColor Yellow(255, 255, 0);
+inline const QColor ErrorRed(254, 80, 75);
+
+// The window's default font (a small sans serif) and the named faces, in pixel sizes so that
+// the fixed layout holds at every screen resolution.
+QFont sans(int pixelSize, bool bold = false);
+QFont arial(int pixelSize, bool bold = false);
+QFont courier(int pixelSize, bool bold = false);
+// A monospaced face whose digits are exactly advance pixels wide.
+QFont digits(int pixelSize, int advance, bool bold = false);
+
+void setColours(QWidget* w, const QColor& text, const QColor& background);
+
+// Setters that touch the control only when the value really changes, so that a refresh
+// causes no repaint (and no further refresh) when nothing changed.
+bool setTextIfChanged(QLabel* label, const QString& text);
+// A field the user is typing into (focused and modified) is left alone; its exit handler
+// takes the entry when the field is left.
+bool setTextIfChanged(QLineEdit* edit, const QString& text);
+bool setCheckedIfChanged(QAbstractButton* button, bool checked);
+bool setCheckedIfChanged(QAction* action, bool checked);
+bool setVisibleIfChanged(QWidget* w, bool visible);
+bool setEnabledIfChanged(QWidget* w, bool enabled);
+
+}  // namespace fbe::mainstyle

@@ -1,0 +1,1232 @@
+#include "mainwindow/TFFBmain.h"
+
+#include "comm/TFrs232.h"
+#include "config/Maker.h"
+#include "dialogs/Seam.h"
+#include "dialogs/UHelp.h"
+#include "dialogs/Uinfo.h"
+#include "dialogs/Uprojekt.h"
+#include "editors/TFCode.h"
+#include "editors/TFsystem.h"
+#include "mainwindow/MainStyle.h"
+#include "transmitters/TFFBselect.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+#include <QValidator>
+
+namespace fbe {
+
+using namespace mainstyle;
+
+namespace {
+
+// Limits what can be typed into a field without cutting text that the program sets.
+class LengthLimit : public QValidator {
+public:
+    LengthLimit(int maxLength, QObject* parent) : QValidator(parent), max_(maxLength) {}
+    State validate(QString& input, int&) const override
+    {
+        return input.size() <= max_ ? Acceptable : Invalid;
+    }
+
+private:
+    int max_;
+};
+
+void setBevel(QFrame* f, QFrame::Shadow shadow = QFrame::Raised)
+{
+    f->setFrameStyle(QFrame::Panel | shadow);
+    f->setLineWidth(1);
+}
+
+// A panel with its background and a bevel whose light and dark edges follow the colour.
+QFrame* makePanel(QWidget* parent, const char* name, const QRect& r, const QColor& bg,
+                  QFrame::Shadow shadow = QFrame::Raised)
+{
+    auto* f = new QFrame(parent);
+    f->setObjectName(QLatin1String(name));
+    f->setGeometry(r);
+    QPalette p = f->palette();
+    p.setColor(QPalette::Window, bg);
+    p.setColor(QPalette::Light, bg.lighter(135));
+    p.setColor(QPalette::Midlight, bg.lighter(115));
+    p.setColor(QPalette::Dark, bg.darker(170));
+    p.setColor(QPalette::Mid, bg.darker(130));
+    p.setColor(QPalette::Shadow, bg.darker(250));
+    f->setPalette(p);
+    f->setAutoFillBackground(true);
+    if (shadow != QFrame::Plain)
+        setBevel(f, shadow);
+    return f;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QRect& r, const QString& text,
+                  const QFont& font, const QColor& colour,
+                  Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto* l = new QLabel(text, parent);
+    if (name)
+        l->setObjectName(QLatin1String(name));
+    l->setGeometry(r);
+    l->setFont(font);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, colour);
+    l->setPalette(p);
+    l->setAlignment(align);
+    return l;
+}
+
+// A section header: silver, purple bold text.
+QLabel* makeHeader(QWidget* parent, const char* name, const QRect& r, const QString& text)
+{
+    QLabel* l = makeLabel(parent, name, r, text, arial(14, true), Purple, Qt::AlignCenter);
+    QPalette p = l->palette();
+    p.setColor(QPalette::Window, Silver);
+    p.setColor(QPalette::Light, Silver.lighter(135));
+    p.setColor(QPalette::Dark, Silver.darker(170));
+    l->setPalette(p);
+    l->setAutoFillBackground(true);
+    l->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    return l;
+}
+
+QLineEdit* makeEdit(QWidget* parent, const char* name, const QRect& r, const QFont& font,
+                    const QColor& text = Qt::black, const QColor& base = Qt::white)
+{
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(QLatin1String(name));
+    e->setGeometry(r);
+    e->setFont(font);
+    QPalette p = e->palette();
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Base, base);
+    e->setPalette(p);
+    e->setTextMargins(1, 0, 1, 0);
+    return e;
+}
+
+QCheckBox* makeCheck(QWidget* parent, const char* name, const QRect& r, const QString& text,
+                     const QFont& font, const QColor& colour = Qt::black)
+{
+    auto* c = new QCheckBox(text, parent);
+    c->setObjectName(QLatin1String(name));
+    c->setGeometry(r);
+    c->setFont(font);
+    QPalette p = c->palette();
+    p.setColor(QPalette::WindowText, colour);
+    c->setPalette(p);
+    return c;
+}
+
+QRadioButton* makeRadio(QWidget* parent, const char* name, const QRect& r, const QString& text,
+                        const QFont& font, const QColor& colour)
+{
+    auto* b = new QRadioButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(r);
+    b->setFont(font);
+    QPalette p = b->palette();
+    p.setColor(QPalette::WindowText, colour);
+    b->setPalette(p);
+    return b;
+}
+
+QToolButton* makeArrow(QWidget* parent, const char* name, const QRect& r, Qt::ArrowType arrow)
+{
+    auto* b = new QToolButton(parent);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(r);
+    b->setArrowType(arrow);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setAutoRepeat(true);
+    return b;
+}
+
+// The marker under the 40-digit fields: a small red arrow pointing up at a digit.
+QPixmap codeposPixmap(qreal dpr)
+{
+    const QSize size(7, 9);
+    QIcon icon(QStringLiteral(":/fbe/codepos.svg"));
+    if (!icon.isNull()) {
+        QPixmap pm = icon.pixmap(size, dpr);
+        if (!pm.isNull())
+            return pm;
+    }
+    QPixmap pm(size * dpr);
+    pm.setDevicePixelRatio(dpr);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath path;
+    path.moveTo(3.5, 0);
+    path.lineTo(7, 5);
+    path.lineTo(4.5, 5);
+    path.lineTo(4.5, 9);
+    path.lineTo(2.5, 9);
+    path.lineTo(2.5, 5);
+    path.lineTo(0, 5);
+    path.closeSubpath();
+    p.fillPath(path, Red);
+    return pm;
+}
+
+const char* const kRowHint = "Code- und Funktionseinstellungen";
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Construction
+
+TFFBmain::TFFBmain(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
+    : QMainWindow(parent), cfg(cfg), seam(seam), forms(forms)
+{
+    forms.FBmain = this;
+    setObjectName(QStringLiteral("FFBmain"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Funkempfänger Konfiguration     (Ver.: 3.04)"));
+    setWindowIcon(QIcon(QStringLiteral(":/fbe/icon.svg")));
+
+    inittimer = new QTimer(this);
+    inittimer->setObjectName(QStringLiteral("inittimer"));
+    inittimer->setInterval(100);
+    inittimer->setSingleShot(true);
+    connect(inittimer, &QTimer::timeout, this, &TFFBmain::inittimerTimer);
+
+    setupUi();
+    setupMenu();
+    wireFields();
+    FormCreate();
+}
+
+TFFBmain::~TFFBmain()
+{
+    if (forms.FBmain == this)
+        forms.FBmain = nullptr;
+}
+
+void TFFBmain::connectForms()
+{
+    if (forms.FProjekt)
+        forms.FProjekt->onClosed = [this] { FormPaint(); };
+    if (forms.Frs232) {
+        connect(forms.Frs232, &TFrs232::transferEnded, this, &TFFBmain::FormPaint,
+                Qt::UniqueConnection);
+        connect(forms.Frs232, &TFrs232::firmwareChanged, firmware, &QLabel::setText,
+                Qt::UniqueConnection);
+    }
+}
+
+void TFFBmain::setupUi()
+{
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("client"));
+    client_->setFixedSize(ClientWidth, ClientHeight);
+    QPalette p = client_->palette();
+    p.setColor(QPalette::Window, WindowGrey);
+    client_->setPalette(p);
+    client_->setAutoFillBackground(true);
+    client_->setFont(sans(11));
+    setCentralWidget(client_);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    setupLeftColumn(client_);
+    setupCodeGroup(client_);
+    setupRightColumn(client_);
+
+    // Hidden picture buttons: the transmitter glyphs that FBselect shows.
+    struct Glyph {
+        QToolButton** button;
+        const char* name;
+        const char* file;
+    };
+    const Glyph glyphs[] = {
+        {&FB4aurel, "FB4aurel", ":/fbe/fb4aurel.svg"}, {&FB2aurel, "FB2aurel", ":/fbe/fb2aurel.svg"},
+        {&FB3svs, "FB3svs", ":/fbe/fb3svs.svg"},       {&FB1aurel, "FB1aurel", ":/fbe/fb1aurel.svg"},
+        {&FB16uni, "FB16uni", ":/fbe/fb16uni.svg"},    {&FB17uni, "FB17uni", ":/fbe/fb17uni.svg"},
+    };
+    int x = 8;
+    for (const Glyph& g : glyphs) {
+        auto* b = new QToolButton(client_);
+        b->setObjectName(QLatin1String(g.name));
+        b->setGeometry(x, 620, 38, 38);
+        b->setIcon(QIcon(QLatin1String(g.file)));
+        b->setIconSize(QSize(34, 34));
+        b->hide();
+        *g.button = b;
+        x += 40;
+    }
+
+    // The panels report their paints, so that a paint finding the state newer than the
+    // display brings it up to date.
+    client_->installEventFilter(this);
+    for (QFrame* f : client_->findChildren<QFrame*>(QString(), Qt::FindChildrenRecursively)) {
+        if (qobject_cast<QLabel*>(f) == nullptr)
+            f->installEventFilter(this);
+    }
+}
+
+void TFFBmain::setupLeftColumn(QWidget* c)
+{
+    Panel36 = makeHeader(c, "Panel36", QRect(9, 16, 399, 28),
+                         QStringLiteral("Allgemeine Einstellungen"));
+
+    // Transmitter group.
+    Panel8 = makePanel(c, "Panel8", QRect(9, 43, 399, 52), GroupGrey);
+    Panel7 = makePanel(Panel8, "Panel7", QRect(4, 4, 192, 44), InnerGrey, QFrame::Sunken);
+    Panel7->setToolTip(QStringLiteral("Auswahl des Sendertyps"));
+    Panel9 = makePanel(Panel7, "Panel9", QRect(2, 2, 188, 40), InnerGrey, QFrame::Plain);
+    Panel9->setToolTip(QStringLiteral("Auswahl des Sendertyps"));
+    Panel9->setCursor(Qt::PointingHandCursor);
+    Label23 = makeLabel(Panel9, "Label23", QRect(4, 0, 96, 40), QStringLiteral("Senderauswahl:"),
+                        sans(11, true), Blue);
+    FBselect = new QToolButton(Panel9);
+    FBselect->setObjectName(QStringLiteral("FBselect"));
+    FBselect->setGeometry(100, 1, 38, 38);
+    FBselect->setIconSize(QSize(34, 34));
+    FBselect->setToolTip(QStringLiteral("Auswahl des Sendertyps"));
+    FBselect->setCursor(Qt::PointingHandCursor);
+    warnung1 = makeLabel(Panel9, "warnung1", QRect(142, 1, 16, 22), QStringLiteral("?"),
+                         arial(20, true), Red, Qt::AlignCenter);
+    warnung1->hide();
+    Bits = makeLabel(Panel9, "Bits", QRect(140, 20, 48, 18), QStringLiteral("40 Bit"),
+                     sans(11, true), Maroon);
+    Bits->hide();
+
+    Pcodierlaenge = makePanel(Panel8, "Pcodierlaenge", QRect(200, 4, 195, 44), InnerGrey,
+                              QFrame::Sunken);
+    const QString bitsHint =
+        QStringLiteral("Anzahl der Bits pro String (für manche Sender nicht editierbar)");
+    bitanzahl = makeEdit(Pcodierlaenge, "bitanzahl", QRect(6, 4, 26, 19), courier(13, true),
+                         Maroon);
+    bitanzahl->setAlignment(Qt::AlignRight);
+    bitanzahl->setToolTip(bitsHint);
+    Label50 = makeLabel(Pcodierlaenge, "Label50", QRect(38, 4, 150, 19),
+                        QStringLiteral("Codierlänge (Bits)"), sans(11, true), Blue);
+    Label50->setToolTip(bitsHint);
+    Lmaxadresse = makeLabel(Pcodierlaenge, "Lmaxadresse", QRect(6, 24, 186, 17),
+                            QStringLiteral("max. Adresse:"), sans(11), Qt::black);
+    Pcodierlaenge->setEnabled(false);
+
+    Panel11 = makePanel(c, "Panel11", QRect(9, 95, 399, 194), GroupGrey);
+    setupBasics(Panel11);
+}
+
+void TFFBmain::setupBasics(QWidget* g)
+{
+    const QFont caption = sans(11, true);
+    const QFont normal = sans(11);
+    const QFont field = courier(13, true);
+
+    // Column 1: check count, lock time, store function, emergency stop.
+    Panel13 = makePanel(g, "Panel13", QRect(4, 4, 122, 44), InnerGrey);
+    Panel13->setToolTip(QStringLiteral(
+        "gibt die Anzahl der erforderlichen gültigen Funksignale hintereinander an "
+        "(typisch: 3; bei Parallelbetrieb immer 1)"));
+    makeLabel(Panel13, "LPruef", QRect(6, 2, 110, 16), QStringLiteral("Prüfschärfe"), caption,
+              Blue);
+    pruefanzahl = makeEdit(Panel13, "pruefanzahl", QRect(8, 20, 30, 19), field);
+    pruefanzahl->setAlignment(Qt::AlignRight);
+    UpDownPruefUp = makeArrow(Panel13, "UpDownPruefUp", QRect(39, 20, 15, 10), Qt::UpArrow);
+    UpDownPruefDown = makeArrow(Panel13, "UpDownPruefDown", QRect(39, 30, 15, 10), Qt::DownArrow);
+
+    Panel6 = makePanel(g, "Panel6", QRect(4, 52, 122, 44), InnerGrey);
+    Panel6->setToolTip(QStringLiteral(
+        "Zeitdauer nach Schaltvorgang, innerhalb welcher kein neuer Befehl angenommen wird ; "
+        "Vielfache von 10ms (max. 2550ms)"));
+    makeLabel(Panel6, "LSperr", QRect(6, 2, 110, 16), QStringLiteral("Sperrzeit"), caption, Blue);
+    sperrzeit = makeEdit(Panel6, "sperrzeit", QRect(8, 20, 44, 19), field);
+    sperrzeit->setAlignment(Qt::AlignRight);
+    makeLabel(Panel6, "LSperrMs", QRect(56, 20, 24, 19), QStringLiteral("ms"), caption, Blue);
+
+    Panel15 = makePanel(g, "Panel15", QRect(4, 100, 122, 44), InnerGrey);
+    const QString storeHint = QStringLiteral(
+        "wenn markiert, bleibt der Ausgangs-Schaltzustand bei Versorgungsunterbrechung "
+        "gespeichert");
+    Panel15->setToolTip(storeHint);
+    CBstore = makeCheck(Panel15, "CBstore", QRect(8, 12, 20, 20), QString(), normal);
+    CBstore->setToolTip(storeHint);
+    Lspeicher1 = makeLabel(Panel15, "Lspeicher1", QRect(30, 5, 86, 16),
+                           QStringLiteral("Speicher-"), caption, Blue);
+    Lspeicher2 = makeLabel(Panel15, "Lspeicher2", QRect(30, 21, 86, 16),
+                           QStringLiteral("funktion"), caption, Blue);
+    Lspeicher1->setCursor(Qt::PointingHandCursor);
+    Lspeicher2->setCursor(Qt::PointingHandCursor);
+
+    Panel4 = makePanel(g, "Panel4", QRect(4, 148, 122, 42), InnerGrey);
+    const QString timeoutHint = QStringLiteral(
+        "nach dieser Zeit ohne gültigen Code, werden alle Ausgänge auf 0 gesetzt");
+    Panel4->setToolTip(timeoutHint);
+    CBNotAus = makeCheck(Panel4, "CBNotAus", QRect(6, 2, 110, 18), QStringLiteral("Not-Aus:"),
+                         caption, Blue);
+    TimeOut = makeEdit(Panel4, "TimeOut", QRect(8, 20, 58, 19), field);
+    TimeOut->setAlignment(Qt::AlignRight);
+    TimeOut->setToolTip(timeoutHint);
+    Ltimeout = makeLabel(Panel4, "Ltimeout", QRect(70, 20, 24, 19), QStringLiteral("ms"), caption,
+                         Blue);
+
+    // Column 2: start states and checksum.
+    Panel12 = makePanel(g, "Panel12", QRect(130, 4, 122, 92), InnerGrey);
+    const QString initHint = QStringLiteral(
+        "ein markiertes Kästchen bewirkt, daß dieser Ausgang zu Beginn im High-Zustand ist");
+    Panel12->setToolTip(initHint);
+    makeLabel(Panel12, "LAnfang", QRect(6, 2, 110, 16), QStringLiteral("Anfangswert"), caption,
+              Blue);
+    QCheckBox** inits[] = {&CBinitout1, &CBinitout2, &CBinitout3, &CBinitout4};
+    const char* initNames[] = {"CBinitout1", "CBinitout2", "CBinitout3", "CBinitout4"};
+    for (int i = 0; i < 4; ++i) {
+        *inits[i] = makeCheck(Panel12, initNames[i], QRect(10, 19 + 17 * i, 100, 17),
+                              QStringLiteral("OUT %1").arg(i + 1), normal);
+        (*inits[i])->setToolTip(initHint);
+    }
+
+    PChecksum = makePanel(g, "PChecksum", QRect(130, 100, 122, 90), InnerGrey);
+    PChecksum->setToolTip(QStringLiteral(
+        "wenn markiert, wird im Empfangsstring eine Checksumme erwartet (nur mit den "
+        "programmierbaren Sendern möglich)"));
+    CBcheckbits = makeCheck(PChecksum, "CBcheckbits", QRect(6, 6, 114, 18),
+                            QStringLiteral("mit Checksumme"), caption, Blue);
+    CBcheckbits->setToolTip(
+        QStringLiteral("aktiviert die Checksummenfunktion (nur für programmierbare Sender!)"));
+    Lcheckbits = makeLabel(PChecksum, "Lcheckbits", QRect(26, 32, 34, 19), QStringLiteral("Bits:"),
+                           caption, Blue);
+    CheckBits = makeEdit(PChecksum, "CheckBits", QRect(62, 32, 22, 19), field);
+    CheckBits->setAlignment(Qt::AlignRight);
+    CheckBits->setToolTip(
+        QStringLiteral("Soviele Bits werden im Parallelbetrieb für eine Checksumme verwendet"));
+    Lcheckbits->setToolTip(CheckBits->toolTip());
+
+    // Column 3: interlocks.
+    Pverriegel = makePanel(g, "Pverriegel", QRect(256, 4, 139, 186), InnerGrey);
+    const QString vrHint =
+        QStringLiteral("zueinander markierte Ausgänge können nie gleichzeitig aktiv sein");
+    Pverriegel->setToolTip(vrHint);
+    makeLabel(Pverriegel, "LVerr1", QRect(6, 2, 128, 15), QStringLiteral("gegenseitige"), caption,
+              Blue);
+    makeLabel(Pverriegel, "LVerr2", QRect(6, 16, 128, 15), QStringLiteral("Verriegelung"), caption,
+              Blue);
+    makeLabel(Pverriegel, "LVerr3", QRect(6, 30, 128, 15), QStringLiteral("der Ausgänge:"),
+              caption, Blue);
+    const int colX = 52, rowY = 66, step = 20;
+    for (int col = 0; col < 4; ++col)
+        makeLabel(Pverriegel, nullptr, QRect(colX + step * col, 48, 16, 16),
+                  QString::number(col + 1), caption, Blue, Qt::AlignCenter);
+    QCheckBox* matrix[4][4] = {};
+    for (int row = 0; row < 4; ++row) {
+        makeLabel(Pverriegel, nullptr, QRect(8, rowY + 18 * row, 42, 17),
+                  QStringLiteral("OUT %1").arg(row + 1), normal, Qt::black);
+        for (int col = 0; col < 4; ++col) {
+            const QByteArray name = "CBvr" + QByteArray::number(row + 1) + QByteArray::number(col + 1);
+            QCheckBox* cb = makeCheck(Pverriegel, name.constData(),
+                                      QRect(colX + step * col + 1, rowY + 18 * row, 17, 17),
+                                      QString(), normal);
+            cb->setToolTip(vrHint);
+            if (col <= row)
+                cb->setEnabled(false);
+            matrix[row][col] = cb;
+        }
+    }
+    CBvr12 = matrix[0][1];
+    CBvr13 = matrix[0][2];
+    CBvr14 = matrix[0][3];
+    CBvr23 = matrix[1][2];
+    CBvr24 = matrix[1][3];
+    CBvr34 = matrix[2][3];
+    CBvr21 = matrix[1][0];
+    CBvr31 = matrix[2][0];
+    CBvr41 = matrix[3][0];
+    CBvr32 = matrix[2][1];
+    CBvr42 = matrix[3][1];
+    CBvr43 = matrix[3][2];
+    for (int i = 0; i < 4; ++i)
+        CBvrDiag[i] = matrix[i][i];
+
+    const QString umHint = QStringLiteral(
+        "Pausenzeit bei Schaltvorgang mit aktiven verriegelten Ausgängen (10ms Raster; "
+        "max. 2550ms)");
+    QLabel* lum = makeLabel(Pverriegel, "LUmschalt", QRect(6, 142, 128, 16),
+                            QStringLiteral("Umschaltzeit:"), caption, Blue);
+    lum->setToolTip(umHint);
+    umschaltzeit = makeEdit(Pverriegel, "umschaltzeit", QRect(8, 160, 44, 19), field);
+    umschaltzeit->setAlignment(Qt::AlignRight);
+    umschaltzeit->setToolTip(umHint);
+    makeLabel(Pverriegel, "LUmschaltMs", QRect(56, 160, 24, 19), QStringLiteral("ms"), caption,
+              Blue);
+
+    // Never shown: the correction group and the checksum edit that shares its exit handler.
+    Panel14 = makePanel(g, "Panel14", QRect(130, 100, 122, 44), InnerGrey);
+    Panel14->setToolTip(QStringLiteral(
+        "Ein abweichender Wert von 0 kann evtl. den Empfang im Nah- bzw. Fernbereich "
+        "verbessern"));
+    makeLabel(Panel14, "LKorr", QRect(6, 2, 110, 16), QStringLiteral("Korrektur"), caption, Blue);
+    korrektur = makeEdit(Panel14, "korrektur", QRect(8, 20, 36, 19), field);
+    korrektur->setAlignment(Qt::AlignRight);
+    UpDownKorrUp = makeArrow(Panel14, "UpDownKorrUp", QRect(45, 20, 15, 10), Qt::UpArrow);
+    UpDownKorrDown = makeArrow(Panel14, "UpDownKorrDown", QRect(45, 30, 15, 10), Qt::DownArrow);
+    Panel14->hide();
+    checksumEEPROM = makeEdit(g, "checksumEEPROM", QRect(0, 0, 40, 19), field);
+    checksumEEPROM->hide();
+}
+
+void TFFBmain::setupCodeGroup(QWidget* c)
+{
+    Panel37 = makeHeader(c, "Panel37", QRect(9, 302, 399, 28),
+                         QStringLiteral("Codefunktionen 1..8"));
+    Panel18 = makePanel(c, "Panel18", QRect(9, 329, 399, 291), GroupGrey);
+
+    Panel39 = makePanel(Panel18, "Panel39", QRect(3, 3, 393, 40), InnerGrey);
+    RBstandard = makeRadio(Panel39, "RBstandard", QRect(14, 10, 180, 20),
+                           QStringLiteral("Fix-Codes (standard)"), arial(12, true), Red);
+    RBstandard->setToolTip(
+        QStringLiteral("Pro Funktion ist ein fester Empfangsstring (Code) erforderlich"));
+    RBdirekt = makeRadio(Panel39, "RBdirekt", QRect(214, 10, 170, 20),
+                         QStringLiteral("\"Parallel\"-Codes"), arial(12, true), Red);
+    RBdirekt->setToolTip(QStringLiteral(
+        "Die 4 Codes können gleichzeitig in einem Empfangsstring enthalten sein"));
+    RBstandard->setChecked(true);
+
+    // The code table: a black panel, the rows 2 pixels apart so that black lines part them.
+    Panel62 = makePanel(Panel18, "Panel62", QRect(3, 47, 393, 210), Qt::black, QFrame::Plain);
+    Panel62->setToolTip(QLatin1String(kRowHint));
+    Panel63 = makePanel(Panel62, "Panel63", QRect(1, 1, 391, 24), Silver, QFrame::Plain);
+    const QFont head = arial(12, true);
+    makeLabel(Panel63, "LAdresse", QRect(60, 0, 98, 24), QStringLiteral("Adresse"), head, Blue,
+              Qt::AlignCenter);
+    makeLabel(Panel63, "LFunktion", QRect(158, 0, 160, 24), QStringLiteral("Funktion"), head,
+              Blue, Qt::AlignCenter);
+    makeLabel(Panel63, "LAusgaenge", QRect(318, 0, 72, 24), QStringLiteral("Ausgänge"), head,
+              Blue, Qt::AlignCenter);
+
+    for (int n = 1; n <= 8; ++n) {
+        const QByteArray suffix = QByteArray::number(n);
+        QFrame* row = makePanel(Panel62, ("PanC" + suffix).constData(),
+                                QRect(1, 26 + 23 * (n - 1), 391, 21), GroupGrey, QFrame::Plain);
+        row->setFocusPolicy(Qt::StrongFocus);
+        row->setCursor(Qt::PointingHandCursor);
+        row->setToolTip(QLatin1String(kRowHint));
+        PanC[n] = row;
+        rowOf_.insert(row, n);
+
+        QLabel* l = makeLabel(row, ("LCode" + suffix).constData(), QRect(4, 0, 56, 21),
+                              QStringLiteral("CODE %1:").arg(n), arial(12, true), Blue);
+        l->setToolTip(QLatin1String(kRowHint));
+        CodeLabel[n] = l;
+        rowOf_.insert(l, n);
+
+        auto cell = [&](const char* base, const QRect& r, const QFont& font, const QColor& colour) {
+            QLineEdit* e = makeEdit(row, (base + suffix).constData(), r, font, colour, GroupGrey);
+            e->setReadOnly(true);
+            e->setFrame(false);
+            e->setFocusPolicy(Qt::NoFocus);
+            e->setCursor(Qt::PointingHandCursor);
+            e->setToolTip(QLatin1String(kRowHint));
+            e->setTextMargins(0, 0, 0, 0);
+            rowOf_.insert(e, n);
+            return e;
+        };
+        Cadd[n] = cell("Cadd", QRect(60, 1, 98, 19), courier(13, true), Qt::black);
+        Cfun[n] = cell("Cfun", QRect(160, 1, 158, 19), arial(12, true), Qt::black);
+        Cout[n] = cell("Cout", QRect(320, 1, 70, 19), courier(15, true), Navy);
+    }
+
+    // Parallel codes: the settings cover rows 5..8.
+    Ppar = makePanel(Panel18, "Ppar", QRect(3, 165, 393, 120), InnerGrey);
+    makeLabel(Ppar, "LPpar", QRect(2, 100, 389, 18),
+              QStringLiteral("bei \"Parallelcodes\" nur Code1..4 möglich!"), sans(11, true),
+              Maroon, Qt::AlignCenter);
+    Pdirekt = makePanel(Ppar, "Pdirekt", QRect(1, 1, 391, 99), GroupGrey, QFrame::Plain);
+    Pdirekt->setToolTip(QStringLiteral("Adresse des Sendestrings"));
+    makeLabel(Pdirekt, "LParTitel", QRect(45, 1, 282, 17),
+              QStringLiteral("!!! \"Parallel\"-Codes !!!"), arial(13, true), Red, Qt::AlignCenter);
+
+    // The two 40-digit fields: every digit 7 pixels wide, bit 39 at x 45, bit 0 at x 318.
+    const QFont digitFont = digits(12, 7, true);
+    const QString gcHint = QStringLiteral("Generaladresse im Binärformat");
+    const QString dmHint = QStringLiteral("Bewertungsmaske im Binärformat");
+    const QFont small = sans(10, true);
+    QLabel* g1 = makeLabel(Pdirekt, "LGeneral1", QRect(2, 19, 42, 10), QStringLiteral("General-"),
+                           small, Blue);
+    QLabel* g2 = makeLabel(Pdirekt, "LGeneral2", QRect(2, 29, 42, 10), QStringLiteral("adresse"),
+                           small, Blue);
+    GeneralCode = makeEdit(Pdirekt, "GeneralCode", QRect(44, 20, 283, 18), digitFont);
+    GeneralCode->setFrame(false);
+    GeneralCode->setTextMargins(0, 0, 0, 0);
+    GeneralCode->setToolTip(gcHint);
+    g1->setToolTip(gcHint);
+    g2->setToolTip(gcHint);
+    QLabel* m1 = makeLabel(Pdirekt, "LMaske1", QRect(2, 40, 42, 10), QStringLiteral("Adress-"),
+                           small, Purple);
+    QLabel* m2 = makeLabel(Pdirekt, "LMaske2", QRect(2, 50, 42, 10), QStringLiteral("Maske"),
+                           small, Purple);
+    direktmaske = makeEdit(Pdirekt, "direktmaske", QRect(44, 41, 283, 18), digitFont, Purple);
+    direktmaske->setFrame(false);
+    direktmaske->setTextMargins(0, 0, 0, 0);
+    direktmaske->setToolTip(dmHint);
+    m1->setToolTip(dmHint);
+    m2->setToolTip(dmHint);
+    for (int k = 1; k <= 4; ++k) {
+        auto* sep = new QFrame(Pdirekt);
+        sep->setObjectName(QStringLiteral("Sep%1").arg(k));
+        sep->setGeometry(45 + 56 * k - 1, 20, 1, 39);
+        QPalette sp = sep->palette();
+        sp.setColor(QPalette::Window, QColor(160, 160, 160));
+        sep->setPalette(sp);
+        sep->setAutoFillBackground(true);
+        sep->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+    Icodepos = new QLabel(Pdirekt);
+    Icodepos->setObjectName(QStringLiteral("Icodepos"));
+    Icodepos->setPixmap(codeposPixmap(devicePixelRatioF()));
+    Icodepos->setGeometry(318, 60, 7, 9);
+    const QString posHint = QStringLiteral("Bitposition (LSB) der 4 relevanten Code-Bits");
+    QLabel* lpos = makeLabel(Pdirekt, "LCodePos", QRect(330, 20, 58, 16),
+                             QStringLiteral("Code-Pos"), sans(11, true), Red, Qt::AlignCenter);
+    lpos->setToolTip(posHint);
+    dirshift = makeEdit(Pdirekt, "dirshift", QRect(344, 38, 30, 19), courier(13, true));
+    dirshift->setAlignment(Qt::AlignRight);
+    dirshift->setToolTip(posHint);
+
+    QLabel* ldez = makeLabel(Pdirekt, "LDezimal", QRect(2, 74, 48, 19), QStringLiteral("dezimal:"),
+                             sans(10, true), Blue);
+    GeneralDez = makeEdit(Pdirekt, "GeneralDez", QRect(52, 74, 104, 19), courier(13, true));
+    GeneralDez->setToolTip(QStringLiteral("Generaladresse im Dezimalformat"));
+    ldez->setToolTip(GeneralDez->toolTip());
+    RBcodeinhalt = makeRadio(Pdirekt, "RBcodeinhalt", QRect(172, 74, 96, 19),
+                             QStringLiteral("Codeinhalt"), sans(11, true), Qt::black);
+    RBcodeinhalt->setToolTip(QStringLiteral(
+        "4 Bit des Empfangsstrings repräsentieren 4 Codes mit einstellbarer Funktion"));
+    RBdirektausgabe = makeRadio(Pdirekt, "RBdirektausgabe", QRect(272, 74, 116, 19),
+                                QStringLiteral("Direktausgabe"), sans(11, true), Qt::black);
+    RBdirektausgabe->setToolTip(QStringLiteral(
+        "4 Bit des Empfangsstrings repräsentieren den Zustand der 4 Ausgänge out1..out4"));
+    RBcodeinhalt->setChecked(true);
+    Ppar->hide();
+
+    Pdirektausgabe = makePanel(Panel18, "Pdirektausgabe", QRect(4, 46, 390, 121), InnerGrey);
+    makeLabel(Pdirektausgabe, "LDirekt1", QRect(4, 14, 382, 28), QStringLiteral("Direktausgabe !"),
+              arial(20, true), Red, Qt::AlignCenter);
+    makeLabel(Pdirektausgabe, "LDirekt2", QRect(4, 52, 382, 20),
+              QStringLiteral("die Zustände der Ausgänge out 1 .. out4 entsprechen der "),
+              arial(12, true), Red, Qt::AlignCenter);
+    makeLabel(Pdirektausgabe, "LDirekt3", QRect(4, 72, 382, 20),
+              QStringLiteral("Wertigkeit der 4 Bits mit der unten angegebenen Position"),
+              arial(12, true), Red, Qt::AlignCenter);
+    Pdirektausgabe->hide();
+}
+
+void TFFBmain::setupRightColumn(QWidget* c)
+{
+    Panel35 = makePanel(c, "Panel35", QRect(425, 22, 360, 45), Silver);
+    QFrame* panel10 = makePanel(Panel35, "Panel10", QRect(4, 4, 352, 37), Qt::black,
+                                QFrame::Sunken);
+    projectname = makeLabel(panel10, "projectname", QRect(2, 2, 348, 33),
+                            QStringLiteral("- Projektname -"), arial(17, true), Green,
+                            Qt::AlignCenter);
+    projectname->setToolTip(
+        QStringLiteral("Bezeichnung des Projektes (Ändern durch Doppelklick)"));
+    panel10->setToolTip(projectname->toolTip());
+
+    Panel34 = makePanel(c, "Panel34", QRect(546, 80, 119, 33), WindowGrey, QFrame::Sunken);
+    const QString fwHint = QStringLiteral("Versionsnummer Firmware des Empfängermoduls");
+    QLabel* lfw = makeLabel(Panel34, "LFirmware", QRect(4, 2, 66, 29), QStringLiteral("Firmware: "),
+                            sans(12, true), Yellow, Qt::AlignRight | Qt::AlignVCenter);
+    lfw->setToolTip(fwHint);
+    firmware = makeLabel(Panel34, "firmware", QRect(70, 2, 45, 29), QStringLiteral("0.00"),
+                         sans(12, true), Yellow);
+    firmware->setToolTip(fwHint);
+
+    // The product's picture between the firmware line and the maker panel's lower edge.
+    auto* logo = new QLabel(c);
+    logo->setObjectName(QStringLiteral("Logo"));
+    logo->setGeometry(677, 74, 48, 48);
+    logo->setPixmap(QIcon(QStringLiteral(":/fbe/icon.svg")).pixmap(QSize(44, 44), devicePixelRatioF()));
+    logo->setAlignment(Qt::AlignCenter);
+
+    Panel2 = makePanel(c, "Panel2", QRect(488, 150, 233, 41), WindowGrey, QFrame::Sunken);
+    Panel2->setToolTip(QStringLiteral("per Doppelklick zur homepage"));
+    Panel2->setCursor(Qt::PointingHandCursor);
+    Label9 = makeLabel(Panel2, "Label9", QRect(2, 3, 229, 17), QString::fromUtf8(maker::Company),
+                       sans(11, true), Yellow, Qt::AlignCenter);
+    mainweb = makeLabel(Panel2, "mainweb", QRect(2, 20, 229, 17), QString::fromUtf8(maker::Web),
+                        sans(11, true), Yellow, Qt::AlignCenter);
+    Label9->setToolTip(Panel2->toolTip());
+    mainweb->setToolTip(Panel2->toolTip());
+
+    Pcomment = makeHeader(c, "Pcomment", QRect(425, 302, 360, 28), QStringLiteral("Kommentare"));
+
+    comment = new QPlainTextEdit(c);
+    comment->setObjectName(QStringLiteral("comment"));
+    comment->setGeometry(424, 328, 360, 187);
+    comment->setFont(sans(12));
+    setColours(comment, Navy, InnerGrey);
+    comment->setToolTip(QStringLiteral(
+        "benutzerspezifischer Kommentar, welcher mit dem File abgespeichert wird"));
+    comment->setPlainText(QStringLiteral("hier kann ein Text eingegeben werden, welcher\n"
+                                         "mit dem Konfigurationsfile abgespeichert wird."));
+    connect(comment, &QPlainTextEdit::textChanged, this, &TFFBmain::syncCommentToState);
+
+    // The extended programming settings, in the place of the comment.
+    Pprogram = makePanel(c, "Pprogram", QRect(425, 328, 360, 187), GroupGrey);
+    makeLabel(Pprogram, "Label10", QRect(4, 2, 352, 15),
+              QStringLiteral("(dieses Fenster ausschalten im Hauptmenue unter \"Einstellungen\")"),
+              sans(10), Qt::black, Qt::AlignCenter);
+    makeLabel(Pprogram, "LNaechste", QRect(104, 19, 100, 15), QStringLiteral("nächste:"),
+              sans(11, true), Blue, Qt::AlignCenter);
+    const QString incHint = QStringLiteral(
+        "dieser Wert wird nach jedem erfolgreichen Programmiervorgang der Adresse aufaddiert");
+    QLabel* linc = makeLabel(Pprogram, "LIncrement", QRect(204, 19, 60, 15),
+                             QStringLiteral("increment"), sans(11, true), Blue, Qt::AlignCenter);
+    linc->setToolTip(incHint);
+    for (int n = 1; n <= 8; ++n) {
+        const QByteArray suffix = QByteArray::number(n);
+        const int y = 35 + 18 * (n - 1);
+        makeLabel(Pprogram, ("LAdresse" + suffix).constData(), QRect(8, y, 96, 17),
+                  QStringLiteral("Adresse CODE %1").arg(n), sans(11), Qt::black);
+        Aadress[n] = makeLabel(Pprogram, ("Aadress" + suffix).constData(), QRect(106, y, 98, 17),
+                               QString(), courier(13, true), Purple);
+        Aadress[n]->setToolTip(QStringLiteral("nächste zu programmierende Adresse"));
+        offset[n] = makeEdit(Pprogram, ("offset" + suffix).constData(), QRect(214, y, 42, 17),
+                             courier(12, true));
+        offset[n]->setAlignment(Qt::AlignRight);
+        offset[n]->setToolTip(incHint);
+    }
+    QFrame* counter = makePanel(Pprogram, "GZaehler", QRect(270, 40, 82, 90), InnerGrey,
+                                QFrame::Sunken);
+    const QString counterHint =
+        QStringLiteral("zeigt die Anzahl der erfolgreich programmierten Bausteine an");
+    counter->setToolTip(counterHint);
+    makeLabel(counter, "LZaehler", QRect(2, 4, 78, 16), QStringLiteral(" Zähler "),
+              sans(12, true), Maroon, Qt::AlignCenter);
+    progcounter = makeEdit(counter, "progcounter", QRect(13, 26, 56, 21), courier(15, true),
+                           Maroon);
+    progcounter->setAlignment(Qt::AlignCenter);
+    progcounter->setToolTip(counterHint);
+    Button1 = new QPushButton(QStringLiteral("clear"), counter);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(13, 56, 56, 24);
+    Button1->setToolTip(QStringLiteral("setzt den ProgrammCounter zurück (auf 0)"));
+    Pprogram->hide();
+
+    Info = new QPlainTextEdit(c);
+    Info->setObjectName(QStringLiteral("Info"));
+    Info->setGeometry(422, 525, 363, 45);
+    Info->setReadOnly(true);
+    Info->setFont(sans(12, true));
+    Info->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Info->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setColours(Info, Qt::black, Qt::white);
+    Info->viewport()->installEventFilter(this);
+
+    SendButton = new QPushButton(QStringLiteral("Modul programmieren"), c);
+    SendButton->setObjectName(QStringLiteral("SendButton"));
+    SendButton->setGeometry(424, 580, 177, 41);
+    SendButton->setFont(sans(13, true));
+    ReadButton = new QPushButton(QStringLiteral("Modul auslesen"), c);
+    ReadButton->setObjectName(QStringLiteral("ReadButton"));
+    ReadButton->setGeometry(608, 580, 177, 41);
+    ReadButton->setFont(sans(13, true));
+
+    Panel3 = makePanel(c, "Panel3", QRect(8, 634, 777, 20), Silver, QFrame::Plain);
+    ShowFile = makeLabel(Panel3, "ShowFile", QRect(2, 1, 680, 18),
+                         QStringLiteral("- keine Datei geöffnet -"), sans(11), Qt::black);
+    ShowFile->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    ShowFile->setIndent(4);
+    ShowFile->setToolTip(QStringLiteral("derzeit gültige Datei"));
+    ShowCom = makeLabel(Panel3, "ShowCom", QRect(685, 1, 90, 18), QStringLiteral("COM1"),
+                        sans(11, true), Qt::black, Qt::AlignCenter);
+    ShowCom->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    ShowCom->setToolTip(QStringLiteral("derzeit benützte serielle Schnittstelle"));
+}
+
+void TFFBmain::setupMenu()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+
+    MDatei = bar->addMenu(QStringLiteral("&Datei"));
+    MDatei->setObjectName(QStringLiteral("MDatei"));
+    MDatei->setSeparatorsCollapsible(false);
+    MNew = MDatei->addAction(QStringLiteral("Datei &neu"), this, &TFFBmain::MNewClick);
+    Mopen = MDatei->addAction(QStringLiteral("Datei &laden"), this, &TFFBmain::MopenClick);
+    Msave = MDatei->addAction(QStringLiteral("Datei &speichern"), this, &TFFBmain::MsaveClick);
+    MDatei->addSeparator();
+    MDatei->addSeparator();
+    Projektname1 = MDatei->addAction(QStringLiteral("&Projektname"), this,
+                                     &TFFBmain::Projektname1Click);
+    MDatei->addSeparator();
+    Mexit = MDatei->addAction(QStringLiteral("&Ende"), this, &TFFBmain::MexitClick);
+
+    MKomm = bar->addMenu(QStringLiteral("&Kommunikation"));
+    MKomm->setObjectName(QStringLiteral("MKomm"));
+    MKomm->setToolTipsVisible(true);
+    connect(MKomm, &QMenu::aboutToShow, this, &TFFBmain::MKommClick);
+    Mport = MKomm->addMenu(QStringLiteral("&COM port auswählen"));
+    Mport->setObjectName(QStringLiteral("Mport"));
+    Mport->menuAction()->setToolTip(QStringLiteral("selektiert serielle Schnittstelle"));
+    Mport->menuAction()->setStatusTip(QStringLiteral("selektiert serielle Schnittstelle"));
+    MComGroup = new QActionGroup(this);
+    MComGroup->setExclusive(true);
+    QAction** coms[] = {&MCom1, &MCom2, &MCom3, &MCom4};
+    for (int n = 1; n <= 4; ++n) {
+        QAction* a = Mport->addAction(QStringLiteral("COM&%1").arg(n));
+        a->setObjectName(QStringLiteral("MCom%1").arg(n));
+        a->setCheckable(true);
+        MComGroup->addAction(a);
+        connect(a, &QAction::triggered, this, [this, n] { MComClick(n); });
+        *coms[n - 1] = a;
+    }
+    MCom1->setChecked(true);
+    MKomm->addSeparator();
+    Mprogram = MKomm->addAction(QStringLiteral("Modul &Programmieren"), this,
+                                &TFFBmain::SendButtonClick);
+    Mread = MKomm->addAction(QStringLiteral("Modul &Auslesen"), this, &TFFBmain::ReadButtonClick);
+
+    MEinstellungen = bar->addMenu(QStringLiteral("&Einstellungen"));
+    MEinstellungen->setObjectName(QStringLiteral("MEinstellungen"));
+    Minfos = MEinstellungen->addAction(QStringLiteral("&Infos anzeigen"), this,
+                                       &TFFBmain::MinfosClick);
+    Minfos->setCheckable(true);
+    Minfos->setChecked(true);
+    MDL = MEinstellungen->addAction(QStringLiteral("&Abfrage: Datei der letzten Sitzung laden?"),
+                                    this, &TFFBmain::MDLClick);
+    MDL->setCheckable(true);
+    MDL->setChecked(true);
+    MEinstellungen->addSeparator();
+    MViewGroup = new QActionGroup(this);
+    MViewGroup->setExclusive(true);
+    Mcomment = MEinstellungen->addAction(QStringLiteral("&Kommentarfenster anzeigen"), this,
+                                         &TFFBmain::McommentClick);
+    MProg = MEinstellungen->addAction(QStringLiteral("erweiterte &Programmiereinstellung anzeigen"),
+                                      this, &TFFBmain::MProgClick);
+    for (QAction* a : {Mcomment, MProg}) {
+        a->setCheckable(true);
+        MViewGroup->addAction(a);
+    }
+    Mcomment->setChecked(true);
+
+    MSystem = bar->addAction(QStringLiteral("S&ystem"), this, &TFFBmain::MSystemClick);
+
+    MHelp = bar->addMenu(QStringLiteral("&Hilfe"));
+    MHelp->setObjectName(QStringLiteral("MHelp"));
+    MHelp->setToolTipsVisible(true);
+    Mhilfe = MHelp->addAction(QStringLiteral("&Help"), this, &TFFBmain::MhilfeClick);
+    Mabout = MHelp->addAction(QStringLiteral("&Info"), this, &TFFBmain::MaboutClick);
+    Mabout->setToolTip(QStringLiteral("Information über Software"));
+    Mabout->setStatusTip(QStringLiteral("Information über Software"));
+
+    const struct {
+        QAction* a;
+        const char* name;
+    } names[] = {{MNew, "MNew"},       {Mopen, "Mopen"},     {Msave, "Msave"},
+                 {Projektname1, "Projektname1"},           {Mexit, "Mexit"},
+                 {Mprogram, "Mprogram"}, {Mread, "Mread"},   {Minfos, "Minfos"},
+                 {MDL, "MDL"},         {Mcomment, "Mcomment"}, {MProg, "MProg"},
+                 {MSystem, "MSystem"}, {Mhilfe, "Mhilfe"},   {Mabout, "Mabout"}};
+    for (const auto& n : names)
+        n.a->setObjectName(QLatin1String(n.name));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Wiring of the controls
+
+void TFFBmain::addField(QLineEdit* edit, int maxLength, FieldHooks hooks)
+{
+    if (maxLength > 0)
+        edit->setValidator(new LengthLimit(maxLength, edit));
+    edit->installEventFilter(this);
+    fieldHooks_.insert(edit, std::move(hooks));
+}
+
+void TFFBmain::wireFields()
+{
+    auto plain = [](std::function<void()> exit, std::function<void()> keyUp) {
+        FieldHooks h;
+        h.exit = std::move(exit);
+        h.keyUp = std::move(keyUp);
+        h.selectOnEntry = true;
+        return h;
+    };
+    addField(pruefanzahl, 0, plain([this] { pruefanzahlExit(); }, [this] { pruefanzahlKeyUp(); }));
+    addField(sperrzeit, 4, plain([this] { sperrzeitExit(); }, [this] { sperrzeitKeyUp(); }));
+    addField(umschaltzeit, 4,
+             plain([this] { umschaltzeitExit(); }, [this] { umschaltzeitKeyUp(); }));
+    addField(TimeOut, 6, plain([this] { TimeOutExit(); }, [this] { TimeOutKeyUp(); }));
+    addField(CheckBits, 1, plain([this] { CheckBitsExit(); }, [this] { CheckBitsKeyUp(); }));
+    addField(dirshift, 2, plain([this] { dirshiftExit(); }, [this] { dirshiftKeyUp(); }));
+    addField(bitanzahl, 2, plain([this] { bitanzahlExit(); }, [this] { bitanzahlKeyUp(); }));
+    addField(progcounter, 4,
+             plain([this] { progcounterExit(); }, [this] { progcounterKeyUp(); }));
+    for (int n = 1; n <= 8; ++n)
+        addField(offset[n], 4, plain([this, n] { offsetExit(n); }, [this, n] { offsetKeyUp(n); }));
+
+    // The correction (and the hidden checksum edit) only has its exit handler.
+    FieldHooks korr;
+    korr.exit = [this] { korrekturExit(); };
+    addField(korrektur, 0, korr);
+    addField(checksumEEPROM, 0, korr);
+
+    // The binary fields do not select their text on entry.
+    FieldHooks gc;
+    gc.exit = [this] { GeneralCodeExit(); };
+    gc.keyUp = [this] { GeneralCodeKeyUp(); };
+    addField(GeneralCode, 40, gc);
+    FieldHooks dm;
+    dm.exit = [this] { direktmaskeExit(); };
+    dm.keyUp = [this] { direktmaskeKeyUp(); };
+    addField(direktmaske, 40, dm);
+    FieldHooks dez;
+    dez.enter = [this] { GeneralDezEnter(); };
+    dez.exit = [this] { GeneralDezExit(); };
+    dez.keyUp = [this] { GeneralDezKeyUp(); };
+    dez.selectOnEntry = true;
+    addField(GeneralDez, 12, dez);
+
+    connect(UpDownPruefUp, &QToolButton::clicked, this, [this] { UpDownPruefClick(true); });
+    connect(UpDownPruefDown, &QToolButton::clicked, this, [this] { UpDownPruefClick(false); });
+    connect(UpDownKorrUp, &QToolButton::clicked, this, [this] { UpDownKorrClick(true); });
+    connect(UpDownKorrDown, &QToolButton::clicked, this, [this] { UpDownKorrClick(false); });
+    connect(Button1, &QPushButton::clicked, this, &TFFBmain::Button1Click);
+
+    connect(CBinitout1, &QCheckBox::clicked, this, &TFFBmain::CBinitout1Click);
+    connect(CBinitout2, &QCheckBox::clicked, this, &TFFBmain::CBinitout2Click);
+    connect(CBinitout3, &QCheckBox::clicked, this, &TFFBmain::CBinitout3Click);
+    connect(CBinitout4, &QCheckBox::clicked, this, &TFFBmain::CBinitout4Click);
+    connect(CBstore, &QCheckBox::clicked, this, &TFFBmain::CBstoreClick);
+    connect(CBvr12, &QCheckBox::clicked, this, &TFFBmain::CBvr12Click);
+    connect(CBvr13, &QCheckBox::clicked, this, &TFFBmain::CBvr13Click);
+    connect(CBvr14, &QCheckBox::clicked, this, &TFFBmain::CBvr14Click);
+    connect(CBvr23, &QCheckBox::clicked, this, &TFFBmain::CBvr23Click);
+    connect(CBvr24, &QCheckBox::clicked, this, &TFFBmain::CBvr24Click);
+    connect(CBvr34, &QCheckBox::clicked, this, &TFFBmain::CBvr34Click);
+    connect(CBNotAus, &QCheckBox::clicked, this, &TFFBmain::CBNotAusClick);
+    connect(CBcheckbits, &QCheckBox::clicked, this, &TFFBmain::CBcheckbitsClick);
+    connect(RBstandard, &QRadioButton::clicked, this, &TFFBmain::RBstandardClick);
+    connect(RBdirekt, &QRadioButton::clicked, this, &TFFBmain::RBdirektClick);
+    connect(RBcodeinhalt, &QRadioButton::clicked, this, &TFFBmain::RBcodeinhaltClick);
+    connect(RBdirektausgabe, &QRadioButton::clicked, this, &TFFBmain::RBdirektausgabeClick);
+
+    connect(FBselect, &QToolButton::clicked, this, &TFFBmain::FBselectClick);
+    connect(SendButton, &QPushButton::clicked, this, &TFFBmain::SendButtonClick);
+    connect(ReadButton, &QPushButton::clicked, this, &TFFBmain::ReadButtonClick);
+
+    for (QObject* o : {static_cast<QObject*>(Panel9), static_cast<QObject*>(Label23),
+                       static_cast<QObject*>(Lspeicher1), static_cast<QObject*>(Lspeicher2),
+                       static_cast<QObject*>(projectname), static_cast<QObject*>(Panel2),
+                       static_cast<QObject*>(Label9), static_cast<QObject*>(mainweb)})
+        o->installEventFilter(this);
+    for (auto it = rowOf_.cbegin(); it != rowOf_.cend(); ++it)
+        it.key()->installEventFilter(this);
+}
+
+bool TFFBmain::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+
+    // Paints: a display older than the state gets one posted refresh.
+    if (type == QEvent::Paint) {
+        if (!refreshPosted_ && !inFormPaint_ && displayIsStale())
+            requestRefresh();
+        return false;
+    }
+
+    // One-line edits: entry, exit on every loss of focus, Enter released.
+    auto field = fieldHooks_.find(watched);
+    if (field != fieldHooks_.end()) {
+        auto* edit = static_cast<QLineEdit*>(watched);
+        const FieldHooks& h = field.value();
+        switch (type) {
+        case QEvent::FocusIn:
+            if (h.selectOnEntry)
+                QTimer::singleShot(0, edit, [edit] {
+                    if (edit->hasFocus())
+                        edit->selectAll();
+                });
+            if (h.enter)
+                h.enter();
+            break;
+        case QEvent::MouseButtonRelease:
+            if (h.selectOnEntry && !edit->hasSelectedText())
+                edit->selectAll();
+            if (h.enter)
+                h.enter();
+            break;
+        case QEvent::FocusOut:
+            if (h.exit)
+                h.exit();
+            break;
+        case QEvent::KeyRelease: {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if ((key == Qt::Key_Return || key == Qt::Key_Enter) && h.keyUp)
+                h.keyUp();
+            break;
+        }
+        default:
+            break;
+        }
+        return false;
+    }
+
+    // Code table: every control of a row opens the code editor for that row; the row takes
+    // the focus by Tab and opens it with Enter or Space.
+    auto row = rowOf_.find(watched);
+    if (row != rowOf_.end()) {
+        const int n = row.value();
+        switch (type) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+                PanC[n]->setFocus(Qt::MouseFocusReason);
+            return true;
+        case QEvent::MouseButtonRelease: {
+            auto* me = static_cast<QMouseEvent*>(event);
+            auto* w = static_cast<QWidget*>(watched);
+            if (me->button() == Qt::LeftButton && w->rect().contains(me->position().toPoint()))
+                PanCClick(n);
+            return true;
+        }
+        case QEvent::MouseMove:
+            return true;
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (watched == PanC[n]
+                && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+                PanCClick(n);
+                return true;
+            }
+            break;
+        }
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+            if (watched == PanC[n]) {
+                const QColor bg = type == QEvent::FocusIn ? QColor(255, 255, 200) : GroupGrey;
+                QPalette p = PanC[n]->palette();
+                p.setColor(QPalette::Window, bg);
+                p.setColor(QPalette::Base, bg);
+                PanC[n]->setPalette(p);
+                for (QLineEdit* e : {Cadd[n], Cfun[n], Cout[n]}) {
+                    QPalette ep = e->palette();
+                    ep.setColor(QPalette::Base, bg);
+                    e->setPalette(ep);
+                }
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+    if (type == QEvent::MouseButtonRelease) {
+        auto* me = static_cast<QMouseEvent*>(event);
+        if (me->button() == Qt::LeftButton) {
+            if (watched == Panel9 || watched == Label23) {
+                FBselectClick();
+                return true;
+            }
+            if (watched == Lspeicher1 || watched == Lspeicher2) {
+                LspeicherClick();
+                return true;
+            }
+        }
+    } else if (type == QEvent::MouseButtonDblClick) {
+        if (watched == projectname) {
+            projectnameDblClick();
+            return true;
+        }
+        if (watched == Panel2 || watched == Label9 || watched == mainweb) {
+            Panel2DblClick();
+            return true;
+        }
+        if (watched == Info->viewport()) {
+            InfoDblClick();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TFFBmain::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormPaint();
+}
+
+void TFFBmain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    FormPaint();
+}
+
+void TFFBmain::closeEvent(QCloseEvent* event)
+{
+    if (FormClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Message area
+
+QColor TFFBmain::infoColourValue(InfoColour colour)
+{
+    switch (colour) {
+    case InfoColour::Error:
+        return ErrorRed;
+    case InfoColour::Warning:
+        return Yellow;
+    case InfoColour::Normal:
+        break;
+    }
+    return Qt::white;
+}
+
+void TFFBmain::clearInfo()
+{
+    Info->clear();
+}
+
+void TFFBmain::addInfo(const QString& line)
+{
+    Info->appendPlainText(line);
+}
+
+void TFFBmain::setInfoColour(InfoColour colour)
+{
+    infoColour_ = colour;
+    const QColor c = infoColourValue(colour);
+    if (Info->palette().color(QPalette::Base) != c)
+        setColours(Info, Qt::black, c);
+}
+
+QStringList TFFBmain::infoLines() const
+{
+    const QString text = Info->toPlainText();
+    if (text.isEmpty())
+        return {};
+    return text.split(QLatin1Char('\n'));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Commands of the window itself
+
+void TFFBmain::MinfosClick()
+{
+    showNotices = !showNotices;
+    Minfos->setChecked(showNotices);
+}
+
+void TFFBmain::MDLClick()
+{
+    askLastFile = !askLastFile;
+    MDL->setChecked(askLastFile);
+}
+
+void TFFBmain::McommentClick()
+{
+    Mcomment->setChecked(true);
+    ShowBasicsWin();
+}
+
+void TFFBmain::MProgClick()
+{
+    MProg->setChecked(true);
+    ShowBasicsWin();
+}
+
+void TFFBmain::InfoDblClick()
+{
+    clearInfo();
+    setInfoColour(InfoColour::Normal);
+}
+
+void TFFBmain::Panel2DblClick()
+{
+    seam.beep();
+    QString address = mainweb->text().trimmed();
+    if (!address.contains(QLatin1String("://")))
+        address.prepend(QLatin1String("https://"));
+    seam.openUrl(QUrl(address));
+}
+
+void TFFBmain::Projektname1Click()
+{
+    if (forms.FProjekt)
+        forms.FProjekt->execute();
+}
+
+void TFFBmain::projectnameDblClick()
+{
+    Projektname1Click();
+}
+
+void TFFBmain::MhilfeClick()
+{
+    if (forms.FHelp)
+        forms.FHelp->execute();
+}
+
+void TFFBmain::MaboutClick()
+{
+    if (forms.Finfo)
+        forms.Finfo->execute();
+}
+
+void TFFBmain::MexitClick()
+{
+    close();
+}
+
+void TFFBmain::MSystemClick()
+{
+    if (forms.Fsystem)
+        seam.showModal(*forms.Fsystem);
+}
+
+void TFFBmain::FBselectClick()
+{
+    if (forms.FBselect)
+        seam.showModal(*forms.FBselect);
+}
+
+void TFFBmain::PanCClick(int n)
+{
+    if (n < 1 || n > 8)
+        return;
+    cfg.slotBeingEdited = n;
+    if (forms.FCode)
+        seam.showModal(*forms.FCode);
+}
+
+void TFFBmain::syncCommentToState()
+{
+    if (settingComment_)
+        return;
+    const QString text = comment->toPlainText();
+    cfg.comment = text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+}
+
+}  // namespace fbe

@@ -1,0 +1,335 @@
+// The display refresh of the main window: every control rewritten from the configuration.
+// The state part of each refresh lives in config/Refresh; here it is only shown.
+#include "mainwindow/TFFBmain.h"
+
+#include "config/Formatting.h"
+#include "config/ImageCodec.h"
+#include "config/Refresh.h"
+#include "dialogs/Uwarnung.h"
+#include "mainwindow/MainStyle.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QToolButton>
+
+namespace fbe {
+
+using namespace mainstyle;
+
+namespace {
+
+QString outputsText(const CodeSlot& s)
+{
+    QString t;
+    t += s.out1 ? QStringLiteral("1 ") : QStringLiteral("  ");
+    t += s.out2 ? QStringLiteral("2 ") : QStringLiteral("  ");
+    t += s.out3 ? QStringLiteral("3 ") : QStringLiteral("  ");
+    t += s.out4 ? QStringLiteral("4") : QStringLiteral(" ");
+    return t;
+}
+
+QString functionText(const CodeSlot& s, int n)
+{
+    switch (s.function) {
+    case FnEin:
+        return QStringLiteral("     Ein");
+    case FnAus:
+        return QStringLiteral("     Aus");
+    case FnWechsel:
+        return QStringLiteral("     Wechsel");
+    case FnTastend:
+        if (n <= 4)
+            return QStringLiteral("1:1 (Nachlauf:") + getTimevalue(s) + QLatin1Char(')');
+        break;
+    case FnImpuls:
+        if (n <= 4)
+            return QStringLiteral("Impuls (") + getTimevalue(s) + QLatin1Char(')');
+        break;
+    default:
+        break;
+    }
+    return QStringLiteral("  - keine -");
+}
+
+// The parts of the state that the window shows.
+bool sameShownState(const Configuration& a, const Configuration& b)
+{
+    return a.codes == b.codes && a.types == b.types && a.activeType == b.activeType
+        && a.pruefanzahl == b.pruefanzahl && a.korrektur == b.korrektur
+        && a.sperrzeit == b.sperrzeit && a.store == b.store && a.initout1 == b.initout1
+        && a.initout2 == b.initout2 && a.initout3 == b.initout3 && a.initout4 == b.initout4
+        && a.GeneralCode == b.GeneralCode && a.direktmaske == b.direktmaske
+        && a.parallelCodes == b.parallelCodes && a.sendImage == b.sendImage
+        && a.projectName == b.projectName && a.comment == b.comment
+        && a.progcounter == b.progcounter && a.offset == b.offset
+        && a.transfer.resultPending == b.transfer.resultPending;
+}
+
+}  // namespace
+
+void TFFBmain::requestRefresh()
+{
+    if (refreshPosted_)
+        return;
+    refreshPosted_ = true;
+    QMetaObject::invokeMethod(this, &TFFBmain::runPostedRefresh, Qt::QueuedConnection);
+}
+
+void TFFBmain::runPostedRefresh()
+{
+    refreshPosted_ = false;
+    FormPaint();
+}
+
+bool TFFBmain::displayIsStale() const
+{
+    if (!shownValid_)
+        return true;
+    return !sameShownState(cfg, shown_) || shownOptions_.showNotices != showNotices
+        || shownOptions_.askLastFile != askLastFile
+        || shownOptions_.progView != MProg->isChecked()
+        || shownOptions_.comPortName != comPortName
+        || shownOptions_.fileName != OpenDialog1.FileName;
+}
+
+void TFFBmain::FormPaint()
+{
+    if (inFormPaint_) {
+        // A window shown from inside the refresh (the firmware warning) may activate this
+        // one again; the state is shown once the running refresh ends.
+        requestRefresh();
+        return;
+    }
+    inFormPaint_ = true;
+    ++formPaintCount_;
+
+    takeTransferResult();
+    ShowCodeWin();
+    ShowBasicsWin();
+    showStatusLine();
+
+    // The active type's parameter set is imposed last; when that changed the current record
+    // (a decoded image of a known type), the code area shows the record now in force.
+    const TypeRecord before = cfg.current();
+    ApplySendertyp();
+    if (cfg.current() != before)
+        ShowCodeWin();
+
+    shown_ = cfg;
+    shownOptions_ = {showNotices, askLastFile, MProg->isChecked(), comPortName,
+                     OpenDialog1.FileName};
+    shownValid_ = true;
+    inFormPaint_ = false;
+}
+
+void TFFBmain::takeTransferResult()
+{
+    const TransferOutcome out = TakeTransferResult(cfg);
+    if (!out.taken)
+        return;
+    setInfoColour(out.failed ? InfoColour::Error : InfoColour::Normal);
+    clearInfo();
+    addInfo(out.message);
+    if (out.firmwareWarning != FirmwareWarning::None && forms.Fwarnung) {
+        TFwarnung& w = *forms.Fwarnung;
+        w.clearLines();
+        for (const QString& line : firmwareWarningLines(out.firmwareWarning))
+            w.addLine(line);
+        w.showWarning();
+    }
+    if (out.counted)
+        progcounter->setText(PadLeft(4, QLatin1Char('0'), cfg.progcounter));
+}
+
+void TFFBmain::ShowCodeWin()
+{
+    NormaliseCodeArea(cfg);
+    const Image& s = cfg.sendImage;
+    const TypeRecord& rec = cfg.current();
+
+    setTextIfChanged(bitanzahl, PadLeft(2, QLatin1Char(' '), rec.bits));
+    setTextIfChanged(direktmaske, FormatNumber(2, 40, cfg.direktmaske));
+    setTextIfChanged(GeneralCode, FormatNumber(2, 40, cfg.GeneralCode));
+    setTextIfChanged(GeneralDez, FormatNumber(0, 12, cfg.GeneralCode));
+    setTextIfChanged(dirshift, PadLeft(2, QLatin1Char(' '), cfg.dirshift()));
+    setTextIfChanged(CheckBits, QString::number(s[img::CheckBits]));
+
+    const int x = codeposX(cfg.dirshift());
+    if (Icodepos->x() != x)
+        Icodepos->move(x, Icodepos->y());
+
+    setTextIfChanged(Lmaxadresse, QStringLiteral("max. Adresse: ") + QString::number(cfg.maxAddress));
+
+    const quint8 o1 = s[img::Interlock], o2 = s[img::Interlock + 1], o3 = s[img::Interlock + 2];
+    setCheckedIfChanged(CBvr12, o1 & 0x02);
+    setCheckedIfChanged(CBvr13, o1 & 0x10);
+    setCheckedIfChanged(CBvr14, o1 & 0x08);
+    setCheckedIfChanged(CBvr23, o2 & 0x10);
+    setCheckedIfChanged(CBvr24, o2 & 0x08);
+    setCheckedIfChanged(CBvr34, o3 & 0x08);
+    setCheckedIfChanged(CBvr21, CBvr12->isChecked());
+    setCheckedIfChanged(CBvr31, CBvr13->isChecked());
+    setCheckedIfChanged(CBvr41, CBvr14->isChecked());
+    setCheckedIfChanged(CBvr32, CBvr23->isChecked());
+    setCheckedIfChanged(CBvr42, CBvr24->isChecked());
+    setCheckedIfChanged(CBvr43, CBvr34->isChecked());
+
+    setTextIfChanged(umschaltzeit, PadLeft(4, QLatin1Char(' '), s[img::Umschaltzeit] * 10));
+    setTextIfChanged(TimeOut, PadLeft(6, QLatin1Char('0'), qint64(cfg.timeOut()) * 10));
+
+    const bool programmable =
+        rec.typ == cfg.types[typ::Uni16].typ || rec.typ == cfg.types[typ::Uni17].typ;
+    setEnabledIfChanged(CBcheckbits, programmable);
+    const bool checksum = cfg.option(opt::Checksum);
+    setCheckedIfChanged(CBcheckbits, checksum);
+    setEnabledIfChanged(Lcheckbits, checksum);
+    setEnabledIfChanged(CheckBits, checksum);
+
+    const bool notAus = cfg.option(opt::NotAus);
+    setCheckedIfChanged(CBNotAus, notAus);
+    setEnabledIfChanged(TimeOut, notAus);
+    setEnabledIfChanged(Ltimeout, notAus);
+
+    const bool direkt = cfg.option(opt::Direkt);
+    setCheckedIfChanged(direkt ? RBdirektausgabe : RBcodeinhalt, true);
+    setVisibleIfChanged(Pdirektausgabe, direkt);
+
+    ShowAll();
+}
+
+void TFFBmain::ShowAll()
+{
+    if (cfg.parallelCodes) {
+        setCheckedIfChanged(RBdirekt, true);
+        setVisibleIfChanged(Pdirekt, true);
+        setVisibleIfChanged(Ppar, true);
+        for (int k = 0; k < 4; ++k)
+            setTextIfChanged(Cadd[k + 1], QStringLiteral(" Bitpos:")
+                                              + PadLeft(2, QLatin1Char(' '), cfg.dirshift() + k));
+    } else {
+        setCheckedIfChanged(RBstandard, true);
+        setVisibleIfChanged(Pdirekt, false);
+        setVisibleIfChanged(Ppar, false);
+        for (int n = 1; n <= 8; ++n)
+            setTextIfChanged(Cadd[n], FormatNumber(0, 12, cfg.codes[n].address));
+    }
+    for (int n = 1; n <= 8; ++n) {
+        setTextIfChanged(Aadress[n], Cadd[n]->text());
+        setTextIfChanged(Cout[n], outputsText(cfg.codes[n]));
+        setTextIfChanged(Cfun[n], functionText(cfg.codes[n], n));
+    }
+    cfg.maxAddress = maxAddressForBits(cfg.current().bits);
+    setTextIfChanged(Lmaxadresse, QStringLiteral("max. Adresse: ") + QString::number(cfg.maxAddress));
+}
+
+void TFFBmain::ShowBasicsWin()
+{
+    NormaliseBasics(cfg);
+
+    const bool prog = MProg->isChecked();
+    setVisibleIfChanged(Pprogram, prog);
+    setVisibleIfChanged(comment, !prog);
+    setTextIfChanged(Pcomment, prog ? QStringLiteral("Erweiterte Programmiereinstellungen")
+                                    : QStringLiteral("Benutzer-Kommentare"));
+
+    setTextIfChanged(pruefanzahl, PadLeft(2, QLatin1Char(' '), cfg.pruefanzahl));
+    setTextIfChanged(korrektur, PadLeft(3, QLatin1Char(' '), cfg.korrektur));
+    setTextIfChanged(sperrzeit, PadLeft(4, QLatin1Char(' '), qint64(cfg.sperrzeit) * 10));
+
+    setCheckedIfChanged(CBinitout1, cfg.initout1);
+    setCheckedIfChanged(CBinitout2, cfg.initout2);
+    setCheckedIfChanged(CBinitout3, cfg.initout3);
+    setCheckedIfChanged(CBinitout4, cfg.initout4);
+    // A change of the store box runs its click handler, which shows the store notice when
+    // the function has just been switched on.
+    if (setCheckedIfChanged(CBstore, cfg.store))
+        CBstoreClick();
+
+    QAction* port = MCom1;
+    if (comPortName == QLatin1String("COM2"))
+        port = MCom2;
+    else if (comPortName == QLatin1String("COM3"))
+        port = MCom3;
+    else if (comPortName == QLatin1String("COM4"))
+        port = MCom4;
+    setCheckedIfChanged(port, true);
+
+    setCheckedIfChanged(Minfos, showNotices);
+    setCheckedIfChanged(MDL, askLastFile);
+
+    showStatusLine();
+
+    const QString caption = QStringLiteral("Funkempfänger Konfiguration  [Ver.: ")
+        + QString::number(SoftwareMajor) + QLatin1Char('.')
+        + PadLeft(2, QLatin1Char('0'), SoftwareMinor) + QStringLiteral("]     - ")
+        + cfg.projectName + QStringLiteral(" -");
+    if (windowTitle() != caption)
+        setWindowTitle(caption);
+    setTextIfChanged(projectname, cfg.projectName);
+
+    // The comment and the series programming fields show the state as well.
+    const QString commentText = cfg.comment.join(QLatin1Char('\n'));
+    if (comment->toPlainText() != commentText) {
+        settingComment_ = true;
+        comment->setPlainText(commentText);
+        settingComment_ = false;
+    }
+    setTextIfChanged(progcounter, PadLeft(4, QLatin1Char('0'), cfg.progcounter));
+    for (int n = 1; n <= 8; ++n)
+        setTextIfChanged(offset[n], PadLeft(4, QLatin1Char(' '), cfg.offset[n]));
+}
+
+void TFFBmain::showStatusLine()
+{
+    setTextIfChanged(ShowCom, comPortName);
+    setTextIfChanged(ShowFile, QStringLiteral("Datei:  ") + OpenDialog1.FileName);
+}
+
+void TFFBmain::ApplySendertyp()
+{
+    const int t = cfg.activeType;
+    fbe::ApplySendertyp(cfg);
+    QToolButton* glyph = nullptr;
+    switch (t) {
+    case typ::Aurel4:
+        glyph = FB4aurel;
+        break;
+    case typ::Aurel2:
+        glyph = FB2aurel;
+        break;
+    case typ::Aurel1:
+        glyph = FB1aurel;
+        break;
+    case typ::Svs3:
+        glyph = FB3svs;
+        break;
+    case typ::Uni16:
+        glyph = FB16uni;
+        break;
+    case typ::Uni17:
+        glyph = FB17uni;
+        break;
+    default:
+        break;
+    }
+    if (glyph && FBselect->icon().cacheKey() != glyph->icon().cacheKey())
+        FBselect->setIcon(glyph->icon());
+
+    // The code length is shown and editable for the programmable transmitters only.
+    const bool programmable = t == typ::Uni16 || t == typ::Uni17;
+    if (programmable) {
+        const int bits = cfg.current().bits;
+        setTextIfChanged(Bits, QString::number(bits) + QStringLiteral(" Bit"));
+        setTextIfChanged(bitanzahl, PadLeft(2, QLatin1Char(' '), bits));
+    }
+    setVisibleIfChanged(Bits, programmable);
+    setEnabledIfChanged(Pcodierlaenge, programmable);
+    setVisibleIfChanged(warnung1, t == typ::Hand);
+}
+
+}  // namespace fbe

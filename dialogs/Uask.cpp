@@ -45,7 +45,6 @@ TFask::TFask(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     for (QPushButton* b : {JA, NEIN}) {
         b->setFont(style::arialBold(10));
         b->setMinimumSize(110, 30);
-        b->setAutoDefault(false);
     }
     connect(JA, &QPushButton::clicked, this, [this] { JAClick(); });
     connect(NEIN, &QPushButton::clicked, this, [this] { NEINClick(); });

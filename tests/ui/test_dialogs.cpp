@@ -119,6 +119,33 @@ TEST_F(DialogTest, QuestionTextIsCentredAndReadOnly)
         EXPECT_EQ(b.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
 }
 
+// The text is not for typing into: focus that lands on it goes on to the safe answer.
+TEST_F(DialogTest, QuestionFocusStartsOnJAAndLeavesTheText)
+{
+    TFask ask(cfg, seam, forms);
+    QWidget* first = nullptr;
+    QWidget* afterText = nullptr;
+    seam.answerNext([&](QDialog& d) {
+        d.activateWindow();
+        QApplication::processEvents();
+        first = d.focusWidget();
+        ask.M->setFocus(Qt::MouseFocusReason);
+        afterText = d.focusWidget();
+        ask.NEIN->click();
+    });
+    EXPECT_FALSE(ask.ask({QStringLiteral("zuerst sichern ?")}));
+    EXPECT_EQ(first, ask.JA);
+    EXPECT_EQ(afterText, ask.NEIN);
+
+    // Enter answers with the focused button: "JA" at first.
+    seam.answerNext([&](QDialog& d) {
+        d.activateWindow();
+        QApplication::processEvents();
+        pressKey(&d, Qt::Key_Return);
+    });
+    EXPECT_TRUE(ask.ask());
+}
+
 // --- Notice -----------------------------------------------------------------------------
 
 TEST_F(DialogTest, NoticeClosesItselfFiveSecondsAfterItAppeared)

@@ -35,6 +35,21 @@ QFont arial(int pixelSize, bool bold)
                 pixelSize, bold);
 }
 
+QFont narrow(int pixelSize, bool bold)
+{
+    return make({QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"),
+                 QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Arial")},
+                pixelSize, bold);
+}
+
+QFont fitted(QFont font, const QString& text, int width, int minPixelSize)
+{
+    while (font.pixelSize() > minPixelSize
+           && QFontMetrics(font).horizontalAdvance(text) > width)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
 QFont courier(int pixelSize, bool bold)
 {
     QFont f = make({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),

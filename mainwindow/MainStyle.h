@@ -31,6 +31,10 @@ inline const QColor ErrorRed(254, 80, 75);
 QFont sans(int pixelSize, bool bold = false);
 QFont arial(int pixelSize, bool bold = false);
 QFont courier(int pixelSize, bool bold = false);
+// A narrow face for labels that must fit a fixed width.
+QFont narrow(int pixelSize, bool bold = false);
+// The font made smaller, down to minPixelSize, until text fits into width pixels.
+QFont fitted(QFont font, const QString& text, int width, int minPixelSize = 8);
 // A monospaced face whose digits are exactly advance pixels wide.
 QFont digits(int pixelSize, int advance, bool bold = false);
 

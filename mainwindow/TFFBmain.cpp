@@ -53,6 +53,13 @@ private:
     int max_;
 };
 
+// Text colours for the enabled states only, so that disabled controls turn grey.
+void setTextColour(QPalette& p, QPalette::ColorRole role, const QColor& c)
+{
+    p.setColor(QPalette::Active, role, c);
+    p.setColor(QPalette::Inactive, role, c);
+}
+
 void setBevel(QFrame* f, QFrame::Shadow shadow = QFrame::Raised)
 {
     f->setFrameStyle(QFrame::Panel | shadow);
@@ -90,7 +97,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QRect& r, const QStri
     l->setGeometry(r);
     l->setFont(font);
     QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, colour);
+    setTextColour(p, QPalette::WindowText, colour);
     l->setPalette(p);
     l->setAlignment(align);
     return l;
@@ -118,7 +125,7 @@ QLineEdit* makeEdit(QWidget* parent, const char* name, const QRect& r, const QFo
     e->setGeometry(r);
     e->setFont(font);
     QPalette p = e->palette();
-    p.setColor(QPalette::Text, text);
+    setTextColour(p, QPalette::Text, text);
     p.setColor(QPalette::Base, base);
     e->setPalette(p);
     e->setTextMargins(1, 0, 1, 0);
@@ -133,7 +140,7 @@ QCheckBox* makeCheck(QWidget* parent, const char* name, const QRect& r, const QS
     c->setGeometry(r);
     c->setFont(font);
     QPalette p = c->palette();
-    p.setColor(QPalette::WindowText, colour);
+    setTextColour(p, QPalette::WindowText, colour);
     c->setPalette(p);
     return c;
 }
@@ -146,7 +153,7 @@ QRadioButton* makeRadio(QWidget* parent, const char* name, const QRect& r, const
     b->setGeometry(r);
     b->setFont(font);
     QPalette p = b->palette();
-    p.setColor(QPalette::WindowText, colour);
+    setTextColour(p, QPalette::WindowText, colour);
     b->setPalette(p);
     return b;
 }
@@ -299,18 +306,18 @@ void TFFBmain::setupLeftColumn(QWidget* c)
     Panel9 = makePanel(Panel7, "Panel9", QRect(2, 2, 188, 40), InnerGrey, QFrame::Plain);
     Panel9->setToolTip(QStringLiteral("Auswahl des Sendertyps"));
     Panel9->setCursor(Qt::PointingHandCursor);
-    Label23 = makeLabel(Panel9, "Label23", QRect(4, 0, 96, 40), QStringLiteral("Senderauswahl:"),
+    Label23 = makeLabel(Panel9, "Label23", QRect(4, 0, 104, 40), QStringLiteral("Senderauswahl:"),
                         sans(11, true), Blue);
     FBselect = new QToolButton(Panel9);
     FBselect->setObjectName(QStringLiteral("FBselect"));
-    FBselect->setGeometry(100, 1, 38, 38);
+    FBselect->setGeometry(108, 1, 38, 38);
     FBselect->setIconSize(QSize(34, 34));
     FBselect->setToolTip(QStringLiteral("Auswahl des Sendertyps"));
     FBselect->setCursor(Qt::PointingHandCursor);
-    warnung1 = makeLabel(Panel9, "warnung1", QRect(142, 1, 16, 22), QStringLiteral("?"),
+    warnung1 = makeLabel(Panel9, "warnung1", QRect(150, 0, 16, 22), QStringLiteral("?"),
                          arial(20, true), Red, Qt::AlignCenter);
     warnung1->hide();
-    Bits = makeLabel(Panel9, "Bits", QRect(140, 20, 48, 18), QStringLiteral("40 Bit"),
+    Bits = makeLabel(Panel9, "Bits", QRect(148, 21, 40, 18), QStringLiteral("40 Bit"),
                      sans(11, true), Maroon);
     Bits->hide();
 
@@ -405,8 +412,8 @@ void TFFBmain::setupBasics(QWidget* g)
     PChecksum->setToolTip(QStringLiteral(
         "wenn markiert, wird im Empfangsstring eine Checksumme erwartet (nur mit den "
         "programmierbaren Sendern möglich)"));
-    CBcheckbits = makeCheck(PChecksum, "CBcheckbits", QRect(6, 6, 114, 18),
-                            QStringLiteral("mit Checksumme"), caption, Blue);
+    CBcheckbits = makeCheck(PChecksum, "CBcheckbits", QRect(4, 6, 117, 18),
+                            QStringLiteral("mit Checksumme"), sans(10, true), Blue);
     CBcheckbits->setToolTip(
         QStringLiteral("aktiviert die Checksummenfunktion (nur für programmierbare Sender!)"));
     Lcheckbits = makeLabel(PChecksum, "Lcheckbits", QRect(26, 32, 34, 19), QStringLiteral("Bits:"),
@@ -546,7 +553,7 @@ void TFFBmain::setupCodeGroup(QWidget* c)
             return e;
         };
         Cadd[n] = cell("Cadd", QRect(60, 1, 98, 19), courier(13, true), Qt::black);
-        Cfun[n] = cell("Cfun", QRect(160, 1, 158, 19), arial(12, true), Qt::black);
+        Cfun[n] = cell("Cfun", QRect(164, 1, 154, 19), arial(12, true), Qt::black);
         Cout[n] = cell("Cout", QRect(320, 1, 70, 19), courier(15, true), Navy);
     }
 
@@ -564,12 +571,12 @@ void TFFBmain::setupCodeGroup(QWidget* c)
     const QFont digitFont = digits(12, 7, true);
     const QString gcHint = QStringLiteral("Generaladresse im Binärformat");
     const QString dmHint = QStringLiteral("Bewertungsmaske im Binärformat");
-    const QFont small = sans(10, true);
+    const QFont small = fitted(narrow(10, true), QStringLiteral("General-"), 41);
     QLabel* g1 = makeLabel(Pdirekt, "LGeneral1", QRect(2, 19, 42, 10), QStringLiteral("General-"),
                            small, Blue);
     QLabel* g2 = makeLabel(Pdirekt, "LGeneral2", QRect(2, 29, 42, 10), QStringLiteral("adresse"),
                            small, Blue);
-    GeneralCode = makeEdit(Pdirekt, "GeneralCode", QRect(44, 20, 283, 18), digitFont);
+    GeneralCode = makeEdit(Pdirekt, "GeneralCode", QRect(43, 20, 284, 18), digitFont);
     GeneralCode->setFrame(false);
     GeneralCode->setTextMargins(0, 0, 0, 0);
     GeneralCode->setToolTip(gcHint);
@@ -579,7 +586,7 @@ void TFFBmain::setupCodeGroup(QWidget* c)
                            small, Purple);
     QLabel* m2 = makeLabel(Pdirekt, "LMaske2", QRect(2, 50, 42, 10), QStringLiteral("Maske"),
                            small, Purple);
-    direktmaske = makeEdit(Pdirekt, "direktmaske", QRect(44, 41, 283, 18), digitFont, Purple);
+    direktmaske = makeEdit(Pdirekt, "direktmaske", QRect(43, 41, 284, 18), digitFont, Purple);
     direktmaske->setFrame(false);
     direktmaske->setTextMargins(0, 0, 0, 0);
     direktmaske->setToolTip(dmHint);
@@ -624,15 +631,18 @@ void TFFBmain::setupCodeGroup(QWidget* c)
     RBcodeinhalt->setChecked(true);
     Ppar->hide();
 
-    Pdirektausgabe = makePanel(Panel18, "Pdirektausgabe", QRect(4, 46, 390, 121), InnerGrey);
+    // Lies over the header and rows 1..4, the table's black edges included.
+    Pdirektausgabe = makePanel(Panel18, "Pdirektausgabe", QRect(3, 46, 393, 121), InnerGrey);
+    const QString direkt2 = QStringLiteral("die Zustände der Ausgänge out 1 .. out4 entsprechen der ");
+    const QString direkt3 =
+        QStringLiteral("Wertigkeit der 4 Bits mit der unten angegebenen Position");
+    const QFont direktFont = fitted(arial(13, true), direkt3, 376);
     makeLabel(Pdirektausgabe, "LDirekt1", QRect(4, 14, 382, 28), QStringLiteral("Direktausgabe !"),
               arial(20, true), Red, Qt::AlignCenter);
-    makeLabel(Pdirektausgabe, "LDirekt2", QRect(4, 52, 382, 20),
-              QStringLiteral("die Zustände der Ausgänge out 1 .. out4 entsprechen der "),
-              arial(12, true), Red, Qt::AlignCenter);
-    makeLabel(Pdirektausgabe, "LDirekt3", QRect(4, 72, 382, 20),
-              QStringLiteral("Wertigkeit der 4 Bits mit der unten angegebenen Position"),
-              arial(12, true), Red, Qt::AlignCenter);
+    makeLabel(Pdirektausgabe, "LDirekt2", QRect(4, 54, 385, 20), direkt2, direktFont, Red,
+              Qt::AlignCenter);
+    makeLabel(Pdirektausgabe, "LDirekt3", QRect(4, 74, 385, 20), direkt3, direktFont, Red,
+              Qt::AlignCenter);
     Pdirektausgabe->hide();
 }
 
@@ -650,18 +660,18 @@ void TFFBmain::setupRightColumn(QWidget* c)
 
     Panel34 = makePanel(c, "Panel34", QRect(546, 80, 119, 33), WindowGrey, QFrame::Sunken);
     const QString fwHint = QStringLiteral("Versionsnummer Firmware des Empfängermoduls");
-    QLabel* lfw = makeLabel(Panel34, "LFirmware", QRect(4, 2, 66, 29), QStringLiteral("Firmware: "),
+    QLabel* lfw = makeLabel(Panel34, "LFirmware", QRect(2, 2, 78, 29), QStringLiteral("Firmware: "),
                             sans(12, true), Yellow, Qt::AlignRight | Qt::AlignVCenter);
     lfw->setToolTip(fwHint);
-    firmware = makeLabel(Panel34, "firmware", QRect(70, 2, 45, 29), QStringLiteral("0.00"),
+    firmware = makeLabel(Panel34, "firmware", QRect(81, 2, 36, 29), QStringLiteral("0.00"),
                          sans(12, true), Yellow);
     firmware->setToolTip(fwHint);
 
     // The product's picture between the firmware line and the maker panel's lower edge.
     auto* logo = new QLabel(c);
     logo->setObjectName(QStringLiteral("Logo"));
-    logo->setGeometry(677, 74, 48, 48);
-    logo->setPixmap(QIcon(QStringLiteral(":/fbe/icon.svg")).pixmap(QSize(44, 44), devicePixelRatioF()));
+    logo->setGeometry(569, 212, 72, 72);
+    logo->setPixmap(QIcon(QStringLiteral(":/fbe/icon.svg")).pixmap(QSize(64, 64), devicePixelRatioF()));
     logo->setAlignment(Qt::AlignCenter);
 
     Panel2 = makePanel(c, "Panel2", QRect(488, 150, 233, 41), WindowGrey, QFrame::Sunken);

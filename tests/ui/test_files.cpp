@@ -1,0 +1,666 @@
+// New, open and save with the unsaved-changes guard; start-up with the settings file; shutdown.
+//
+// Every test runs in a folder of its own, which is the working folder at start, so the
+// settings file and the configuration files land there.
+#include "FakeSeam.h"
+
+#include "comm/TFrs232.h"
+#include "config/Cp1252.h"
+#include "config/FbeFile.h"
+#include "config/SettingsFile.h"
+#include "dialogs/UHelp.h"
+#include "dialogs/Uask.h"
+#include "dialogs/Uhinweis.h"
+#include "dialogs/Uinfo.h"
+#include "dialogs/Uprojekt.h"
+#include "mainwindow/TFFBmain.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace fbe;
+using fbe::test::FakeSeam;
+
+namespace {
+
+const QString Changed1 = QStringLiteral("!!!  Die Datei wurde geändert  !!!");
+const QString Changed2 = QStringLiteral("zuerst sichern ?");
+const QString LoadError = QStringLiteral(" Fehler bei \"Datei laden!\"");
+const QString SaveError = QStringLiteral(" Fehler bei \"Datei speichern!\"");
+
+QStringList readLines(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QString text = QString::fromUtf8(f.readAll());
+    QStringList lines = text.split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QByteArray crlf(const QStringList& lines)
+{
+    QByteArray out;
+    for (const QString& l : lines)
+        out += l.toUtf8() + "\r\n";
+    return out;
+}
+
+struct FilesTest : ::testing::Test {
+    QTemporaryDir dir;
+    QString previousFolder;
+    Configuration cfg;
+    FakeSeam seam;
+    Forms forms;
+    std::unique_ptr<TFFBmain> main;
+    std::unique_ptr<TFask> fask;
+    std::unique_ptr<TFhinweis> hinweis;
+    std::unique_ptr<TFProjekt> projekt;
+    std::unique_ptr<TFinfo> info;
+    std::unique_ptr<TFHelp> help;
+    std::unique_ptr<TFrs232> rs232;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        previousFolder = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+    }
+
+    void TearDown() override
+    {
+        stop();
+        QDir::setCurrent(previousFolder);
+    }
+
+    // Ends the run: every window goes, the configuration starts afresh for the next run.
+    void stop()
+    {
+        rs232.reset();
+        help.reset();
+        info.reset();
+        projekt.reset();
+        hinweis.reset();
+        fask.reset();
+        main.reset();
+        forms = Forms{};
+        cfg = Configuration{};
+    }
+
+    // The program entry's order: the main window first, then the others.
+    void create()
+    {
+        main = std::make_unique<TFFBmain>(cfg, seam, forms);
+        fask = std::make_unique<TFask>(cfg, seam, forms);
+        forms.Fask = fask.get();
+        info = std::make_unique<TFinfo>(cfg, seam, forms);
+        forms.Finfo = info.get();
+        hinweis = std::make_unique<TFhinweis>(cfg, seam, forms);
+        forms.Fhinweis = hinweis.get();
+        projekt = std::make_unique<TFProjekt>(cfg, seam, forms);
+        forms.FProjekt = projekt.get();
+        rs232 = std::make_unique<TFrs232>(cfg, seam, forms);
+        forms.Frs232 = rs232.get();
+        help = std::make_unique<TFHelp>(cfg, seam, forms);
+        forms.FHelp = help.get();
+    }
+
+    // Creation and the start-up step (which the timer would run 100 ms later).
+    void start()
+    {
+        create();
+        ASSERT_TRUE(main->inittimer->isActive());
+        main->inittimerTimer();
+        ASSERT_FALSE(main->inittimer->isActive());
+    }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QString settingsPath() const { return path(QStringLiteral("fbe_ini.ini")); }
+
+    void answerJA()
+    {
+        seam.answerNext([this](QDialog&) { forms.Fask->JA->click(); });
+    }
+    void answerNEIN()
+    {
+        seam.answerNext([this](QDialog&) { forms.Fask->NEIN->click(); });
+    }
+    int questions() const
+    {
+        int n = 0;
+        for (const auto& shown : seam.modalShows)
+            n += shown.window == forms.Fask;
+        return n;
+    }
+
+    bool guardSeesChange() { return BuildFile(cfg).lines != main->saveMemo; }
+
+    // A file saved through the window with the given project name.
+    QString saveAs(const QString& name, const QString& project)
+    {
+        cfg.projectName = project;
+        seam.saveFileNames.push_back(path(name));
+        main->MsaveClick();
+        return path(name);
+    }
+};
+
+// ---- New, save, open and the snapshot -----------------------------------------------------
+
+TEST_F(FilesTest, StartWithoutSettingsGivesAnUnchangedNewConfiguration)
+{
+    start();
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(main->OpenDialog1.FileName, QStringLiteral("neue datei.fbe"));
+    EXPECT_EQ(main->settingsPath, QDir::toNativeSeparators(settingsPath()));
+    EXPECT_EQ(main->saveMemo.size(), 1003);
+    EXPECT_EQ(main->Memo1, main->saveMemo);
+    EXPECT_FALSE(guardSeesChange());
+    EXPECT_EQ(questions(), 0);   // no settings file: no question about the last file
+    EXPECT_EQ(main->comPortName, QStringLiteral("COM1"));
+    EXPECT_EQ(main->waitstates, 1);
+    EXPECT_TRUE(main->askLastFile);
+    for (QAction* port : {main->MCom1, main->MCom2, main->MCom3, main->MCom4})
+        EXPECT_TRUE(port->isEnabled());
+
+    // Closing an unchanged configuration asks nothing and writes a complete settings file.
+    EXPECT_TRUE(main->close());
+    EXPECT_EQ(questions(), 0);
+    const SettingsRead read = readSettingsFile(settingsPath());
+    EXPECT_TRUE(read.complete) << read.error.toStdString();
+    EXPECT_EQ(readLines(settingsPath()).size(), 63);
+    EXPECT_EQ(read.values.waitstates, 1);
+    EXPECT_EQ(read.values.workingFolder, QDir::toNativeSeparators(dir.path()));
+}
+
+TEST_F(FilesTest, SaveWritesTheFileAndTakesTheSnapshot)
+{
+    start();
+    const QString file = saveAs(QStringLiteral("tor.fbe"), QStringLiteral("Tor Süd"));
+    EXPECT_EQ(seam.fileDialogCaptions, QStringList{QStringLiteral("Datei speichern als...")});
+    ASSERT_TRUE(QFile::exists(file));
+    EXPECT_EQ(main->OpenDialog1.FileName, QDir::toNativeSeparators(file));
+    EXPECT_EQ(main->SaveDialog1.FileName, QDir::toNativeSeparators(file));
+    EXPECT_EQ(main->infoLines().last(), QStringLiteral(" file gespeichert "));
+    EXPECT_EQ(main->infoColour(), TFFBmain::InfoColour::Normal);
+    EXPECT_FALSE(guardSeesChange());
+    EXPECT_EQ(seam.beeps, 0);
+
+    Configuration back;
+    NeueDatei(back);
+    ASSERT_TRUE(LoadFile(back, file).ok);
+    EXPECT_EQ(back.projectName, QStringLiteral("Tor Süd"));
+    EXPECT_EQ(BuildFile(back).lines, main->saveMemo);
+
+    // Cancelling the save dialog writes nothing, says nothing and keeps the change marked.
+    const QStringList infoBefore = main->infoLines();
+    cfg.projectName = QStringLiteral("Tor Nord");
+    main->MsaveClick();
+    EXPECT_EQ(main->infoLines(), infoBefore);
+    EXPECT_TRUE(guardSeesChange());
+    ASSERT_TRUE(LoadFile(back, file).ok);
+    EXPECT_EQ(back.projectName, QStringLiteral("Tor Süd"));
+}
+
+TEST_F(FilesTest, ChosenFolderBecomesTheWorkingFolder)
+{
+    start();
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("kunden")));
+    const QString file = saveAs(QStringLiteral("kunden/a.fbe"), QStringLiteral("A"));
+    ASSERT_TRUE(QFile::exists(file));
+    EXPECT_EQ(QDir::currentPath(), path(QStringLiteral("kunden")));
+    // The settings file stays where it was at start, and records the folder.
+    EXPECT_TRUE(main->close());
+    ASSERT_TRUE(QFile::exists(settingsPath()));
+    EXPECT_EQ(readLines(settingsPath()).at(5), QDir::toNativeSeparators(path("kunden")));
+    EXPECT_EQ(readLines(settingsPath()).at(0), QDir::toNativeSeparators(file));
+}
+
+TEST_F(FilesTest, OpenLoadsTheFileAsUnchanged)
+{
+    start();
+    const QString file = saveAs(QStringLiteral("a.fbe"), QStringLiteral("Halle 3"));
+    cfg.comment = QStringList{QStringLiteral("anders")};
+    main->MNewClick();   // changed: asked, "NEIN !" discards
+    EXPECT_EQ(questions(), 1);
+    EXPECT_EQ(forms.Fask->lines(), (QStringList{Changed1, Changed2}));
+    EXPECT_EQ(cfg.projectName, QStringLiteral("-Projektname-"));
+    EXPECT_EQ(main->OpenDialog1.FileName, QStringLiteral("neue datei.fbe"));
+
+    seam.openFileNames.push_back(file);
+    main->MopenClick();
+    EXPECT_EQ(questions(), 1);   // nothing changed since the new configuration
+    EXPECT_EQ(seam.fileDialogCaptions.last(), QStringLiteral("Datei laden"));
+    EXPECT_EQ(cfg.projectName, QStringLiteral("Halle 3"));
+    EXPECT_EQ(main->OpenDialog1.FileName, QDir::toNativeSeparators(file));
+    EXPECT_EQ(main->SaveDialog1.FileName, QDir::toNativeSeparators(file));
+    EXPECT_EQ(main->infoLines().last(), QStringLiteral(" Datei geladen "));
+    EXPECT_EQ(main->infoColour(), TFFBmain::InfoColour::Normal);
+    EXPECT_FALSE(guardSeesChange());
+    EXPECT_EQ(main->Memo1, main->saveMemo);
+}
+
+// Fault mended: a cancelled open or a failed load used to retake the snapshot, so changes
+// made before were no longer offered for saving and got lost at the next close.
+TEST_F(FilesTest, CancelledOpenAndFailedLoadKeepTheGuard)
+{
+    start();
+    const QString good = saveAs(QStringLiteral("gut.fbe"), QStringLiteral("Gut"));
+    cfg.projectName = QStringLiteral("ungesichert");
+
+    answerNEIN();
+    main->MopenClick();   // the open dialog is cancelled
+    EXPECT_TRUE(guardSeesChange());
+    EXPECT_EQ(cfg.projectName, QStringLiteral("ungesichert"));
+
+    const QString bad = path(QStringLiteral("kaputt.fbe"));
+    ASSERT_TRUE(writeBytes(bad, "0\r\nkeine Zahl\r\n"));
+    answerNEIN();
+    seam.openFileNames.push_back(bad);
+    const int beeps = seam.beeps;
+    main->MopenClick();
+    EXPECT_EQ(seam.beeps, beeps + 1);
+    EXPECT_EQ(main->infoLines().last(), LoadError);
+    EXPECT_EQ(main->infoColour(), TFFBmain::InfoColour::Error);
+    EXPECT_EQ(cfg.projectName, QStringLiteral("ungesichert"));
+    EXPECT_TRUE(guardSeesChange());
+    // The current file is still the one the configuration came from.
+    EXPECT_EQ(main->OpenDialog1.FileName, QDir::toNativeSeparators(good));
+    EXPECT_EQ(main->SaveDialog1.FileName, QDir::toNativeSeparators(good));
+
+    // So closing still asks.
+    answerNEIN();
+    EXPECT_TRUE(main->close());
+    EXPECT_EQ(questions(), 3);
+}
+
+// Fault mended: after "JA" the command went on even when nothing was saved.
+TEST_F(FilesTest, YesWithoutASaveStopsNewOpenAndClose)
+{
+    start();
+    cfg.projectName = QStringLiteral("wichtig");
+
+    answerJA();   // and the save dialog is cancelled
+    main->MNewClick();
+    EXPECT_EQ(cfg.projectName, QStringLiteral("wichtig"));
+    EXPECT_TRUE(guardSeesChange());
+
+    answerJA();
+    seam.openFileNames.push_back(path(QStringLiteral("egal.fbe")));
+    main->MopenClick();
+    EXPECT_EQ(seam.fileDialogCaptions.size(), 2);   // two save dialogs, no open dialog
+    EXPECT_EQ(seam.fileDialogCaptions.last(), QStringLiteral("Datei speichern als..."));
+    seam.openFileNames.clear();
+    EXPECT_EQ(cfg.projectName, QStringLiteral("wichtig"));
+
+    answerJA();
+    EXPECT_FALSE(main->close());
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_FALSE(QFile::exists(settingsPath()));
+
+    // A write that fails stops the closing too, with the save error.
+    answerJA();
+    seam.saveFileNames.push_back(path(QStringLiteral("fehlt/x.fbe")));
+    EXPECT_FALSE(main->close());
+    EXPECT_EQ(main->infoLines().last(), SaveError);
+    EXPECT_TRUE(main->isVisible());
+
+    // "JA" with a completed save goes on; the file holds the change.
+    answerJA();
+    seam.saveFileNames.push_back(path(QStringLiteral("gesichert.fbe")));
+    main->MNewClick();
+    EXPECT_EQ(cfg.projectName, QStringLiteral("-Projektname-"));
+    Configuration back;
+    ASSERT_TRUE(LoadFile(back, path(QStringLiteral("gesichert.fbe"))).ok);
+    EXPECT_EQ(back.projectName, QStringLiteral("wichtig"));
+
+    // The title bar of the question counts as "NEIN !": the command goes on.
+    cfg.projectName = QStringLiteral("weg damit");
+    main->MNewClick();   // no answer queued: the question is closed by its title bar
+    EXPECT_EQ(cfg.projectName, QStringLiteral("-Projektname-"));
+    EXPECT_TRUE(main->close());
+    EXPECT_TRUE(QFile::exists(settingsPath()));
+}
+
+TEST_F(FilesTest, OldAndDamagedFilesLoadWithWarnings)
+{
+    start();
+    const QString file = saveAs(QStringLiteral("a.fbe"), QStringLiteral("alt"));
+    QStringList lines = readLines(file);   // plain ASCII here
+    ASSERT_EQ(lines.size(), 1003);
+
+    auto openVariant = [&](const QString& name, int major, int minor, int checksumDelta) {
+        QStringList l = lines;
+        l[348] = QString::number(major);
+        l[349] = QString::number(minor);
+        // Bytes 248, 249 lie outside the checksum; byte 255 is line 356.
+        l[355] = QString::number((l[355].toInt() + checksumDelta) & 0xFF);
+        const QString p = path(name);
+        writeBytes(p, crlf(l));
+        main->clearInfo();
+        seam.openFileNames.push_back(p);
+        main->MopenClick();
+    };
+
+    // 2.89 (601): loaded, yellow, the old-file line and the notice, with a beep.
+    int beeps = seam.beeps;
+    openVariant(QStringLiteral("v601.fbe"), 2, 89, 0);
+    EXPECT_EQ(seam.beeps, beeps + 1);
+    EXPECT_EQ(main->infoLines(),
+              (QStringList{QStringLiteral(" Datei geladen "),
+                           QStringLiteral(" Datei mit Fehlern geladen. Veraltetes inkompatibles File! ")}));
+    EXPECT_EQ(main->infoColour(), TFFBmain::InfoColour::Warning);
+    ASSERT_FALSE(seam.modelessShows.empty());
+    EXPECT_EQ(seam.modelessShows.back().window, forms.Fhinweis);
+    EXPECT_EQ(forms.Fhinweis->lines(),
+              QStringList{QStringLiteral("die geladene Datei wurde mit einer alten Software "
+                                         "erstellt. Die File-Daten sind dazu nicht kompatibel!")});
+    EXPECT_EQ(cfg.projectName, QStringLiteral("alt"));
+    forms.Fhinweis->close();
+
+    // 2.90 (602): clean.
+    beeps = seam.beeps;
+    const size_t notices = seam.modelessShows.size();
+    openVariant(QStringLiteral("v602.fbe"), 2, 90, 0);
+    EXPECT_EQ(main->infoLines(), QStringList{QStringLiteral(" Datei geladen ")});
+    EXPECT_EQ(main->infoColour(), TFFBmain::InfoColour::Normal);
+    EXPECT_EQ(seam.beeps, beeps);
+    EXPECT_EQ(seam.modelessShows.size(), notices);
+
+    // Fault mended: a wrong checksum was reported as a clean load.
+    openVariant(QStringLiteral("pruef.fbe"), 3, 5, 1);
+    ASSERT_EQ(main->infoLines().size(), 2);
+    EXPECT_EQ(main->infoLines().at(0), QStringLiteral(" Datei geladen "));
+    EXPECT_TRUE(main->infoLines().at(1).contains(QStringLiteral("Prüfsumme")));
+    EXPECT_EQ(main->infoColour(), TFFBmain::InfoColour::Warning);
+    EXPECT_EQ(main->OpenDialog1.FileName, QDir::toNativeSeparators(path("pruef.fbe")));
+}
+
+// Fault mended: a character Windows-1252 cannot hold was written as "?".
+TEST_F(FilesTest, CharacterTheFileCannotHoldFailsTheSave)
+{
+    start();
+    const QString file = saveAs(QStringLiteral("a.fbe"), QStringLiteral("erster Stand"));
+    const QByteArray before = [&] {
+        QFile f(file);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    cfg.comment = QStringList{QStringLiteral("Schalter Ω 3")};
+    seam.saveFileNames.push_back(file);
+    const int beeps = seam.beeps;
+    main->MsaveClick();
+    EXPECT_EQ(seam.beeps, beeps + 1);
+    const QStringList info = main->infoLines();
+    ASSERT_GE(info.size(), 2);
+    EXPECT_EQ(info.at(info.size() - 2), SaveError);
+    EXPECT_TRUE(info.last().contains(QStringLiteral("\"Ω\""))) << info.last().toStdString();
+    EXPECT_EQ(main->infoColour(), TFFBmain::InfoColour::Error);
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), before);
+    EXPECT_TRUE(guardSeesChange());
+}
+
+// Fault mended: a failed write destroyed the previous file.
+TEST_F(FilesTest, FailedSaveKeepsThePreviousFile)
+{
+    start();
+    const QString folder = path(QStringLiteral("gesperrt"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    // A folder without write permission. The super-user writes anyway, so then a file name
+    // is used that leaves no room for the temporary file beside it: the write fails the same.
+    QString target = folder + QStringLiteral("/alt.fbe");
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    {
+        QFile probe(folder + QStringLiteral("/probe"));
+        if (probe.open(QIODevice::WriteOnly)) {
+            probe.close();
+            probe.remove();
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            target = folder + QLatin1Char('/') + QString(246, QLatin1Char('x'))
+                + QStringLiteral(".fbe");
+        }
+    }
+    const bool writable = QFileInfo(folder).isWritable();
+    if (!writable)
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_TRUE(writeBytes(target, "der alte Inhalt\r\n"));
+    if (!writable)
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+
+    cfg.projectName = QStringLiteral("neu");
+    seam.saveFileNames.push_back(target);
+    main->MsaveClick();
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    EXPECT_EQ(main->infoLines().last(), SaveError);
+    EXPECT_EQ(main->infoColour(), TFFBmain::InfoColour::Error);
+    EXPECT_EQ(seam.beeps, 1);
+    QFile f(target);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("der alte Inhalt\r\n"));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 1);
+    EXPECT_TRUE(guardSeesChange());
+    EXPECT_EQ(main->OpenDialog1.FileName, QStringLiteral("neue datei.fbe"));
+}
+
+// ---- Start-up and shutdown ----------------------------------------------------------------
+
+struct SettingsTest : FilesTest {
+    // A complete settings file naming lastFile, with positions on the screen.
+    QStringList settingsWith(const QString& lastFile, bool askLast)
+    {
+        Settings s;
+        s.lastFile = lastFile;
+        s.askLastFile = askLast;
+        s.comPortName = QStringLiteral("COM3");
+        s.showNotices = false;
+        s.progView = true;
+        s.workingFolder = QDir::toNativeSeparators(dir.path());
+        s.waitstates = 35;
+        for (int i = 0; i < WindowPositions::Count; ++i)
+            s.positions.at(i) = QPoint(20 + 7 * i, 30 + 5 * i);
+        return settingsLines(s);
+    }
+};
+
+TEST_F(SettingsTest, ReadThenWriteKeepsEveryLine)
+{
+    QStringList lines = settingsWith(QStringLiteral("neue datei.fbe"), false);
+    ASSERT_TRUE(writeBytes(settingsPath(), crlf(lines)));
+    start();
+    EXPECT_EQ(questions(), 0);
+    EXPECT_FALSE(main->askLastFile);
+    EXPECT_FALSE(main->showNotices);
+    EXPECT_FALSE(main->MDL->isChecked());
+    EXPECT_FALSE(main->Minfos->isChecked());
+    EXPECT_TRUE(main->MProg->isChecked());
+    EXPECT_EQ(main->comPortName, QStringLiteral("COM3"));
+    EXPECT_EQ(main->waitstates, 35);
+    EXPECT_EQ(main->posPrint, QPoint(20 + 7 * 11, 30 + 5 * 11));
+    EXPECT_EQ(main->posWaitstate, QPoint(20 + 7 * 13, 30 + 5 * 13));
+    EXPECT_EQ(main->pos(), QPoint(20, 30));
+    EXPECT_EQ(forms.Fask->pos(), QPoint(20 + 7 * 15, 30 + 5 * 15));
+    EXPECT_EQ(forms.Frs232->pos(), QPoint(27, 35));
+
+    EXPECT_TRUE(main->close());
+    const QStringList written = readLines(settingsPath());
+    ASSERT_EQ(written.size(), 63);
+    EXPECT_EQ(written.mid(0, 12), lines.mid(0, 12));
+    for (int group = 0; group < WindowPositions::Count; ++group)
+        EXPECT_EQ(written.at(12 + 3 * group), lines.at(12 + 3 * group));
+    for (int group : {WindowPositions::Main, WindowPositions::Prog, WindowPositions::Help,
+                      WindowPositions::Info, WindowPositions::Print, WindowPositions::Projekt,
+                      WindowPositions::Waitstate, WindowPositions::Ask,
+                      WindowPositions::Hinweis}) {
+        const int at = 12 + 3 * group;
+        EXPECT_EQ(written.mid(at, 3), lines.mid(at, 3)) << group;
+    }
+}
+
+TEST_F(SettingsTest, LastFileQuestionLoadsOnYes)
+{
+    start();
+    const QString file = saveAs(QStringLiteral("letzte.fbe"), QStringLiteral("Letzte"));
+    ASSERT_TRUE(main->close());
+    stop();
+    ASSERT_TRUE(writeBytes(settingsPath(),
+                           crlf(settingsWith(QDir::toNativeSeparators(file), true))));
+
+    answerJA();
+    start();
+    ASSERT_EQ(questions(), 1);
+    EXPECT_EQ(forms.Fask->lines(),
+              (QStringList{QStringLiteral("soll die zuletzt geöffnete Datei:"),
+                           QStringLiteral(" \"") + QDir::toNativeSeparators(file)
+                               + QStringLiteral("\" "),
+                           QStringLiteral("geladen werden?")}));
+    EXPECT_EQ(cfg.projectName, QStringLiteral("Letzte"));
+    EXPECT_EQ(main->OpenDialog1.FileName, QDir::toNativeSeparators(file));
+    EXPECT_EQ(main->comPortName, QStringLiteral("COM3"));
+    EXPECT_FALSE(guardSeesChange());
+    EXPECT_TRUE(main->close());
+    EXPECT_EQ(questions(), 1);
+}
+
+TEST_F(SettingsTest, LastFileQuestionNoAndMissingFile)
+{
+    ASSERT_TRUE(writeBytes(settingsPath(),
+                           crlf(settingsWith(QStringLiteral("neue datei.fbe"), true))));
+    answerNEIN();
+    start();
+    ASSERT_EQ(questions(), 1);
+    EXPECT_EQ(forms.Fask->lines().at(1), QStringLiteral(" \"neue datei.fbe\" "));
+    EXPECT_EQ(main->comPortName, QStringLiteral("COM3"));
+    EXPECT_EQ(cfg.projectName, QStringLiteral("-Projektname-"));
+    EXPECT_EQ(seam.beeps, 0);
+    main->close();
+    stop();
+
+    // A last file that is gone: asked all the same; "JA" gives the load error and leaves the
+    // new configuration.
+    ASSERT_TRUE(writeBytes(settingsPath(),
+                           crlf(settingsWith(path(QStringLiteral("weg.fbe")), true))));
+    answerJA();
+    start();
+    EXPECT_EQ(questions(), 1);
+    EXPECT_EQ(seam.beeps, 1);
+    EXPECT_EQ(main->infoLines().last(), LoadError);
+    EXPECT_EQ(main->infoColour(), TFFBmain::InfoColour::Error);
+    EXPECT_EQ(main->OpenDialog1.FileName, QStringLiteral("neue datei.fbe"));
+    EXPECT_EQ(main->comPortName, QStringLiteral("COM3"));
+    EXPECT_FALSE(guardSeesChange());
+}
+
+TEST_F(SettingsTest, DamagedFileFallsBackAndShutdownWritesAValidOne)
+{
+    // Cut inside the position groups: lines 2..12 apply, then the fallback.
+    QStringList lines = settingsWith(QStringLiteral("x.fbe"), false).mid(0, 40);
+    ASSERT_TRUE(writeBytes(settingsPath(), crlf(lines)));
+    start();
+    EXPECT_EQ(questions(), 0);             // the fallback asks nothing
+    EXPECT_TRUE(main->askLastFile);
+    EXPECT_FALSE(main->showNotices);       // applied before the fault
+    EXPECT_TRUE(main->MProg->isChecked());
+    EXPECT_EQ(main->comPortName, QStringLiteral("COM1"));
+    EXPECT_EQ(main->waitstates, 1);
+    EXPECT_TRUE(main->close());
+    SettingsRead read = readSettingsFile(settingsPath());
+    EXPECT_TRUE(read.complete);
+    EXPECT_EQ(read.values.comPortName, QStringLiteral("COM1"));
+    EXPECT_TRUE(read.values.askLastFile);
+    stop();
+
+    // Binary rubbish.
+    QByteArray junk;
+    for (int i = 0; i < 3000; ++i)
+        junk += char((i * 7919) % 256);
+    ASSERT_TRUE(writeBytes(settingsPath(), junk));
+    start();
+    EXPECT_EQ(main->comPortName, QStringLiteral("COM1"));
+    EXPECT_TRUE(main->close());
+    read = readSettingsFile(settingsPath());
+    EXPECT_TRUE(read.complete);
+}
+
+TEST_F(SettingsTest, PositionsOffEveryScreenAreBroughtBack)
+{
+    QStringList lines = settingsWith(QStringLiteral("neue datei.fbe"), false);
+    lines[13] = QStringLiteral("5000");    // main window: far to the right
+    lines[14] = QStringLiteral("-4000");   // and above
+    const int ask = 12 + 3 * WindowPositions::Ask;
+    lines[ask + 1] = QStringLiteral("-2000");
+    lines[ask + 2] = QStringLiteral("100");
+    const int print = 12 + 3 * WindowPositions::Print;
+    lines[print + 1] = QStringLiteral("-9999");   // carried through, never shown
+    ASSERT_TRUE(writeBytes(settingsPath(), crlf(lines)));
+    start();
+
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    for (QWidget* w : {static_cast<QWidget*>(main.get()), static_cast<QWidget*>(forms.Fask)}) {
+        const QPoint p = w->pos();
+        EXPECT_TRUE(screen.contains(p)) << p.x() << "," << p.y();
+        EXPECT_GE(p.y(), screen.top());
+    }
+    EXPECT_EQ(forms.Fask->pos().y(), 100);
+    EXPECT_EQ(main->posPrint.x(), -9999);
+    EXPECT_TRUE(main->close());
+    EXPECT_EQ(readLines(settingsPath()).at(print + 1), QStringLiteral("-9999"));
+}
+
+TEST_F(SettingsTest, SettingsWriteFailureIsReportedAndTheProgramEnds)
+{
+    start();
+    main->settingsPath = path(QStringLiteral("fehlt/fbe_ini.ini"));
+    EXPECT_TRUE(main->close());
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages.front().text,
+              QStringLiteral("die momentanen Programmeinstellungen konnten nicht gesichert "
+                             "werden. Eventuell ist der aktuelle Ordner schreibgeschützt! "
+                             "Starten Sie das Programm vorzugsweise von einer Festplatte!"));
+}
+
+TEST_F(SettingsTest, WholeSessionComesBackAsLeft)
+{
+    // Start, change, save, close; start again, "JA": the same file text and positions.
+    start();
+    main->move(40, 50);
+    forms.Fask->move(300, 200);
+    main->MProgClick();
+    cfg.codes[2].address = 1234;
+    cfg.codes[2].function = FnWechsel;
+    cfg.codes[2].out3 = true;
+    const QString file = saveAs(QStringLiteral("sitzung.fbe"), QStringLiteral("Sitzung"));
+    const QStringList saved = main->saveMemo;
+    ASSERT_TRUE(main->close());
+    stop();
+
+    answerJA();
+    start();
+    EXPECT_EQ(main->OpenDialog1.FileName, QDir::toNativeSeparators(file));
+    EXPECT_EQ(main->saveMemo, saved);
+    EXPECT_EQ(cfg.codes[2].address, 1234u);
+    EXPECT_TRUE(main->MProg->isChecked());
+    EXPECT_EQ(main->pos(), QPoint(40, 50));
+    EXPECT_EQ(forms.Fask->pos(), QPoint(300, 200));
+}
+
+}  // namespace

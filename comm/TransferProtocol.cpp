@@ -10,6 +10,7 @@ TransferProtocol::TransferProtocol(Configuration& cfg, BytePort& port, QObject* 
 {
     timeout_.setSingleShot(false);
     timeout_.setInterval(ReplyTimeoutMs);
+    timeout_.setTimerType(Qt::PreciseTimer);   // never before the 500 ms are up
     connect(&timeout_, &QTimer::timeout, this, &TransferProtocol::timeoutTimer);
     TxTimer_.setSingleShot(true);
     TxTimer_.setInterval(TxTickMs);

@@ -16,6 +16,9 @@
 #include <deque>
 #include <fcntl.h>
 #include <poll.h>
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
 #include <string>
 #include <termios.h>
 #include <time.h>
@@ -293,6 +296,10 @@ int main(int argc, char** argv)
     std::printf("%s\n", device.c_str());
     std::fflush(stdout);
 
+#ifdef __linux__
+    // Reply bytes leave at their deadlines, not up to 50 us later.
+    prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+#endif
     sim::Module module(content, uint16_t(opt.firmware), opt.faults);
     const Nanos byteTime = opt.lineSpeed > 0 ? 10LL * 1000000000LL / opt.lineSpeed : 0;
     const Nanos writeTime = opt.writeMs * 1000000LL;

@@ -1,0 +1,263 @@
+// Speed of a programming run through a pseudo-terminal against fbe-module-sim.
+//
+// 1. On a line paced like the real one (--line-speed 14400): the whole run (identify, 256
+//    writes, 256 reads) of the program's serial port service and protocol, against a minimal
+//    client that does the same exchange as fast as it can. The ratio must stay at or below 1.03.
+// 2. Against the unpaced simulator: the program's reaction time from a reply byte handed to the
+//    protocol to the next command written to the device (median must be below 0.1 ms), and the
+//    time per command of both clients.
+//
+// Usage: bench_transfer [runs]   (default 3 runs of each kind)
+
+#include "comm/BytePort.h"
+#include "comm/ModuleWrite.h"
+#include "comm/SerialPortService.h"
+#include "comm/TransferProtocol.h"
+#include "config/Configuration.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QProcess>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+#include <vector>
+
+using namespace fbe;
+
+namespace {
+
+qint64 nowNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+double median(std::vector<double> v)
+{
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+class Simulator {
+public:
+    explicit Simulator(const QStringList& args)
+    {
+        QString dir = qEnvironmentVariable("FBE_BIN_DIR");
+        if (dir.isEmpty())
+            dir = QCoreApplication::applicationDirPath();
+        process_.start(dir + QStringLiteral("/fbe-module-sim"), args);
+        process_.waitForStarted(5000);
+        QElapsedTimer t;
+        t.start();
+        while (!process_.canReadLine() && t.elapsed() < 5000)
+            process_.waitForReadyRead(100);
+        device_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
+    }
+    ~Simulator()
+    {
+        process_.terminate();
+        if (!process_.waitForFinished(3000))
+            process_.kill();
+        process_.waitForFinished(3000);
+    }
+    QString device() const { return device_; }
+
+private:
+    QProcess process_;
+    QString device_;
+};
+
+Image testImage()
+{
+    Configuration cfg;
+    NeueDatei(cfg);
+    cfg.codes[1].function = FnEin;
+    cfg.codes[1].out1 = true;
+    cfg.codes[1].address = 0x5A5;
+    PrepareModuleWrite(cfg);
+    return cfg.txBuffer;
+}
+
+// The minimal client: blocking reads, each command written as soon as the reply is in.
+// Returns the seconds of the whole run (open to close), or a negative value on failure.
+double minimalClient(const QString& device, const Image& image, double* perCommandUs = nullptr)
+{
+    const qint64 t0 = nowNs();
+    const int fd = ::open(device.toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
+    if (fd < 0)
+        return -1;
+    termios tio{};
+    tcgetattr(fd, &tio);
+    cfmakeraw(&tio);
+    tcsetattr(fd, TCSANOW, &tio);
+    tcflush(fd, TCIOFLUSH);
+    auto exchange = [&](quint8 a, quint8 b, quint8 c, quint8* reply, int n) {
+        const quint8 cmd[3] = {a, b, c};
+        if (::write(fd, cmd, 3) != 3)
+            return false;
+        int got = 0;
+        while (got < n) {
+            pollfd p{fd, POLLIN, 0};
+            if (poll(&p, 1, 1000) <= 0)
+                return false;
+            const ssize_t r = ::read(fd, reply + got, size_t(n - got));
+            if (r <= 0)
+                return false;
+            got += int(r);
+        }
+        return true;
+    };
+    quint8 reply[3];
+    bool ok = exchange(0x00, 0xFF, 0x14, reply, 3) && reply[0] == 0x14;
+    const qint64 tCommands = nowNs();
+    for (int a = 0; ok && a < 256; ++a)
+        ok = exchange(0x32, quint8(a), image[a], reply, 1) && reply[0] == image[a];
+    for (int a = 0; ok && a < 256; ++a)
+        ok = exchange(0x28, quint8(a), 0x00, reply, 1);
+    const qint64 tEnd = nowNs();
+    ::close(fd);
+    const qint64 t1 = nowNs();
+    if (perCommandUs)
+        *perCommandUs = double(tEnd - tCommands) / 512 / 1000.0;
+    return ok ? double(t1 - t0) / 1e9 : -1;
+}
+
+// Forwards to the serial port service and times each command that the protocol sends from
+// inside its receive handler: from the reply byte handed over to the command's last byte
+// written to the device.
+class TimedPort : public BytePort {
+public:
+    explicit TimedPort(BytePort& inner) : inner_(inner)
+    {
+        inner_.onByte = [this](quint8 b) {
+            inHandler_ = true;
+            byteIn_ = nowNs();
+            if (onByte)
+                onByte(b);
+            inHandler_ = false;
+        };
+    }
+    bool setComNumber(int n) override { return inner_.setComNumber(n); }
+    int comNumber() const override { return inner_.comNumber(); }
+    bool open() override { return inner_.open(); }
+    void close() override { inner_.close(); }
+    bool isOpen() const override { return inner_.isOpen(); }
+    void discardInput() override { inner_.discardInput(); }
+    void discardOutput() override { inner_.discardOutput(); }
+    void sendByte(quint8 b) override
+    {
+        inner_.sendByte(b);
+        if (++sent_ % 3 == 0 && inHandler_)
+            reactionsUs.push_back(double(nowNs() - byteIn_) / 1000.0);
+    }
+
+    std::vector<double> reactionsUs;
+
+private:
+    BytePort& inner_;
+    bool inHandler_ = false;
+    qint64 byteIn_ = 0;
+    long sent_ = 0;
+};
+
+// One programming run of the program's own code. Returns seconds from start to end.
+double programRun(const QString& device, const Image& image, std::vector<double>* reactionsUs,
+                  double* perCommandUs = nullptr)
+{
+    Configuration cfg;
+    NeueDatei(cfg);
+    cfg.txBuffer = image;
+    SerialPortService serial;
+    serial.setDeviceOverride(device);
+    TimedPort timed(serial);
+    TransferProtocol protocol(cfg, timed);
+    QEventLoop loop;
+    qint64 tEnd = 0;
+    QObject::connect(&protocol, &TransferProtocol::finished, [&] {
+        tEnd = nowNs();
+        loop.quit();
+    });
+    protocol.setRequest(1, true);
+    const qint64 t0 = nowNs();
+    protocol.start();
+    if (protocol.isRunning())
+        loop.exec();
+    if (cfg.transfer.transferFailed) {
+        std::fprintf(stderr, "bench_transfer: %s\n", qPrintable(cfg.transfer.transferMessage));
+        return -1;
+    }
+    if (reactionsUs)
+        reactionsUs->insert(reactionsUs->end(), timed.reactionsUs.begin(), timed.reactionsUs.end());
+    if (perCommandUs)
+        *perCommandUs = double(tEnd - t0) / 513 / 1000.0;
+    return double(tEnd - t0) / 1e9;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
+    const Image image = testImage();
+
+    // 1. Paced line.
+    std::vector<double> tool, minimal;
+    {
+        Simulator sim({QStringLiteral("--line-speed"), QStringLiteral("14400")});
+        if (sim.device().isEmpty()) {
+            std::fprintf(stderr, "bench_transfer: fbe-module-sim did not start\n");
+            return 1;
+        }
+        for (int i = 0; i < runs; ++i) {
+            minimal.push_back(minimalClient(sim.device(), image));
+            tool.push_back(programRun(sim.device(), image, nullptr));
+        }
+    }
+    const double wire = 2054 * 10.0 / 14400;
+    const double m = median(minimal), t = median(tool);
+    std::printf("paced line 14400 baud, wire time %.3f s\n", wire);
+    std::printf("  minimal client   median %.4f s  (runs:", m);
+    for (double v : minimal)
+        std::printf(" %.4f", v);
+    std::printf(")\n  program          median %.4f s  (runs:", t);
+    for (double v : tool)
+        std::printf(" %.4f", v);
+    std::printf(")\n  ratio program / minimal client: %.4f  (limit 1.03)\n", t / m);
+
+    // 2. Unpaced simulator.
+    std::vector<double> reactions, toolPerCmd, minPerCmd;
+    {
+        Simulator sim({});
+        for (int i = 0; i < runs; ++i) {
+            double pc = 0;
+            minimalClient(sim.device(), image, &pc);
+            minPerCmd.push_back(pc);
+            programRun(sim.device(), image, &reactions, &pc);
+            toolPerCmd.push_back(pc);
+        }
+    }
+    std::vector<double> sorted = reactions;
+    std::sort(sorted.begin(), sorted.end());
+    const double p90 = sorted.empty() ? 0 : sorted[sorted.size() * 9 / 10];
+    std::printf("unpaced simulator\n");
+    std::printf("  reaction reply byte -> next command written: median %.1f us, 90%% %.1f us, "
+                "%zu samples (limit 100 us)\n",
+                median(reactions), p90, reactions.size());
+    std::printf("  time per command incl. timer ticks: program %.1f us, minimal client %.1f us\n",
+                median(toolPerCmd), median(minPerCmd));
+    const bool pass = t / m <= 1.03 && median(reactions) < 100.0;
+    std::printf("%s\n", pass ? "within limits" : "OUT OF LIMITS");
+    return pass ? 0 : 1;
+}

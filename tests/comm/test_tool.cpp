@@ -1,0 +1,212 @@
+// fbe-tool program and read against fbe-module-sim, and the steps before a write.
+#include "CommTestSupport.h"
+
+#include "comm/ModuleWrite.h"
+#include "config/FbeFile.h"
+
+#include <QFile>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace fbe;
+using commtest::SimProcess;
+
+namespace {
+
+struct ToolRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+ToolRun tool(const QStringList& args, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
+{
+    commtest::app();
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(commtest::binDir() + QStringLiteral("/fbe-tool"), args);
+    ToolRun r;
+    if (!p.waitForFinished(20000)) {
+        p.kill();
+        p.waitForFinished();
+        return r;
+    }
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+Configuration sample()
+{
+    Configuration cfg;
+    NeueDatei(cfg);
+    cfg.codes[1].function = FnWechsel;
+    cfg.codes[1].out2 = true;
+    cfg.codes[1].address = 0x3C3;
+    cfg.codes[4].function = FnAus;
+    cfg.codes[4].out4 = true;
+    cfg.codes[4].address = 0x101;
+    cfg.korrektur = -7;
+    cfg.projectName = QStringLiteral("Tor Nord");
+    return cfg;
+}
+
+QString writeFile(const QTemporaryDir& dir, const QString& name, Configuration cfg)
+{
+    const QString path = dir.filePath(name);
+    QString error;
+    EXPECT_TRUE(SaveFile(path, BuildFile(cfg), &error)) << error.toStdString();
+    return path;
+}
+
+Image imageOf(const QString& path)
+{
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    const ParsedFile parsed = ParseFile(f.readAll());
+    EXPECT_TRUE(parsed.ok) << parsed.error.toStdString();
+    return parsed.image;
+}
+
+}  // namespace
+
+TEST(Tool, ProgramThenReadGivesTheSameImage)
+{
+    SimProcess sim;
+    ASSERT_TRUE(sim.ok());
+    QTemporaryDir dir;
+    const QString source = writeFile(dir, QStringLiteral("a.fbe"), sample());
+
+    const ToolRun p = tool({QStringLiteral("program"), source, QStringLiteral("--port"), sim.device()});
+    EXPECT_EQ(p.exitCode, 0) << p.err.toStdString();
+    EXPECT_EQ(p.out, QStringLiteral("Übertragung erfolgreich\n"));
+
+    // COM2 mapped through the environment.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("FBE_COM2"), sim.device());
+    const QString target = dir.filePath(QStringLiteral("b.fbe"));
+    const ToolRun r = tool({QStringLiteral("read"), QStringLiteral("--port"), QStringLiteral("COM2"), target}, env);
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QStringLiteral("Übertragung erfolgreich\n"));
+
+    const Image a = imageOf(source);
+    const Image b = imageOf(target);
+    for (int i = 0; i < 256; ++i) {
+        if (i == img::Firmware || i == img::Firmware + 1)
+            continue;
+        EXPECT_EQ(a[i], b[i]) << "byte " << i;
+    }
+    // The module's firmware version is kept on its own line, not in the image.
+    QFile f(target);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const ParsedFile parsed = ParseFile(f.readAll());
+    ASSERT_GE(parsed.lines.size(), 996);
+    EXPECT_EQ(parsed.lines[995], QStringLiteral("517"));
+}
+
+TEST(Tool, ProgramWithChecksumErrorAfterReadBackFails)
+{
+    SimProcess sim({QStringLiteral("--corrupt"), QStringLiteral("150")});
+    ASSERT_TRUE(sim.ok());
+    QTemporaryDir dir;
+    const QString source = writeFile(dir, QStringLiteral("a.fbe"), sample());
+    const ToolRun p = tool({QStringLiteral("program"), source, QStringLiteral("--port"), sim.device()});
+    EXPECT_EQ(p.exitCode, 1);
+    EXPECT_EQ(p.out, QStringLiteral("EEPROM-Fehler (checksum)\n"));
+}
+
+TEST(Tool, ReadWithChecksumErrorWritesNothing)
+{
+    SimProcess sim({QStringLiteral("--corrupt"), QStringLiteral("150")});
+    ASSERT_TRUE(sim.ok());
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("b.fbe"));
+    const ToolRun r = tool({QStringLiteral("read"), QStringLiteral("--port"), sim.device(), target});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, QStringLiteral("EEPROM-Fehler (checksum)\n"));
+    EXPECT_FALSE(QFile::exists(target));
+}
+
+TEST(Tool, FailedTransferExitsOneWithTheMessage)
+{
+    SimProcess sim({QStringLiteral("--bad-echo"), QStringLiteral("3")});
+    ASSERT_TRUE(sim.ok());
+    QTemporaryDir dir;
+    const QString source = writeFile(dir, QStringLiteral("a.fbe"), sample());
+    const ToolRun p = tool({QStringLiteral("program"), source, QStringLiteral("--port"), sim.device()});
+    EXPECT_EQ(p.exitCode, 1);
+    EXPECT_EQ(p.out, QStringLiteral("Übertragungsfehler bei Sendeadresse: [3] !\n"));
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("FBE_COM4"), dir.filePath(QStringLiteral("no-such-tty")));
+    const ToolRun o = tool({QStringLiteral("program"), source, QStringLiteral("--port"), QStringLiteral("COM4")}, env);
+    EXPECT_EQ(o.exitCode, 1);
+    EXPECT_EQ(o.out, QStringLiteral("Fehler bei Öffnen von Com-Port: COM4\n"));
+}
+
+TEST(Tool, OutputWarningIsPrintedAndTheModuleProgrammedAllTheSame)
+{
+    SimProcess sim;
+    ASSERT_TRUE(sim.ok());
+    QTemporaryDir dir;
+    Configuration cfg = sample();
+    cfg.codes[2].function = FnEin;   // no output
+    const QString source = writeFile(dir, QStringLiteral("a.fbe"), cfg);
+    const ToolRun p = tool({QStringLiteral("program"), source, QStringLiteral("--port"), sim.device()});
+    EXPECT_EQ(p.exitCode, 0);
+    EXPECT_TRUE(p.err.contains(QStringLiteral(
+        "ACHTUNG!\nbei Code2 wurde zwar eine Funktion aktiviert, aber kein Ausgang (out1..out4) "
+        "selektiert.\nÜberprüfen Sie die Einstellungen und wiederholen Sie gegebenenfalls die "
+        "Programmierung!\n")))
+        << p.err.toStdString();
+    EXPECT_EQ(p.out, QStringLiteral("Übertragung erfolgreich\n"));
+}
+
+TEST(Tool, FileAndUsageErrorsExitTwo)
+{
+    QTemporaryDir dir;
+    EXPECT_EQ(tool({QStringLiteral("program")}).exitCode, 2);
+    EXPECT_EQ(tool({QStringLiteral("program"), dir.filePath(QStringLiteral("x.fbe"))}).exitCode, 2);
+    EXPECT_EQ(tool({QStringLiteral("program"), dir.filePath(QStringLiteral("missing.fbe")),
+                    QStringLiteral("--port"), QStringLiteral("COM1")})
+                  .exitCode,
+              2);
+    EXPECT_EQ(tool({QStringLiteral("read"), QStringLiteral("--port")}).exitCode, 2);
+    EXPECT_EQ(tool({QStringLiteral("read"), QStringLiteral("--speed"), QStringLiteral("9")}).exitCode, 2);
+}
+
+TEST(ModuleWrite, UnusedCodesLoseTheirAddress)
+{
+    Configuration cfg = sample();
+    cfg.codes[6].address = 0x77;
+    PrepareModuleWrite(cfg);
+    EXPECT_EQ(cfg.codes[6].address, 0u);
+    EXPECT_EQ(cfg.codes[1].address, 0x3C3u);
+    EXPECT_EQ(cfg.txBuffer, cfg.sendImage);
+    EXPECT_EQ(cfg.txBuffer[2], 0xC3);
+}
+
+TEST(ModuleWrite, OutputCheckListsCodesWithAFunctionButNoOutput)
+{
+    Configuration cfg = sample();
+    PrepareModuleWrite(cfg);
+    EXPECT_TRUE(OutputCheckWarning(cfg).isEmpty());
+
+    cfg.codes[2].function = FnEin;
+    cfg.codes[4].out4 = false;
+    cfg.codes[5].function = FnEin;   // codes 5..8 are not checked
+    PrepareModuleWrite(cfg);
+    const QStringList lines = OutputCheckWarning(cfg);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[0], QStringLiteral("ACHTUNG!"));
+    EXPECT_EQ(lines[1], QStringLiteral("bei Code2, Code4 wurde zwar eine Funktion aktiviert, aber "
+                                       "kein Ausgang (out1..out4) selektiert."));
+    EXPECT_EQ(lines[2], QStringLiteral("Überprüfen Sie die Einstellungen und wiederholen Sie "
+                                       "gegebenenfalls die Programmierung!"));
+
+    cfg.setOption(opt::Direkt, true);
+    EXPECT_TRUE(OutputCheckWarning(cfg).isEmpty());
+}

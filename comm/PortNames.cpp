@@ -28,4 +28,10 @@ QString comDevicePath(int number)
 #endif
 }
 
+QString comPortHint(const QString& name)
+{
+    return QStringLiteral("derzeit benützte serielle Schnittstelle (")
+           + comDevicePath(portNumberFromName(name)) + QLatin1Char(')');
+}
+
 }  // namespace fbe

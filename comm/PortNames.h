@@ -15,4 +15,8 @@ int portNumberFromName(const QString& name);
 // Device behind COM<number> (number 1..4), e.g. "/dev/ttyS0" or "COM1".
 QString comDevicePath(int number);
 
+// Hint of the status panel that shows the chosen port: "derzeit benützte serielle
+// Schnittstelle" and the device in use in brackets.
+QString comPortHint(const QString& name);
+
 }  // namespace fbe

@@ -1,12 +1,57 @@
 // Module transfer commands and the choice of the serial port.
 #include "mainwindow/TFFBmain.h"
 
+#include "comm/ComProbe.h"
+#include "comm/ModuleWrite.h"
+#include "comm/PortNames.h"
+#include "comm/SerialPortService.h"
+#include "comm/TFrs232.h"
+#include "dialogs/Uwarnung.h"
+
+#include <QAction>
+
 namespace fbe {
 
-// filled in with the module transfer and the COM port choice
-void TFFBmain::SendButtonClick() {}
-void TFFBmain::ReadButtonClick() {}
-void TFFBmain::MKommClick() {}
-void TFFBmain::MComClick(int) {}
+void TFFBmain::SendButtonClick()
+{
+    // Unused codes lose their address; the image is built and copied for sending.
+    PrepareModuleWrite(cfg);
+    const QStringList warning = OutputCheckWarning(cfg);
+    if (!warning.isEmpty() && forms.Fwarnung) {
+        forms.Fwarnung->clearLines();
+        for (const QString& line : warning)
+            forms.Fwarnung->addLine(line);
+        forms.Fwarnung->showModalWarning();   // the programming goes on after OK
+    }
+    if (forms.Frs232)
+        forms.Frs232->startTransfer(portNumberFromName(comPortName), true);
+}
+
+void TFFBmain::ReadButtonClick()
+{
+    if (forms.Frs232)
+        forms.Frs232->startTransfer(portNumberFromName(comPortName), false);
+}
+
+void TFFBmain::MKommClick()
+{
+    std::array<bool, 4> usable{};
+    if (forms.Frs232) {
+        usable = probeComPorts(forms.Frs232->RS232());
+    } else {
+        SerialPortService port;
+        usable = probeComPorts(port);
+    }
+    const std::array<QAction*, 4> items{MCom1, MCom2, MCom3, MCom4};
+    for (int i = 0; i < 4; ++i)
+        if (items[i])
+            items[i]->setEnabled(usable[i]);
+}
+
+void TFFBmain::MComClick(int n)
+{
+    comPortName = QStringLiteral("COM%1").arg(n);
+    ShowBasicsWin();
+}
 
 }  // namespace fbe

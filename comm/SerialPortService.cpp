@@ -68,6 +68,9 @@ void SerialPortService::close()
 {
     pending_.clear();
     next_ = 0;
+    // A handler that closes the port may open it again from a nested event loop; its bytes
+    // must not wait for the handler to return.
+    delivering_ = false;
     if (!port_.isOpen())
         return;
     port_.clear(QSerialPort::AllDirections);

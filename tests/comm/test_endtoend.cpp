@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -245,6 +246,45 @@ TEST(EndToEnd, FreshModuleReadsAsANewConfiguration)
     EncodeImage(fresh);
     for (int a = 0; a < img::Firmware; ++a)
         EXPECT_EQ(s.cfg.rxBuffer[a], fresh.sendImage[a]) << "address " << a;
+}
+
+TEST(EndToEnd, LinkNamesTheTerminalUntilTheSimulatorEnds)
+{
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("ttyFBE"));
+    SimProcess sim({QStringLiteral("--link"), link});
+    ASSERT_TRUE(sim.ok());
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), sim.device());
+    ComMapping com(1, link);
+    Session s;
+    const TransferOutcome r = s.run(false);
+    EXPECT_FALSE(r.failed) << r.message.toStdString();
+    EXPECT_TRUE(sim.stop());
+    EXPECT_FALSE(QFileInfo::exists(link));
+}
+
+TEST(EndToEnd, PacedLineTakesTheWireTime)
+{
+    // identify and 256 reads: 257 commands of 3 bytes and 259 reply bytes, 10 bits each;
+    // with 1 ms of write time per byte a write run adds at least 256 ms more.
+    SimProcess sim({QStringLiteral("--line-speed"), QStringLiteral("14400"),
+                    QStringLiteral("--write-ms"), QStringLiteral("1")});
+    ASSERT_TRUE(sim.ok());
+    ComMapping com(1, sim.device());
+    Session s;
+    QElapsedTimer t;
+    t.start();
+    TransferOutcome r = s.run(false);
+    const qint64 read = t.elapsed();
+    EXPECT_FALSE(r.failed) << r.message.toStdString();
+    EXPECT_GE(read, 1030 * 10 * 1000 / 14400);
+    EXPECT_LT(read, 3000);
+
+    PrepareModuleWrite(s.cfg);
+    t.restart();
+    r = s.run(true);
+    EXPECT_FALSE(r.failed) << r.message.toStdString();
+    EXPECT_GE(t.elapsed(), 2054 * 10 * 1000 / 14400 + 256);
 }
 
 TEST(SerialPort, SettingTheSameNumberWhileOpenChangesNothing)

@@ -95,11 +95,10 @@ public:
         action_ = text;
         draw();
     }
-    void progress(int part, int total)
+    void progress(int total)
     {
-        if (part == part_ && total == total_)
+        if (total == total_)
             return;
-        part_ = part;
         total_ = total;
         draw();
     }
@@ -114,7 +113,7 @@ public:
 private:
     void draw()
     {
-        if (!enabled_)
+        if (!enabled_ || action_.isEmpty())
             return;
         constexpr int Width = 30;
         const int filled = total_ * Width / 100;
@@ -128,7 +127,6 @@ private:
     bool enabled_;
     bool drawn_ = false;
     QString action_;
-    int part_ = -1;
     int total_ = 0;
 };
 
@@ -141,7 +139,7 @@ TransferOutcome transfer(Configuration& cfg, SerialPortService& port, int portNu
     QObject::connect(&protocol, &TransferProtocol::actionChanged,
                      [&](const QString& a) { line.action(a); });
     QObject::connect(&protocol, &TransferProtocol::progressChanged,
-                     [&](int part, int total) { line.progress(part, total); });
+                     [&](int, int total) { line.progress(total); });
     QObject::connect(&protocol, &TransferProtocol::finished, &loop, &QEventLoop::quit,
                      Qt::QueuedConnection);
     cfg.transfer.resultPending = false;

@@ -743,7 +743,7 @@ void TFFBmain::setupRightColumn(QWidget* c)
     Info->setObjectName(QStringLiteral("Info"));
     Info->setGeometry(422, 525, 363, 45);
     Info->setReadOnly(true);
-    Info->setFont(sans(12, true));
+    Info->setFont(sans(11, true));
     Info->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Info->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setColours(Info, Qt::black, Qt::white);

@@ -1,23 +1,80 @@
-// The system base settings: the decoder parameters of the current transmitter type.
+// The system base settings ("System Grundeinstellungen"): the decoder parameters of the
+// current transmitter type record -- code length, reference and data pulse limits, waits,
+// reference correction and the 40-bit check mask. Every edit applies at once and marks the
+// configuration as a hand-changed special type: the active type and the record's typ become
+// 0. The fields are entered only by a click; leaving one counts as an edit even when the
+// value stays the same.
 #pragma once
 
 #include <QDialog>
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
 
 namespace fbe {
 
 struct Configuration;
 class Seam;
 struct Forms;
+class FieldWatcher;
 
 class TFsystem : public QDialog {
     Q_OBJECT
 public:
     TFsystem(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent = nullptr);
 
-protected:
+    void done(int result) override;
+
+    // ---- Handlers ----
+    void FormActivate();
+    void ShowSystemValues();
+    void Button1Click();
+    void bitsExit();
+    void corrmainExit();
+    void refminExit();
+    void refmaxExit();
+    void datminExit();
+    void datmaxExit();
+    void wait1Exit();
+    void wait2Exit();
+    void wait3Exit();
+    void maskExit();
+
+    // ---- Controls ----
+    QPlainTextEdit* Memo1 = nullptr;
+    QLineEdit* bits = nullptr;
+    QLineEdit* corrmain = nullptr;
+    QLineEdit* refmin = nullptr;
+    QLineEdit* refmax = nullptr;
+    QLineEdit* datmin = nullptr;
+    QLineEdit* datmax = nullptr;
+    QLineEdit* wait1 = nullptr;
+    QLineEdit* wait2 = nullptr;
+    QLineEdit* wait3 = nullptr;
+    QLineEdit* mask = nullptr;
+    QLineEdit* typ = nullptr;
+    QLabel* warnung = nullptr;
+    QPlainTextEdit* warnmemo = nullptr;
+    QPushButton* Button1 = nullptr;
+
     Configuration& cfg;
     Seam& seam;
     Forms& forms;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void setupUi();
+    // The common exit step of the nine byte fields.
+    void byteExit(QLineEdit* edit, quint8& field);
+    void markHandChanged();
+
+    FieldWatcher* fields_ = nullptr;
+    bool open_ = false;
 };
 
 }  // namespace fbe

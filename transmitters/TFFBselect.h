@@ -1,7 +1,17 @@
-// The choice of the transmitter type.
+// The choice of the transmitter type ("Auswahl Sender"): six rows, one per known type, in
+// the order 1-key, 2-key, SVS 3-key, 4-key, programmable, programmable high power. A click on
+// any part of a row makes that type active and its parameter set current, and closes the
+// dialog; "Abbrechen" closes it without a change. Every close lets the main window apply the
+// active type and refresh its code area.
 #pragma once
 
 #include <QDialog>
+#include <array>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QToolButton;
 
 namespace fbe {
 
@@ -14,10 +24,56 @@ class TFFBselect : public QDialog {
 public:
     TFFBselect(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent = nullptr);
 
-protected:
+    void done(int result) override;
+
+    // ---- Handlers ----
+    void FormCreate();
+    void FormActivate();
+    void FormClose();
+    void FB1aurelClick();   // type 7
+    void FB2aurelClick();   // type 2
+    void FB3svsClick();     // type 10
+    void FB4aurelClick();   // type 1
+    void FB16uniClick();    // type 16
+    void FB17uniClick();    // type 17
+    void abbrechenClick();
+    // Selection of the row of type code (one of the six known codes).
+    void selectType(int code);
+
+    // One row of the list.
+    struct Row {
+        int code = 0;
+        QFrame* panel = nullptr;        // Panel0, Panel2, Panel10, Panel1, Panel16, Panel17
+        QToolButton* button = nullptr;  // FB1aurel, ...
+        QFrame* inner = nullptr;
+        QLabel* name = nullptr;         // Typ7name, ...
+        QLabel* line1 = nullptr;
+        QLabel* line2 = nullptr;
+    };
+    static constexpr int RowCount = 6;
+    std::array<Row, RowCount> rows{};
+    const Row* rowOf(int code) const;
+
+    // ---- Controls ----
+    QLabel* Lnote = nullptr;            // "Die Liste wird bei Bedarf erweitert ..."
+    QLabel* weblabel = nullptr;
+    QPushButton* abbrechen = nullptr;
+
+    // Colours of the rows: the active type's and the others'.
+    static QColor activeColour();
+    static QColor otherColour();
+
     Configuration& cfg;
     Seam& seam;
     Forms& forms;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void setupUi();
+    bool open_ = false;
 };
 
 }  // namespace fbe

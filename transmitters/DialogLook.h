@@ -1,0 +1,30 @@
+// Fonts and styles shared by the transmitter dialogs and the system dialog.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+class QDialog;
+class QLineEdit;
+class QPushButton;
+
+namespace fbe::look {
+
+inline const QColor Maroon(128, 0, 0);
+inline const QColor Red(255, 0, 0);
+inline const QColor Lime(0, 255, 0);
+// Stand-in for the desktop background colour behind the rows of the transmitter selection.
+inline const QColor Desktop(58, 110, 165);
+
+// Plain Arial-like face in the given point size.
+QFont arial(int pointSize, bool bold = false);
+QFont labelFont();   // captions beside fields
+QFont hintFont();    // small explanatory text
+QFont monoBold(int pointSize);
+
+void applyDialogLook(QDialog* dialog);
+// Read-only address display: large bold monospaced digits, centred.
+void styleAddressDisplay(QLineEdit* edit);
+void styleOkButton(QPushButton* button);
+
+}  // namespace fbe::look

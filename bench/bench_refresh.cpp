@@ -8,7 +8,8 @@
 // 2. Idle load: the shown window left alone in the event loop for N seconds (default 10);
 //    the process's CPU time over that wall time. Goal: below 1 %.
 // --grab saves a picture of the window (after the measurements) for a visual check;
-// --parallel shows the window in parallel-codes mode with direct output.
+// --parallel shows the window in parallel-codes mode with direct output, --prog the extended
+// programming settings instead of the comment.
 #include "config/Configuration.h"
 #include "dialogs/Seam.h"
 #include "mainwindow/Forms.h"
@@ -43,6 +44,7 @@ int main(int argc, char** argv)
     double idleSeconds = 10;
     QString grabFile;
     bool parallel = false;
+    bool prog = false;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--idle-seconds") && i + 1 < args.size())
@@ -51,12 +53,15 @@ int main(int argc, char** argv)
             grabFile = args[++i];
         else if (args[i] == QLatin1String("--parallel"))
             parallel = true;
+        else if (args[i] == QLatin1String("--prog"))
+            prog = true;
     }
 
     fbe::Configuration cfg;
     fbe::Seam seam;
     fbe::Forms forms;
     fbe::TFFBmain w(cfg, seam, forms);
+    w.inittimer->stop();   // no settings file, no start-up question
     w.show();
     QApplication::processEvents();
 
@@ -93,6 +98,8 @@ int main(int argc, char** argv)
         cfg.GeneralCode = 0x123456789AULL;
         cfg.direktmaske = 0xFFFF000FFFULL;
     }
+    if (prog)
+        w.MProgClick();
     w.FormPaint();
     QApplication::processEvents();
 

@@ -518,13 +518,14 @@ void TFFBmain::setupCodeGroup(QWidget* c)
     Panel62->setToolTip(QLatin1String(kRowHint));
     Panel63 = makePanel(Panel62, "Panel63", QRect(1, 1, 391, 24), Silver, QFrame::Plain);
     const QFont head = arial(12, true);
-    makeLabel(Panel63, "LAdresse", QRect(60, 0, 98, 24), QStringLiteral("Adresse"), head, Blue,
+    makeLabel(Panel63, "LAdresse", QRect(58, 0, 96, 24), QStringLiteral("Adresse"), head, Blue,
               Qt::AlignCenter);
-    makeLabel(Panel63, "LFunktion", QRect(158, 0, 160, 24), QStringLiteral("Funktion"), head,
+    makeLabel(Panel63, "LFunktion", QRect(156, 0, 166, 24), QStringLiteral("Funktion"), head,
               Blue, Qt::AlignCenter);
-    makeLabel(Panel63, "LAusgaenge", QRect(318, 0, 72, 24), QStringLiteral("Ausgänge"), head,
+    makeLabel(Panel63, "LAusgaenge", QRect(320, 0, 70, 24), QStringLiteral("Ausgänge"), head,
               Blue, Qt::AlignCenter);
 
+    const QFont funFont = arial(12, true);
     for (int n = 1; n <= 8; ++n) {
         const QByteArray suffix = QByteArray::number(n);
         QFrame* row = makePanel(Panel62, ("PanC" + suffix).constData(),
@@ -552,9 +553,9 @@ void TFFBmain::setupCodeGroup(QWidget* c)
             rowOf_.insert(e, n);
             return e;
         };
-        Cadd[n] = cell("Cadd", QRect(60, 1, 98, 19), courier(13, true), Qt::black);
-        Cfun[n] = cell("Cfun", QRect(164, 1, 154, 19), arial(12, true), Qt::black);
-        Cout[n] = cell("Cout", QRect(320, 1, 70, 19), courier(15, true), Navy);
+        Cadd[n] = cell("Cadd", QRect(58, 1, 96, 19), courier(13, true), Qt::black);
+        Cfun[n] = cell("Cfun", QRect(158, 1, 164, 19), funFont, Qt::black);
+        Cout[n] = cell("Cout", QRect(322, 1, 68, 19), courier(15, true), Navy);
     }
 
     // Parallel codes: the settings cover rows 5..8.

@@ -56,6 +56,13 @@ QString functionText(const CodeSlot& s, int n)
     return QStringLiteral("  - keine -");
 }
 
+// A read-only cell of the code table shows its text from the start.
+void setCell(QLineEdit* cell, const QString& text)
+{
+    if (setTextIfChanged(cell, text))
+        cell->setCursorPosition(0);
+}
+
 // The parts of the state that the window shows.
 bool sameShownState(const Configuration& a, const Configuration& b)
 {
@@ -209,19 +216,26 @@ void TFFBmain::ShowAll()
         setVisibleIfChanged(Pdirekt, true);
         setVisibleIfChanged(Ppar, true);
         for (int k = 0; k < 4; ++k)
-            setTextIfChanged(Cadd[k + 1], QStringLiteral(" Bitpos:")
+            setCell(Cadd[k + 1], QStringLiteral(" Bitpos:")
                                               + PadLeft(2, QLatin1Char(' '), cfg.dirshift() + k));
     } else {
         setCheckedIfChanged(RBstandard, true);
         setVisibleIfChanged(Pdirekt, false);
         setVisibleIfChanged(Ppar, false);
         for (int n = 1; n <= 8; ++n)
-            setTextIfChanged(Cadd[n], FormatNumber(0, 12, cfg.codes[n].address));
+            setCell(Cadd[n], FormatNumber(0, 12, cfg.codes[n].address));
     }
     for (int n = 1; n <= 8; ++n) {
         setTextIfChanged(Aadress[n], Cadd[n]->text());
-        setTextIfChanged(Cout[n], outputsText(cfg.codes[n]));
-        setTextIfChanged(Cfun[n], functionText(cfg.codes[n], n));
+        setCell(Cout[n], outputsText(cfg.codes[n]));
+        const QString fun = functionText(cfg.codes[n], n);
+        if (Cfun[n]->text() != fun) {
+            // A long time text is shown in full in a smaller type.
+            const QFont font = fitted(arial(12, true), fun, Cfun[n]->width() - 4);
+            if (Cfun[n]->font() != font)
+                Cfun[n]->setFont(font);
+            setCell(Cfun[n], fun);
+        }
     }
     cfg.maxAddress = maxAddressForBits(cfg.current().bits);
     setTextIfChanged(Lmaxadresse, QStringLiteral("max. Adresse: ") + QString::number(cfg.maxAddress));

@@ -1,23 +1,4 @@
-// The code and function editor: address, function, time and outputs of one code slot.
+// The code and function editor's class TFCode lives in UCode.h.
 #pragma once
 
-#include <QDialog>
-
-namespace fbe {
-
-struct Configuration;
-class Seam;
-struct Forms;
-
-class TFCode : public QDialog {
-    Q_OBJECT
-public:
-    TFCode(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent = nullptr);
-
-protected:
-    Configuration& cfg;
-    Seam& seam;
-    Forms& forms;
-};
-
-}  // namespace fbe
+#include "editors/UCode.h"

@@ -1,0 +1,116 @@
+// The code and function editor: address, function, time and outputs of one code slot.
+//
+// The editor works on the slot being edited (cfg.slotBeingEdited) and writes every change
+// into it at once; there is no cancel. After each change it shows the slot again and lets the
+// main window refresh its code table (CodeShow ends with TFFBmain::ShowAll). The user steps
+// through the codes with the arrows beside the code number or with "nächster Code".
+//
+// Every way of closing the editor ("Ende", Escape, the title bar) ends in done(), which first
+// takes an address or time still being typed, so no entry is lost.
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+class QWidget;
+
+namespace fbe {
+
+struct Configuration;
+class Seam;
+struct Forms;
+
+class TFCode : public QDialog {
+    Q_OBJECT
+public:
+    TFCode(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent = nullptr);
+
+    // Runs on every showing, and again when an address dialog opened from here closes.
+    void FormShow();
+    // Shows slot n and refreshes the main window's code table.
+    void CodeShow(int n);
+
+    void BEndeClick();
+    void BnextClick();
+    void UpDownPruefClick(bool up);     // the arrows beside the code number
+    void adresshilfeClick();
+    void codeadresseExit();
+    void codeadresseKeyUp();
+    void dauerExit();
+    void dauerKeyUp();
+    void timebaseChange();
+    void RBnoClick();
+    void RBonClick();
+    void RBoffClick();
+    void RBtoggleClick();
+    void RB1to1Click();
+    void RBimpulsClick();
+    void CBoutClick(int n);
+    void CBout1Click() { CBoutClick(1); }
+    void CBout2Click() { CBoutClick(2); }
+    void CBout3Click() { CBoutClick(3); }
+    void CBout4Click() { CBoutClick(4); }
+
+    void done(int result) override;
+
+    // ---- Controls ----
+    QFrame* Panel1 = nullptr;
+    QLabel* LCodeIndex = nullptr;         // "CODE n"
+    QToolButton* UpDownPruefUp = nullptr;
+    QToolButton* UpDownPruefDown = nullptr;
+    QFrame* PAdresse = nullptr;
+    QLineEdit* codeadresse = nullptr;
+    QLabel* LwarnAdresse = nullptr;       // "Adresse wurde begrenzt !!!"
+    QToolButton* adresshilfe = nullptr;
+    QFrame* Pparallel = nullptr;          // lies behind PAdresse, seen in parallel mode
+    QLabel* Label7 = nullptr;             // "Parallelbetrieb !"
+    QLabel* Labelll = nullptr;            // "Code ausgelöst durch Bit an Pos:"
+    QLabel* LBitPos = nullptr;
+    QLabel* Label9 = nullptr;             // "(Pos 1 entspricht dem LSB)"
+    QFrame* PFunktion = nullptr;
+    QRadioButton* RBno = nullptr;
+    QRadioButton* RBon = nullptr;
+    QRadioButton* RBoff = nullptr;
+    QRadioButton* RBtoggle = nullptr;
+    QRadioButton* RB1to1 = nullptr;
+    QRadioButton* RBimpuls = nullptr;
+    QFrame* zeitpanel = nullptr;
+    QLabel* LZeit = nullptr;              // "Impulsdauer:" / "Nachlaufzeit:"
+    QLineEdit* dauer = nullptr;
+    QComboBox* timebase = nullptr;
+    QFrame* PanelOut = nullptr;
+    std::array<QCheckBox*, 5> CBout{};    // OUT 1..4 (index 0 unused)
+    QPushButton* Bnext = nullptr;         // "nächster Code"
+    QPushButton* BEnde = nullptr;         // "Ende"
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;   // Page Up / Page Down step the codes
+
+private:
+    void setupUi();
+    void functionClick(QRadioButton* button, int function);
+    bool parallelMode() const;
+    int slot() const;
+    QDialog* addressDialog() const;     // the active type's, or none
+    void takePendingEntry();            // runs the exit of the field that has the focus
+
+    // While the editor itself rewrites or hides its fields, or closes, a field losing the
+    // focus is not an entry of the user.
+    bool quiet_ = false;
+
+    Configuration& cfg;
+    Seam& seam;
+    Forms& forms;
+};
+
+}  // namespace fbe

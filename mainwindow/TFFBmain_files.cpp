@@ -18,33 +18,12 @@
 #include "dialogs/Uhinweis.h"
 #include "dialogs/Uinfo.h"
 #include "dialogs/Uprojekt.h"
-
-// The editors and transmitter dialogs; a window whose class is not part of the build is
-// left out of the position handling.
-#if __has_include("editors/UCode.h")
-#include "editors/UCode.h"
-#endif
-#if __has_include("editors/Usystem.h")
-#include "editors/Usystem.h"
-#endif
-#if __has_include("transmitters/UFBselect.h")
-#include "transmitters/UFBselect.h"
-#endif
-#if __has_include("transmitters/UFB1.h")
-#include "transmitters/UFB1.h"
-#endif
-#if __has_include("transmitters/UFB2.h")
-#include "transmitters/UFB2.h"
-#endif
-#if __has_include("transmitters/UFB4.h")
-#include "transmitters/UFB4.h"
-#endif
-#if __has_include("transmitters/UFB3SVS.h")
-#include "transmitters/UFB3SVS.h"
-#endif
-#if __has_include("transmitters/UFB16.h")
-#include "transmitters/UFB16.h"
-#endif
+#include "editors/TFCode.h"
+#include "editors/TFsystem.h"
+#include "transmitters/TFFB16.h"
+#include "transmitters/TFFB3SVS.h"
+#include "transmitters/TFFBkeys.h"
+#include "transmitters/TFFBselect.h"
 
 #include <QAction>
 #include <QDir>
@@ -54,7 +33,6 @@
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
-#include <type_traits>
 
 namespace fbe {
 
@@ -72,7 +50,7 @@ const QString MsgLoaded = QStringLiteral(" Datei geladen ");
 const QString MsgOldFile =
     QStringLiteral(" Datei mit Fehlern geladen. Veraltetes inkompatibles File! ");
 const QString MsgChecksum =
-    QStringLiteral(" Achtung: Prüfsumme der Datei falsch! Daten bitte kontrollieren. ");
+    QStringLiteral(" Achtung: Prüfsumme der Datei falsch! ");
 const QString MsgSaved = QStringLiteral(" file gespeichert ");
 const QString MsgLoadError = QStringLiteral(" Fehler bei \"Datei laden!\"");
 const QString MsgSaveError = QStringLiteral(" Fehler bei \"Datei speichern!\"");
@@ -87,40 +65,26 @@ const QString MessageTitle = QStringLiteral("Funkempfänger Konfiguration");
 
 // ---- Windows and their positions ----------------------------------------------------------
 
-template <typename T, typename = void>
-struct IsComplete : std::false_type {};
-template <typename T>
-struct IsComplete<T, std::void_t<decltype(sizeof(T))>> : std::true_type {};
-
-template <typename T>
-QWidget* asWindow(T* window)
-{
-    if constexpr (IsComplete<T>::value)
-        return window;
-    else
-        return nullptr;
-}
-
 // The window of each position group; none for the two groups that are only carried.
 std::array<QWidget*, WindowPositions::Count> positionedWindows(TFFBmain& w)
 {
     const Forms& f = w.forms;
     std::array<QWidget*, WindowPositions::Count> windows{};
     windows[WindowPositions::Main] = &w;
-    windows[WindowPositions::Prog] = asWindow(f.Frs232);
-    windows[WindowPositions::Select] = asWindow(f.FBselect);
-    windows[WindowPositions::T1] = asWindow(f.FB1);
-    windows[WindowPositions::T2] = asWindow(f.FB2);
-    windows[WindowPositions::T3] = asWindow(f.FB3SVS);
-    windows[WindowPositions::T4] = asWindow(f.FB4);
-    windows[WindowPositions::T16] = asWindow(f.FB16);
-    windows[WindowPositions::System] = asWindow(f.Fsystem);
-    windows[WindowPositions::Help] = asWindow(f.FHelp);
-    windows[WindowPositions::Info] = asWindow(f.Finfo);
-    windows[WindowPositions::Projekt] = asWindow(f.FProjekt);
-    windows[WindowPositions::Codes] = asWindow(f.FCode);
-    windows[WindowPositions::Ask] = asWindow(f.Fask);
-    windows[WindowPositions::Hinweis] = asWindow(f.Fhinweis);
+    windows[WindowPositions::Prog] = f.Frs232;
+    windows[WindowPositions::Select] = f.FBselect;
+    windows[WindowPositions::T1] = f.FB1;
+    windows[WindowPositions::T2] = f.FB2;
+    windows[WindowPositions::T3] = f.FB3SVS;
+    windows[WindowPositions::T4] = f.FB4;
+    windows[WindowPositions::T16] = f.FB16;
+    windows[WindowPositions::System] = f.Fsystem;
+    windows[WindowPositions::Help] = f.FHelp;
+    windows[WindowPositions::Info] = f.Finfo;
+    windows[WindowPositions::Projekt] = f.FProjekt;
+    windows[WindowPositions::Codes] = f.FCode;
+    windows[WindowPositions::Ask] = f.Fask;
+    windows[WindowPositions::Hinweis] = f.Fhinweis;
     return windows;
 }
 
@@ -226,11 +190,17 @@ SaveResult saveThroughDialog(TFFBmain& w)
     enterFolderOf(path);
     const BuiltFile file = BuildFile(w.cfg);
     w.Memo1 = file.lines;
-    QString error;
-    if (!SaveFile(path, file, &error)) {
+    if (!SaveFile(path, file, nullptr)) {
         // A character the file cannot hold is named; other write failures keep the short
         // message alone.
-        reportSaveError(w, file.unencodable.isEmpty() ? QString() : error);
+        QString reason;
+        if (!file.unencodable.isEmpty()) {
+            reason = (file.unencodable.toUcs4().size() == 1
+                          ? QStringLiteral("nicht speicherbares Zeichen: \"%1\"")
+                          : QStringLiteral("nicht speicherbare Zeichen: \"%1\""))
+                         .arg(file.unencodable);
+        }
+        reportSaveError(w, reason);
         return SaveResult::Failed;
     }
     w.OpenDialog1.FileName = shownPath(path);

@@ -13,7 +13,14 @@
 #include "dialogs/Uhinweis.h"
 #include "dialogs/Uinfo.h"
 #include "dialogs/Uprojekt.h"
+#include "dialogs/Uwarnung.h"
+#include "editors/TFCode.h"
+#include "editors/TFsystem.h"
 #include "mainwindow/TFFBmain.h"
+#include "transmitters/TFFB16.h"
+#include "transmitters/TFFB3SVS.h"
+#include "transmitters/TFFBkeys.h"
+#include "transmitters/TFFBselect.h"
 
 #include <QAction>
 #include <QDir>
@@ -70,12 +77,6 @@ struct FilesTest : ::testing::Test {
     FakeSeam seam;
     Forms forms;
     std::unique_ptr<TFFBmain> main;
-    std::unique_ptr<TFask> fask;
-    std::unique_ptr<TFhinweis> hinweis;
-    std::unique_ptr<TFProjekt> projekt;
-    std::unique_ptr<TFinfo> info;
-    std::unique_ptr<TFHelp> help;
-    std::unique_ptr<TFrs232> rs232;
 
     void SetUp() override
     {
@@ -90,36 +91,35 @@ struct FilesTest : ::testing::Test {
         QDir::setCurrent(previousFolder);
     }
 
-    // Ends the run: every window goes, the configuration starts afresh for the next run.
-    void stop()
-    {
-        rs232.reset();
-        help.reset();
-        info.reset();
-        projekt.reset();
-        hinweis.reset();
-        fask.reset();
-        main.reset();
-        forms = Forms{};
-        cfg = Configuration{};
-    }
-
-    // The program entry's order: the main window first, then the others.
+    // The program entry's order: the main window first, then the others, which it owns.
     void create()
     {
         main = std::make_unique<TFFBmain>(cfg, seam, forms);
-        fask = std::make_unique<TFask>(cfg, seam, forms);
-        forms.Fask = fask.get();
-        info = std::make_unique<TFinfo>(cfg, seam, forms);
-        forms.Finfo = info.get();
-        hinweis = std::make_unique<TFhinweis>(cfg, seam, forms);
-        forms.Fhinweis = hinweis.get();
-        projekt = std::make_unique<TFProjekt>(cfg, seam, forms);
-        forms.FProjekt = projekt.get();
-        rs232 = std::make_unique<TFrs232>(cfg, seam, forms);
-        forms.Frs232 = rs232.get();
-        help = std::make_unique<TFHelp>(cfg, seam, forms);
-        forms.FHelp = help.get();
+        QWidget* owner = main.get();
+        forms.Fask = new TFask(cfg, seam, forms, owner);
+        forms.FB4 = new TFFB4(cfg, seam, forms, owner);
+        forms.FB2 = new TFFB2(cfg, seam, forms, owner);
+        forms.Finfo = new TFinfo(cfg, seam, forms, owner);
+        forms.FB3SVS = new TFFB3SVS(cfg, seam, forms, owner);
+        forms.FBselect = new TFFBselect(cfg, seam, forms, owner);
+        forms.Fsystem = new TFsystem(cfg, seam, forms, owner);
+        forms.FB1 = new TFFB1(cfg, seam, forms, owner);
+        forms.FB16 = new TFFB16(cfg, seam, forms, owner);
+        forms.FCode = new TFCode(cfg, seam, forms, owner);
+        forms.Fhinweis = new TFhinweis(cfg, seam, forms, owner);
+        forms.FProjekt = new TFProjekt(cfg, seam, forms, owner);
+        forms.Frs232 = new TFrs232(cfg, seam, forms, owner);
+        forms.FHelp = new TFHelp(cfg, seam, forms, owner);
+        forms.Fwarnung = new TFwarnung(cfg, seam, forms, owner);
+        main->connectForms();
+    }
+
+    // Ends the run: every window goes, the configuration starts afresh for the next run.
+    void stop()
+    {
+        main.reset();
+        forms = Forms{};
+        cfg = Configuration{};
     }
 
     // Creation and the start-up step (which the timer would run 100 ms later).
@@ -502,18 +502,7 @@ TEST_F(SettingsTest, ReadThenWriteKeepsEveryLine)
     EXPECT_EQ(forms.Frs232->pos(), QPoint(27, 35));
 
     EXPECT_TRUE(main->close());
-    const QStringList written = readLines(settingsPath());
-    ASSERT_EQ(written.size(), 63);
-    EXPECT_EQ(written.mid(0, 12), lines.mid(0, 12));
-    for (int group = 0; group < WindowPositions::Count; ++group)
-        EXPECT_EQ(written.at(12 + 3 * group), lines.at(12 + 3 * group));
-    for (int group : {WindowPositions::Main, WindowPositions::Prog, WindowPositions::Help,
-                      WindowPositions::Info, WindowPositions::Print, WindowPositions::Projekt,
-                      WindowPositions::Waitstate, WindowPositions::Ask,
-                      WindowPositions::Hinweis}) {
-        const int at = 12 + 3 * group;
-        EXPECT_EQ(written.mid(at, 3), lines.mid(at, 3)) << group;
-    }
+    EXPECT_EQ(readLines(settingsPath()), lines);
 }
 
 TEST_F(SettingsTest, LastFileQuestionLoadsOnYes)
@@ -664,3 +653,4 @@ TEST_F(SettingsTest, WholeSessionComesBackAsLeft)
 }
 
 }  // namespace
+

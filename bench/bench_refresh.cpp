@@ -8,7 +8,7 @@
 // 2. Idle load: the shown window left alone in the event loop for N seconds (default 10);
 //    the process's CPU time over that wall time. Goal: below 1 %.
 // --grab saves a picture of the window (after the measurements) for a visual check;
-// --parallel shows the window in parallel-codes mode with direct output, --prog the extended
+// --parallel shows the window in parallel-codes mode (--direct: with direct output), --prog the extended
 // programming settings instead of the comment.
 #include "config/Configuration.h"
 #include "dialogs/Seam.h"
@@ -45,6 +45,7 @@ int main(int argc, char** argv)
     QString grabFile;
     bool parallel = false;
     bool prog = false;
+    bool direct = false;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--idle-seconds") && i + 1 < args.size())
@@ -53,6 +54,8 @@ int main(int argc, char** argv)
             grabFile = args[++i];
         else if (args[i] == QLatin1String("--parallel"))
             parallel = true;
+        else if (args[i] == QLatin1String("--direct"))
+            direct = true;
         else if (args[i] == QLatin1String("--prog"))
             prog = true;
     }
@@ -94,7 +97,7 @@ int main(int argc, char** argv)
     if (parallel) {
         cfg.parallelCodes = true;
         cfg.sendImage[fbe::img::Dirshift] = 12;
-        cfg.setOption(fbe::opt::Direkt, true);
+        cfg.setOption(fbe::opt::Direkt, direct);
         cfg.GeneralCode = 0x123456789AULL;
         cfg.direktmaske = 0xFFFF000FFFULL;
     }

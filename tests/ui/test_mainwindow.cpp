@@ -5,6 +5,7 @@
 #include "config/Configuration.h"
 #include "config/Formatting.h"
 #include "config/ImageCodec.h"
+#include "dialogs/Uhinweis.h"
 #include "dialogs/Uprojekt.h"
 #include "dialogs/Uwarnung.h"
 #include "editors/TFCode.h"
@@ -72,6 +73,7 @@ struct MainWindowTest : ::testing::Test {
         forms.Fwarnung = new TFwarnung(cfg, seam, forms, w.get());
         forms.FProjekt = new TFProjekt(cfg, seam, forms, w.get());
         forms.FCode = new TFCode(cfg, seam, forms, w.get());
+        forms.Fhinweis = new TFhinweis(cfg, seam, forms, w.get());
         w->connectForms();
         w->inittimer->stop();
         w->FormPaint();
@@ -342,6 +344,20 @@ TEST_F(MainWindowTest, StoreFunctionClearsTheStartStates)
     EXPECT_FALSE(w->CBinitout1->isChecked());
     EXPECT_FALSE(w->CBinitout3->isChecked());
     EXPECT_FALSE(cfg.initout1 || cfg.initout3);
+    // The store function switched on by a refresh brings its notice once.
+    ASSERT_EQ(seam.modelessShows.size(), 1u);
+    EXPECT_EQ(seam.modelessShows[0].window, forms.Fhinweis);
+    w->FormPaint();
+    EXPECT_EQ(seam.modelessShows.size(), 1u);
+
+    // With the notices off, no notice.
+    forms.Fhinweis->hide();
+    cfg.store = false;
+    w->FormPaint();
+    w->showNotices = false;
+    cfg.store = true;
+    w->FormPaint();
+    EXPECT_EQ(seam.modelessShows.size(), 1u);
 }
 
 TEST_F(MainWindowTest, OutOfRangeBasicsAreRepairedAndShownPadded)

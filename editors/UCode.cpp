@@ -187,9 +187,9 @@ void TFCode::setupUi()
     Pparallel = makePanel(this, "Pparallel", addressArea, InnerGrey);
     Label7 = makeLabel(Pparallel, "Label7", QRect(10, 4, 250, 22),
                        QStringLiteral("Parallelbetrieb !"), arial(15, true), Red);
-    Labelll = makeLabel(Pparallel, "Labelll", QRect(10, 30, 230, 22),
+    Labelll = makeLabel(Pparallel, "Labelll", QRect(10, 30, 262, 22),
                         QStringLiteral("Code ausgelöst durch Bit an Pos:"), caption, Blue);
-    LBitPos = makeLabel(Pparallel, "LBitPos", QRect(244, 26, 50, 28), QStringLiteral("1"),
+    LBitPos = makeLabel(Pparallel, "LBitPos", QRect(276, 26, 60, 28), QStringLiteral("1"),
                         arial(22, true), Red);
     Label9 = makeLabel(Pparallel, "Label9", QRect(10, 54, 250, 20),
                        QStringLiteral("(Pos 1 entspricht dem LSB)"), sans(11), Navy);
@@ -403,6 +403,8 @@ void TFCode::CodeShow(int n)
         break;
     }
     showOnly({RBno, RBon, RBoff, RBtoggle, RB1to1, RBimpuls}, selected);
+    // Tab enters the function group at the selected function.
+    setTabOrder(adresshilfe, selected ? selected : RBno);
     RBtoggle->setEnabled(!parallel);
 
     const bool showTime = selected == RB1to1 || selected == RBimpuls;

@@ -99,11 +99,14 @@ QSize outerSize(const QWidget* window)
 // A window can be reached when its title bar lies wholly on one screen's free area over a
 // width that the pointer can grab. Otherwise it is moved onto the screen nearest to it, as
 // far in as its size allows.
-QPoint reachablePosition(const QPoint& pos, const QSize& size)
+QPoint reachablePosition(const QPoint& stored, const QSize& size)
 {
     const QList<QScreen*> screens = QGuiApplication::screens();
     if (screens.isEmpty())
-        return pos;
+        return stored;
+    // Far beyond any desktop; kept in a range where the rectangle arithmetic cannot overflow.
+    constexpr int Far = 1000000;
+    const QPoint pos(qBound(-Far, stored.x(), Far), qBound(-Far, stored.y(), Far));
     constexpr int TitleHeight = 24;
     const QRect title(pos, QSize(qMax(size.width(), 1), TitleHeight));
     const int grab = qMin(title.width(), 80);

@@ -598,13 +598,16 @@ TEST_F(SettingsTest, PositionsOffEveryScreenAreBroughtBack)
     const int ask = 12 + 3 * WindowPositions::Ask;
     lines[ask + 1] = QStringLiteral("-2000");
     lines[ask + 2] = QStringLiteral("100");
+    const int hinweis = 12 + 3 * WindowPositions::Hinweis;
+    lines[hinweis + 1] = QStringLiteral("2147483647");
     const int print = 12 + 3 * WindowPositions::Print;
     lines[print + 1] = QStringLiteral("-9999");   // carried through, never shown
     ASSERT_TRUE(writeBytes(settingsPath(), crlf(lines)));
     start();
 
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    for (QWidget* w : {static_cast<QWidget*>(main.get()), static_cast<QWidget*>(forms.Fask)}) {
+    for (QWidget* w : {static_cast<QWidget*>(main.get()), static_cast<QWidget*>(forms.Fask),
+                       static_cast<QWidget*>(forms.Fhinweis)}) {
         const QPoint p = w->pos();
         EXPECT_TRUE(screen.contains(p)) << p.x() << "," << p.y();
         EXPECT_GE(p.y(), screen.top());

@@ -264,6 +264,11 @@ TEST_F(CodeTest, ArrowsAndNextCodeWrap)
     EXPECT_EQ(code->LCodeIndex->text(), S("CODE 8"));
     code->Bnext->click();
     EXPECT_EQ(cfg.slotBeingEdited, 1);
+    // Page Up and Page Down step as the arrows do.
+    pressKey(code, Qt::Key_PageDown);
+    EXPECT_EQ(cfg.slotBeingEdited, 8);
+    pressKey(code, Qt::Key_PageUp);
+    EXPECT_EQ(cfg.slotBeingEdited, 1);
 
     // The arrows take an address still being typed first.
     code->codeadresse->setText(S("123"));

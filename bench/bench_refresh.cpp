@@ -103,6 +103,11 @@ int main(int argc, char** argv)
     }
     if (prog)
         w.MProgClick();
+    if (args.contains(QLatin1String("--type16"))) {
+        cfg.activeType = fbe::typ::Uni16;
+        cfg.current() = cfg.types[fbe::typ::Uni16];
+        cfg.codes[1].address = 1099511627775ULL;
+    }
     w.FormPaint();
     QApplication::processEvents();
 

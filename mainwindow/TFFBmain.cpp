@@ -301,9 +301,9 @@ void TFFBmain::setupLeftColumn(QWidget* c)
 
     // Transmitter group.
     Panel8 = makePanel(c, "Panel8", QRect(9, 43, 399, 52), GroupGrey);
-    Panel7 = makePanel(Panel8, "Panel7", QRect(4, 4, 192, 44), InnerGrey, QFrame::Sunken);
+    Panel7 = makePanel(Panel8, "Panel7", QRect(4, 4, 196, 44), InnerGrey, QFrame::Sunken);
     Panel7->setToolTip(QStringLiteral("Auswahl des Sendertyps"));
-    Panel9 = makePanel(Panel7, "Panel9", QRect(2, 2, 188, 40), InnerGrey, QFrame::Plain);
+    Panel9 = makePanel(Panel7, "Panel9", QRect(2, 2, 192, 40), InnerGrey, QFrame::Plain);
     Panel9->setToolTip(QStringLiteral("Auswahl des Sendertyps"));
     Panel9->setCursor(Qt::PointingHandCursor);
     Label23 = makeLabel(Panel9, "Label23", QRect(4, 0, 104, 40), QStringLiteral("Senderauswahl:"),
@@ -317,11 +317,11 @@ void TFFBmain::setupLeftColumn(QWidget* c)
     warnung1 = makeLabel(Panel9, "warnung1", QRect(150, 0, 16, 22), QStringLiteral("?"),
                          arial(20, true), Red, Qt::AlignCenter);
     warnung1->hide();
-    Bits = makeLabel(Panel9, "Bits", QRect(148, 21, 40, 18), QStringLiteral("40 Bit"),
+    Bits = makeLabel(Panel9, "Bits", QRect(148, 21, 44, 18), QStringLiteral("40 Bit"),
                      sans(11, true), Maroon);
     Bits->hide();
 
-    Pcodierlaenge = makePanel(Panel8, "Pcodierlaenge", QRect(200, 4, 195, 44), InnerGrey,
+    Pcodierlaenge = makePanel(Panel8, "Pcodierlaenge", QRect(204, 4, 191, 44), InnerGrey,
                               QFrame::Sunken);
     const QString bitsHint =
         QStringLiteral("Anzahl der Bits pro String (für manche Sender nicht editierbar)");
@@ -332,7 +332,7 @@ void TFFBmain::setupLeftColumn(QWidget* c)
     Label50 = makeLabel(Pcodierlaenge, "Label50", QRect(38, 4, 150, 19),
                         QStringLiteral("Codierlänge (Bits)"), sans(11, true), Blue);
     Label50->setToolTip(bitsHint);
-    Lmaxadresse = makeLabel(Pcodierlaenge, "Lmaxadresse", QRect(6, 24, 186, 17),
+    Lmaxadresse = makeLabel(Pcodierlaenge, "Lmaxadresse", QRect(6, 24, 182, 17),
                             QStringLiteral("max. Adresse:"), sans(11), Qt::black);
     Pcodierlaenge->setEnabled(false);
 
@@ -553,8 +553,8 @@ void TFFBmain::setupCodeGroup(QWidget* c)
             rowOf_.insert(e, n);
             return e;
         };
-        Cadd[n] = cell("Cadd", QRect(58, 1, 96, 19), courier(13, true), Qt::black);
-        Cfun[n] = cell("Cfun", QRect(158, 1, 164, 19), funFont, Qt::black);
+        Cadd[n] = cell("Cadd", QRect(58, 1, 99, 19), courier(13, true), Qt::black);
+        Cfun[n] = cell("Cfun", QRect(159, 1, 163, 19), funFont, Qt::black);
         Cout[n] = cell("Cout", QRect(322, 1, 68, 19), courier(15, true), Navy);
     }
 
@@ -618,10 +618,10 @@ void TFFBmain::setupCodeGroup(QWidget* c)
 
     QLabel* ldez = makeLabel(Pdirekt, "LDezimal", QRect(2, 74, 48, 19), QStringLiteral("dezimal:"),
                              sans(10, true), Blue);
-    GeneralDez = makeEdit(Pdirekt, "GeneralDez", QRect(52, 74, 104, 19), courier(13, true));
+    GeneralDez = makeEdit(Pdirekt, "GeneralDez", QRect(52, 74, 112, 19), courier(13, true));
     GeneralDez->setToolTip(QStringLiteral("Generaladresse im Dezimalformat"));
     ldez->setToolTip(GeneralDez->toolTip());
-    RBcodeinhalt = makeRadio(Pdirekt, "RBcodeinhalt", QRect(172, 74, 96, 19),
+    RBcodeinhalt = makeRadio(Pdirekt, "RBcodeinhalt", QRect(176, 74, 94, 19),
                              QStringLiteral("Codeinhalt"), sans(11, true), Qt::black);
     RBcodeinhalt->setToolTip(QStringLiteral(
         "4 Bit des Empfangsstrings repräsentieren 4 Codes mit einstellbarer Funktion"));

@@ -63,6 +63,19 @@ void setCell(QLineEdit* cell, const QString& text)
         cell->setCursorPosition(0);
 }
 
+// A cell or label whose text can exceed its width (a 13-digit address, a long time) shows
+// it in full in a smaller type.
+template <typename W>
+bool fitTextInto(W* w, const QString& text, const QFont& base)
+{
+    if (w->text() == text)
+        return false;
+    const QFont font = fitted(base, text, w->width() - 4);
+    if (w->font() != font)
+        w->setFont(font);
+    return true;
+}
+
 // The parts of the state that the window shows.
 bool sameShownState(const Configuration& a, const Configuration& b)
 {
@@ -211,31 +224,31 @@ void TFFBmain::ShowCodeWin()
 
 void TFFBmain::ShowAll()
 {
+    auto setAddressCell = [this](int n, const QString& text) {
+        if (fitTextInto(Cadd[n], text, courier(13, true)))
+            setCell(Cadd[n], text);
+    };
     if (cfg.parallelCodes) {
         setCheckedIfChanged(RBdirekt, true);
         setVisibleIfChanged(Pdirekt, true);
         setVisibleIfChanged(Ppar, true);
         for (int k = 0; k < 4; ++k)
-            setCell(Cadd[k + 1], QStringLiteral(" Bitpos:")
-                                              + PadLeft(2, QLatin1Char(' '), cfg.dirshift() + k));
+            setAddressCell(k + 1, QStringLiteral(" Bitpos:")
+                                      + PadLeft(2, QLatin1Char(' '), cfg.dirshift() + k));
     } else {
         setCheckedIfChanged(RBstandard, true);
         setVisibleIfChanged(Pdirekt, false);
         setVisibleIfChanged(Ppar, false);
         for (int n = 1; n <= 8; ++n)
-            setCell(Cadd[n], FormatNumber(0, 12, cfg.codes[n].address));
+            setAddressCell(n, FormatNumber(0, 12, cfg.codes[n].address));
     }
     for (int n = 1; n <= 8; ++n) {
-        setTextIfChanged(Aadress[n], Cadd[n]->text());
+        if (fitTextInto(Aadress[n], Cadd[n]->text(), courier(13, true)))
+            Aadress[n]->setText(Cadd[n]->text());
         setCell(Cout[n], outputsText(cfg.codes[n]));
         const QString fun = functionText(cfg.codes[n], n);
-        if (Cfun[n]->text() != fun) {
-            // A long time text is shown in full in a smaller type.
-            const QFont font = fitted(arial(12, true), fun, Cfun[n]->width() - 4);
-            if (Cfun[n]->font() != font)
-                Cfun[n]->setFont(font);
+        if (fitTextInto(Cfun[n], fun, arial(12, true)))
             setCell(Cfun[n], fun);
-        }
     }
     cfg.maxAddress = maxAddressForBits(cfg.current().bits);
     setTextIfChanged(Lmaxadresse, QStringLiteral("max. Adresse: ") + QString::number(cfg.maxAddress));

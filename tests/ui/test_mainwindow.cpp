@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -191,6 +192,12 @@ TEST_F(MainWindowTest, ChoosingATwelveBitTypeCutsAddressesAtTheNextRefresh)
     cfg.codes[1].address = (quint64(1) << 40) - 1;
     w->FormPaint();
     EXPECT_EQ(w->Cadd[1]->text(), QStringLiteral("1099511627775"));
+    // The thirteen digits are all visible, in the table and in the programming panel.
+    EXPECT_LE(QFontMetrics(w->Cadd[1]->font()).horizontalAdvance(w->Cadd[1]->text()),
+              w->Cadd[1]->width() - 4);
+    EXPECT_EQ(w->Aadress[1]->text(), QStringLiteral("1099511627775"));
+    EXPECT_LE(QFontMetrics(w->Aadress[1]->font()).horizontalAdvance(w->Aadress[1]->text()),
+              w->Aadress[1]->width());
     EXPECT_EQ(w->Lmaxadresse->text(), QStringLiteral("max. Adresse: 1099511627775"));
     EXPECT_FALSE(w->Bits->isHidden());
     EXPECT_EQ(w->Bits->text(), QStringLiteral("40 Bit"));

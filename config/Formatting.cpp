@@ -46,7 +46,10 @@ QString getTimevalue(const CodeSlot& slot)
     } else {
         text = formatGeneral(value);
     }
-    text.truncate(8);
+    // Eight characters at most; a whole number longer than that keeps all its digits, since
+    // cutting it would show a time ten or a hundred times too short.
+    const qsizetype comma = text.indexOf(QLatin1Char(','));
+    text.truncate(qMax<qsizetype>(8, comma < 0 ? text.size() : comma));
     while (text.size() < 5)
         text.prepend(QLatin1Char(' '));
     return text + unit;
@@ -96,7 +99,10 @@ quint64 ParseBinary(const QString& text)
     quint64 value = 0;
     const int n = qMin<int>(text.size(), 40);
     for (int i = 0; i < n; ++i) {
-        if (text.at(i) == QLatin1Char('1'))
+        const char16_t c = text.at(i).unicode();
+        if (c < u'0' || c > u'9')
+            break;   // the first character that is not a digit ends the reading
+        if (c == u'1')
             value |= quint64(1) << (39 - i);
     }
     return value;

@@ -25,7 +25,7 @@ QString FormatNumber(int kind, int width, quint64 value);
 std::array<quint8, 8> SplitBytes(quint64 value);
 
 // Up to 40 digits 0/1 to a value, the first character being bit 39 (so "1" is bit 39).
-// Characters other than '1' count as 0.
+// Other digits count as 0; the first character that is not a digit ends the reading.
 quint64 ParseBinary(const QString& text);
 
 // Shortest general form with 15 significant digits and a decimal comma.

@@ -26,7 +26,11 @@ TEST(TimeValue, UnitsWidthsAndDecimalComma)
     EXPECT_EQ(timeText(150, false, 1), QStringLiteral("  1,5s"));
     EXPECT_EQ(timeText(1, false, 0), QStringLiteral("   10ms"));
     EXPECT_EQ(timeText(0, false, 0), QStringLiteral("0,000000ms"));
-    EXPECT_EQ(timeText(65535, true, 0), QStringLiteral("13107000ms"));   // cut to 8 digits
+    // Decimals are cut to eight characters in all; whole numbers keep every digit.
+    EXPECT_EQ(timeText(65535, true, 0), QStringLiteral("131070000ms"));
+    EXPECT_EQ(timeText(65535, true, 1), QStringLiteral("131070s"));
+    EXPECT_EQ(timeText(1, false, 1), QStringLiteral(" 0,01s"));
+    EXPECT_EQ(timeText(1000, true, 2), QStringLiteral("33,33333min"));
     EXPECT_EQ(timeText(65535, false, 1), QStringLiteral("655,35s"));
     EXPECT_EQ(timeText(1, false, 2), QStringLiteral("0,000166min"));
     EXPECT_EQ(timeText(1, false, 3), QStringLiteral("0,000002h"));       // fixed form below 0.0001
@@ -63,7 +67,9 @@ TEST(Numbers, ParseBinaryReadsTheFirstDigitAsBit39)
     EXPECT_EQ(ParseBinary(QStringLiteral("101")), (quint64(1) << 39) | (quint64(1) << 37));
     EXPECT_EQ(ParseBinary(FormatNumber(2, 40, 0xFFCFC0150ULL)), 0xFFCFC0150ULL);
     EXPECT_EQ(ParseBinary(QString(45, QLatin1Char('1'))), (quint64(1) << 40) - 1);
-    EXPECT_EQ(ParseBinary(QStringLiteral("x1")), quint64(1) << 38);
+    EXPECT_EQ(ParseBinary(QStringLiteral("x1")), 0u);
+    EXPECT_EQ(ParseBinary(QStringLiteral("1 1")), quint64(1) << 39);
+    EXPECT_EQ(ParseBinary(QStringLiteral("0211")), (quint64(1) << 37) | (quint64(1) << 36));
     EXPECT_EQ(ParseBinary(QString()), 0u);
 }
 

@@ -14,11 +14,11 @@
 #include "comm/SerialPortService.h"
 #include "comm/TransferProtocol.h"
 #include "config/Configuration.h"
+#include "tests/comm/CommTestSupport.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QProcess>
 
 #include <algorithm>
 #include <chrono>
@@ -48,35 +48,6 @@ double median(std::vector<double> v)
     const size_t n = v.size();
     return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
-
-class Simulator {
-public:
-    explicit Simulator(const QStringList& args)
-    {
-        QString dir = qEnvironmentVariable("FBE_BIN_DIR");
-        if (dir.isEmpty())
-            dir = QCoreApplication::applicationDirPath();
-        process_.start(dir + QStringLiteral("/fbe-module-sim"), args);
-        process_.waitForStarted(5000);
-        QElapsedTimer t;
-        t.start();
-        while (!process_.canReadLine() && t.elapsed() < 5000)
-            process_.waitForReadyRead(100);
-        device_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
-    }
-    ~Simulator()
-    {
-        process_.terminate();
-        if (!process_.waitForFinished(3000))
-            process_.kill();
-        process_.waitForFinished(3000);
-    }
-    QString device() const { return device_; }
-
-private:
-    QProcess process_;
-    QString device_;
-};
 
 Image testImage()
 {
@@ -215,8 +186,8 @@ int main(int argc, char** argv)
     // 1. Paced line.
     std::vector<double> tool, minimal;
     {
-        Simulator sim({QStringLiteral("--line-speed"), QStringLiteral("14400")});
-        if (sim.device().isEmpty()) {
+        commtest::SimProcess sim({QStringLiteral("--line-speed"), QStringLiteral("14400")});
+        if (!sim.ok()) {
             std::fprintf(stderr, "bench_transfer: fbe-module-sim did not start\n");
             return 1;
         }
@@ -242,7 +213,7 @@ int main(int argc, char** argv)
     // 2. Unpaced simulator.
     std::vector<double> reactions, toolPerCmd, minPerCmd;
     {
-        Simulator sim({});
+        commtest::SimProcess sim;
         for (int i = 0; i < runs; ++i) {
             double pc = 0;
             minimalClient(sim.device(), image, &pc);

@@ -72,7 +72,8 @@ struct Session {
         cfg.transfer.resultPending = false;
         protocol.setRequest(portNumber, write);
         protocol.start();
-        EXPECT_TRUE(commtest::runUntil([this] { return ended; }, 8000));
+        // Generous: on a loaded machine every reply waits for the simulator to be scheduled.
+        EXPECT_TRUE(commtest::runUntil([this] { return ended; }, 30000));
         EXPECT_FALSE(port.isOpen());
         return TakeTransferResult(cfg);
     }
@@ -277,8 +278,7 @@ TEST(EndToEnd, PacedLineTakesTheWireTime)
     TransferOutcome r = s.run(false);
     const qint64 read = t.elapsed();
     EXPECT_FALSE(r.failed) << r.message.toStdString();
-    EXPECT_GE(read, 1030 * 10 * 1000 / 14400);
-    EXPECT_LT(read, 3000);
+    EXPECT_GE(read, 1030 * 10 * 1000 / 14400);   // no upper bound: a loaded machine is slower
 
     PrepareModuleWrite(s.cfg);
     t.restart();

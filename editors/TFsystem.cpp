@@ -42,7 +42,7 @@ public:
         initStyleOption(&opt);
         QRect r = style()->subElementRect(QStyle::SE_LineEditContents, &opt, this);
         r = r.marginsRemoved(textMargins());
-        return {r.x() + 2.0, QFontMetricsF(font()).horizontalAdvance(QLatin1Char('0'))};
+        return {r.x() + 2.0, QFontMetricsF(font()).horizontalAdvance(QStringLiteral("0"))};
     }
 
 protected:
@@ -190,11 +190,14 @@ void TFsystem::setupUi()
         const int w = fm.horizontalAdvance(QString(40, QLatin1Char('0'))) + 16;
         mask->setGeometry(Margin, y, qMin(w, Width - 2 * Margin), 28);
     }
-    auto* bitHint = new QLabel(QStringLiteral("Bit 39 … Bit 0"), this);
-    bitHint->setObjectName(QStringLiteral("Lmaskbits"));
-    bitHint->setFont(look::arial(8));
-    bitHint->setStyleSheet(QStringLiteral("color: #606870;"));
-    bitHint->setGeometry(Margin, y + 29, Width - 2 * Margin, 16);
+    for (int end = 0; end < 2; ++end) {
+        auto* l = new QLabel(end == 0 ? QStringLiteral("Bit 39") : QStringLiteral("Bit 0"), this);
+        l->setObjectName(end == 0 ? QStringLiteral("Lbit39") : QStringLiteral("Lbit0"));
+        l->setFont(look::arial(8));
+        l->setStyleSheet(QStringLiteral("color: #606870;"));
+        l->setAlignment(end == 0 ? Qt::AlignLeft : Qt::AlignRight);
+        l->setGeometry(Margin, y + 29, mask->width(), 16);
+    }
     y += 28 + 22;
 
     warnung = new QLabel(QStringLiteral("Warnung: Werte wurden manuell geändert !"), this);

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -55,6 +56,16 @@ void styleOkButton(QPushButton* button)
 {
     QFont f = arial(10, true);
     button->setFont(f);
+}
+
+}  // namespace fbe::look
+
+namespace fbe::look {
+
+void styleHowto(QLabel* label)
+{
+    label->setFont(hintFont());
+    label->setStyleSheet(QStringLiteral("color: #50575f;"));
 }
 
 }  // namespace fbe::look

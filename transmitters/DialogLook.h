@@ -5,6 +5,7 @@
 #include <QFont>
 
 class QDialog;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -26,5 +27,7 @@ void applyDialogLook(QDialog* dialog);
 // Read-only address display: large bold monospaced digits, centred.
 void styleAddressDisplay(QLineEdit* edit);
 void styleOkButton(QPushButton* button);
+// Small grey instruction line.
+void styleHowto(QLabel* label);
 
 }  // namespace fbe::look

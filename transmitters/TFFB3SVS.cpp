@@ -65,35 +65,35 @@ TFFB3SVS::TFFB3SVS(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent
     connect(CBM, &QAbstractButton::clicked, this, &TFFB3SVS::CBMClick);
     connect(CBU, &QAbstractButton::clicked, this, &TFFB3SVS::CBUClick);
 
-    // Under the board the address; at the right under the transmitter a tall OK.
+    // Under the board the address with a short instruction; at the right under the
+    // transmitter a tall OK.
     const int y = Image1->geometry().bottom() + 1 + Margin;
     Laddress = new QLabel(QStringLiteral("Code-Adresse:"), this);
     Laddress->setObjectName(QStringLiteral("Laddress"));
     Laddress->setFont(look::labelFont());
-    Laddress->setGeometry(Margin, y, 96, 40);
+    Laddress->setGeometry(Margin, y, 100, 36);
 
     showaddress = new QLineEdit(QStringLiteral("00000000000000"), this);
     showaddress->setObjectName(QStringLiteral("showaddress"));
     look::styleAddressDisplay(showaddress);
-    showaddress->setGeometry(Margin + 96, y, Image1->width() - 96, 40);
+    showaddress->setGeometry(Margin + 100, y, Image1->width() - 100, 36);
 
-    auto* howto = new QLabel(QStringLiteral("Tasten anklicken, die der Code enthalten soll"),
-                             this);
+    auto* howto = new QLabel(
+        QStringLiteral("Schalter: linke oder rechte Hälfte anklicken.\nTasten: die gedrückten Tasten anklicken."),
+        this);
     howto->setObjectName(QStringLiteral("Lhowto"));
-    howto->setFont(look::hintFont());
+    look::styleHowto(howto);
     howto->setWordWrap(true);
-    howto->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    howto->setStyleSheet(QStringLiteral("color: #555b63;"));
-    howto->setGeometry(Image2->x(), Image2->geometry().bottom() + 2, Image2->width(), 30);
+    howto->setGeometry(Margin, y + 40, Image1->width(), 30);
 
     OK = new QPushButton(QStringLiteral("OK"), this);
     OK->setObjectName(QStringLiteral("OK"));
     OK->setAutoDefault(false);
     look::styleOkButton(OK);
-    OK->setGeometry(Image2->x(), y, Image2->width(), 40);
+    OK->setGeometry(Image2->x(), y, Image2->width(), 70);
     connect(OK, &QPushButton::clicked, this, &TFFB3SVS::OKClick);
 
-    setFixedSize(Image2->geometry().right() + 1 + Margin, y + 40 + Margin);
+    setFixedSize(Image2->geometry().right() + 1 + Margin, y + 70 + Margin);
 }
 
 void TFFB3SVS::FormActivate()

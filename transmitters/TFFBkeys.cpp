@@ -128,36 +128,39 @@ TFFBkeys::TFFBkeys(DipLayout layout, Configuration& cfg, Seam& seam,
             RBru = r;
     }
 
-    // Under the board: the address, a short instruction and OK.
+    // Under the board: the address with a short instruction below it, and a tall OK.
     const int y = Image1->geometry().bottom() + 1 + Margin;
+    const int w = Image1->width() + 2 * Margin;
     Laddress = new QLabel(QStringLiteral("Code-Adresse:"), this);
     Laddress->setObjectName(QStringLiteral("Laddress"));
     Laddress->setFont(look::labelFont());
-    Laddress->setGeometry(Margin, y, 100, 40);
+    Laddress->setGeometry(Margin, y, 100, 36);
 
     showaddress = new QLineEdit(QStringLiteral("4096"), this);
     showaddress->setObjectName(QStringLiteral("showaddress"));
     look::styleAddressDisplay(showaddress);
-    showaddress->setGeometry(Margin + 100, y, 112, 40);
+    showaddress->setGeometry(Margin + 100, y, 112, 36);
 
-    auto* howto = new QLabel(layout_.keys.empty()
-                                 ? QStringLiteral("Schalter und Lötbrücken\nanklicken zum Umstellen")
-                                 : QStringLiteral("Schalter, Lötbrücken und Taste\nanklicken zum Umstellen"),
-                             this);
+    const bool bridges = layout_.bridge11Bit >= 0 || layout_.bridge12Bit >= 0;
+    QString what = QStringLiteral("Schalter");
+    if (bridges)
+        what += layout_.keys.empty() ? QStringLiteral(" und Lötbrücken") : QStringLiteral(", Lötbrücke");
+    if (!layout_.keys.empty())
+        what += QStringLiteral(" und Tasten");
+    auto* howto = new QLabel(QStringLiteral("Zum Umstellen die %1 anklicken.").arg(what), this);
     howto->setObjectName(QStringLiteral("Lhowto"));
-    howto->setFont(look::hintFont());
-    howto->setStyleSheet(QStringLiteral("color: #555b63;"));
-    howto->setGeometry(Margin + 224, y, 110, 40);
+    look::styleHowto(howto);
+    howto->setWordWrap(true);
+    howto->setGeometry(Margin, y + 40, w - 3 * Margin - 100, 30);
 
     OK = new QPushButton(QStringLiteral("OK"), this);
     OK->setObjectName(QStringLiteral("OK"));
     OK->setAutoDefault(false);
     look::styleOkButton(OK);
-    const int w = Image1->width() + 2 * Margin;
-    OK->setGeometry(w - Margin - 100, y, 100, 40);
+    OK->setGeometry(w - Margin - 100, y, 100, 70);
     connect(OK, &QPushButton::clicked, this, &TFFBkeys::OKClick);
 
-    setFixedSize(w, y + 40 + Margin);
+    setFixedSize(w, y + 70 + Margin);
 }
 
 int TFFBkeys::bitOf(int n) const

@@ -88,7 +88,7 @@ TFFB3SVS::TFFB3SVS(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent
 
     OK = new QPushButton(QStringLiteral("OK"), this);
     OK->setObjectName(QStringLiteral("OK"));
-    OK->setAutoDefault(false);
+    OK->setDefault(true);   // Enter confirms
     look::styleOkButton(OK);
     OK->setGeometry(Image2->x(), y, Image2->width(), 70);
     connect(OK, &QPushButton::clicked, this, &TFFB3SVS::OKClick);

@@ -155,7 +155,7 @@ TFFBkeys::TFFBkeys(DipLayout layout, Configuration& cfg, Seam& seam,
 
     OK = new QPushButton(QStringLiteral("OK"), this);
     OK->setObjectName(QStringLiteral("OK"));
-    OK->setAutoDefault(false);
+    OK->setDefault(true);   // Enter confirms
     look::styleOkButton(OK);
     OK->setGeometry(w - Margin - 100, y, 100, 70);
     connect(OK, &QPushButton::clicked, this, &TFFBkeys::OKClick);

@@ -249,6 +249,13 @@ TEST_F(TxTest, OkWritesBothSlotsAndNothingElseDoes)
     });
     EXPECT_EQ(cfg.codes[3].address, 0x100u);
 
+    // Enter confirms as OK does.
+    open(d, 0x100, [&] {
+        click(d.SB[9]);
+        pressKey(&d, Qt::Key_Return);
+    });
+    EXPECT_EQ(cfg.codes[3].address, 0x108u);
+
     // OK without a click: the low 32 bits, sign-extended.
     open(d, 0x180000000ull, [&] { click(d.OK); });
     EXPECT_EQ(cfg.codes[3].address, 0xFFFFFFFF80000000ull);
@@ -737,20 +744,50 @@ TEST_F(SelectTest, AddressesAreCutByTheNewMaskAndCodeLengthStaysWithItsType)
 
 // ---- Screens ---------------------------------------------------------------------------------
 
-TEST_F(TxTest, Screens)
+// The drawings are compiled in and drawn: a switch looks different up and down, a key
+// pressed and released. (With FBE_SHOT_DIR set, pictures of every dialog are saved.)
+TEST_F(TxTest, DrawingsAreRendered)
 {
+    const auto region = [](QWidget& w, QWidget* part) {
+        return w.grab(part->geometry()).toImage();
+    };
     TFFB4 fb4(cfg, seam, forms);
-    open(fb4, 0x5A5, [&] { saveShot(fb4, "fb4"); });
+    open(fb4, 0x5A5, [&] {
+        saveShot(fb4, "fb4");
+        const QImage down = region(fb4, fb4.SB[1]);
+        const QImage released = region(fb4, fb4.RBlo);
+        click(fb4.SB[1]);
+        click(fb4.RBlo);
+        EXPECT_NE(region(fb4, fb4.SB[1]), down);
+        EXPECT_NE(region(fb4, fb4.RBlo), released);
+        // The board itself is drawn, not left empty.
+        const QImage board = region(fb4, fb4.Image1);
+        EXPECT_NE(board.pixel(board.width() / 2, 8), board.pixel(2, 2));
+    });
     TFFB2 fb2(cfg, seam, forms);
-    open(fb2, 0x5A7, [&] { saveShot(fb2, "fb2"); });
+    open(fb2, 0x5A7, [&] {
+        saveShot(fb2, "fb2");
+        const QImage closed = region(fb2, fb2.SB[12]);
+        click(fb2.SB[12]);
+        EXPECT_NE(region(fb2, fb2.SB[12]), closed);
+    });
     TFFB1 fb1(cfg, seam, forms);
     open(fb1, 0x5A6, [&] { saveShot(fb1, "fb1"); });
     TFFB3SVS svs(cfg, seam, forms);
-    open(svs, 0x0F4C5000140ull, [&] { saveShot(svs, "svs"); });
+    open(svs, 0x0F4C5000140ull, [&] {
+        saveShot(svs, "svs");
+        const QImage middle = region(svs, svs.SB[1]);
+        click(svs.SB[1]);
+        EXPECT_NE(region(svs, svs.SB[1]), middle);
+    });
     TFFB16 fb16(cfg, seam, forms);
     cfg.types[16].bits = 24;
     open(fb16, 123456, [&] { saveShot(fb16, "fb16"); });
     TFFBselect sel(cfg, seam, forms);
-    seam.answerNext([&](QDialog&) { saveShot(sel, "select"); });
+    seam.answerNext([&](QDialog&) {
+        saveShot(sel, "select");
+        const QImage glyph = sel.rowOf(10)->button->grab().toImage();
+        EXPECT_NE(glyph.pixel(glyph.width() / 2, glyph.height() / 2), glyph.pixel(1, 1));
+    });
     seam.showModal(sel);
 }

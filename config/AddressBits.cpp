@@ -157,11 +157,7 @@ Entry byteFromText(const QString& text)
 
 quint64 maskFromText(const QString& text)
 {
-    int end = 0;
-    while (end < text.size() && end < 40 && text.at(end) >= QLatin1Char('0')
-           && text.at(end) <= QLatin1Char('9'))
-        ++end;
-    return ParseBinary(text.left(end));
+    return ParseBinary(text);
 }
 
 QString padded(quint64 value, int width, QChar fill)

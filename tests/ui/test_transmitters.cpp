@@ -3,6 +3,7 @@
 #include "FakeSeam.h"
 
 #include "config/Configuration.h"
+#include "editors/TFsystem.h"
 #include "editors/TFCode.h"
 #include "mainwindow/Forms.h"
 #include "mainwindow/TFFBmain.h"
@@ -12,6 +13,7 @@
 #include "transmitters/TFFBkeys.h"
 #include "transmitters/TFFBselect.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QFrame>
@@ -740,6 +742,22 @@ TEST_F(SelectTest, AddressesAreCutByTheNewMaskAndCodeLengthStaysWithItsType)
     cfg.codes[2].address = ~quint64(0);
     main->FormPaint();
     EXPECT_EQ(cfg.codes[2].address, defaultTypeRecord(typ::Svs3).mask);
+}
+
+TEST_F(SelectTest, MainWindowOpensSelectionAndSystemDialogs)
+{
+    TFsystem system(cfg, seam, forms, main.get());
+    forms.Fsystem = &system;
+    // The selection opens from the picture button, the panel beside it and its label.
+    for (QWidget* w : {static_cast<QWidget*>(main->Label23), static_cast<QWidget*>(main->Panel9)})
+        clickAt(w, QPoint(2, 2));
+    main->MSystem->trigger();
+    ASSERT_EQ(seam.modalShows.size(), 3u);
+    EXPECT_EQ(seam.modalShows[0].window, select);
+    EXPECT_EQ(seam.modalShows[1].window, select);
+    EXPECT_EQ(seam.modalShows[2].window, &system);
+    EXPECT_EQ(seam.modalShows[2].title, QStringLiteral("System Grundeinstellungen"));
+    forms.Fsystem = nullptr;
 }
 
 // ---- Screens ---------------------------------------------------------------------------------

@@ -83,34 +83,7 @@ qint64 durationMs(const CodeSlot& slot)
 
 QString durationText(const CodeSlot& slot)
 {
-    const qint64 ms = durationMs(slot);
-    double value = double(ms);
-    switch (slot.timebase) {
-    case 1:
-        value = double(ms) / 1000.0;
-        break;
-    case 2:
-        value = double(ms) / 60000.0;
-        break;
-    case 3:
-        value = double(ms) / 3600000.0;
-        break;
-    default:
-        break;
-    }
-    QString text;
-    if (value < 0.0001) {
-        text = QString::number(value, 'f', 7);
-        text.replace(QLatin1Char('.'), QLatin1Char(','));
-    } else {
-        text = formatGeneral(value);
-    }
-    int wholeDigits = text.indexOf(QLatin1Char(','));
-    if (wholeDigits < 0)
-        wholeDigits = text.size();
-    text.truncate(std::max(8, wholeDigits));
-    if (text.endsWith(QLatin1Char(',')))
-        text.chop(1);
+    QString text = timeNumberText(slot);
     if (text.size() < 8)
         text.prepend(QString(8 - text.size(), QLatin1Char(' ')));
     return text;

@@ -12,31 +12,25 @@ QString formatGeneral(double value)
     return text;
 }
 
-QString getTimevalue(const CodeSlot& slot)
+QString timeNumberText(const CodeSlot& slot)
 {
     const double ms = slot.timeRaster ? double(slot.timeCount) * 2000.0
                                       : double(slot.timeCount) * 10.0;
     double value = 0;
-    QString unit;
     switch (slot.timebase) {
     case 0:
         value = ms;
-        unit = QStringLiteral("ms");
         break;
     case 1:
         value = ms / 1000.0;
-        unit = QStringLiteral("s");
         break;
     case 2:
         value = ms / 60000.0;
-        unit = QStringLiteral("min");
         break;
     case 3:
         value = ms / 3600000.0;
-        unit = QStringLiteral("h");
         break;
     default:
-        unit = QStringLiteral("???");
         break;
     }
     QString text;
@@ -50,9 +44,33 @@ QString getTimevalue(const CodeSlot& slot)
     // cutting it would show a time ten or a hundred times too short.
     const qsizetype comma = text.indexOf(QLatin1Char(','));
     text.truncate(qMax<qsizetype>(8, comma < 0 ? text.size() : comma));
+    if (text.endsWith(QLatin1Char(',')))
+        text.chop(1);
+    return text;
+}
+
+QString timeUnitText(quint8 timebase)
+{
+    switch (timebase) {
+    case 0:
+        return QStringLiteral("ms");
+    case 1:
+        return QStringLiteral("s");
+    case 2:
+        return QStringLiteral("min");
+    case 3:
+        return QStringLiteral("h");
+    default:
+        return QStringLiteral("???");
+    }
+}
+
+QString getTimevalue(const CodeSlot& slot)
+{
+    QString text = timeNumberText(slot);
     while (text.size() < 5)
         text.prepend(QLatin1Char(' '));
-    return text + unit;
+    return text + timeUnitText(slot.timebase);
 }
 
 QString PadLeft(int width, QChar fill, qint64 number)

@@ -10,6 +10,12 @@
 
 namespace fbe {
 
+// A slot's time as a number in its display unit (timebase), with a decimal comma, eight
+// characters at most unless the whole number is longer; no padding, no unit.
+QString timeNumberText(const CodeSlot& slot);
+// "ms", "s", "min", "h"; "???" outside 0..3.
+QString timeUnitText(quint8 timebase);
+
 // Text of a slot's time with its unit, e.g. "  1,5s" for 1500 ms shown in seconds.
 QString getTimevalue(const CodeSlot& slot);
 inline QString getTimevalue(const Configuration& cfg, int slot) { return getTimevalue(cfg.codes[slot]); }

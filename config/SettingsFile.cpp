@@ -1,6 +1,7 @@
 #include "config/SettingsFile.h"
 
 #include "config/Cp1252.h"
+#include "config/TextLines.h"
 #include "config/FbeFile.h"
 
 #include <QFile>
@@ -30,26 +31,6 @@ QPoint WindowPositions::* const Members[WindowPositions::Count] = {
     &WindowPositions::projekt, &WindowPositions::waitstate, &WindowPositions::codes,
     &WindowPositions::ask, &WindowPositions::hinweis,
 };
-
-// Splits on CR LF, LF or a lone CR; a line break at the very end opens no further line.
-QStringList splitLines(const QString& text)
-{
-    QStringList lines;
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            lines.append(text.mid(start, i - start));
-            if (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
-                ++i;
-            start = i + 1;
-        }
-    }
-    if (start < n)
-        lines.append(text.mid(start));
-    return lines;
-}
 
 // A decimal integer of the 32-bit range, blanks around it allowed.
 bool parseInt(const QString& line, int* value)

@@ -27,8 +27,10 @@ public:
     virtual void discardInput() = 0;
     // Drops every byte queued but not yet transmitted. No effect when closed.
     virtual void discardOutput() = 0;
-    // Queues one byte; returns at once. Bytes leave in the order queued.
+    // Queues one byte; returns at once. Bytes leave in the order queued, on the next flush().
     virtual void sendByte(quint8 byte) = 0;
+    // Hands the queued bytes to the device. Never blocks.
+    virtual void flush() {}
 
     // Called on the GUI thread once per received byte, in arrival order.
     std::function<void(quint8)> onByte;

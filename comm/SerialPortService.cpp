@@ -2,6 +2,11 @@
 
 #include "comm/PortNames.h"
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <unistd.h>
+#endif
+
 namespace fbe {
 
 SerialPortService::SerialPortService(QObject* parent) : QObject(parent)
@@ -66,6 +71,7 @@ bool SerialPortService::open()
 
 void SerialPortService::close()
 {
+    outgoing_.clear();
     pending_.clear();
     next_ = 0;
     // A handler that closes the port may open it again from a nested event loop; its bytes
@@ -91,6 +97,7 @@ void SerialPortService::discardOutput()
 {
     if (!isOpen())
         return;
+    outgoing_.clear();
     port_.clear(QSerialPort::Output);
 }
 
@@ -98,15 +105,40 @@ void SerialPortService::sendByte(quint8 byte)
 {
     if (!isOpen())
         return;
-    const char c = static_cast<char>(byte);
-    port_.write(&c, 1);
-    // Hand the byte to the device now rather than on the next pass of the event loop.
-    port_.flush();
+    outgoing_.append(static_cast<char>(byte));
+}
+
+void SerialPortService::flush()
+{
+    if (!isOpen() || outgoing_.isEmpty())
+        return;
+    qsizetype written = 0;
+#ifdef Q_OS_UNIX
+    // Straight to the device (opened non-blocking): QSerialPort's own write path switches a
+    // write notifier on and off for every write, which costs two extra passes of the event
+    // loop per command. Whatever the device does not take goes the queued way below.
+    if (port_.bytesToWrite() == 0) {
+        const ssize_t n = ::write(int(port_.handle()), outgoing_.constData(), size_t(outgoing_.size()));
+        if (n > 0)
+            written = n;
+    }
+#endif
+    if (written < outgoing_.size()) {
+        port_.write(outgoing_.constData() + written, outgoing_.size() - written);
+        port_.flush();
+    }
+    outgoing_.clear();
 }
 
 void SerialPortService::readAvailable()
 {
-    pending_.append(port_.readAll());
+    const qint64 available = port_.bytesAvailable();
+    if (available > 0) {
+        const qsizetype old = pending_.size();
+        pending_.resize(old + available);
+        const qint64 got = port_.read(pending_.data() + old, available);
+        pending_.resize(old + qMax<qint64>(got, 0));
+    }
     deliver();
 }
 

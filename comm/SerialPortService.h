@@ -35,6 +35,7 @@ public:
     void discardInput() override;
     void discardOutput() override;
     void sendByte(quint8 byte) override;
+    void flush() override;
 
     // Why the last open() failed (for logs and the command line; the windows show none).
     QString lastError() const { return lastError_; }
@@ -48,6 +49,7 @@ private:
     int comNumber_ = 1;
     QString deviceOverride_;
     QString lastError_;
+    QByteArray outgoing_;     // queued by sendByte, not yet flushed
     QByteArray pending_;      // received, not yet handed over
     qsizetype next_ = 0;      // index of the next byte of pending_ to hand over
     bool delivering_ = false;

@@ -8,8 +8,7 @@ namespace fbe {
 TransferProtocol::TransferProtocol(Configuration& cfg, BytePort& port, QObject* parent)
     : QObject(parent), cfg_(cfg), port_(nullptr)
 {
-    timeout_.setSingleShot(false);
-    timeout_.setInterval(ReplyTimeoutMs);
+    timeout_.setSingleShot(true);
     timeout_.setTimerType(Qt::PreciseTimer);   // never before the 500 ms are up
     connect(&timeout_, &QTimer::timeout, this, &TransferProtocol::timeoutTimer);
     TxTimer_.setSingleShot(true);
@@ -89,6 +88,8 @@ void TransferProtocol::setAction(const QString& text)
 
 void TransferProtocol::setGauges(int part, int total)
 {
+    if (part == part_ && total == total_)
+        return;
     part_ = part;
     total_ = total;
     emit progressChanged(part_, total_);
@@ -102,8 +103,11 @@ void TransferProtocol::updateGauges()
 
 void TransferProtocol::restartTimeout()
 {
-    timeout_.stop();
-    timeout_.start();
+    // Restarted on every byte: only the moment is noted here, and a tick that comes early
+    // for it waits the rest (timeoutTimer), which spares the timer list a change per byte.
+    sinceRestart_.start();
+    if (!timeout_.isActive())
+        timeout_.start(ReplyTimeoutMs);
 }
 
 void TransferProtocol::start()
@@ -151,6 +155,7 @@ void TransferProtocol::sendesofort()
     port_->sendByte(pendingCommand_[1]);
     port_->discardInput();
     port_->sendByte(pendingCommand_[2]);
+    port_->flush();   // the whole command in one write, without waiting for the event loop
 }
 
 void TransferProtocol::TxTimerTimer()
@@ -252,9 +257,13 @@ void TransferProtocol::RS232RxChar(quint8 b)
 
 void TransferProtocol::timeoutTimer()
 {
-    timeout_.stop();
     if (!running_)
         return;
+    const qint64 leftNs = qint64(ReplyTimeoutMs) * 1000000 - sinceRestart_.nsecsElapsed();
+    if (leftNs > 0) {
+        timeout_.start(int((leftNs + 999999) / 1000000));
+        return;
+    }
     fail(rxCount_ == 0 ? msgNoReply() : msgInterrupted());
 }
 

@@ -7,6 +7,7 @@
 
 #include "config/Configuration.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -117,6 +118,7 @@ private:
     Configuration& cfg_;
     BytePort* port_;
     QTimer timeout_;
+    QElapsedTimer sinceRestart_;
     QTimer TxTimer_;
 
     int portNumber_ = 1;

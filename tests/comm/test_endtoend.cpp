@@ -336,6 +336,7 @@ TEST(SerialPort, BytesArrivingWhileBusyAreDeliveredInOrderOnePerCall)
         port.sendByte(quint8(a));
         port.sendByte(0x00);
     }
+    port.flush();
     QThread::msleep(100);
     EXPECT_TRUE(got.empty());
     ASSERT_TRUE(commtest::runUntil([&] { return got.size() >= 10; }, 3000));
@@ -363,6 +364,7 @@ TEST(SerialPort, DiscardInputDropsBytesNotYetHandedOver)
         port.sendByte(quint8(a));
         port.sendByte(0x00);
     }
+    port.flush();
     QThread::msleep(100);
     commtest::runFor(100);
     EXPECT_EQ(got, 1);

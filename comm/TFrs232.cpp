@@ -113,24 +113,26 @@ bool TFrs232::isTransferRunning() const
     return startPending_ || protocol_->isRunning();
 }
 
-void TFrs232::startTransfer(int portNumber, bool write)
+bool TFrs232::request(int portNumber, bool write)
 {
     if (isTransferRunning())
-        return;
+        return false;
     cfg_.transfer.resultPending = false;
     protocol_->setRequest(portNumber, write);
     startPending_ = true;
-    seam_.showModal(*this);
+    return true;
+}
+
+void TFrs232::startTransfer(int portNumber, bool write)
+{
+    if (request(portNumber, write))
+        seam_.showModal(*this);
 }
 
 void TFrs232::beginTransfer(int portNumber, bool write)
 {
-    if (isTransferRunning())
-        return;
-    cfg_.transfer.resultPending = false;
-    protocol_->setRequest(portNumber, write);
-    startPending_ = true;
-    show();
+    if (request(portNumber, write))
+        show();
 }
 
 void TFrs232::showEvent(QShowEvent* event)

@@ -71,6 +71,8 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    // Takes the request over unless a transfer runs; the window then starts it when shown.
+    bool request(int portNumber, bool write);
     void FormActivate();
     void FormClose();
     void updateGauges(int part, int total);

@@ -179,6 +179,10 @@ QString codeAddressText(quint64 address)
 int stepSlot(int slot, bool up, bool parallel)
 {
     const int last = parallel ? 4 : 8;
+    // A code outside the mode's range (5..8 in parallel mode) steps back into it: up to
+    // the first code, down to the last.
+    if (slot > last || slot < 1)
+        return up ? 1 : last;
     const int n = slot + (up ? 1 : -1);
     if (n > last)
         return 1;

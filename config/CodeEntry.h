@@ -48,7 +48,8 @@ AddressEntry readCodeAddress(const QString& text, quint64 maxAddress);
 QString codeAddressText(quint64 address);
 
 // Next slot number for the code arrows and "nächster Code": 1..8, or 1..4 in parallel
-// mode, wrapping at both ends.
+// mode, wrapping at both ends. From a code outside that range (a code 5..8 in parallel
+// mode) the upper arrow gives the first code and the lower one the last.
 int stepSlot(int slot, bool up, bool parallel);
 
 }  // namespace fbe

@@ -218,4 +218,8 @@ TEST(CodeEntryAddress, LimitsAndStepping)
     EXPECT_EQ(stepSlot(4, true, true), 1);
     EXPECT_EQ(stepSlot(1, false, true), 4);
     EXPECT_EQ(stepSlot(4, true, false), 5);
+    // A code beyond 4 in parallel mode steps back into 1..4 both ways.
+    EXPECT_EQ(stepSlot(6, true, true), 1);
+    EXPECT_EQ(stepSlot(6, false, true), 4);
+    EXPECT_EQ(stepSlot(5, false, true), 4);
 }

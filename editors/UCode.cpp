@@ -341,8 +341,12 @@ bool TFCode::parallelMode() const
 void TFCode::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
+    if (event->spontaneous())
+        return;
+    // A warning left from an address entry of an earlier opening, perhaps for another code,
+    // does not belong to this one.
+    LwarnAdresse->hide();
+    FormShow();
 }
 
 void TFCode::FormShow()

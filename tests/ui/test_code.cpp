@@ -161,6 +161,13 @@ TEST_F(CodeTest, AddressIsLimitedToTheCodeLength)
     leave(code->codeadresse, S("-7"));
     EXPECT_EQ(cfg.codes[1].address, 0u);
     EXPECT_EQ(seam.beeps, 3);
+
+    // The warning stays while the editor is open, and is gone when it opens again.
+    leave(code->codeadresse, S("5000"));
+    code->CBout[1]->click();
+    EXPECT_TRUE(code->LwarnAdresse->isVisibleTo(code));
+    code->close();
+    open(2, [&] { EXPECT_FALSE(code->LwarnAdresse->isVisibleTo(code)); });
 }
 
 TEST_F(CodeTest, AddressFieldTakesTwelveTypedDigitsButShowsLongerAddresses)

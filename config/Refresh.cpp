@@ -55,7 +55,12 @@ void NormaliseForRefresh(Configuration& cfg)
 {
     NormaliseCodeArea(cfg);
     NormaliseBasics(cfg);
+    // When the active type's parameter set replaces the current record (a decoded image of
+    // a known type), the code area follows the record now in force, as the window shows it.
+    const TypeRecord before = cfg.current();
     ApplySendertyp(cfg);
+    if (cfg.current() != before)
+        NormaliseCodeArea(cfg);
 }
 
 FirmwareWarning checkFirmware(quint16 firmware)

@@ -34,7 +34,8 @@ void NormaliseCodeArea(Configuration& cfg);
 void NormaliseBasics(Configuration& cfg);
 
 // Everything a full refresh of the main window does to the state, in the same order:
-// NormaliseCodeArea, NormaliseBasics, ApplySendertyp.
+// NormaliseCodeArea, NormaliseBasics, ApplySendertyp, and NormaliseCodeArea once more when
+// ApplySendertyp changed the current record.
 void NormaliseForRefresh(Configuration& cfg);
 
 // Firmware check after a transfer.

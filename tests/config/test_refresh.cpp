@@ -193,6 +193,29 @@ TEST(NormaliseForRefresh, DecodedParametersOfAKnownTypeGiveWayExceptTheProgramma
     EXPECT_EQ(cfg.current().refmin, 33);
 }
 
+// A read-back of a known type whose image carries a wider mask than the type's own: the
+// refresh imposes the type's parameters and then cuts the addresses to its mask, as the main
+// window shows them, so that what is programmed next is what the window showed.
+TEST(NormaliseForRefresh, AddressesFollowTheMaskThatTheTypeImposes)
+{
+    Configuration src = fresh();
+    src.current().mask = (quint64(1) << 40) - 1;   // type 1 (12 bits) with a 40-bit mask
+    src.codes[1].address = 0xABCDE;
+    src.codes[1].function = FnEin;
+    Configuration cfg = fresh();
+    putReadBack(cfg, src);
+    ASSERT_TRUE(DecodeImage(cfg));
+    ASSERT_EQ(cfg.codes[1].address, 0xABCDEu);
+    NormaliseForRefresh(cfg);
+    EXPECT_EQ(cfg.current().mask, 0xFFFu);
+    EXPECT_EQ(cfg.codes[1].address, 0xCDEu);
+    EncodeImage(cfg);
+    const Image first = cfg.txBuffer;
+    NormaliseForRefresh(cfg);
+    EncodeImage(cfg);
+    EXPECT_EQ(cfg.txBuffer, first);
+}
+
 TEST(NormaliseForRefresh, EncodesTheSameImageTwice)
 {
     Configuration cfg = fresh();

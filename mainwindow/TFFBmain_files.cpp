@@ -27,6 +27,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
@@ -132,6 +133,26 @@ QPoint reachablePosition(const QPoint& stored, const QSize& size)
     const int y = qBound(a.top(), pos.y(), qMax(a.top(), a.bottom() + 1 - size.height()));
     return {x, y};
 }
+
+// Keeps a window at the place it was last shown. A dialog that was never placed by the
+// program is centred over the main window each time it opens, and a move by the user does
+// not count as placed; so a window, once shown, is placed where it is when it closes. From
+// then on it opens where the user left it, and that is the place the settings file keeps.
+class PlaceKeeper : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide && watched->isWidgetType()) {
+            auto* window = static_cast<QWidget*>(watched);
+            if (window->isWindow() && !window->testAttribute(Qt::WA_Moved))
+                window->move(window->pos());
+        }
+        return false;
+    }
+};
 
 // The position of a window for the settings file. A window that was neither shown nor
 // placed has no position of its own yet; it gets the one where it would first appear,
@@ -328,6 +349,11 @@ void TFFBmain::inittimerTimer()
     if (read.hasWaitstates)
         waitstates = s.waitstates;
     applyPositions(*this, s.positions);
+    auto* keeper = new PlaceKeeper(this);
+    for (QWidget* window : positionedWindows(*this)) {
+        if (window && window != this)
+            window->installEventFilter(keeper);
+    }
 
     if (!read.complete) {
         askLastFile = true;

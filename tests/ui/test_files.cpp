@@ -31,6 +31,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -616,6 +617,46 @@ TEST_F(SettingsTest, PositionsOffEveryScreenAreBroughtBack)
     EXPECT_EQ(main->posPrint.x(), -9999);
     EXPECT_TRUE(main->close());
     EXPECT_EQ(readLines(settingsPath()).at(print + 1), QStringLiteral("-9999"));
+}
+
+// A dialog shown in a run without a stored place: Qt centres it over the main window each
+// time it opens and does not count a move by the user as a placement. It used to be written
+// out centred over the main window as it stood at shutdown, and reopened centred again.
+TEST_F(SettingsTest, DialogKeepsThePlaceItWasLastShownAt)
+{
+    start();
+    main->move(10, 20);
+    QWidget* system = forms.Fsystem;
+    system->show();
+    QCoreApplication::processEvents();
+    const QPoint centred = system->pos();
+    system->hide();
+    system->show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(system->pos(), centred);
+    // Dragged by the user (through the window system), then closed.
+    const QPoint dragged = centred + QPoint(140, 90);
+    system->windowHandle()->setFramePosition(dragged);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(system->pos(), dragged);
+    system->hide();
+    system->show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(system->pos(), dragged);
+    system->hide();
+
+    QWidget* code = forms.FCode;   // shown once, never moved
+    code->show();
+    QCoreApplication::processEvents();
+    const QPoint codeAt = code->pos();
+    code->hide();
+
+    main->move(300, 200);
+    EXPECT_TRUE(main->close());
+    const WindowPositions stored = readSettingsFile(settingsPath()).values.positions;
+    EXPECT_EQ(stored.system, dragged);
+    EXPECT_EQ(stored.codes, codeAt);
+    EXPECT_EQ(stored.main, QPoint(300, 200));
 }
 
 TEST_F(SettingsTest, SettingsWriteFailureIsReportedAndTheProgramEnds)

@@ -31,22 +31,24 @@ inline QCoreApplication& app()
     return *instance;
 }
 
-// Runs the event loop until done() holds or the time is up; returns done().
+// Runs the event loop until done() holds or the time is up; returns done(). The loop sleeps
+// between events (processEvents with a time limit would drop WaitForMoreEvents and spin,
+// taking a core from the simulator on a loaded machine); a ticking timer wakes it to look
+// at done() and the deadline.
 inline bool runUntil(const std::function<bool()>& done, int timeoutMs = 10000)
 {
     app();
     QDeadlineTimer deadline(timeoutMs);
+    QTimer tick;
+    tick.start(5);
     while (!done() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     return done();
 }
 
 inline void runFor(int ms)
 {
-    app();
-    QDeadlineTimer deadline(ms);
-    while (!deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    runUntil([] { return false; }, ms);
 }
 
 // A module behind a byte port, with the port's own bookkeeping. Replies are delivered from

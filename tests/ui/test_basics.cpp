@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QStyle>
 #include <QToolButton>
 #include <gtest/gtest.h>
 #include <memory>
@@ -346,4 +347,57 @@ TEST_F(BasicsTest, CounterAndIncrements)
     EXPECT_EQ(seam.beeps, 2);
     EXPECT_EQ(cfg.offset[8], 0);
     EXPECT_EQ(win->offset[8]->text(), S("   0"));
+}
+
+// Whether the whole text of a field can be seen.
+static bool fits(const QLineEdit* edit)
+{
+    // The frame and the edit's inner margin of 2 pixels on either side.
+    const int frame = edit->hasFrame()
+        ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit) : 0;
+    const int room = edit->contentsRect().width() - edit->textMargins().left()
+                     - edit->textMargins().right() - 2 * (frame + 2);
+    return edit->fontMetrics().horizontalAdvance(edit->text()) <= room;
+}
+
+// The largest values of every field show in full. Pictures of the window in these states are
+// saved when FBE_SHOT_DIR names a folder.
+TEST_F(BasicsTest, LargestValuesShowInFull)
+{
+    const QString dir = qEnvironmentVariable("FBE_SHOT_DIR");
+    auto shot = [&](const char* name) {
+        win->FormPaint();
+        if (!dir.isEmpty())
+            win->grab().save(dir + QLatin1Char('/') + S(name) + S(".png"));
+    };
+    win->show();
+    leave(win->pruefanzahl, S("99"));
+    leave(win->sperrzeit, S("2550"));
+    leave(win->umschaltzeit, S("2550"));
+    win->CBNotAus->click();
+    leave(win->TimeOut, S("999999"));
+    for (QCheckBox* b : {win->CBvr12, win->CBvr13, win->CBvr14, win->CBvr23, win->CBvr24,
+                         win->CBvr34})
+        b->click();
+    win->CBstore->click();
+    selectType(typ::Uni16);
+    win->CBcheckbits->click();
+    leave(win->CheckBits, S("8"));
+    win->MProg->trigger();
+    for (int n = 1; n <= 8; ++n)
+        leave(win->offset[n], S("-999"));
+    leave(win->progcounter, S("9999"));
+    shot("main-full");
+    for (QLineEdit* e : {win->pruefanzahl, win->sperrzeit, win->umschaltzeit, win->TimeOut,
+                         win->CheckBits, win->bitanzahl, win->offset[1], win->progcounter})
+        EXPECT_TRUE(fits(e)) << e->objectName().toStdString();
+
+    win->RBdirekt->click();
+    leave(win->dirshift, S("40"));
+    leave(win->GeneralCode, QString(40, QLatin1Char('1')));
+    shot("main-parallel");
+    for (QLineEdit* e : {win->dirshift, win->GeneralCode, win->GeneralDez})
+        EXPECT_TRUE(fits(e)) << e->objectName().toStdString();
+    win->RBdirektausgabe->click();
+    shot("main-direct");
 }

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QStyle>
 #include <QToolButton>
 #include <gtest/gtest.h>
 #include <memory>
@@ -406,4 +407,58 @@ TEST_F(CodeTest, AddressButtonOpensTheDialogOfTheActiveType)
     }
     EXPECT_EQ(seam.modalShows.size(), 1u);
     forms.FB4 = nullptr;
+}
+
+// Whether the whole text of a field can be seen.
+static bool fits(const QLineEdit* edit)
+{
+    // The frame and the edit's inner margin of 2 pixels on either side.
+    const int frame = edit->hasFrame()
+        ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit) : 0;
+    const int room = edit->contentsRect().width() - edit->textMargins().left()
+                     - edit->textMargins().right() - 2 * (frame + 2);
+    return edit->fontMetrics().horizontalAdvance(edit->text()) <= room;
+}
+
+// The longest address and time show in full. Pictures of the editor in these states are saved
+// when FBE_SHOT_DIR names a folder.
+TEST_F(CodeTest, LongestTextsShowInFull)
+{
+    const QString dir = qEnvironmentVariable("FBE_SHOT_DIR");
+    auto shot = [&](const char* name) {
+        if (!dir.isEmpty())
+            code->grab().save(dir + QLatin1Char('/') + S(name) + S(".png"));
+    };
+    cfg.codes[1].function = FnImpuls;
+    cfg.codes[1].timebase = 1;
+    cfg.codes[1].timeCount = 250;
+    cfg.codes[1].out1 = cfg.codes[1].out3 = true;
+    show(1);
+    leave(code->codeadresse, S("999999"));
+    shot("code-limit");
+
+    selectType(typ::Uni16);
+    cfg.codes[2].address = (quint64(1) << 40) - 1;
+    cfg.codes[2].function = FnTastend;
+    cfg.codes[2].timeRaster = true;
+    cfg.codes[2].timeCount = 65520;
+    cfg.codes[2].timebase = 0;
+    cfg.slotBeingEdited = 2;
+    code->FormShow();
+    shot("code-longest");
+    EXPECT_EQ(code->dauer->text(), S("131040000"));
+    EXPECT_TRUE(fits(code->dauer));
+    EXPECT_TRUE(fits(code->codeadresse));
+    EXPECT_LE(code->LwarnAdresse->sizeHint().width(), code->LwarnAdresse->width());
+    cfg.codes[2].timebase = 2;
+    code->CodeShow(2);
+    EXPECT_EQ(code->dauer->text(), S("    2184"));
+
+    win->RBdirekt->click();
+    leave(win->dirshift, S("40"));
+    cfg.slotBeingEdited = 4;
+    code->FormShow();
+    shot("code-parallel");
+    EXPECT_EQ(code->LBitPos->text(), S("44"));
+    EXPECT_LE(code->LBitPos->sizeHint().width(), code->LBitPos->width());
 }

@@ -17,6 +17,8 @@
 #include <QShowEvent>
 #include <QStyleOptionFrame>
 
+#include <cmath>
+
 namespace fbe {
 
 namespace {
@@ -25,41 +27,42 @@ constexpr int Margin = 12;
 constexpr int Width = 540;
 
 // The check mask entry: 40 digits with thin separators after every 4 digits, the ones after
-// every 8 digits silver and wider, so that a bit position can be read off at a glance.
+// every 8 digits silver and wider, so that a bit position can be read off at a glance. The
+// letters are spaced wide enough for a separator to stand clear of the digits on both sides.
 class MaskEdit : public QLineEdit {
 public:
+    static constexpr int Spacing = 4;
+
     explicit MaskEdit(QWidget* parent) : QLineEdit(parent)
     {
         QFont f = look::monoBold(10);
-        f.setLetterSpacing(QFont::AbsoluteSpacing, 3);
+        f.setLetterSpacing(QFont::AbsoluteSpacing, Spacing);
         setFont(f);
-    }
-
-    // Left edge of the text and the advance of one character.
-    QPointF textStart() const
-    {
-        QStyleOptionFrame opt;
-        initStyleOption(&opt);
-        QRect r = style()->subElementRect(QStyle::SE_LineEditContents, &opt, this);
-        r = r.marginsRemoved(textMargins());
-        return {r.x() + 2.0, QFontMetricsF(font()).horizontalAdvance(QStringLiteral("0"))};
     }
 
 protected:
     void paintEvent(QPaintEvent* event) override
     {
         QLineEdit::paintEvent(event);
+        // Where the text starts: the contents rectangle of the style, less the text margins
+        // and the line edit's own 2-pixel margin; the advance of one digit includes the
+        // letter spacing that follows it.
+        QStyleOptionFrame opt;
+        initStyleOption(&opt);
+        const QRect r = style()->subElementRect(QStyle::SE_LineEditContents, &opt, this)
+                            .marginsRemoved(textMargins());
+        const double x0 = r.x() + 2.0;
+        const double advance =
+            QFontMetricsF(font()).horizontalAdvance(QString(40, QLatin1Char('0'))) / 40.0;
         QPainter p(this);
-        const QPointF s = textStart();
-        const double x0 = s.x();
-        const double advance = s.y();
-        const double spacing = font().letterSpacing();
         for (int k = 1; k <= 9; ++k) {
             const bool wide = k % 2 == 0;
-            // Middle of the gap that the letter spacing leaves after digit 4k.
-            const double x = x0 + 4 * k * advance - spacing / 2.0 - 0.5;
-            QPen pen(wide ? QColor(160, 164, 170) : QColor(120, 124, 130));
-            pen.setWidthF(wide ? 2.5 : 1.0);
+            // Middle of the gap after digit 4k, snapped so that the line is drawn sharp.
+            const double middle = x0 + 4 * k * advance - Spacing / 2.0;
+            const double x = wide ? std::round(middle) : std::floor(middle) + 0.5;
+            QPen pen(wide ? QColor(172, 176, 182) : QColor(128, 132, 138));
+            pen.setWidthF(wide ? 2.0 : 1.0);
+            pen.setCapStyle(Qt::FlatCap);
             p.setPen(pen);
             p.drawLine(QPointF(x, 3), QPointF(x, height() - 3));
         }

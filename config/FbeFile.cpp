@@ -6,6 +6,7 @@
 #include "config/Maker.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace fbe {
@@ -126,7 +127,7 @@ ParsedFile ParseFile(const QByteArray& bytes)
                                .arg(shorten(lines.at(line - 1)));
             return parsed;
         case IntError::TooLarge:
-            parsed.error = QStringLiteral("Zeile %1: die Zahl ist zu groß").arg(line);
+            parsed.error = QStringLiteral("Zeile %1: die Zahl passt nicht in 64 Bit").arg(line);
             return parsed;
         case IntError::None:
             break;
@@ -166,6 +167,14 @@ LoadOutcome LoadFileBytes(Configuration& cfg, const QByteArray& bytes)
 LoadOutcome LoadFile(Configuration& cfg, const QString& path)
 {
     LoadOutcome outcome;
+    // Only a plain file: opening a pipe or a device could wait for ever.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        outcome.error = info.isDir()
+            ? QStringLiteral("die Datei kann nicht geöffnet werden (ein Ordner)")
+            : QStringLiteral("die Datei kann nicht geöffnet werden (keine gewöhnliche Datei)");
+        return outcome;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         outcome.error = QStringLiteral("die Datei kann nicht geöffnet werden (%1)")

@@ -5,6 +5,7 @@
 #include "config/FbeFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace fbe {
@@ -184,6 +185,13 @@ SettingsRead parseSettings(const QByteArray& bytes)
 
 SettingsRead readSettingsFile(const QString& path)
 {
+    // Only a plain file: opening a pipe or a device could wait for ever.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        SettingsRead read;
+        read.error = QStringLiteral("keine gewöhnliche Datei");
+        return read;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         SettingsRead read;

@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <random>
+#include <sys/stat.h>
 
 using namespace fbe;
 
@@ -213,7 +214,7 @@ TEST(FileText, BadFilesFailAndLeaveTheConfigurationAlone)
         {"not a number", withLine(17, QStringLiteral("1x")), "Zeile 17"},
         {"decimal", withLine(200, QStringLiteral("1,5")), "Zeile 200"},
         {"blank line", withLine(801, QString()), "Zeile 801"},
-        {"too large", withLine(5, QStringLiteral("9223372036854775808")), "zu groß"},
+        {"too large", withLine(5, QStringLiteral("9223372036854775808")), "64 Bit"},
         {"over 1 MiB", join(good) + QByteArray(MaxFileSize, 'x'), "1 MiB"},
     };
     for (const auto& c : cases) {
@@ -315,6 +316,15 @@ TEST(FileText, SaveReplacesAtomically)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"a.fbe"});
 
     EXPECT_FALSE(LoadFile(back, dir.filePath(QStringLiteral("fehlt.fbe"))).ok);
+    // A folder or a pipe is refused before it is opened, so the load cannot wait on it.
+    const QString pipe = dir.filePath(QStringLiteral("pipe.fbe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const QString& other : {dir.path(), pipe}) {
+        const LoadOutcome load = LoadFile(back, other);
+        EXPECT_FALSE(load.ok);
+        EXPECT_FALSE(load.error.isEmpty());
+    }
+    EXPECT_EQ(back.projectName, QStringLiteral("zweiter Stand"));
     EXPECT_FALSE(SaveFile(dir.filePath(QStringLiteral("kein/ordner/x.fbe")), BuildFile(cfg), &error));
 }
 

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <random>
+#include <sys/stat.h>
 
 using namespace fbe;
 
@@ -269,6 +270,15 @@ TEST(SettingsFile, MissingEmptyBinaryAndDamagedFilesDoNotCrash)
     // Larger than 1 MiB: not read.
     read = parseSettings(QByteArray(1024 * 1024 + 1, '\n'));
     EXPECT_FALSE(read.fileRead);
+
+    // A folder or a pipe by that name: not read, and the start does not wait on it.
+    const QString pipe = dir.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const QString& path : {dir.path(), pipe}) {
+        read = readSettingsFile(path);
+        EXPECT_FALSE(read.fileRead);
+        EXPECT_FALSE(read.error.isEmpty());
+    }
 }
 
 TEST(SettingsFile, WriteIsAtomicAndReadable)

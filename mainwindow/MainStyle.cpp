@@ -5,6 +5,8 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QStyle>
 #include <QWidget>
 
 namespace fbe::mainstyle {
@@ -78,6 +80,42 @@ void setColours(QWidget* w, const QColor& text, const QColor& background)
     p.setColor(QPalette::Button, background);
     w->setPalette(p);
     w->setAutoFillBackground(true);
+}
+
+FitLabel::FitLabel(const QString& text, QWidget* parent, Qt::TextElideMode elide,
+                   int minPixelSize)
+    : QLabel(text, parent), elide_(elide), minPixelSize_(minPixelSize)
+{
+}
+
+QRect FitLabel::textRect() const
+{
+    QRect r = contentsRect();
+    const int indent = this->indent() > 0 ? this->indent() : 0;
+    if (alignment() & Qt::AlignLeft)
+        r.setLeft(r.left() + indent);
+    else if (alignment() & Qt::AlignRight)
+        r.setRight(r.right() - indent);
+    return r;
+}
+
+QFont FitLabel::shownFont() const
+{
+    return fitted(font(), text(), textRect().width(), minPixelSize_);
+}
+
+QString FitLabel::shownText() const
+{
+    return QFontMetrics(shownFont()).elidedText(text(), elide_, textRect().width());
+}
+
+void FitLabel::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    QPainter p(this);
+    p.setFont(shownFont());
+    style()->drawItemText(&p, textRect(), int(alignment()), palette(), isEnabled(), shownText(),
+                          foregroundRole());
 }
 
 bool setTextIfChanged(QLabel* label, const QString& text)

@@ -3,11 +3,11 @@
 
 #include <QColor>
 #include <QFont>
+#include <QLabel>
 #include <QString>
 
 class QAbstractButton;
 class QAction;
-class QLabel;
 class QLineEdit;
 class QWidget;
 
@@ -39,6 +39,25 @@ QFont fitted(QFont font, const QString& text, int width, int minPixelSize = 8);
 QFont digits(int pixelSize, int advance, bool bold = false);
 
 void setColours(QWidget* w, const QColor& text, const QColor& background);
+
+// A one-line label for texts of any length (a project name, a file path): a text wider than
+// the label is drawn in a smaller type, down to minPixelSize, and beyond that shortened with
+// "…" at the given place. text() always holds the whole text.
+class FitLabel : public QLabel {
+public:
+    FitLabel(const QString& text, QWidget* parent, Qt::TextElideMode elide, int minPixelSize);
+    // The text as it is drawn now (shortened or whole) and the font it is drawn in.
+    QString shownText() const;
+    QFont shownFont() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QRect textRect() const;
+    Qt::TextElideMode elide_;
+    int minPixelSize_;
+};
 
 // Setters that touch the control only when the value really changes, so that a refresh
 // causes no repaint (and no further refresh) when nothing changed.

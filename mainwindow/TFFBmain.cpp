@@ -29,6 +29,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocument>
+#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
@@ -89,9 +91,11 @@ QFrame* makePanel(QWidget* parent, const char* name, const QRect& r, const QColo
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QRect& r, const QString& text,
                   const QFont& font, const QColor& colour,
-                  Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
+                  Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter,
+                  QLabel* l = nullptr)
 {
-    auto* l = new QLabel(text, parent);
+    if (!l)
+        l = new QLabel(text, parent);
     if (name)
         l->setObjectName(QLatin1String(name));
     l->setGeometry(r);
@@ -334,6 +338,13 @@ void TFFBmain::setupLeftColumn(QWidget* c)
     Label50->setToolTip(bitsHint);
     Lmaxadresse = makeLabel(Pcodierlaenge, "Lmaxadresse", QRect(6, 24, 182, 17),
                             QStringLiteral("max. Adresse:"), sans(11), Qt::black);
+    {
+        // The highest address is information for every type, also when the code length is
+        // fixed and the panel is disabled.
+        QPalette p = Lmaxadresse->palette();
+        p.setColor(QPalette::Disabled, QPalette::WindowText, Qt::black);
+        Lmaxadresse->setPalette(p);
+    }
     Pcodierlaenge->setEnabled(false);
 
     Panel11 = makePanel(c, "Panel11", QRect(9, 95, 399, 194), GroupGrey);
@@ -412,8 +423,16 @@ void TFFBmain::setupBasics(QWidget* g)
     PChecksum->setToolTip(QStringLiteral(
         "wenn markiert, wird im Empfangsstring eine Checksumme erwartet (nur mit den "
         "programmierbaren Sendern möglich)"));
-    CBcheckbits = makeCheck(PChecksum, "CBcheckbits", QRect(4, 6, 117, 18),
-                            QStringLiteral("mit Checksumme"), sans(10, true), Blue);
+    const QString checkText = QStringLiteral("mit Checksumme");
+    CBcheckbits = makeCheck(PChecksum, "CBcheckbits", QRect(3, 6, 117, 18), checkText,
+                            sans(10, true), Blue);
+    {
+        // The caption keeps clear of the group's right edge.
+        QStyle* st = CBcheckbits->style();
+        const int room = CBcheckbits->width() - st->pixelMetric(QStyle::PM_IndicatorWidth)
+            - st->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) - 1;
+        CBcheckbits->setFont(fitted(CBcheckbits->font(), checkText, room));
+    }
     CBcheckbits->setToolTip(
         QStringLiteral("aktiviert die Checksummenfunktion (nur für programmierbare Sender!)"));
     Lcheckbits = makeLabel(PChecksum, "Lcheckbits", QRect(26, 32, 34, 19), QStringLiteral("Bits:"),
@@ -652,9 +671,11 @@ void TFFBmain::setupRightColumn(QWidget* c)
     Panel35 = makePanel(c, "Panel35", QRect(425, 22, 360, 45), Silver);
     QFrame* panel10 = makePanel(Panel35, "Panel10", QRect(4, 4, 352, 37), Qt::black,
                                 QFrame::Sunken);
-    projectname = makeLabel(panel10, "projectname", QRect(2, 2, 348, 33),
-                            QStringLiteral("- Projektname -"), arial(17, true), Green,
-                            Qt::AlignCenter);
+    // A long name is drawn smaller, and shortened at its end only when even that is too wide.
+    const QString designName = QStringLiteral("- Projektname -");
+    projectname = makeLabel(panel10, "projectname", QRect(2, 2, 348, 33), designName,
+                            arial(17, true), Green, Qt::AlignCenter,
+                            new FitLabel(designName, panel10, Qt::ElideRight, 12));
     projectname->setToolTip(
         QStringLiteral("Bezeichnung des Projektes (Ändern durch Doppelklick)"));
     panel10->setToolTip(projectname->toolTip());
@@ -747,6 +768,8 @@ void TFFBmain::setupRightColumn(QWidget* c)
     Info->setFont(sans(11, true));
     Info->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Info->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // Three lines of messages fit without scrolling.
+    Info->document()->setDocumentMargin(1);
     setColours(Info, Qt::black, Qt::white);
     Info->viewport()->installEventFilter(this);
 
@@ -760,8 +783,11 @@ void TFFBmain::setupRightColumn(QWidget* c)
     ReadButton->setFont(sans(13, true));
 
     Panel3 = makePanel(c, "Panel3", QRect(8, 634, 777, 20), Silver, QFrame::Plain);
-    ShowFile = makeLabel(Panel3, "ShowFile", QRect(2, 1, 680, 18),
-                         QStringLiteral("- keine Datei geöffnet -"), sans(11), Qt::black);
+    // A long path keeps its start and the file name; the middle gives way.
+    const QString noFile = QStringLiteral("- keine Datei geöffnet -");
+    ShowFile = makeLabel(Panel3, "ShowFile", QRect(2, 1, 680, 18), noFile, sans(11), Qt::black,
+                         Qt::AlignLeft | Qt::AlignVCenter,
+                         new FitLabel(noFile, Panel3, Qt::ElideMiddle, 10));
     ShowFile->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     ShowFile->setIndent(4);
     ShowFile->setToolTip(QStringLiteral("derzeit gültige Datei"));

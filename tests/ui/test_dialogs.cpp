@@ -405,3 +405,57 @@ TEST(Artwork, EveryPictureIsCompiledInAndDrawable)
     // The marker stands under one digit of a 40-digit row: 7 pixels wide.
     EXPECT_EQ(QSvgRenderer(QString::fromLatin1(art::Codepos)).defaultSize().width(), 7);
 }
+
+// Pictures of the dialogs with the texts they carry in use, saved when FBE_SHOT_DIR names a
+// folder (for looking at the layout).
+TEST_F(DialogTest, PicturesWithTheirLongestTexts)
+{
+    const QString dir = qEnvironmentVariable("FBE_SHOT_DIR");
+    auto shot = [&](QDialog& d, const char* name) {
+        seam.answerNext([&, name](QDialog&) {
+            QApplication::processEvents();
+            if (!dir.isEmpty())
+                d.grab().save(dir + QLatin1Char('/') + QLatin1String(name)
+                              + QStringLiteral(".png"));
+        });
+        seam.showModal(d);
+    };
+    TFask ask(cfg, seam, forms);
+    ask.clearLines();
+    ask.addLine(QStringLiteral("!!!  Die Datei wurde geändert  !!!"));
+    ask.addLine(QStringLiteral("zuerst sichern ?"));
+    shot(ask, "ask-changed");
+    ask.clearLines();
+    ask.addLine(QStringLiteral("soll die zuletzt geöffnete Datei:"));
+    ask.addLine(QStringLiteral(" \"C:\\Dokumente und Einstellungen\\Techniker\\Eigene Dateien\\"
+                               "Kunden\\Müller GmbH\\Halle 3\\Tor Süd Schranke Einfahrt West.fbe\" "));
+    ask.addLine(QStringLiteral("geladen werden?"));
+    shot(ask, "ask-lastfile");
+
+    TFhinweis notice(cfg, seam, forms);
+    notice.clearLines();
+    notice.addLine(QStringLiteral(
+        "wenn die Speicherfunktion gewählt ist, macht eine Definition der Anfangswerte (rechtes "
+        "Fenster) keinen Sinn, da als Initialwert nun immer der letzte Zustand vor "
+        "Spannungsausfall verwendet wird!"));
+    shot(notice, "notice-store");
+
+    TFwarnung warning(cfg, seam, forms);
+    warning.clearLines();
+    for (const char* line :
+         {"ACHTUNG!!!", "Die Firmware des Moduls ist neuer, als dieser Software bekannt ist.",
+          "Eventuell wird die Konfiguration nicht korrekt übertragen!",
+          "Bitte laden Sie sich die aktuellste Software im Internet herunter oder kontaktieren "
+          "sie uns!"})
+        warning.addLine(QString::fromUtf8(line));
+    shot(warning, "warning-firmware");
+
+    TFProjekt project(cfg, seam, forms);
+    cfg.projectName = QStringLiteral("Halle 3 – Tor Süd, Schranke Einfahrt West (Reserve)");
+    shot(project, "project");
+    TFinfo info(cfg, seam, forms);
+    shot(info, "info");
+    TFHelp help(cfg, seam, forms);
+    shot(help, "help");
+    EXPECT_EQ(seam.modalShows.size(), 7u);
+}

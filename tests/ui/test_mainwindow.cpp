@@ -10,6 +10,7 @@
 #include "dialogs/Uwarnung.h"
 #include "editors/TFCode.h"
 #include "mainwindow/Forms.h"
+#include "mainwindow/MainStyle.h"
 #include "mainwindow/TFFBmain.h"
 
 #include <QAction>
@@ -24,9 +25,12 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
+#include <QHelpEvent>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -636,4 +640,127 @@ TEST_F(MainWindowTest, RefreshIsQuietAndAPaintCatchesUpWithTheState)
     for (int i = 0; i < 5; ++i)
         QApplication::processEvents();
     EXPECT_EQ(w->formPaintCount(), before + 3);
+}
+
+// Texts of any length stay readable: a long project name and a long path are drawn smaller
+// and shortened where it hurts least, three message lines fit without scrolling.
+TEST_F(MainWindowTest, LongTextsStayReadable)
+{
+    auto* name = dynamic_cast<mainstyle::FitLabel*>(w->projectname);
+    auto* file = dynamic_cast<mainstyle::FitLabel*>(w->ShowFile);
+    ASSERT_NE(name, nullptr);
+    ASSERT_NE(file, nullptr);
+    w->FormPaint();
+    EXPECT_EQ(name->shownText(), cfg.projectName);
+    EXPECT_EQ(name->shownFont().pixelSize(), name->font().pixelSize());
+
+    cfg.projectName = QStringLiteral("Halle 3 – Tor Süd, Schranke Einfahrt West (Reserve) 2009");
+    w->OpenDialog1.FileName = QStringLiteral(
+        "C:\\Dokumente und Einstellungen\\Techniker\\Eigene Dateien\\Kunden\\Müller GmbH\\"
+        "Halle 3\\Tor Süd Schranke Einfahrt West Reserve 2009-06.fbe");
+    w->FormPaint();
+    EXPECT_EQ(w->projectname->text(), cfg.projectName);
+    EXPECT_LT(name->shownFont().pixelSize(), name->font().pixelSize());
+    EXPECT_TRUE(name->shownText().startsWith(QStringLiteral("Halle 3")));
+    EXPECT_LE(QFontMetrics(name->shownFont()).horizontalAdvance(name->shownText()),
+              name->contentsRect().width());
+    EXPECT_EQ(w->ShowFile->text(), QStringLiteral("Datei:  ") + w->OpenDialog1.FileName);
+    EXPECT_TRUE(file->shownText().startsWith(QStringLiteral("Datei:  C:")));
+    EXPECT_TRUE(file->shownText().endsWith(QStringLiteral("2009-06.fbe")));
+    EXPECT_LE(QFontMetrics(file->shownFont()).horizontalAdvance(file->shownText()),
+              file->contentsRect().width());
+
+    w->clearInfo();
+    w->addInfo(QStringLiteral("keine Antwort --> Abbruch"));
+    w->addInfo(QStringLiteral("EEPROM-Fehler (checksum)"));
+    w->addInfo(QStringLiteral(" Fehler bei \"Datei laden!\""));
+    w->show();
+    QApplication::processEvents();
+    EXPECT_EQ(w->Info->verticalScrollBar()->maximum(), 0);
+}
+
+// Pictures of the window in typical and extreme states, saved when FBE_SHOT_DIR names a
+// folder (for looking at the layout); without it the test only builds the states.
+TEST_F(MainWindowTest, PicturesOfTypicalAndExtremeStates)
+{
+    const QString dir = qEnvironmentVariable("FBE_SHOT_DIR");
+    auto shot = [&](QWidget* widget, const char* name) {
+        QApplication::processEvents();
+        if (!dir.isEmpty())
+            widget->grab().save(dir + QLatin1Char('/') + QLatin1String(name)
+                                + QStringLiteral(".png"));
+    };
+    w->show();
+    shot(w.get(), "main-new");
+
+    // Everything long: a 40-bit type, 13-digit addresses, the longest times, all outputs,
+    // a long project name, an error in the message area, the programming panel.
+    cfg.activeType = typ::Uni16;
+    cfg.current() = cfg.types[typ::Uni16];
+    cfg.projectName = QStringLiteral("Halle 3 – Tor Süd, Schranke Einfahrt West (Reserve)");
+    for (int n = 1; n <= 8; ++n)
+        cfg.codes[n] = {(quint64(1) << 40) - n, true, true, true, true, FnEin, 1, false, 0};
+    cfg.codes[1].function = FnTastend;
+    cfg.codes[1].timeCount = 65520;
+    cfg.codes[1].timeRaster = true;
+    cfg.codes[1].timebase = 3;
+    cfg.codes[2].function = FnImpuls;
+    cfg.codes[2].timeCount = 65534;
+    cfg.codes[2].timebase = 1;
+    cfg.codes[3].function = FnWechsel;
+    cfg.codes[4].function = FnImpuls;
+    cfg.codes[4].timeCount = 65535;
+    cfg.codes[4].timebase = 0;
+    for (int n = 1; n <= 8; ++n)
+        cfg.offset[n] = n % 2 ? -999 : 9999;
+    cfg.progcounter = 9999;
+    cfg.sendImage[img::Interlock] = 0x1A;
+    cfg.sendImage[img::Interlock + 1] = 0x19;
+    cfg.sendImage[img::Umschaltzeit] = 255;
+    cfg.setOption(opt::NotAus, true);
+    cfg.setOption(opt::Checksum, true);
+    cfg.sendImage[img::CheckBits] = 8;
+    cfg.sendImage[img::TimeOut] = 255;
+    cfg.sendImage[img::TimeOut + 1] = 255;
+    cfg.store = true;
+    cfg.sperrzeit = 255;
+    cfg.pruefanzahl = 99;
+    w->OpenDialog1.FileName = QStringLiteral(
+        "C:\\Dokumente und Einstellungen\\Techniker\\Eigene Dateien\\Kunden\\Müller GmbH\\"
+        "Halle 3\\Tor Süd Schranke Einfahrt West Reserve 2009-06.fbe");
+    w->comPortName = QStringLiteral("COM4");
+    w->MProgClick();
+    w->FormPaint();
+    w->clearInfo();
+    w->addInfo(QStringLiteral("keine Antwort --> Abbruch"));
+    w->addInfo(QStringLiteral("EEPROM-Fehler (checksum)"));
+    w->addInfo(QStringLiteral("Fehler beim Öffnen der seriellen Schnittstelle COM4"));
+    w->setInfoColour(TFFBmain::InfoColour::Error);
+    shot(w.get(), "main-long");
+
+    // Parallel codes with direct output, the marker at the highest position, type 0.
+    cfg.activeType = typ::Hand;
+    cfg.current().typ = typ::Hand;
+    cfg.parallelCodes = true;
+    cfg.sendImage[img::Dirshift] = 36;
+    cfg.GeneralCode = (quint64(1) << 40) - 1;
+    cfg.direktmaske = 0xAAAAAAAAAAull;
+    cfg.setOption(opt::Direkt, true);
+    w->McommentClick();
+    cfg.comment = QStringList{QStringLiteral("Kunde: Müller GmbH, Halle 3"),
+                              QStringLiteral("Einbau: Schranke Einfahrt West"),
+                              QStringLiteral("Datum: 12.06.2009")};
+    w->FormPaint();
+    w->setInfoColour(TFFBmain::InfoColour::Warning);
+    shot(w.get(), "main-parallel");
+
+    cfg.setOption(opt::Direkt, false);
+    cfg.sendImage[img::Dirshift] = 0;
+    w->FormPaint();
+    shot(w.get(), "main-parallel-codes");
+
+    for (QMenu* m : {w->MDatei, w->MKomm, w->Mport, w->MEinstellungen, w->MHelp}) {
+        m->adjustSize();
+        shot(m, qPrintable(QStringLiteral("menu-") + m->objectName()));
+    }
 }

@@ -109,6 +109,8 @@ TEST(EntryRules, ParallelCodeFieldsAndCodeLength)
     EXPECT_FALSE(x.beep);
     EXPECT_EQ(entryDirshift(S("45")).value, 40);
     EXPECT_EQ(entryDirshift(S("-3")).value, 0);
+    EXPECT_FALSE(entryDirshift(S("?")).beep);
+    EXPECT_EQ(entryDirshift(S("?")).value, 0);
     EXPECT_EQ(dirshiftText(7), S(" 7"));
 
     EXPECT_EQ(entryBitanzahl(S("0")).value, 1);

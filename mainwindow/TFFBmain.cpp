@@ -703,8 +703,7 @@ void TFFBmain::setupRightColumn(QWidget* c)
                        sans(11, true), Yellow, Qt::AlignCenter);
     mainweb = makeLabel(Panel2, "mainweb", QRect(2, 20, 229, 17), QString::fromUtf8(maker::Web),
                         sans(11, true), Yellow, Qt::AlignCenter);
-    Label9->setToolTip(Panel2->toolTip());
-    mainweb->setToolTip(Panel2->toolTip());
+    // The two labels have no hint of their own: pointing at them shows the panel's.
 
     Pcomment = makeHeader(c, "Pcomment", QRect(425, 302, 360, 28), QStringLiteral("Kommentare"));
 

@@ -677,6 +677,16 @@ TEST_F(MainWindowTest, LongTextsStayReadable)
     w->show();
     QApplication::processEvents();
     EXPECT_EQ(w->Info->verticalScrollBar()->maximum(), 0);
+
+    // The maker's labels show the panel's hint, which the start-up sets.
+    EXPECT_EQ(w->Panel2->toolTip(), QStringLiteral("per Doppelklick zur homepage!"));
+    for (QLabel* l : {w->Label9, w->mainweb}) {
+        QHelpEvent hover(QEvent::ToolTip, QPoint(3, 3), l->mapToGlobal(QPoint(3, 3)));
+        QApplication::sendEvent(l, &hover);
+        EXPECT_EQ(QToolTip::text(), QStringLiteral("per Doppelklick zur homepage!"))
+            << l->objectName().toStdString();
+        QToolTip::hideText();
+    }
 }
 
 // Pictures of the window in typical and extreme states, saved when FBE_SHOT_DIR names a

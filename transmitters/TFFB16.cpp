@@ -78,7 +78,6 @@ TFFB16::TFFB16(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     auto* line = new QFrame(this);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
-    line->setGeometry(Margin, 126, 348, 2);
 
     // Code length.
     const int y1 = 140;
@@ -103,20 +102,28 @@ TFFB16::TFFB16(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     nowAddr->setValidator(new TypedLength(AddressTypedMax, nowAddr));
     nowAddr->setToolTip(
         QStringLiteral("direkte Adresseingabe (nur im dezimalen Anzeigmodus möglich)"));
-    nowAddr->setGeometry(Margin + 108, y2, 150, 26);
+    // Wide enough for the largest address of any code length (20 digits from 64 bits on,
+    // which a loaded file can bring), so that it is shown in full.
+    const QString widest(20, QLatin1Char('8'));
+    const int addrW = QFontMetrics(nowAddr->font()).horizontalAdvance(widest) + 16;
+    nowAddr->setGeometry(Margin + 108, y2, addrW, 26);
 
     const int y3 = y2 + 30;
     Lmax = label(QStringLiteral("max.: "), this, look::arial(9), {Margin + 108, y3, 40, 20});
     Lmax->setObjectName(QStringLiteral("Lmax"));
-    maxaddr = label(QString(), this, look::arial(9, true), {Margin + 146, y3, 120, 20});
+    maxaddr = label(QString(), this, look::arial(9, true), {Margin + 146, y3, 0, 20});
     maxaddr->setObjectName(QStringLiteral("maxaddr"));
+    maxaddr->resize(QFontMetrics(maxaddr->font()).horizontalAdvance(widest) + 4, 20);
 
+    const int okX = qMax(nowAddr->geometry().right(), maxaddr->geometry().right()) + 1 + Margin;
     OK = new QPushButton(QStringLiteral("OK"), this);
     OK->setObjectName(QStringLiteral("OK"));
     OK->setAutoDefault(false);   // Enter in a field applies the field, it does not close
     look::styleOkButton(OK);
-    OK->setGeometry(Margin + 268, y1, 80, y3 + 20 - y1);
+    OK->setGeometry(okX, y1, 80, y3 + 20 - y1);
     connect(OK, &QPushButton::clicked, this, &TFFB16::OKClick);
+    const int width = okX + 80 + Margin;
+    line->setGeometry(Margin, 126, width - 2 * Margin, 2);
 
     fields_ = new FieldWatcher(this);
     fields_->add(bitanzahl, {[this] { bitanzahlEnter(); }, [this] { bitanzahlExit(); },
@@ -124,7 +131,7 @@ TFFB16::TFFB16(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     fields_->add(nowAddr, {[this] { nowAddrEnter(); }, [this] { nowAddrExit(); },
                            [this] { nowAddrKeyUp(); }, true});
 
-    setFixedSize(Margin + 348 + Margin, y3 + 20 + Margin + 4);
+    setFixedSize(width, y3 + 20 + Margin + 4);
 }
 
 void TFFB16::FormActivate()

@@ -71,12 +71,13 @@ TFFB3SVS::TFFB3SVS(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent
     Laddress = new QLabel(QStringLiteral("Code-Adresse:"), this);
     Laddress->setObjectName(QStringLiteral("Laddress"));
     Laddress->setFont(look::labelFont());
-    Laddress->setGeometry(Margin, y, 100, 36);
+    const int labelW = QFontMetrics(Laddress->font()).horizontalAdvance(Laddress->text()) + 10;
+    Laddress->setGeometry(Margin, y, labelW, 36);
 
     showaddress = new QLineEdit(QStringLiteral("00000000000000"), this);
     showaddress->setObjectName(QStringLiteral("showaddress"));
     look::styleAddressDisplay(showaddress);
-    showaddress->setGeometry(Margin + 100, y, Image1->width() - 100, 36);
+    showaddress->setGeometry(Margin + labelW, y, Image1->width() - labelW, 36);
 
     auto* howto = new QLabel(
         QStringLiteral("Schalter: linke oder rechte Hälfte anklicken.\nTasten: die gedrückten Tasten anklicken."),

@@ -134,12 +134,13 @@ TFFBkeys::TFFBkeys(DipLayout layout, Configuration& cfg, Seam& seam,
     Laddress = new QLabel(QStringLiteral("Code-Adresse:"), this);
     Laddress->setObjectName(QStringLiteral("Laddress"));
     Laddress->setFont(look::labelFont());
-    Laddress->setGeometry(Margin, y, 100, 36);
+    const int labelW = QFontMetrics(Laddress->font()).horizontalAdvance(Laddress->text()) + 10;
+    Laddress->setGeometry(Margin, y, labelW, 36);
 
     showaddress = new QLineEdit(QStringLiteral("4096"), this);
     showaddress->setObjectName(QStringLiteral("showaddress"));
     look::styleAddressDisplay(showaddress);
-    showaddress->setGeometry(Margin + 100, y, 112, 36);
+    showaddress->setGeometry(Margin + labelW, y, 112, 36);
 
     const bool bridges = layout_.bridge11Bit >= 0 || layout_.bridge12Bit >= 0;
     QString what = QStringLiteral("Schalter");

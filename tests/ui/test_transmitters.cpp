@@ -363,6 +363,45 @@ TEST_F(TxTest, OneKeyBridgesAddTheirBits)
     EXPECT_EQ(seam.beeps, 0);
 }
 
+// Every switch and active bridge of the 1- and 2-key boards, clicked where it is drawn, flips
+// the value it stands for, from an all-clear and from an all-set address; 4095 shows every
+// switch up and every bridge closed (the fixed bridge of the 2-key board excepted).
+TEST_F(TxTest, OneAndTwoKeyEveryElementFlipsItsValue)
+{
+    // SB1..SB10 stand for 2048..4; SB11 for 2, SB12 for 1 (0: fixed bridge, no value).
+    const int values[13] = {0, 2048, 1024, 512, 256, 128, 64, 32, 16, 8, 4, 2, 1};
+    TFFB2 fb2(cfg, seam, forms);
+    TFFB1 fb1(cfg, seam, forms);
+    for (TFFBkeys* d : {static_cast<TFFBkeys*>(&fb2), static_cast<TFFBkeys*>(&fb1)}) {
+        const std::string name = d->objectName().toStdString();
+        const bool twoKey = d == &fb2;
+        for (qint32 start : {0, 4095}) {
+            open(*d, quint64(start), [&] {
+                if (start == 4095) {
+                    for (int n = 1; n <= 10; ++n)
+                        EXPECT_EQ(d->SB[n]->picture(), d->refup->picture()) << name << n;
+                    EXPECT_EQ(d->SB[11]->picture(), twoKey ? d->refopen->picture()
+                                                           : d->refclose->picture());
+                    EXPECT_EQ(d->SB[12]->picture(), d->refclose->picture()) << name;
+                    EXPECT_EQ(d->showaddress->text(), QStringLiteral("4095"));
+                    if (twoKey)
+                        EXPECT_TRUE(d->RBro->isChecked());
+                }
+                for (int n = 1; n <= 12; ++n) {
+                    if (twoKey && n == 11)
+                        continue;
+                    const QPoint at = d->SB[n]->geometry().center();
+                    clickDialogAt(*d, at);
+                    EXPECT_EQ(d->address(), start ? start - values[n] : values[n]) << name << n;
+                    clickDialogAt(*d, at);
+                    EXPECT_EQ(d->address(), start) << name << n;
+                }
+            });
+        }
+    }
+    EXPECT_EQ(seam.beeps, 0);
+}
+
 // ---- SVS 3-key transmitter ---------------------------------------------------------------------
 
 namespace {

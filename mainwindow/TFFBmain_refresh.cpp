@@ -243,6 +243,9 @@ void TFFBmain::ShowAll()
             setAddressCell(n, FormatNumber(0, 12, cfg.codes[n].address));
     }
     for (int n = 1; n <= 8; ++n) {
+        // Rows covered by the parallel-code panels take no focus, so Tab cannot open them.
+        PanC[n]->setFocusPolicy(cfg.parallelCodes && (n > 4 || cfg.option(opt::Direkt))
+                                    ? Qt::NoFocus : Qt::StrongFocus);
         if (fitTextInto(Aadress[n], Cadd[n]->text(), courier(13, true)))
             Aadress[n]->setText(Cadd[n]->text());
         setCell(Cout[n], outputsText(cfg.codes[n]));

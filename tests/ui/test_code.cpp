@@ -135,6 +135,17 @@ TEST_F(CodeTest, RowsOpenTheEditorForTheirCodeByMouseAndKeyboard)
     key(win->PanC[7], Qt::Key_Space, QEvent::KeyPress);
     EXPECT_EQ(seam.modalShows.size(), 3u);
     EXPECT_EQ(cfg.slotBeingEdited, 7);
+
+    // Rows covered by the parallel-code panels are not reached by Tab.
+    auto tabbable = [&](int n) { return bool(win->PanC[n]->focusPolicy() & Qt::TabFocus); };
+    win->RBdirekt->click();
+    EXPECT_TRUE(tabbable(4));
+    EXPECT_FALSE(tabbable(5));
+    win->RBdirektausgabe->click();
+    EXPECT_FALSE(tabbable(1));
+    win->RBstandard->click();
+    for (int n = 1; n <= 8; ++n)
+        EXPECT_TRUE(tabbable(n)) << n;
 }
 
 TEST_F(CodeTest, AddressIsLimitedToTheCodeLength)

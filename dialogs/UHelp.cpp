@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextDocument>
 #include <QTextBrowser>
 #include <QUrl>
@@ -122,6 +123,8 @@ void TFHelp::FormActivate()
     Lfax->setText(QString::fromUtf8(maker::Fax));
     Lurl->setText(QString::fromUtf8(maker::Web));
     Lemail->setText(QString::fromUtf8(maker::Email));
+    // Every opening starts at the heading, wherever the last reading stopped.
+    MemoHTH->verticalScrollBar()->setValue(MemoHTH->verticalScrollBar()->minimum());
     BClose->setFocus(Qt::OtherFocusReason);
 }
 

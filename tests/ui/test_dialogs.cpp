@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextEdit>
@@ -344,6 +345,19 @@ TEST_F(DialogTest, HelpFillsContactBlockAndOpensHomepageOnDoubleClick)
     ASSERT_EQ(seam.openedUrls.size(), 1u);
     EXPECT_EQ(seam.openedUrls[0], QUrl(QStringLiteral("https://www.varnel-funk.de")));
     EXPECT_EQ(seam.modalShows[0].title, QStringLiteral("Hilfe zur Funkmodul-Konfiguration"));
+
+    // Read to the end and closed: the next opening starts at the heading again.
+    QScrollBar* bar = help.MemoHTH->verticalScrollBar();
+    seam.answerNext([&](QDialog&) {
+        QApplication::processEvents();
+        ASSERT_GT(bar->maximum(), 0);
+        bar->setValue(bar->maximum());
+    });
+    help.execute();
+    int shownAt = -1;
+    seam.answerNext([&](QDialog&) { shownAt = bar->value(); });
+    help.execute();
+    EXPECT_EQ(shownAt, bar->minimum());
 }
 
 TEST_F(DialogTest, HelpTextHasEverySectionInOrder)

@@ -31,6 +31,9 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTextDocument>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QWindow>
 #include <gtest/gtest.h>
 #include <memory>
@@ -698,3 +701,74 @@ TEST_F(SettingsTest, WholeSessionComesBackAsLeft)
 
 }  // namespace
 
+
+namespace {
+
+// Pictures of this area's windows in typical and extreme states, saved when FBE_SHOT_DIR
+// names a folder; without it the test checks only that the question shows its whole text.
+TEST_F(SettingsTest, PicturesOfQuestionsNoticesAndMessages)
+{
+    const QString dir = qEnvironmentVariable("FBE_SHOT_DIR");
+    auto shot = [&](QWidget* widget, const char* name) {
+        QCoreApplication::processEvents();
+        if (!dir.isEmpty())
+            widget->grab().save(dir + QLatin1Char('/') + QLatin1String(name)
+                                + QStringLiteral(".png"));
+    };
+    // The question must show every line without scrolling.
+    auto wholeTextShown = [](TFask& ask) {
+        QTextEdit* text = ask.M;
+        return text->document()->size().height() <= text->viewport()->height() + 1;
+    };
+
+    // The last file, with a long path deep in folders.
+    const QString longPath = QDir::toNativeSeparators(
+        path(QStringLiteral("Kunden/Müller Torantriebe GmbH/Halle 3 – Einfahrt West/"
+                            "Schranke Süd (Reserve) Stand 2024.fbe")));
+    ASSERT_TRUE(writeBytes(settingsPath(), crlf(settingsWith(longPath, true))));
+    bool shown = false;
+    seam.answerNext([&](QDialog&) {
+        shot(forms.Fask, "files-question-last-file");
+        shown = wholeTextShown(*forms.Fask);
+        forms.Fask->NEIN->click();
+    });
+    start();
+    EXPECT_TRUE(shown);
+    main->show();
+
+    // The unsaved-changes question.
+    cfg.projectName = QStringLiteral("geändert");
+    seam.answerNext([&](QDialog&) {
+        shot(forms.Fask, "files-question-changed");
+        shown = wholeTextShown(*forms.Fask);
+        forms.Fask->NEIN->click();
+    });
+    main->MNewClick();
+    EXPECT_TRUE(shown);
+
+    // An old file with a wrong checksum: both warnings, yellow, and the notice.
+    Configuration old;
+    NeueDatei(old);
+    BuiltFile file = BuildFile(old);
+    file.lines[348] = QStringLiteral("2");
+    file.lines[349] = QStringLiteral("89");
+    file.lines[355] = QStringLiteral("7");
+    const QString oldFile = path(QStringLiteral("alt.fbe"));
+    ASSERT_TRUE(writeBytes(oldFile, file.bytes()));
+    seam.openFileNames.push_back(oldFile);
+    main->MopenClick();
+    shot(forms.Fhinweis, "files-notice-old-file");
+    shot(main->Info, "files-info-old-and-checksum");
+    forms.Fhinweis->close();
+
+    // A save refused for a character, after a failed load: red, three lines.
+    seam.openFileNames.push_back(path(QStringLiteral("fehlt.fbe")));
+    main->MopenClick();
+    cfg.comment = QStringList{QStringLiteral("Schalter Ω → 3")};
+    seam.saveFileNames.push_back(path(QStringLiteral("x.fbe")));
+    main->MsaveClick();
+    shot(main->Info, "files-info-errors");
+    shot(main.get(), "files-main-after-errors");
+}
+
+}  // namespace

@@ -157,6 +157,8 @@ void TFFB16::refresh()
     nowAddr->setText(addr::padded(working_, 12, QLatin1Char(' ')));
     bitanzahl->setText(addr::padded(entry.bits, 2, QLatin1Char(' ')));
     cfg.types[0].bits = entry.bits;
+    // The scratch slot is not touched here: only OK hands the address over, so that closing
+    // the dialog any other way leaves both slots as they were.
 }
 
 void TFFB16::bitanzahlExit()

@@ -55,6 +55,20 @@ QString shorten(const QString& text)
 
 }  // namespace
 
+QString describeCharacters(const QString& characters)
+{
+    QStringList parts;
+    for (const char32_t c : characters.toUcs4()) {
+        const bool visible = QChar::isPrint(c) && !QChar::isSpace(c)
+            && QChar::category(c) != QChar::Other_Format;
+        parts.append(visible ? QStringLiteral("\"%1\"").arg(QString::fromUcs4(&c, 1))
+                             : QStringLiteral("U+%1")
+                                   .arg(uint(c), 4, 16, QLatin1Char('0'))
+                                   .toUpper());
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
 QString signatureLine()
 {
     return QStringLiteral("software by Varnel ; ") + QLatin1String(maker::Web);
@@ -222,9 +236,9 @@ bool SaveFile(const QString& path, const BuiltFile& file, QString* error)
     if (!file.unencodable.isEmpty()) {
         if (error) {
             const bool one = file.unencodable.toUcs4().size() == 1;
-            *error = (one ? QStringLiteral("das Zeichen \"%1\" kann in der Datei nicht gespeichert werden")
-                          : QStringLiteral("die Zeichen \"%1\" können in der Datei nicht gespeichert werden"))
-                         .arg(file.unencodable);
+            *error = (one ? QStringLiteral("das Zeichen %1 kann in der Datei nicht gespeichert werden")
+                          : QStringLiteral("die Zeichen %1 können in der Datei nicht gespeichert werden"))
+                         .arg(describeCharacters(file.unencodable));
         }
         return false;
     }

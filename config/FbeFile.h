@@ -20,6 +20,11 @@ struct BuiltFile {
     QString text() const;         // the lines joined by CR LF (for the changed check)
 };
 
+// The characters for a message: each visible one in double quotes, one that cannot be
+// seen (a zero-width or other format character, a line separator, a blank) by its code,
+// separated by commas: "Ω", "→", U+200B.
+QString describeCharacters(const QString& characters);
+
 // Encodes the configuration and builds the file text. Writes nothing to disk.
 BuiltFile BuildFile(Configuration& cfg);
 

@@ -220,9 +220,9 @@ SaveResult saveThroughDialog(TFFBmain& w)
         QString reason;
         if (!file.unencodable.isEmpty()) {
             reason = (file.unencodable.toUcs4().size() == 1
-                          ? QStringLiteral("nicht speicherbares Zeichen: \"%1\"")
-                          : QStringLiteral("nicht speicherbare Zeichen: \"%1\""))
-                         .arg(file.unencodable);
+                          ? QStringLiteral("nicht speicherbares Zeichen: %1")
+                          : QStringLiteral("nicht speicherbare Zeichen: %1"))
+                         .arg(describeCharacters(file.unencodable));
         }
         reportSaveError(w, reason);
         return SaveResult::Failed;

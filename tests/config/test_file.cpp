@@ -287,7 +287,10 @@ TEST(FileText, CharactersWindows1252CannotHoldAreReportedAndNotSaved)
     old.close();
     QString error;
     EXPECT_FALSE(SaveFile(path, file, &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("Ω→🙂")));
+    EXPECT_TRUE(error.contains(QStringLiteral("\"Ω\", \"→\", \"🙂\""))) << error.toStdString();
+    // Characters that cannot be seen are named by their code.
+    EXPECT_EQ(describeCharacters(QStringLiteral("Ω\u200B\u2028\u2009")),
+              QStringLiteral("\"Ω\", U+200B, U+2028, U+2009"));
     QFile check(path);
     ASSERT_TRUE(check.open(QIODevice::ReadOnly));
     EXPECT_EQ(check.readAll(), QByteArray("alt"));

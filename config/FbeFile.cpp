@@ -111,9 +111,18 @@ BuiltFile BuildFile(Configuration& cfg)
     lines.append(cfg.comment);
     lines.append(signatureLine());
 
-    cp1252::encode(cfg.projectName, &file.unencodable);
+    // A line break inside the project name or a comment line (pasted text can bring one)
+    // would shift every later line of the file: it cannot be stored either.
+    auto check = [&file](const QString& text) {
+        cp1252::encode(text, &file.unencodable);
+        for (const QChar c : text) {
+            if ((c == QLatin1Char('\r') || c == QLatin1Char('\n')) && !file.unencodable.contains(c))
+                file.unencodable.append(c);
+        }
+    };
+    check(cfg.projectName);
     for (const QString& line : cfg.comment)
-        cp1252::encode(line, &file.unencodable);
+        check(line);
     return file;
 }
 

@@ -15,7 +15,8 @@ constexpr qint64 MaxFileSize = 1024 * 1024;
 
 struct BuiltFile {
     QStringList lines;            // the file text, line by line
-    QString unencodable;          // characters of name or comment Windows-1252 cannot hold
+    QString unencodable;          // characters of name or comment the file cannot hold:
+                                  // beyond Windows-1252, or a line break
     QByteArray bytes() const;     // Windows-1252, every line ended by CR LF
     QString text() const;         // the lines joined by CR LF (for the changed check)
 };

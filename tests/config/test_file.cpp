@@ -288,6 +288,12 @@ TEST(FileText, CharactersWindows1252CannotHoldAreReportedAndNotSaved)
     QString error;
     EXPECT_FALSE(SaveFile(path, file, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("\"Ω\", \"→\", \"🙂\""))) << error.toStdString();
+    // A line break pasted into the project name would move every later line.
+    cfg.projectName = QStringLiteral("Tor\r\nSüd");
+    cfg.comment = {QStringLiteral("ok")};
+    EXPECT_EQ(BuildFile(cfg).unencodable, QStringLiteral("\r\n"));
+    EXPECT_FALSE(SaveFile(path, BuildFile(cfg), &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("U+000D, U+000A"))) << error.toStdString();
     // Characters that cannot be seen are named by their code.
     EXPECT_EQ(describeCharacters(QStringLiteral("Ω\u200B\u2028\u2009")),
               QStringLiteral("\"Ω\", U+200B, U+2028, U+2009"));

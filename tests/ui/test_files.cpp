@@ -32,6 +32,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTextDocument>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 #include <QWindow>
@@ -684,9 +685,13 @@ TEST_F(SettingsTest, WholeSessionComesBackAsLeft)
     cfg.codes[2].address = 1234;
     cfg.codes[2].function = FnWechsel;
     cfg.codes[2].out3 = true;
+    main->comment->setPlainText(QStringLiteral("Einfahrt Süd\n\nzweiter Sender: Büro"));
+    main->MinfosClick();   // notices off
+    main->MCom3Click();
     const QString file = saveAs(QStringLiteral("sitzung.fbe"), QStringLiteral("Sitzung"));
     const QStringList saved = main->saveMemo;
     ASSERT_TRUE(main->close());
+    EXPECT_EQ(questions(), 0);
     stop();
 
     answerJA();
@@ -694,9 +699,18 @@ TEST_F(SettingsTest, WholeSessionComesBackAsLeft)
     EXPECT_EQ(main->OpenDialog1.FileName, QDir::toNativeSeparators(file));
     EXPECT_EQ(main->saveMemo, saved);
     EXPECT_EQ(cfg.codes[2].address, 1234u);
+    EXPECT_EQ(cfg.projectName, QStringLiteral("Sitzung"));
+    EXPECT_EQ(main->projectname->text(), QStringLiteral("Sitzung"));
+    EXPECT_EQ(main->comment->toPlainText(),
+              QStringLiteral("Einfahrt Süd\n\nzweiter Sender: Büro"));
     EXPECT_TRUE(main->MProg->isChecked());
+    EXPECT_FALSE(main->showNotices);
+    EXPECT_EQ(main->comPortName, QStringLiteral("COM3"));
     EXPECT_EQ(main->pos(), QPoint(40, 50));
     EXPECT_EQ(forms.Fask->pos(), QPoint(300, 200));
+    // Nothing changed since: closing asks nothing.
+    EXPECT_TRUE(main->close());
+    EXPECT_EQ(questions(), 1);
 }
 
 }  // namespace

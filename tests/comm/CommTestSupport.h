@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QObject>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -128,8 +129,15 @@ public:
         replyOutstanding_ = int(reply.size());
         for (quint8 b : reply)
             queue_.push_back(b);
-        if (!reply.empty())
-            QTimer::singleShot(0, [this] { deliver(); });
+        // One delivery pass at a time, bound to this port: a pass still queued when the
+        // port is gone is dropped with it.
+        if (!reply.empty() && !deliveryQueued_) {
+            deliveryQueued_ = true;
+            QTimer::singleShot(0, &context_, [this] {
+                deliveryQueued_ = false;
+                deliver();
+            });
+        }
     }
 
     // The module's ordinary answer.
@@ -176,6 +184,8 @@ private:
         }
     }
 
+    QObject context_;
+    bool deliveryQueued_ = false;
     int number_ = 1;
     bool open_ = false;
     bool inHandler_ = false;

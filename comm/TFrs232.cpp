@@ -7,6 +7,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QProgressBar>
 #include <QShowEvent>
 #include <QTimer>
@@ -16,22 +17,49 @@ namespace fbe {
 namespace {
 
 // Light yellow of the window (colour value 8454143).
-const QColor Background(255, 255, 128);
+constexpr QColor Background(255, 255, 128);
+
+// A gauge as the window shows it: a blue bar on yellow with the percentage on it, written
+// black on the yellow part and white on the blue part so it stays readable at any value.
+class Gauge : public QProgressBar {
+public:
+    explicit Gauge(QWidget* parent) : QProgressBar(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        const QRect frame = rect().adjusted(0, 0, -1, -1);
+        const QRect inner = rect().adjusted(1, 1, -1, -1);
+        const int span = qMax(1, maximum() - minimum());
+        const int filledWidth = int(qint64(inner.width()) * (value() - minimum()) / span);
+        const QRect filled(inner.left(), inner.top(), qMax(0, filledWidth), inner.height());
+        p.fillRect(inner, Background);
+        p.fillRect(filled, Bar);
+        p.setPen(QColor(128, 128, 128));
+        p.drawRect(frame);
+        const QString label = text();
+        p.setClipRect(inner.adjusted(filled.width(), 0, 0, 0));
+        p.setPen(Qt::black);
+        p.drawText(inner, Qt::AlignCenter, label);
+        p.setClipRect(filled);
+        p.setPen(Qt::white);
+        p.drawText(inner, Qt::AlignCenter, label);
+    }
+
+private:
+    static constexpr QColor Bar{0, 0, 255};
+};
 
 QProgressBar* makeGauge(QWidget* parent, const char* name, int height)
 {
-    auto* gauge = new QProgressBar(parent);
+    auto* gauge = new Gauge(parent);
     gauge->setObjectName(QLatin1String(name));
     gauge->setRange(0, 100);
     gauge->setValue(0);
     gauge->setTextVisible(true);
     gauge->setFormat(QStringLiteral("%p%"));
-    gauge->setAlignment(Qt::AlignCenter);
-    gauge->setMinimumHeight(height);
-    gauge->setStyleSheet(QStringLiteral(
-        "QProgressBar { background: rgb(255,255,128); border: 1px solid #808080;"
-        " color: black; text-align: center; }"
-        "QProgressBar::chunk { background: rgb(0,0,255); }"));
+    gauge->setFixedHeight(height);
     return gauge;
 }
 
@@ -59,10 +87,10 @@ TFrs232::TFrs232(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     font.setPointSize(14);
     Laction->setFont(font);
     Laction->setStyleSheet(QStringLiteral("color: rgb(255,0,0); background: rgb(255,255,128);"));
-    Laction->setMinimumWidth(320);
+    Laction->setMinimumSize(360, 36);
 
-    G1 = makeGauge(this, "G1", 20);
-    Ggesamt = makeGauge(this, "Ggesamt", 32);
+    G1 = makeGauge(this, "G1", 22);
+    Ggesamt = makeGauge(this, "Ggesamt", 34);
 
     auto* partLabel = new QLabel(QStringLiteral("part"), this);
     auto* totalLabel = new QLabel(QStringLiteral("total"), this);
@@ -74,6 +102,9 @@ TFrs232::TFrs232(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     grid->addWidget(totalLabel, 2, 0);
     grid->addWidget(Ggesamt, 2, 1);
     grid->setColumnStretch(1, 1);
+    grid->setContentsMargins(14, 10, 14, 14);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(10);
 
     port_ = rs232_.get();
     protocol_ = std::make_unique<TransferProtocol>(cfg_, *port_);

@@ -1,0 +1,518 @@
+// The transfer window as the user reaches it: "Modul programmieren" and "Modul auslesen" in
+// the main window, the steps and gauges it shows, every way of ending it early, the
+// hand-over of the result to the main window, and the COM port menu's probe.
+#include "FakeSeam.h"
+#include "comm/CommTestSupport.h"
+
+#include "comm/SerialPortService.h"
+#include "comm/TFrs232.h"
+#include "config/Configuration.h"
+#include "config/ImageCodec.h"
+#include "dialogs/Uhinweis.h"
+#include "dialogs/Uprojekt.h"
+#include "dialogs/Uwarnung.h"
+#include "editors/TFCode.h"
+#include "mainwindow/Forms.h"
+#include "mainwindow/TFFBmain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QFileInfo>
+#include <QSerialPort>
+#include <QTextEdit>
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <map>
+#include <memory>
+#include <stdlib.h>
+#include <unistd.h>
+
+using namespace fbe;
+using commtest::ScriptedPort;
+using fbe::test::FakeSeam;
+
+namespace {
+
+const QColor ErrorColour(254, 80, 75);
+
+// Points COMn at a device while the object lives.
+class ComMapping {
+public:
+    ComMapping(int n, const QString& device) : name_("FBE_COM" + QByteArray::number(n))
+    {
+        qputenv(name_.constData(), device.toLocal8Bit());
+    }
+    ~ComMapping() { qunsetenv(name_.constData()); }
+
+private:
+    QByteArray name_;
+};
+
+// A pseudo-terminal without anything behind it: a device that can be opened.
+class Pty {
+public:
+    Pty()
+    {
+        master_ = posix_openpt(O_RDWR | O_NOCTTY);
+        if (master_ >= 0 && grantpt(master_) == 0 && unlockpt(master_) == 0)
+            device_ = QString::fromLocal8Bit(ptsname(master_));
+    }
+    ~Pty()
+    {
+        if (master_ >= 0)
+            ::close(master_);
+    }
+    QString device() const { return device_; }
+
+private:
+    int master_ = -1;
+    QString device_;
+};
+
+struct TransferWindowTest : ::testing::Test {
+    Configuration cfg;
+    ScriptedPort port;   // outlives the windows that use it
+    FakeSeam seam;
+    Forms forms;
+    std::unique_ptr<TFFBmain> w;
+    TFrs232* rs = nullptr;
+    QStringList actions;   // the steps the window showed, each once
+    QList<QStringList> warnings;   // lines of every modal warning
+
+    void SetUp() override
+    {
+        w = std::make_unique<TFFBmain>(cfg, seam, forms);
+        forms.Fwarnung = new TFwarnung(cfg, seam, forms, w.get());
+        forms.FProjekt = new TFProjekt(cfg, seam, forms, w.get());
+        forms.FCode = new TFCode(cfg, seam, forms, w.get());
+        forms.Fhinweis = new TFhinweis(cfg, seam, forms, w.get());
+        forms.Frs232 = rs = new TFrs232(cfg, seam, forms, w.get());
+        w->connectForms();
+        w->inittimer->stop();
+        w->FormPaint();
+        rs->setBytePort(&port);
+        port.afterByte = [this] { noteAction(); };
+        // The transfer window runs until it closes itself; the warning is confirmed.
+        seam.defaultAnswer = [this](QDialog& d) {
+            if (&d == rs) {
+                noteAction();
+                EXPECT_TRUE(commtest::runUntil([&] { return !d.isVisible(); }, 20000));
+            } else if (&d == forms.Fwarnung) {
+                warnings << forms.Fwarnung->warnung->toPlainText().split(QLatin1Char('\n'));
+            }
+        };
+    }
+    void TearDown() override { w.reset(); }
+
+    void noteAction()
+    {
+        const QString a = rs->Laction->text();
+        if (!a.isEmpty() && (actions.isEmpty() || actions.back() != a))
+            actions << a;
+    }
+
+    QString info() const { return w->Info->toPlainText(); }
+    QColor infoColour() const { return w->Info->palette().color(QPalette::Base); }
+
+    // Codes 1 and 2 used, code 3 with an address but no function.
+    void userConfiguration()
+    {
+        cfg.codes[1].address = 0x123;
+        cfg.codes[1].function = FnEin;
+        cfg.codes[1].out1 = true;
+        cfg.codes[2].address = 0x456;
+        cfg.codes[2].function = FnImpuls;
+        cfg.codes[2].out3 = true;
+        cfg.codes[2].timeCount = 150;
+        cfg.codes[3].address = 0x777;
+        cfg.offset[1] = 2;
+        cfg.offset[2] = 1;
+        w->FormPaint();
+    }
+};
+
+}  // namespace
+
+TEST_F(TransferWindowTest, ProgrammingRunWithTheOutputWarningWritesVerifiesAndCounts)
+{
+    userConfiguration();
+    cfg.codes[4].address = 0x10;
+    cfg.codes[4].function = FnWechsel;   // a function, but no output
+    cfg.codes[2].out3 = false;
+    w->FormPaint();
+
+    w->SendButton->click();
+
+    ASSERT_EQ(seam.modalShows.size(), 2u);
+    EXPECT_EQ(seam.modalShows[0].window, forms.Fwarnung);
+    EXPECT_EQ(seam.modalShows[1].window, rs);
+    EXPECT_EQ(seam.modalShows[1].title, QStringLiteral("Datenübertragung läuft ..."));
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_EQ(warnings[0],
+              (QStringList{QStringLiteral("ACHTUNG!"),
+                           QStringLiteral("bei Code2, Code4 wurde zwar eine Funktion aktiviert, "
+                                          "aber kein Ausgang (out1..out4) selektiert."),
+                           QStringLiteral("Überprüfen Sie die Einstellungen und wiederholen Sie "
+                                          "gegebenenfalls die Programmierung!")}));
+
+    // The module got the image with code 3's address cleared, and read it back.
+    EXPECT_EQ(port.commands.size(), 513u);
+    EXPECT_EQ(port.numbersSet.back(), 1);
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(actions, (QStringList{QStringLiteral("check System"),
+                                    QStringLiteral("write configuration"),
+                                    QStringLiteral("verify configuration")}));
+    EXPECT_EQ(rs->G1->value(), 100);
+    EXPECT_EQ(rs->Ggesamt->value(), 100);
+
+    EXPECT_EQ(info(), QStringLiteral("Übertragung erfolgreich"));
+    EXPECT_EQ(infoColour(), QColor(Qt::white));
+    EXPECT_EQ(w->firmware->text(), QStringLiteral("2.05"));
+    EXPECT_FALSE(cfg.transfer.resultPending);
+    EXPECT_FALSE(cfg.transfer.programmed);
+    // Counted once; addresses advanced by their increments from what was read back.
+    EXPECT_EQ(cfg.progcounter, 1);
+    EXPECT_EQ(w->progcounter->text(), QStringLiteral("0001"));
+    EXPECT_EQ(cfg.codes[1].address, 0x125u);
+    EXPECT_EQ(cfg.codes[2].address, 0x457u);
+    EXPECT_EQ(cfg.codes[3].address, 0u);
+    EXPECT_EQ(cfg.codes[4].address, 0x10u);
+}
+
+TEST_F(TransferWindowTest, ReadShowsWhatTheModuleHoldsAndSendsNothing)
+{
+    Configuration module;
+    NeueDatei(module);
+    module.codes[2].address = 0xABC;
+    module.codes[2].function = FnAus;   // no output: a read checks nothing
+    module.pruefanzahl = 7;
+    EncodeImage(module);
+    port.eeprom = module.txBuffer;
+    port.eeprom[img::Firmware] = 0x01;
+    port.eeprom[img::Firmware + 1] = 0x5D;
+    port.versionHigh = 0x01;
+    port.versionLow = 0x5D;
+    userConfiguration();
+    const Image tx = cfg.txBuffer;
+
+    w->ReadButton->click();
+
+    ASSERT_EQ(seam.modalShows.size(), 1u);
+    EXPECT_TRUE(warnings.isEmpty());
+    EXPECT_TRUE(port.indicesOf(0x32).empty());
+    EXPECT_EQ(port.commands.size(), 257u);
+    EXPECT_EQ(actions, (QStringList{QStringLiteral("check System"),
+                                    QStringLiteral("read configuration")}));
+    EXPECT_EQ(info(), QStringLiteral("Übertragung erfolgreich"));
+    EXPECT_EQ(w->firmware->text(), QStringLiteral("1.93"));
+    EXPECT_EQ(cfg.txBuffer, tx);
+    EXPECT_EQ(cfg.codes[2].address, 0xABCu);
+    EXPECT_EQ(cfg.codes[1].address, 0u);
+    EXPECT_EQ(cfg.pruefanzahl, 7);
+    EXPECT_EQ(cfg.progcounter, 0);
+    EXPECT_EQ(w->pruefanzahl->text(), QStringLiteral(" 7"));
+}
+
+TEST_F(TransferWindowTest, EveryWayOfEndingTheWindowEarlyIsAnAbortThatKeepsTheConfiguration)
+{
+    struct Way {
+        const char* name;
+        std::function<void(TFrs232&)> end;
+    };
+    const std::vector<Way> ways{
+        {"title bar", [](TFrs232& d) { d.close(); }},
+        {"Escape",
+         [](TFrs232& d) {
+             QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+             QCoreApplication::sendEvent(&d, &esc);
+         }},
+        {"reject", [](TFrs232& d) { d.reject(); }},
+        {"hidden", [](TFrs232& d) { d.hide(); }},
+    };
+    userConfiguration();
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        const Configuration before = cfg;
+        port.commands.clear();
+        int ended = 0;
+        port.afterByte = [&] {
+            // In the middle of the write phase.
+            if (ended == 0 && port.commands.size() == 21) {
+                ++ended;
+                way.end(*rs);
+            }
+        };
+        w->SendButton->click();
+        EXPECT_EQ(ended, 1);
+        EXPECT_FALSE(rs->isVisible());
+        EXPECT_FALSE(port.isOpen());
+        EXPECT_EQ(port.commands.size(), 21u);
+        EXPECT_EQ(info(), QStringLiteral("Übertragung abgebrochen"));
+        EXPECT_EQ(infoColour(), ErrorColour);
+        EXPECT_FALSE(cfg.transfer.programmed);
+        EXPECT_FALSE(cfg.transfer.resultPending);
+        EXPECT_EQ(cfg.progcounter, 0);
+        for (int n = 1; n <= 8; ++n)
+            EXPECT_EQ(cfg.codes[n].address, n == 3 ? 0u : before.codes[n].address) << n;
+        EXPECT_EQ(cfg.pruefanzahl, before.pruefanzahl);
+        // The next run starts afresh and succeeds.
+        port.afterByte = nullptr;
+        port.commands.clear();
+        port.eeprom = cfg.txBuffer;
+        w->ReadButton->click();
+        EXPECT_EQ(port.commands.size(), 257u);
+        EXPECT_EQ(info(), QStringLiteral("Übertragung erfolgreich"));
+        NeueDatei(cfg);
+        userConfiguration();
+    }
+}
+
+TEST_F(TransferWindowTest, ClosedBeforeTheExchangeBeganIsAnAbortToo)
+{
+    seam.defaultAnswer = nullptr;   // FakeSeam closes the window by its title bar at once
+    w->SendButton->click();
+    EXPECT_TRUE(port.commands.empty());
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(info(), QStringLiteral("Übertragung abgebrochen"));
+    EXPECT_EQ(infoColour(), ErrorColour);
+    EXPECT_EQ(cfg.progcounter, 0);
+    // The start queued by the showing finds no request left.
+    commtest::runFor(30);
+    EXPECT_EQ(port.opens, 0);
+}
+
+TEST_F(TransferWindowTest, ActivatingTheWindowAgainDoesNotRestartTheTransfer)
+{
+    int pokes = 0;
+    port.afterByte = [&] {
+        if (port.commands.size() == 100 && pokes == 0) {
+            ++pokes;
+            // Another window had the focus; the transfer window gets it back.
+            QEvent deactivate(QEvent::WindowDeactivate);
+            QCoreApplication::sendEvent(rs, &deactivate);
+            QEvent activate(QEvent::WindowActivate);
+            QCoreApplication::sendEvent(rs, &activate);
+            rs->show();
+            rs->activateWindow();
+        }
+        if (port.commands.size() == 200 && pokes == 1) {
+            ++pokes;
+            rs->startTransfer(1, false);   // a second request while one runs is ignored
+        }
+    };
+    w->SendButton->click();
+    EXPECT_EQ(pokes, 2);
+    EXPECT_EQ(port.opens, 1);
+    EXPECT_EQ(port.indicesOf(0x00).size(), 1u);
+    EXPECT_EQ(seam.modalShows.size(), 1u);
+}
+
+TEST_F(TransferWindowTest, FailuresShowTheirMessageAndTheFirmwareLabelKeepsTheLastAcceptedVersion)
+{
+    w->ReadButton->click();
+    EXPECT_EQ(w->firmware->text(), QStringLiteral("2.05"));
+
+    struct Case {
+        const char* name;
+        std::function<void()> arrange;
+        QString message;
+    };
+    const std::vector<Case> cases{
+        {"open", [&] { port.openSucceeds = false; },
+         QStringLiteral("Fehler bei Öffnen von Com-Port: COM3")},
+        {"identify",
+         [&] {
+             port.responder = [](const ScriptedPort::Command&, int) {
+                 return std::vector<quint8>{0x41, 0x02, 0x05};
+             };
+         },
+         QStringLiteral("Fehler bei Geräte-Identifizierung! ")},
+        {"version 522",
+         [&] {
+             port.versionHigh = 0x02;
+             port.versionLow = 0x0A;
+         },
+         QStringLiteral("Die Firmware ist nicht mit dieser Software kompatibel !")},
+        {"echo",
+         [&] {
+             port.responder = [&](const ScriptedPort::Command& c, int) {
+                 std::vector<quint8> r = port.answer(c);
+                 if (c[0] == 0x32 && c[1] == 0)
+                     r[0] ^= 1;
+                 return r;
+             };
+         },
+         QStringLiteral("Übertragungsfehler bei Sendeadresse: [0] !")},
+    };
+    userConfiguration();
+    const Configuration before = cfg;
+    w->comPortName = QStringLiteral("COM3");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        port.openSucceeds = true;
+        port.responder = nullptr;
+        port.versionHigh = 0x02;
+        port.versionLow = 0x05;
+        c.arrange();
+        w->SendButton->click();
+        EXPECT_EQ(info(), c.message);
+        EXPECT_EQ(infoColour(), ErrorColour);
+        EXPECT_EQ(w->firmware->text(), QStringLiteral("2.05"));
+        EXPECT_FALSE(rs->isVisible());
+        EXPECT_FALSE(port.isOpen());
+        EXPECT_EQ(cfg.progcounter, 0);
+        EXPECT_EQ(cfg.codes[1].address, before.codes[1].address);
+        EXPECT_EQ(cfg.codes[2].address, before.codes[2].address);
+    }
+}
+
+TEST_F(TransferWindowTest, ChecksumErrorAfterAWriteKeepsTheConfigurationThatWasSent)
+{
+    userConfiguration();
+    port.responder = [&](const ScriptedPort::Command& c, int) {
+        std::vector<quint8> r = port.answer(c);
+        if (c[0] == 0x32 && c[1] == 150)
+            port.eeprom[150] ^= 0x40;   // a free byte under the checksum, stored wrong
+        return r;
+    };
+    w->SendButton->click();
+    EXPECT_EQ(info(), QStringLiteral("EEPROM-Fehler (checksum)"));
+    EXPECT_EQ(infoColour(), ErrorColour);
+    EXPECT_EQ(cfg.progcounter, 0);
+    EXPECT_EQ(cfg.codes[1].address, 0x123u);
+    EXPECT_EQ(cfg.codes[2].address, 0x456u);
+    EXPECT_EQ(cfg.codes[2].timeCount, 150);
+}
+
+TEST_F(TransferWindowTest, GaugesFollowTheRepliesRoundedHalfToEven)
+{
+    // Sampled after given replies of the write and verify phases.
+    std::map<int, std::pair<int, int>> seen;
+    port.afterByte = [&] {
+        const int n = int(port.received) - 3;   // replies after the identification
+        if (n == 1 || n == 2 || n == 128 || n == 256 + 128 || n == 256 + 255)
+            seen[n] = {rs->G1->value(), rs->Ggesamt->value()};
+    };
+    w->SendButton->click();
+    EXPECT_EQ(seen[1], std::make_pair(0, 0));       // 0.39 and 0.20
+    EXPECT_EQ(seen[2], std::make_pair(1, 0));       // 0.78 and 0.39
+    EXPECT_EQ(seen[128], std::make_pair(50, 25));
+    EXPECT_EQ(seen[256 + 128], std::make_pair(50, 75));
+    EXPECT_EQ(seen[256 + 255], std::make_pair(100, 100));   // 99.6 and 99.8
+}
+
+TEST_F(TransferWindowTest, ComMenuProbeGreysOutPortsThatCannotBeOpened)
+{
+    Pty one, held, four;
+    ASSERT_FALSE(one.device().isEmpty());
+    ComMapping com1(1, one.device());
+    ComMapping com2(2, QStringLiteral("/nonexistent/fbe-com2"));
+    ComMapping com3(3, held.device());
+    ComMapping com4(4, four.device());
+    QSerialPort holder(held.device());
+    ASSERT_TRUE(holder.open(QIODevice::ReadWrite));
+
+    emit w->MKomm->aboutToShow();
+    EXPECT_TRUE(w->MCom1->isEnabled());
+    EXPECT_FALSE(w->MCom2->isEnabled());
+    EXPECT_FALSE(w->MCom3->isEnabled());
+    EXPECT_TRUE(w->MCom4->isEnabled());
+    EXPECT_FALSE(rs->RS232().isOpen());
+    EXPECT_EQ(rs->RS232().comNumber(), 4);
+    EXPECT_EQ(w->comPortName, QStringLiteral("COM1"));   // the choice stays
+
+    holder.close();
+    emit w->MKomm->aboutToShow();
+    EXPECT_TRUE(w->MCom3->isEnabled());
+
+    // Choosing a port checks its item alone, shows it and is used by the next transfer.
+    w->MCom3->trigger();
+    EXPECT_EQ(w->comPortName, QStringLiteral("COM3"));
+    EXPECT_EQ(w->ShowCom->text(), QStringLiteral("COM3"));
+    for (QAction* a : {w->MCom1, w->MCom2, w->MCom3, w->MCom4})
+        EXPECT_EQ(a->isChecked(), a == w->MCom3) << a->objectName().toStdString();
+    EncodeImage(cfg);
+    port.eeprom = cfg.txBuffer;
+    w->ReadButton->click();
+    EXPECT_EQ(port.numbersSet.back(), 3);
+    EXPECT_EQ(info(), QStringLiteral("Übertragung erfolgreich"));
+}
+
+// The whole road through a real pseudo-terminal: the window's own serial port against the
+// simulated module.
+TEST_F(TransferWindowTest, ProgramAndReadBackASimulatedModule)
+{
+    if (!QFileInfo::exists(commtest::binDir() + QStringLiteral("/fbe-module-sim")))
+        GTEST_SKIP() << "fbe-module-sim not built";
+    commtest::SimProcess sim({QStringLiteral("--firmware"), QStringLiteral("0x0209")});
+    ASSERT_TRUE(sim.ok());
+    ComMapping com2(2, sim.device());
+    rs->setBytePort(nullptr);
+    w->comPortName = QStringLiteral("COM2");
+    userConfiguration();
+    cfg.initout2 = true;
+    w->FormPaint();
+
+    w->SendButton->click();
+    EXPECT_EQ(info(), QStringLiteral("Übertragung erfolgreich"));
+    EXPECT_EQ(w->firmware->text(), QStringLiteral("2.09"));
+    EXPECT_EQ(cfg.progcounter, 1);
+    EXPECT_FALSE(rs->RS232().isOpen());
+    EXPECT_EQ(rs->Laction->text(), QStringLiteral("verify configuration"));
+
+    NeueDatei(cfg);
+    w->FormPaint();
+    w->ReadButton->click();
+    EXPECT_EQ(info(), QStringLiteral("Übertragung erfolgreich"));
+    EXPECT_FALSE(rs->RS232().isOpen());
+    EXPECT_EQ(cfg.codes[1].address, 0x123u);
+    EXPECT_EQ(cfg.codes[2].address, 0x456u);
+    EXPECT_EQ(cfg.codes[2].timeCount, 150);
+    EXPECT_TRUE(cfg.initout2);
+    EXPECT_EQ(cfg.firmware, 0x0209);
+}
+
+// Every step's text fits the window; pictures of the window when FBE_SHOT_DIR names a folder.
+TEST_F(TransferWindowTest, PicturesOfTheStepsAndNoTextClipped)
+{
+    const QString dir = qEnvironmentVariable("FBE_SHOT_DIR");
+    std::map<QString, QString> shots = {{QStringLiteral("check System"), "transfer-check"},
+                                        {QStringLiteral("write configuration"), "transfer-write"},
+                                        {QStringLiteral("verify configuration"), "transfer-verify"},
+                                        {QStringLiteral("read configuration"), "transfer-read"}};
+    auto check = [&] {
+        const QString a = rs->Laction->text();
+        const int need = QFontMetrics(rs->Laction->font()).horizontalAdvance(a);
+        EXPECT_LE(need, rs->Laction->contentsRect().width()) << a.toStdString();
+        const int part = rs->G1->value();
+        auto it = shots.find(a);
+        if (it != shots.end() && (a == QStringLiteral("check System") || (part > 30 && part < 70))) {
+            if (!dir.isEmpty())
+                rs->grab().save(dir + QLatin1Char('/') + it->second + QStringLiteral(".png"));
+            shots.erase(it);
+        }
+    };
+    port.afterByte = [&] {
+        noteAction();
+        check();
+    };
+    w->SendButton->click();
+    w->ReadButton->click();
+    EXPECT_TRUE(shots.empty());
+    EXPECT_LE(rs->G1->height(), rs->Ggesamt->height());
+    if (!dir.isEmpty()) {
+        w->show();
+        QApplication::processEvents();
+        w->grab().save(dir + QStringLiteral("/transfer-main-after.png"));
+    }
+}

@@ -192,8 +192,10 @@ void TFrs232::updateGauges(int part, int total)
 void TFrs232::hideEvent(QHideEvent* event)
 {
     QDialog::hideEvent(event);
-    // Hidden by other means than done() (the title bar and Escape end in done()).
-    if (!closing_ && isTransferRunning())
+    // Hidden by the program by other means than done() (the title bar and Escape end in
+    // done()). A hide from the window system (the program minimised) is no close: the
+    // transfer goes on.
+    if (!event->spontaneous() && !closing_ && isTransferRunning())
         done(QDialog::Rejected);
 }
 

@@ -317,6 +317,26 @@ TEST_F(TransferWindowTest, ActivatingTheWindowAgainDoesNotRestartTheTransfer)
     EXPECT_EQ(seam.modalShows.size(), 1u);
 }
 
+TEST_F(TransferWindowTest, MinimisingTheProgramDoesNotEndTheTransfer)
+{
+    int steps = 0;
+    port.afterByte = [&] {
+        if (port.commands.size() == 50 && steps == 0) {
+            ++steps;
+            rs->setWindowState(Qt::WindowMinimized);   // hidden by the window system
+        }
+        if (port.commands.size() == 300 && steps == 1) {
+            ++steps;
+            rs->setWindowState(Qt::WindowNoState);     // and shown again
+        }
+    };
+    w->SendButton->click();
+    EXPECT_EQ(steps, 2);
+    EXPECT_EQ(port.opens, 1);
+    EXPECT_EQ(port.commands.size(), 513u);
+    EXPECT_EQ(info(), QStringLiteral("Übertragung erfolgreich"));
+}
+
 TEST_F(TransferWindowTest, FailuresShowTheirMessageAndTheFirmwareLabelKeepsTheLastAcceptedVersion)
 {
     w->ReadButton->click();

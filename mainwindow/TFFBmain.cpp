@@ -1013,8 +1013,10 @@ bool TFFBmain::eventFilter(QObject* watched, QEvent* event)
                 h.exit();
             break;
         case QEvent::KeyRelease: {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if ((key == Qt::Key_Return || key == Qt::Key_Enter) && h.keyUp)
+            // A held key repeats as release and press pairs; only the real release counts.
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+                && !key->isAutoRepeat() && h.keyUp)
                 h.keyUp();
             break;
         }

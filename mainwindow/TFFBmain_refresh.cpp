@@ -2,6 +2,7 @@
 // The state part of each refresh lives in config/Refresh; here it is only shown.
 #include "mainwindow/TFFBmain.h"
 
+#include "comm/PortNames.h"
 #include "config/Formatting.h"
 #include "config/ImageCodec.h"
 #include "config/Refresh.h"
@@ -317,6 +318,9 @@ void TFFBmain::ShowBasicsWin()
 void TFFBmain::showStatusLine()
 {
     setTextIfChanged(ShowCom, comPortName);
+    const QString hint = comPortHint(comPortName);
+    if (ShowCom->toolTip() != hint)
+        ShowCom->setToolTip(hint);
     setTextIfChanged(ShowFile, QStringLiteral("Datei:  ") + OpenDialog1.FileName);
 }
 

@@ -526,6 +526,34 @@ TEST_F(MainWindowTest, ViewAndOptionCommands)
     EXPECT_EQ(w->ShowCom->text(), QStringLiteral("COM3"));
 }
 
+TEST_F(MainWindowTest, StatusLineNamesThePortAndItsDevice)
+{
+    qputenv("FBE_COM3", "/dev/ttyUSB7");
+    w->comPortName = QStringLiteral("COM3");
+    w->FormPaint();
+    EXPECT_EQ(w->ShowCom->text(), QStringLiteral("COM3"));
+    EXPECT_EQ(w->ShowCom->toolTip(),
+              QStringLiteral("derzeit benützte serielle Schnittstelle (/dev/ttyUSB7)"));
+    qunsetenv("FBE_COM3");
+}
+
+TEST_F(MainWindowTest, HeldEnterCommitsAFieldOnce)
+{
+    w->show();
+    w->pruefanzahl->setFocus();
+    w->pruefanzahl->setText(QStringLiteral("x"));
+    const int before = seam.beeps;
+    // A held key repeats as release and press pairs before the real release.
+    for (int i = 0; i < 3; ++i) {
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QCoreApplication::sendEvent(w->pruefanzahl, &release);
+    }
+    EXPECT_EQ(seam.beeps, before);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(w->pruefanzahl, &release);
+    EXPECT_EQ(seam.beeps, before + 1);
+}
+
 TEST_F(MainWindowTest, MenuTreeWithSeparators)
 {
     auto texts = [](QMenu* m) {

@@ -414,5 +414,10 @@ TEST(PortNames, NumbersAndDevices)
     EXPECT_EQ(comDevicePath(3), QStringLiteral("/dev/ttyS2"));
     ComMapping com(3, QStringLiteral("/dev/ttyUSB0"));
     EXPECT_EQ(comDevicePath(3), QStringLiteral("/dev/ttyUSB0"));
+    EXPECT_EQ(comPortHint(QStringLiteral("COM3")),
+              QStringLiteral("derzeit benützte serielle Schnittstelle (/dev/ttyUSB0)"));
+    qunsetenv("FBE_COM1");
+    EXPECT_EQ(comPortHint(QStringLiteral("com3")),   // not a port name: COM1
+              QStringLiteral("derzeit benützte serielle Schnittstelle (/dev/ttyS0)"));
 #endif
 }

@@ -179,6 +179,9 @@ int runProgramCommand(const QStringList& args)
     const LoadOutcome loaded = LoadFile(cfg, a.file);
     if (!loaded.ok)
         return usageError(a.file + QStringLiteral(": ") + loaded.error);
+    // Loaded all the same, as the window does; the same notes as its message area.
+    if (!loaded.checksumOk)
+        err() << "Achtung: Prüfsumme der Datei falsch!\n";
     if (loaded.oldFile)
         err() << "Datei mit Fehlern geladen. Veraltetes inkompatibles File!\n";
     NormaliseForRefresh(cfg);

@@ -147,7 +147,7 @@ TEST(Tool, FailedTransferExitsOneWithTheMessage)
     EXPECT_EQ(o.out, QStringLiteral("Fehler bei Öffnen von Com-Port: COM4\n"));
 }
 
-TEST(Tool, OutputWarningIsPrintedAndTheModuleProgrammedAllTheSame)
+TEST(Tool, FileChecksumNoteAndOutputWarningArePrintedAndTheModuleProgrammedAllTheSame)
 {
     SimProcess sim;
     ASSERT_TRUE(sim.ok());
@@ -155,8 +155,22 @@ TEST(Tool, OutputWarningIsPrintedAndTheModuleProgrammedAllTheSame)
     Configuration cfg = sample();
     cfg.codes[2].function = FnEin;   // no output
     const QString source = writeFile(dir, QStringLiteral("a.fbe"), cfg);
+    {
+        // A free byte under the file's checksum changed by hand: loaded with a note, and
+        // the module gets an image with its own correct checksum.
+        QFile f(source);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        QList<QByteArray> lines = f.readAll().split('\n');
+        f.close();
+        ASSERT_GT(lines.size(), 250);
+        lines[250] = lines[250].endsWith('\r') ? QByteArray("99\r") : QByteArray("99");
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(lines.join('\n'));
+    }
     const ToolRun p = tool({QStringLiteral("program"), source, QStringLiteral("--port"), sim.device()});
     EXPECT_EQ(p.exitCode, 0);
+    EXPECT_TRUE(p.err.contains(QStringLiteral("Achtung: Prüfsumme der Datei falsch!\n")))
+        << p.err.toStdString();
     EXPECT_TRUE(p.err.contains(QStringLiteral(
         "ACHTUNG!\nbei Code2 wurde zwar eine Funktion aktiviert, aber kein Ausgang (out1..out4) "
         "selektiert.\nÜberprüfen Sie die Einstellungen und wiederholen Sie gegebenenfalls die "

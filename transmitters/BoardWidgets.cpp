@@ -36,6 +36,8 @@ void paintHover(QPainter& p, const QRectF& r, bool round)
         p.drawRoundedRect(inner, 2, 2);
 }
 
+}  // namespace
+
 void paintKey(QWidget* w, QSvgRenderer& up, QSvgRenderer& down, bool pressed, bool hover,
               bool enabled)
 {
@@ -46,8 +48,6 @@ void paintKey(QWidget* w, QSvgRenderer& up, QSvgRenderer& down, bool pressed, bo
     if (hover && enabled)
         paintHover(p, r, true);
 }
-
-}  // namespace
 
 // ---- SvgPicture ----------------------------------------------------------------------------
 
@@ -140,67 +140,5 @@ void PictureButton::leaveEvent(QEvent* event)
 }
 
 // ---- Keys ----------------------------------------------------------------------------------
-
-KeyRadio::KeyRadio(QWidget* parent, const QString& up, const QString& pressed)
-    : QRadioButton(parent), up_((pic::ensureLoaded(), up)), down_(pressed)
-{
-    setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::NoFocus);
-}
-
-void KeyRadio::paintEvent(QPaintEvent*)
-{
-    paintKey(this, up_, down_, isChecked(), hover_, isEnabled());
-}
-
-bool KeyRadio::hitButton(const QPoint& pos) const
-{
-    return rect().contains(pos);
-}
-
-void KeyRadio::enterEvent(QEnterEvent* event)
-{
-    hover_ = true;
-    update();
-    QRadioButton::enterEvent(event);
-}
-
-void KeyRadio::leaveEvent(QEvent* event)
-{
-    hover_ = false;
-    update();
-    QRadioButton::leaveEvent(event);
-}
-
-KeyCheck::KeyCheck(QWidget* parent, const QString& up, const QString& pressed)
-    : QCheckBox(parent), up_((pic::ensureLoaded(), up)), down_(pressed)
-{
-    setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::NoFocus);
-}
-
-void KeyCheck::paintEvent(QPaintEvent*)
-{
-    paintKey(this, up_, down_, isChecked(), hover_, isEnabled());
-}
-
-bool KeyCheck::hitButton(const QPoint& pos) const
-{
-    return rect().contains(pos);
-}
-
-void KeyCheck::enterEvent(QEnterEvent* event)
-{
-    hover_ = true;
-    update();
-    QCheckBox::enterEvent(event);
-}
-
-void KeyCheck::leaveEvent(QEvent* event)
-{
-    hover_ = false;
-    update();
-    QCheckBox::leaveEvent(event);
-}
 
 }  // namespace fbe

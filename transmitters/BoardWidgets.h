@@ -90,18 +90,42 @@ private:
     bool hover_ = false;
 };
 
-// A transmitter key that is also a radio button (key selectors of the 2- and 4-key boards):
-// selected means this key is the one pressed.
-class KeyRadio : public QRadioButton {
+// Paints a transmitter key from its two pictures (released, pressed).
+void paintKey(QWidget* widget, QSvgRenderer& up, QSvgRenderer& down, bool pressed, bool hover,
+              bool enabled);
+
+// A transmitter key drawn from its pictures on top of a check-able button: with QRadioButton
+// the key selectors of the 2- and 4-key boards (the selected key is the one pressed), with
+// QCheckBox the keys of the SVS transmitter (keys may be pressed together).
+template <class Button>
+class KeyButton : public Button {
 public:
-    explicit KeyRadio(QWidget* parent = nullptr, const QString& up = pic::Key,
-                      const QString& pressed = pic::KeyPressed);
+    explicit KeyButton(QWidget* parent = nullptr, const QString& up = pic::Key,
+                       const QString& pressed = pic::KeyPressed)
+        : Button(parent), up_((pic::ensureLoaded(), up)), down_(pressed)
+    {
+        this->setCursor(Qt::PointingHandCursor);
+        this->setFocusPolicy(Qt::NoFocus);
+    }
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    bool hitButton(const QPoint& pos) const override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent*) override
+    {
+        paintKey(this, up_, down_, this->isChecked(), hover_, this->isEnabled());
+    }
+    bool hitButton(const QPoint& pos) const override { return this->rect().contains(pos); }
+    void enterEvent(QEnterEvent* event) override
+    {
+        hover_ = true;
+        this->update();
+        Button::enterEvent(event);
+    }
+    void leaveEvent(QEvent* event) override
+    {
+        hover_ = false;
+        this->update();
+        Button::leaveEvent(event);
+    }
 
 private:
     QSvgRenderer up_;
@@ -109,23 +133,7 @@ private:
     bool hover_ = false;
 };
 
-// A transmitter key that is also a check box (the keys of the SVS transmitter): ticked means
-// the key is pressed; keys may be pressed together.
-class KeyCheck : public QCheckBox {
-public:
-    explicit KeyCheck(QWidget* parent = nullptr, const QString& up = pic::Key,
-                      const QString& pressed = pic::KeyPressed);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    bool hitButton(const QPoint& pos) const override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-
-private:
-    QSvgRenderer up_;
-    QSvgRenderer down_;
-    bool hover_ = false;
-};
+using KeyRadio = KeyButton<QRadioButton>;
+using KeyCheck = KeyButton<QCheckBox>;
 
 }  // namespace fbe

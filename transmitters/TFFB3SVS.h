@@ -8,13 +8,16 @@
 
 #include <array>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace fbe {
 
-class KeyCheck;
+template <class Button>
+class KeyButton;
+using KeyCheck = KeyButton<QCheckBox>;
 class PictureButton;
 class SvgPicture;
 

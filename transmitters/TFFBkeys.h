@@ -16,12 +16,15 @@
 #include <vector>
 
 class QLabel;
+class QRadioButton;
 class QLineEdit;
 class QPushButton;
 
 namespace fbe {
 
-class KeyRadio;
+template <class Button>
+class KeyButton;
+using KeyRadio = KeyButton<QRadioButton>;
 class PictureButton;
 class SvgPicture;
 

@@ -204,10 +204,12 @@ TEST_F(TxTest, ElementsSitOnTheBoardInTheirOrder)
             EXPECT_FALSE(e->geometry().isEmpty()) << name.toStdString() << e->objectName().toStdString();
             EXPECT_TRUE(d->Image1->geometry().contains(e->geometry()))
                 << name.toStdString() << e->objectName().toStdString();
-            for (QWidget* other : elements)
-                if (other != e)
+            for (QWidget* other : elements) {
+                if (other != e) {
                     EXPECT_FALSE(e->geometry().intersects(other->geometry()))
                         << e->objectName().toStdString() << other->objectName().toStdString();
+                }
+            }
         }
         // SB1 leftmost on the 4-key board, rightmost on the 1- and 2-key boards.
         const bool leftToRight = d == &fb4;
@@ -384,8 +386,9 @@ TEST_F(TxTest, OneAndTwoKeyEveryElementFlipsItsValue)
                                                            : d->refclose->picture());
                     EXPECT_EQ(d->SB[12]->picture(), d->refclose->picture()) << name;
                     EXPECT_EQ(d->showaddress->text(), QStringLiteral("4095"));
-                    if (twoKey)
+                    if (twoKey) {
                         EXPECT_TRUE(d->RBro->isChecked());
+                    }
                 }
                 for (int n = 1; n <= 12; ++n) {
                     if (twoKey && n == 11)

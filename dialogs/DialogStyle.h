@@ -1,6 +1,8 @@
 // Fonts and colours shared by the small dialogs.
 #pragma once
 
+#include "dialogs/Colours.h"
+
 #include <QColor>
 #include <QFont>
 
@@ -8,11 +10,11 @@ class QWidget;
 
 namespace fbe::style {
 
-inline const QColor Navy(0, 0, 128);
-inline const QColor Yellow(255, 255, 0);
-inline const QColor Red(255, 0, 0);
-inline const QColor Blue(0, 0, 255);
-inline const QColor Maroon(128, 0, 0);
+using colour::Navy;
+using colour::Yellow;
+using colour::Red;
+using colour::Blue;
+using colour::Maroon;
 
 // Bold Arial in the given point size.
 QFont arialBold(int pointSize);

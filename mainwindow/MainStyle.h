@@ -1,6 +1,8 @@
 // Fonts, colours and small change-only setters of the main window.
 #pragma once
 
+#include "dialogs/Colours.h"
+
 #include <QColor>
 #include <QFont>
 #include <QLabel>
@@ -13,18 +15,18 @@ class QWidget;
 
 namespace fbe::mainstyle {
 
+using colour::Silver;
+using colour::Purple;
+using colour::Blue;
+using colour::Navy;
+using colour::Maroon;
+using colour::Red;
+using colour::Yellow;
+using colour::ErrorRed;
+using colour::Lime;
 inline const QColor WindowGrey(82, 82, 82);
 inline const QColor GroupGrey(216, 216, 216);
 inline const QColor InnerGrey(211, 211, 211);
-inline const QColor Silver(192, 192, 192);
-inline const QColor Purple(128, 0, 128);
-inline const QColor Blue(0, 0, 255);
-inline const QColor Navy(0, 0, 128);
-inline const QColor Maroon(128, 0, 0);
-inline const QColor Red(255, 0, 0);
-inline const QColor Green(0, 255, 0);
-inline const QColor Yellow(255, 255, 0);
-inline const QColor ErrorRed(254, 80, 75);
 
 // The window's default font (a small sans serif) and the named faces, in pixel sizes so that
 // the fixed layout holds at every screen resolution.

@@ -674,7 +674,7 @@ void TFFBmain::setupRightColumn(QWidget* c)
     // A long name is drawn smaller, and shortened at its end only when even that is too wide.
     const QString designName = QStringLiteral("- Projektname -");
     projectname = makeLabel(panel10, "projectname", QRect(2, 2, 348, 33), designName,
-                            arial(17, true), Green, Qt::AlignCenter,
+                            arial(17, true), Lime, Qt::AlignCenter,
                             new FitLabel(designName, panel10, Qt::ElideRight, 12));
     projectname->setToolTip(
         QStringLiteral("Bezeichnung des Projektes (Ändern durch Doppelklick)"));

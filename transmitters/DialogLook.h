@@ -1,6 +1,8 @@
 // Fonts and styles shared by the transmitter dialogs and the system dialog.
 #pragma once
 
+#include "dialogs/Colours.h"
+
 #include <QColor>
 #include <QFont>
 
@@ -11,9 +13,9 @@ class QPushButton;
 
 namespace fbe::look {
 
-inline const QColor Maroon(128, 0, 0);
-inline const QColor Red(255, 0, 0);
-inline const QColor Lime(0, 255, 0);
+using colour::Maroon;
+using colour::Red;
+using colour::Lime;
 // Stand-in for the desktop background colour behind the rows of the transmitter selection.
 inline const QColor Desktop(58, 110, 165);
 

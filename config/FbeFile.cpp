@@ -226,7 +226,10 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* 
             *error = file.errorString();
         return false;
     }
-    if (file.write(bytes) != bytes.size()) {
+    // The bytes go through a buffer that commit() flushes without looking at the result: a
+    // full disk would then replace the old file with an empty one. Flushed here, the failure
+    // is seen and the old file stays.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         if (error)
             *error = file.errorString();
         file.cancelWriting();

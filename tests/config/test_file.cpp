@@ -10,7 +10,9 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <csignal>
 #include <random>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace fbe;
@@ -335,6 +337,41 @@ TEST(FileText, SaveReplacesAtomically)
     }
     EXPECT_EQ(back.projectName, QStringLiteral("zweiter Stand"));
     EXPECT_FALSE(SaveFile(dir.filePath(QStringLiteral("kein/ordner/x.fbe")), BuildFile(cfg), &error));
+}
+
+// A disk that fills up during the write (here a file size limit of 1000 bytes, which fails
+// the write just as a full disk does): the save fails and the old file keeps every byte.
+TEST(FileText, SaveOnAFullDiskKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.fbe"));
+    Configuration cfg = busyConfig();
+    QString error;
+    ASSERT_TRUE(SaveFile(path, BuildFile(cfg), &error));
+    QFile before(path);
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    const QByteArray old = before.readAll();
+    before.close();
+
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    cfg.projectName = QStringLiteral("zweiter Stand");
+    const bool saved2 = SaveFile(path, BuildFile(cfg), &error);
+    const bool settings = WriteFileAtomically(dir.filePath(QStringLiteral("fbe_ini.ini")),
+                                              QByteArray(2000, 'x'), nullptr);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(saved2);
+    EXPECT_FALSE(settings);
+    QFile after(path);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"a.fbe"});
 }
 
 namespace {

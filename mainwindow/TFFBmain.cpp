@@ -716,6 +716,8 @@ void TFFBmain::setupRightColumn(QWidget* c)
         "benutzerspezifischer Kommentar, welcher mit dem File abgespeichert wird"));
     comment->setPlainText(QStringLiteral("hier kann ein Text eingegeben werden, welcher\n"
                                          "mit dem Konfigurationsfile abgespeichert wird."));
+    // Tab leaves the comment like every other field instead of writing a tab into it.
+    comment->setTabChangesFocus(true);
     connect(comment, &QPlainTextEdit::textChanged, this, &TFFBmain::syncCommentToState);
 
     // The extended programming settings, in the place of the comment.
@@ -764,6 +766,8 @@ void TFFBmain::setupRightColumn(QWidget* c)
     Info->setObjectName(QStringLiteral("Info"));
     Info->setGeometry(422, 525, 363, 45);
     Info->setReadOnly(true);
+    // A message can be selected with the mouse, but Tab passes over the area.
+    Info->setFocusPolicy(Qt::ClickFocus);
     Info->setFont(sans(11, true));
     Info->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Info->setFrameStyle(QFrame::Panel | QFrame::Sunken);

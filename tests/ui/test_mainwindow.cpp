@@ -639,6 +639,17 @@ TEST_F(MainWindowTest, CommentMemoAndStateStayTogether)
     cfg.comment = QStringList{"a", "b"};
     w->FormPaint();
     EXPECT_EQ(w->comment->toPlainText(), QStringLiteral("a\nb"));
+
+    // Tab leaves the memo without writing into it, and passes over the message area.
+    w->show();
+    w->activateWindow();
+    QApplication::processEvents();
+    w->comment->setFocus();
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+    QCoreApplication::sendEvent(w->comment, &tab);
+    EXPECT_EQ(cfg.comment, (QStringList{"a", "b"}));
+    EXPECT_NE(QApplication::focusWidget(), w->comment);
+    EXPECT_NE(QApplication::focusWidget(), w->Info);
 }
 
 TEST_F(MainWindowTest, RefreshIsQuietAndAPaintCatchesUpWithTheState)

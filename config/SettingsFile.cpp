@@ -178,7 +178,11 @@ SettingsRead parseSettings(const QByteArray& bytes)
     }
 
     s.lastFile = lines.at(1);
-    s.comPortName = lines.at(3);
+    // Any other name would be shown as the port while the transfer uses COM1, the port that
+    // such a name stands for: it is read as COM1.
+    static const QStringList Ports{QStringLiteral("COM1"), QStringLiteral("COM2"),
+                                   QStringLiteral("COM3"), QStringLiteral("COM4")};
+    s.comPortName = Ports.contains(lines.at(3)) ? lines.at(3) : Ports.first();
     read.complete = true;
     return read;
 }

@@ -67,6 +67,14 @@ TEST(SettingsFile, CompleteFileIsReadInFull)
     }
     EXPECT_EQ(s.positions.main, QPoint(10, 100));
     EXPECT_EQ(s.positions.hinweis, QPoint(26, 116));
+
+    // A port name that is none of the four is the port the transfer would use: COM1.
+    for (const char* name : {"COM7", "com3", "COM3 ", "", "\xff"}) {
+        QStringList lines = fullLines();
+        lines[2] = QString::fromUtf8(name);
+        EXPECT_EQ(parseSettings(bytesOf(lines)).values.comPortName, QStringLiteral("COM1"))
+            << name;
+    }
 }
 
 TEST(SettingsFile, WriteGivesTheExactLinesAndReadsBackUnchanged)

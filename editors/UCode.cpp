@@ -26,6 +26,8 @@
 #include <QToolButton>
 #include <QValidator>
 
+#include <algorithm>
+
 namespace fbe {
 
 using namespace mainstyle;
@@ -296,12 +298,7 @@ void TFCode::setupUi()
         b->setDefault(false);
     }
 
-    // Keyboard order: address, its dialog, the functions, the time, the outputs, the buttons.
-    QWidget* order[] = {codeadresse, adresshilfe, RBno,      RBon,      RBoff,     RBtoggle,
-                        RB1to1,      RBimpuls,    dauer,     timebase,  CBout[1],  CBout[2],
-                        CBout[3],    CBout[4],    Bnext,     BEnde};
-    for (size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    // Keyboard order: see focusNextPrevChild.
 
     // Wiring.
     connect(UpDownPruefUp, &QToolButton::clicked, this, [this] { UpDownPruefClick(true); });
@@ -407,8 +404,6 @@ void TFCode::CodeShow(int n)
         break;
     }
     showOnly({RBno, RBon, RBoff, RBtoggle, RB1to1, RBimpuls}, selected);
-    // Tab enters the function group at the selected function.
-    setTabOrder(adresshilfe, selected ? selected : RBno);
     RBtoggle->setEnabled(!parallel);
 
     const bool showTime = selected == RB1to1 || selected == RBimpuls;
@@ -666,6 +661,41 @@ bool TFCode::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+bool TFCode::focusNextPrevChild(bool next)
+{
+    // The function group is one stop, entered at the selected function (at "keine" when the
+    // slot's function cannot be shown here). Left alone, Qt enters a group of radio buttons
+    // at the one that had the focus last, perhaps for another code, and skips the whole
+    // group when that one is disabled ("Impuls" on codes 5..8).
+    QRadioButton* functions[] = {RBno, RBon, RBoff, RBtoggle, RB1to1, RBimpuls};
+    QWidget* functionStop = RBno;
+    for (QRadioButton* b : functions) {
+        if (b->isChecked() && b->isEnabled())
+            functionStop = b;
+    }
+    QWidget* const order[] = {codeadresse, adresshilfe, functionStop, dauer,    timebase,
+                              CBout[1],    CBout[2],    CBout[3],     CBout[4], Bnext,
+                              BEnde};
+    const int count = int(std::size(order));
+
+    QWidget* focus = focusWidget();
+    if (std::find(std::begin(functions), std::end(functions), focus) != std::end(functions))
+        focus = functionStop;
+    int at = int(std::find(std::begin(order), std::end(order), focus) - std::begin(order));
+    if (at == count)
+        at = next ? count - 1 : 0;
+    for (int step = 1; step <= count; ++step) {
+        QWidget* w = order[((at + (next ? step : -step)) % count + count) % count];
+        // Qt takes the Tab focus from every radio button of a group but the last focused.
+        const bool tabStop = w == functionStop || (w->focusPolicy() & Qt::TabFocus);
+        if (tabStop && w->isVisible() && w->isEnabled()) {
+            w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
 }
 
 void TFCode::keyPressEvent(QKeyEvent* event)

@@ -95,6 +95,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;   // Page Up / Page Down step the codes
+    // Tab and Shift+Tab go through the controls in a fixed order and enter the function
+    // group at the selected function.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void setupUi();

@@ -342,6 +342,29 @@ TEST_F(CodeTest, TimedFunctionsOnlyForCodesOneToFour)
     EXPECT_EQ(cfg.codes[5].function, FnImpuls);
 }
 
+TEST_F(CodeTest, TabEntersTheFunctionsAtTheSelectedOne)
+{
+    cfg.codes[4].function = FnTastend;
+    cfg.codes[5].function = FnEin;
+    show(4);
+    code->activateWindow();
+    QApplication::processEvents();
+    auto tab = [&](QWidget* from, bool back = false) {
+        from->setFocus();
+        pressKey(from, back ? Qt::Key_Backtab : Qt::Key_Tab);
+        return QApplication::focusWidget();
+    };
+    EXPECT_EQ(tab(code->adresshilfe), code->RB1to1);
+    EXPECT_EQ(tab(code->RB1to1), code->dauer);
+    // The last focused function, disabled on code 5, neither takes the focus nor makes Tab
+    // skip the group.
+    code->UpDownPruefUp->click();
+    EXPECT_EQ(tab(code->adresshilfe), code->RBon);
+    EXPECT_EQ(tab(code->CBout[1], true), code->RBon);
+    EXPECT_EQ(tab(code->RBon), code->CBout[1]);
+    EXPECT_EQ(tab(code->BEnde), code->codeadresse);
+}
+
 TEST_F(CodeTest, ParallelModeHidesTheAddressAndToggle)
 {
     cfg.codes[2].function = FnWechsel;

@@ -262,6 +262,9 @@ void TFFBmain::GeneralCodeExit()
 {
     cfg.GeneralCode = ParseBinary(GeneralCode->text());
     ShowCodeWin();
+    // The refresh leaves a field alone while it is being typed in; this one is taken now and
+    // shows all 40 digits at once, also after Enter.
+    writeBack(GeneralCode, FormatNumber(2, 40, cfg.GeneralCode));
 }
 
 void TFFBmain::GeneralCodeKeyUp()
@@ -273,6 +276,7 @@ void TFFBmain::direktmaskeExit()
 {
     cfg.direktmaske = ParseBinary(direktmaske->text());
     ShowCodeWin();
+    writeBack(direktmaske, FormatNumber(2, 40, cfg.direktmaske));
 }
 
 void TFFBmain::direktmaskeKeyUp()

@@ -243,6 +243,22 @@ TEST_F(BasicsTest, ParallelCodeFields)
     EXPECT_EQ(cfg.GeneralCode, 4711u);
     EXPECT_EQ(win->GeneralCode->text().right(13), S("1001001100111"));
     EXPECT_EQ(win->GeneralDez->selectedText(), win->GeneralDez->text());
+
+    // Typed and taken with Enter, the binary fields show all 40 digits at once.
+    win->show();
+    win->activateWindow();
+    QApplication::processEvents();
+    for (QLineEdit* e : {win->GeneralCode, win->direktmaske}) {
+        e->setFocus();
+        e->setText(S("11"));
+        e->setModified(true);   // as typed
+        for (QEvent::Type t : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent key(t, Qt::Key_Return, Qt::NoModifier, S("\r"));
+            QCoreApplication::sendEvent(e, &key);
+        }
+        EXPECT_EQ(e->text(), S("11") + QString(38, QLatin1Char('0'))) << e->objectName().toStdString();
+    }
+    EXPECT_EQ(cfg.direktmaske, quint64(3) << 38);
 }
 
 TEST_F(BasicsTest, DirectOutputOnlyInParallelMode)

@@ -4,6 +4,8 @@
 #include "editors/TFCode.h"
 #include "mainwindow/Forms.h"
 
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QShowEvent>
 
 namespace fbe {
@@ -21,6 +23,18 @@ void AddressDialog::showEvent(QShowEvent* event)
         open_ = true;
         FormActivate();
     }
+}
+
+void AddressDialog::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+            button->click();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void AddressDialog::done(int result)

@@ -36,6 +36,9 @@ protected:
     void takeAddress(quint64 address);
 
     void showEvent(QShowEvent* event) override;
+    // Enter on a focused push button presses it, as Space does; elsewhere Enter is the
+    // dialog's (its default button, or the entry of a field).
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool open_ = false;

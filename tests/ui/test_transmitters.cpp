@@ -582,7 +582,9 @@ TEST_F(TxTest, ProgrammableAddressEntry)
         EXPECT_EQ(d.address(), 123456789012u);
         EXPECT_EQ(d.nowAddr->text(), QStringLiteral("123456789012"));
         EXPECT_EQ(d.nowAddr->selectedText(), d.nowAddr->text());
-        click(d.OK);
+        // Reached by Tab, OK is pressed with Enter as with Space.
+        d.OK->setFocus();
+        pressKey(d.OK, Qt::Key_Return);
     });
     EXPECT_EQ(cfg.codes[3].address, 123456789012u);
     EXPECT_EQ(seam.beeps, 0);

@@ -20,6 +20,7 @@
 #include <sys/prctl.h>
 #endif
 #include <string>
+#include <sys/stat.h>
 #include <termios.h>
 #include <time.h>
 #include <unistd.h>
@@ -61,7 +62,8 @@ void usage(FILE* out)
         "Aufruf: fbe-module-sim [Optionen]\n"
         "Simuliertes Empfängermodul an einem Pseudo-Terminal; die erste Zeile der Ausgabe ist\n"
         "der Gerätepfad.\n"
-        "  --link PFAD           symbolischer Link PFAD auf das Terminal (wird am Ende entfernt)\n"
+        "  --link PFAD           symbolischer Link PFAD auf das Terminal (ersetzt einen Link,\n"
+        "                        nie eine Datei; wird am Ende entfernt)\n"
         "  --eeprom DATEI        EEPROM-Inhalt (256 Bytes) laden und nach jedem Schreiben sichern\n"
         "  --firmware V          Firmware-Version (Standard 0x0205), dezimal oder 0x...\n"
         "  --line-speed BAUD     jedes Byte wie auf der Leitung takten (10 Bit je Byte)\n"
@@ -222,6 +224,37 @@ void makeRaw(int fd)
     tcsetattr(fd, TCSANOW, &tio);
 }
 
+// The link replaces an earlier link (of a simulator that ended without removing it, or of
+// one still running) in one step, but never a file or folder: a path given by mistake must
+// not cost the user a file.
+bool placeLink(const std::string& link, const std::string& device)
+{
+    struct stat st {};
+    if (::lstat(link.c_str(), &st) == 0 && !S_ISLNK(st.st_mode)) {
+        std::fprintf(stderr, "fbe-module-sim: Link %s: dort ist schon eine Datei, kein Link\n",
+                     link.c_str());
+        return false;
+    }
+    const std::string tmp = link + ".tmp." + std::to_string(getpid());
+    ::unlink(tmp.c_str());
+    if (::symlink(device.c_str(), tmp.c_str()) != 0 || std::rename(tmp.c_str(), link.c_str()) != 0) {
+        std::fprintf(stderr, "fbe-module-sim: Link %s: %s\n", link.c_str(), std::strerror(errno));
+        ::unlink(tmp.c_str());
+        return false;
+    }
+    return true;
+}
+
+// Removes the link only while it still names this simulator's terminal: a simulator started
+// later may have taken the path over.
+void removeLink(const std::string& link, const std::string& device)
+{
+    char target[4096];
+    const ssize_t n = ::readlink(link.c_str(), target, sizeof target - 1);
+    if (n >= 0 && std::string(target, size_t(n)) == device)
+        ::unlink(link.c_str());
+}
+
 struct Pending {
     uint8_t byte;
     Nanos due;
@@ -276,14 +309,8 @@ int main(int argc, char** argv)
     makeRaw(master);
     fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
 
-    if (!opt.link.empty()) {
-        ::unlink(opt.link.c_str());
-        if (::symlink(device.c_str(), opt.link.c_str()) != 0) {
-            std::fprintf(stderr, "fbe-module-sim: Link %s: %s\n", opt.link.c_str(),
-                         std::strerror(errno));
-            return 1;
-        }
-    }
+    if (!opt.link.empty() && !placeLink(opt.link, device))
+        return 1;
 
     struct sigaction sa {};
     sa.sa_handler = onSignal;
@@ -393,7 +420,7 @@ int main(int argc, char** argv)
     if (dirty && !opt.eepromFile.empty())
         saveEeprom(opt.eepromFile, module.eeprom());
     if (!opt.link.empty())
-        ::unlink(opt.link.c_str());
+        removeLink(opt.link, device);
     ::close(slave);
     ::close(master);
     return 0;

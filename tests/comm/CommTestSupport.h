@@ -215,7 +215,8 @@ public:
             return;
         QElapsedTimer t;
         t.start();
-        while (!process_.canReadLine() && t.elapsed() < 5000)
+        while (!process_.canReadLine() && process_.state() != QProcess::NotRunning
+               && t.elapsed() < 5000)
             process_.waitForReadyRead(100);
         device_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
     }

@@ -262,6 +262,24 @@ TEST(EndToEnd, LinkNamesTheTerminalUntilTheSimulatorEnds)
     EXPECT_FALSE(r.failed) << r.message.toStdString();
     EXPECT_TRUE(sim.stop());
     EXPECT_FALSE(QFileInfo::exists(link));
+
+    // A later simulator takes the link over; the earlier one, ending, leaves it alone.
+    SimProcess first({QStringLiteral("--link"), link});
+    SimProcess second({QStringLiteral("--link"), link});
+    ASSERT_TRUE(first.ok() && second.ok());
+    EXPECT_TRUE(first.stop());
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), second.device());
+    EXPECT_TRUE(second.stop());
+
+    // A file at the link's path is never replaced.
+    QFile file(link);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("wichtig");
+    file.close();
+    SimProcess refused({QStringLiteral("--link"), link});
+    EXPECT_FALSE(refused.ok());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("wichtig"));
 }
 
 TEST(EndToEnd, PacedLineTakesTheWireTime)

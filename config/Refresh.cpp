@@ -129,7 +129,9 @@ TransferOutcome TakeTransferResult(Configuration& cfg)
         tr.programmed = false;
         if (!tr.transferFailed) {
             ++cfg.progcounter;
-            const quint64 mask = cfg.current().mask;
+            // The next address wraps within the mask and within the code length: a
+            // programmable transmitter's mask covers all 40 bits whatever its length.
+            const quint64 mask = cfg.current().mask & maxAddressForBits(cfg.current().bits);
             for (int n = 1; n <= 8; ++n)
                 cfg.codes[n].address = (cfg.codes[n].address + quint64(cfg.offset[n])) & mask;
             out.counted = true;

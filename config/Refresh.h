@@ -55,7 +55,8 @@ struct TransferOutcome {
 
 // Takes a pending transfer result once: decodes the receive buffer when the transfer did not
 // fail, checks the firmware version and, after a successful programming run, adds 1 to the
-// programming counter and each slot's increment to its address, wrapping within the mask.
+// programming counter and each slot's increment to its address, wrapping within the mask
+// and the code length.
 //
 // A programming run whose read-back fails its checksum keeps the configuration that was
 // sent: the read-back is decoded into a copy and taken over only when it is sound. A read

@@ -303,7 +303,7 @@ TEST(TakeTransferResult, ProgrammedRunCountsAndAdvancesWrappingWithinTheMask)
     EXPECT_EQ(cfg.progcounter, 10);
 }
 
-TEST(TakeTransferResult, FortyBitAddressesWrapAtTwoToTheForty)
+TEST(TakeTransferResult, ProgrammableAddressesWrapWithinTheCodeLength)
 {
     Configuration cfg = fresh();
     selectType(cfg, typ::Uni16);
@@ -316,6 +316,17 @@ TEST(TakeTransferResult, FortyBitAddressesWrapAtTwoToTheForty)
     TakeTransferResult(cfg);
     EXPECT_EQ(cfg.codes[1].address, 0u);
     EXPECT_EQ(cfg.codes[2].address, (quint64(1) << 40) - 1);
+
+    // With a shorter code length the addresses wrap within it, never beyond the largest
+    // address the transmitter can send.
+    cfg.current().bits = 12;
+    cfg.codes[1].address = 4095;
+    cfg.codes[2].address = 0;
+    putReadBack(cfg, cfg);
+    finishRun(cfg, true, false);
+    TakeTransferResult(cfg);
+    EXPECT_EQ(cfg.codes[1].address, 0u);
+    EXPECT_EQ(cfg.codes[2].address, 4095u);
 }
 
 TEST(TakeTransferResult, FailedRunDecodesNothingAndAdvancesNothing)

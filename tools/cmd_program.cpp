@@ -1,14 +1,15 @@
 #include "tools/cmd_program.h"
 
 #include "comm/ModuleWrite.h"
-#include "comm/PortNames.h"
 #include "comm/SerialPortService.h"
 #include "comm/TransferProtocol.h"
 #include "config/Configuration.h"
 #include "config/FbeFile.h"
 #include "config/Refresh.h"
 
+#include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTextStream>
 
@@ -75,14 +76,26 @@ int usageError(const QString& message)
     return 2;
 }
 
-// PORT is "COM1".."COM4" or a device path; the port number is what the transfer reports.
+// PORT is "COM1".."COM4" (in any case, as the ports are named on Windows) or a device path;
+// the port number is what the transfer reports. Another COM name is no port of the program:
+// 0, a usage error, rather than a device of that name that the message would call COM1.
 int choosePort(SerialPortService& port, const QString& name)
 {
-    static const QRegularExpression comName(QStringLiteral("^COM[1-4]$"));
-    if (comName.match(name).hasMatch())
-        return portNumberFromName(name);
+    static const QRegularExpression comName(QStringLiteral("^COM([0-9]+)$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = comName.match(name);
+    if (match.hasMatch()) {
+        const int number = match.captured(1).toInt();
+        return number >= 1 && number <= 4 ? number : 0;
+    }
     port.setDeviceOverride(name);
     return 1;
+}
+
+int unknownPort(const QString& name)
+{
+    return usageError(QStringLiteral("unbekannter Port ") + name
+                      + QStringLiteral(" (COM1..COM4 oder Gerätepfad)"));
 }
 
 // Progress on a terminal: one line redrawn in place.
@@ -194,6 +207,8 @@ int runProgramCommand(const QStringList& args)
 
     SerialPortService port;
     const int number = choosePort(port, a.port);
+    if (number == 0)
+        return unknownPort(a.port);
     return report(transfer(cfg, port, number, true));
 }
 
@@ -203,10 +218,19 @@ int runReadCommand(const QStringList& args)
     if (!a.error.isEmpty())
         return usageError(a.error);
 
+    // A place the file cannot go is found before the module is read, not after.
+    const QFileInfo target(a.file);
+    if (target.isDir())
+        return usageError(a.file + QStringLiteral(": ein Ordner, keine Datei"));
+    if (!target.absoluteDir().exists())
+        return usageError(a.file + QStringLiteral(": den Ordner gibt es nicht"));
+
     Configuration cfg;
     NeueDatei(cfg);
     SerialPortService port;
     const int number = choosePort(port, a.port);
+    if (number == 0)
+        return unknownPort(a.port);
     const TransferOutcome outcome = transfer(cfg, port, number, false);
     const int code = report(outcome);
     if (code != 0)

@@ -190,6 +190,19 @@ TEST(Tool, FileAndUsageErrorsExitTwo)
               2);
     EXPECT_EQ(tool({QStringLiteral("read"), QStringLiteral("--port")}).exitCode, 2);
     EXPECT_EQ(tool({QStringLiteral("read"), QStringLiteral("--speed"), QStringLiteral("9")}).exitCode, 2);
+
+    // Found before any port is opened: a COM name beyond COM4, a file in a folder that does
+    // not exist, a folder as the file.
+    const QString file = writeFile(dir, QStringLiteral("a.fbe"), sample());
+    const ToolRun com5 = tool({QStringLiteral("program"), file, QStringLiteral("--port"),
+                               QStringLiteral("COM5")});
+    EXPECT_EQ(com5.exitCode, 2);
+    EXPECT_TRUE(com5.err.contains(QStringLiteral("COM5"))) << com5.err.toStdString();
+    for (const QString& target : {dir.filePath(QStringLiteral("kein/x.fbe")), dir.path()})
+        EXPECT_EQ(tool({QStringLiteral("read"), QStringLiteral("--port"),
+                        QStringLiteral("/nonexistent/tty"), target})
+                      .exitCode,
+                  2);
 }
 
 TEST(ModuleWrite, UnusedCodesLoseTheirAddress)

@@ -1109,6 +1109,19 @@ bool TFFBmain::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+void TFFBmain::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        QWidget* focus = focusWidget();
+        if (qobject_cast<QPushButton*>(focus) || qobject_cast<QToolButton*>(focus)) {
+            static_cast<QAbstractButton*>(focus)->click();
+            return;
+        }
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
 void TFFBmain::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);

@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTextEdit>
@@ -552,6 +553,20 @@ TEST_F(MainWindowTest, HeldEnterCommitsAFieldOnce)
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
     QCoreApplication::sendEvent(w->pruefanzahl, &release);
     EXPECT_EQ(seam.beeps, before + 1);
+}
+
+TEST_F(MainWindowTest, EnterPressesAFocusedButton)
+{
+    w->MProgClick();
+    w->show();
+    w->activateWindow();
+    QApplication::processEvents();
+    cfg.progcounter = 5;
+    w->FormPaint();
+    w->Button1->setFocus();
+    pressKey(w->Button1, Qt::Key_Return);
+    EXPECT_EQ(cfg.progcounter, 0);
+    EXPECT_EQ(seam.beeps, 1);
 }
 
 TEST_F(MainWindowTest, MenuTreeWithSeparators)

@@ -10,6 +10,7 @@
 
 #include <QFrame>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -116,6 +117,7 @@ void TFFBselect::setupUi()
         r.button->setStyleSheet(QStringLiteral(
             "QToolButton { background: #fafafa; border: 1px solid #9aa3ad; border-radius: 3px; }"
             "QToolButton:hover { background: #fff8d6; border-color: #d4a000; }"
+            "QToolButton:focus { border: 3px solid #1e6fd9; background: #e3efff; }"
             "QToolButton:pressed { background: #f0e4b0; }"));
         const int code = t.code;
         connect(r.button, &QToolButton::clicked, this, [this, code] { selectType(code); });
@@ -257,6 +259,18 @@ void TFFBselect::FormClose()
     } else {
         ApplySendertyp(cfg);
     }
+}
+
+void TFFBselect::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        if (auto* button = qobject_cast<QToolButton*>(focusWidget())) {
+            button->click();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
 }
 
 bool TFFBselect::eventFilter(QObject* watched, QEvent* event)

@@ -70,6 +70,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Enter on a focused picture button selects its type, as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void setupUi();

@@ -731,6 +731,14 @@ TEST_F(SelectTest, AnyPartOfARowSelectsItsType)
             click(select->abbrechen);
         });
     }
+
+    // By keyboard: Enter on the focused picture button, as Space.
+    choose([&] {
+        QToolButton* b = select->rowOf(10)->button;
+        b->setFocus();
+        pressKey(b, Qt::Key_Return);
+    });
+    EXPECT_EQ(cfg.activeType, typ::Svs3);
 }
 
 TEST_F(SelectTest, CancelAppliesTheActiveTypeAndKeepsHandValues)

@@ -136,7 +136,7 @@ ParsedFile ParseFile(const QByteArray& bytes)
     parsed.lines = splitLines(cp1252::decode(bytes));
     const QStringList& lines = parsed.lines;
     if (lines.size() < ProjectLine) {
-        parsed.error = QStringLiteral("die Datei hat %1 Zeilen, mindestens %2 werden erwartet")
+        parsed.error = QStringLiteral("die Datei hat nur %1 Zeilen (mindestens %2)")
                            .arg(lines.size())
                            .arg(ProjectLine);
         return parsed;
@@ -192,10 +192,14 @@ LoadOutcome LoadFile(Configuration& cfg, const QString& path)
     LoadOutcome outcome;
     // Only a plain file: opening a pipe or a device could wait for ever.
     const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) {
+    if (!info.exists()) {
+        outcome.error = QStringLiteral("die Datei gibt es nicht");
+        return outcome;
+    }
+    if (!info.isFile()) {
         outcome.error = info.isDir()
-            ? QStringLiteral("die Datei kann nicht geöffnet werden (ein Ordner)")
-            : QStringLiteral("die Datei kann nicht geöffnet werden (keine gewöhnliche Datei)");
+            ? QStringLiteral("ein Ordner, keine Datei")
+            : QStringLiteral("keine gewöhnliche Datei (Pipe oder Gerät)");
         return outcome;
     }
     QFile file(path);

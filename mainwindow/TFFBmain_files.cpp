@@ -425,6 +425,9 @@ bool TFFBmain::DateiGeladen()
     if (!outcome.ok) {
         seam.beep();
         addInfo(MsgLoadError);
+        // Why, on a line of its own: a file cut short, a number that is none, a folder.
+        if (!outcome.error.isEmpty())
+            addInfo(QLatin1Char(' ') + outcome.error);
         setInfoColour(InfoColour::Error);
         return false;
     }

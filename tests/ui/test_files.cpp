@@ -282,7 +282,11 @@ TEST_F(FilesTest, CancelledOpenAndFailedLoadKeepTheGuard)
     const int beeps = seam.beeps;
     main->MopenClick();
     EXPECT_EQ(seam.beeps, beeps + 1);
-    EXPECT_EQ(main->infoLines().last(), LoadError);
+    // The message, then the reason on a line of its own.
+    const QStringList info = main->infoLines();
+    ASSERT_GE(info.size(), 2);
+    EXPECT_EQ(info.at(info.size() - 2), LoadError);
+    EXPECT_EQ(info.last(), QStringLiteral(" die Datei hat nur 2 Zeilen (mindestens 999)"));
     EXPECT_EQ(main->infoColour(), TFFBmain::InfoColour::Error);
     EXPECT_EQ(cfg.projectName, QStringLiteral("ungesichert"));
     EXPECT_TRUE(guardSeesChange());
@@ -557,7 +561,8 @@ TEST_F(SettingsTest, LastFileQuestionNoAndMissingFile)
     start();
     EXPECT_EQ(questions(), 1);
     EXPECT_EQ(seam.beeps, 1);
-    EXPECT_EQ(main->infoLines().last(), LoadError);
+    EXPECT_EQ(main->infoLines(),
+              (QStringList{LoadError, QStringLiteral(" die Datei gibt es nicht")}));
     EXPECT_EQ(main->infoColour(), TFFBmain::InfoColour::Error);
     EXPECT_EQ(main->OpenDialog1.FileName, QStringLiteral("neue datei.fbe"));
     EXPECT_EQ(main->comPortName, QStringLiteral("COM3"));

@@ -1257,8 +1257,12 @@ void TFFBmain::MexitClick()
 
 void TFFBmain::MSystemClick()
 {
-    if (forms.Fsystem)
-        seam.showModal(*forms.Fsystem);
+    if (!forms.Fsystem)
+        return;
+    seam.showModal(*forms.Fsystem);
+    // The dialog changes the state without refreshing this window; not every desktop
+    // activates this window again when the dialog closes.
+    FormPaint();
 }
 
 void TFFBmain::FBselectClick()

@@ -809,6 +809,16 @@ TEST_F(SelectTest, MainWindowOpensSelectionAndSystemDialogs)
     EXPECT_EQ(seam.modalShows[1].window, select);
     EXPECT_EQ(seam.modalShows[2].window, &system);
     EXPECT_EQ(seam.modalShows[2].title, QStringLiteral("System Grundeinstellungen"));
+
+    // A value changed there shows as soon as the dialog is closed, without waiting for the
+    // main window to be activated again.
+    seam.answerNext([&](QDialog&) {
+        system.bits->setText(QStringLiteral("20"));
+        system.bitsExit();
+    });
+    main->MSystemClick();
+    EXPECT_TRUE(main->warnung1->isVisibleTo(main.get()));
+    EXPECT_EQ(main->bitanzahl->text(), QStringLiteral("20"));
     forms.Fsystem = nullptr;
 }
 

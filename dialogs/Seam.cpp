@@ -20,9 +20,11 @@ int Seam::showModal(QDialog& dialog)
 
 void Seam::showModeless(QWidget& window)
 {
+    // A notice or warning shown without waiting stays in front but leaves the keyboard with
+    // the window the user is typing in.
+    window.setAttribute(Qt::WA_ShowWithoutActivating);
     window.show();
     window.raise();
-    window.activateWindow();
 }
 
 void Seam::messageBox(QWidget* parent, const QString& title, const QString& text)

@@ -247,4 +247,17 @@ private:
     QString device_;
 };
 
+// Points COMn at a device for the lifetime of the object.
+class ComMapping {
+public:
+    ComMapping(int n, const QString& device) : name_("FBE_COM" + QByteArray::number(n))
+    {
+        qputenv(name_.constData(), device.toLocal8Bit());
+    }
+    ~ComMapping() { qunsetenv(name_.constData()); }
+
+private:
+    QByteArray name_;
+};
+
 }  // namespace commtest

@@ -19,22 +19,10 @@
 #include <gtest/gtest.h>
 
 using namespace fbe;
+using commtest::ComMapping;
 using commtest::SimProcess;
 
 namespace {
-
-// Points COMn at a device for the lifetime of the object.
-class ComMapping {
-public:
-    ComMapping(int n, const QString& device) : name_("FBE_COM" + QByteArray::number(n))
-    {
-        qputenv(name_.constData(), device.toLocal8Bit());
-    }
-    ~ComMapping() { qunsetenv(name_.constData()); }
-
-private:
-    QByteArray name_;
-};
 
 // A configuration as a user would build it: a few codes with functions and outputs.
 Configuration userConfiguration()

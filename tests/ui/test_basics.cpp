@@ -1,6 +1,7 @@
 // The basic settings edited in place in the main window: what each field accepts, how it
 // bounds and writes back its entry, and what the check boxes and radio pairs store.
 #include "FakeSeam.h"
+#include "FieldInput.h"
 
 #include "config/Configuration.h"
 #include "dialogs/Uhinweis.h"
@@ -25,28 +26,11 @@
 
 using namespace fbe;
 using fbe::test::FakeSeam;
+using namespace fbe::test;
 
 namespace {
 
 QString S(const char* text) { return QString::fromUtf8(text); }
-
-// The user puts text into a field and leaves it with Tab.
-void leave(QLineEdit* edit, const QString& text)
-{
-    edit->setText(text);
-    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-    QCoreApplication::sendEvent(edit, &out);
-}
-
-// The user puts text into a field and presses Enter (the entry is taken on the release).
-void enter(QLineEdit* edit, const QString& text)
-{
-    edit->setText(text);
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, S("\r"));
-    QCoreApplication::sendEvent(edit, &press);
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, S("\r"));
-    QCoreApplication::sendEvent(edit, &release);
-}
 
 void clickLabel(QWidget* w)
 {
@@ -106,7 +90,7 @@ TEST_F(BasicsTest, LockTimeRoundsHalfToEvenAndBounds)
     EXPECT_EQ(cfg.sperrzeit, 255);
     EXPECT_EQ(win->sperrzeit->text(), S("2550"));
     EXPECT_EQ(seam.beeps, 0);
-    enter(win->sperrzeit, S("abc"));
+    pressEnter(win->sperrzeit, S("abc"));
     EXPECT_EQ(seam.beeps, 1);
     EXPECT_EQ(cfg.sperrzeit, 0);
     EXPECT_EQ(win->sperrzeit->text(), S("   0"));
@@ -131,7 +115,7 @@ TEST_F(BasicsTest, SwitchOverAndEmergencyOffTimesLiveInTheImage)
     EXPECT_EQ(image()[99], 255);
     EXPECT_EQ(image()[100], 255);
     EXPECT_EQ(win->TimeOut->text(), S("655350"));
-    enter(win->TimeOut, S("1000"));
+    pressEnter(win->TimeOut, S("1000"));
     EXPECT_EQ(image()[99], 0);
     EXPECT_EQ(image()[100], 100);
     EXPECT_EQ(win->TimeOut->text(), S("001000"));
@@ -213,7 +197,7 @@ TEST_F(BasicsTest, ParallelCodeFields)
     leave(win->dirshift, S("45"));
     EXPECT_EQ(image()[83], 40);
     EXPECT_EQ(win->dirshift->text(), S("40"));
-    enter(win->dirshift, S("12"));
+    pressEnter(win->dirshift, S("12"));
     EXPECT_EQ(win->Cadd[1]->text(), S(" Bitpos:12"));
     EXPECT_EQ(win->Cadd[4]->text(), S(" Bitpos:15"));
 
@@ -232,14 +216,14 @@ TEST_F(BasicsTest, ParallelCodeFields)
     EXPECT_EQ(cfg.GeneralCode, expected);
     EXPECT_EQ(win->GeneralCode->text(), S("1010") + QString(36, QLatin1Char('0')));
     EXPECT_EQ(win->GeneralDez->text().trimmed(), QString::number(expected));
-    enter(win->direktmaske, S("1") + QString(39, QLatin1Char('0')));
+    pressEnter(win->direktmaske, S("1") + QString(39, QLatin1Char('0')));
     EXPECT_EQ(cfg.direktmaske, quint64(1) << 39);
 
     leave(win->GeneralDez, S("abc"));
     EXPECT_EQ(seam.beeps, 1);
     EXPECT_EQ(cfg.GeneralCode, expected);
     EXPECT_EQ(win->GeneralDez->text().trimmed(), QString::number(expected));
-    enter(win->GeneralDez, S("4711"));
+    pressEnter(win->GeneralDez, S("4711"));
     EXPECT_EQ(cfg.GeneralCode, 4711u);
     EXPECT_EQ(win->GeneralCode->text().right(13), S("1001001100111"));
     EXPECT_EQ(win->GeneralDez->selectedText(), win->GeneralDez->text());
@@ -348,7 +332,7 @@ TEST_F(BasicsTest, StorageFunctionNoticeAndStartStates)
 
 TEST_F(BasicsTest, CounterAndIncrements)
 {
-    enter(win->progcounter, S("7"));
+    pressEnter(win->progcounter, S("7"));
     EXPECT_EQ(cfg.progcounter, 7);
     EXPECT_EQ(win->progcounter->text(), S("0007"));
     win->Button1->click();
@@ -363,17 +347,6 @@ TEST_F(BasicsTest, CounterAndIncrements)
     EXPECT_EQ(seam.beeps, 2);
     EXPECT_EQ(cfg.offset[8], 0);
     EXPECT_EQ(win->offset[8]->text(), S("   0"));
-}
-
-// Whether the whole text of a field can be seen.
-static bool fits(const QLineEdit* edit)
-{
-    // The frame and the edit's inner margin of 2 pixels on either side.
-    const int frame = edit->hasFrame()
-        ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit) : 0;
-    const int room = edit->contentsRect().width() - edit->textMargins().left()
-                     - edit->textMargins().right() - 2 * (frame + 2);
-    return edit->fontMetrics().horizontalAdvance(edit->text()) <= room;
 }
 
 // The largest values of every field show in full. Pictures of the window in these states are

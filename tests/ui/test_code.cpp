@@ -1,6 +1,7 @@
 // The code and function editor: opened from a code row, editing one slot at a time, with
 // the address limit, the time entry, stepping through the codes and parallel mode.
 #include "FakeSeam.h"
+#include "FieldInput.h"
 
 #include "config/Configuration.h"
 #include "editors/TFCode.h"
@@ -26,6 +27,7 @@
 
 using namespace fbe;
 using fbe::test::FakeSeam;
+using namespace fbe::test;
 
 namespace {
 
@@ -42,19 +44,6 @@ void pressKey(QWidget* target, int code)
 {
     key(target, code, QEvent::KeyPress);
     key(target, code, QEvent::KeyRelease);
-}
-
-void leave(QLineEdit* edit, const QString& text)
-{
-    edit->setText(text);
-    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-    QCoreApplication::sendEvent(edit, &out);
-}
-
-void enter(QLineEdit* edit, const QString& text)
-{
-    edit->setText(text);
-    pressKey(edit, Qt::Key_Return);
 }
 
 struct CodeTest : ::testing::Test {
@@ -160,7 +149,7 @@ TEST_F(CodeTest, AddressIsLimitedToTheCodeLength)
     EXPECT_EQ(code->codeadresse->text(), S("        4095"));
     EXPECT_EQ(win->Cadd[1]->text(), S("        4095"));
 
-    enter(code->codeadresse, S("4095"));
+    pressEnter(code->codeadresse, S("4095"));
     EXPECT_EQ(seam.beeps, 1);
     EXPECT_FALSE(code->LwarnAdresse->isVisibleTo(code));
     EXPECT_EQ(code->codeadresse->selectedText(), code->codeadresse->text());
@@ -235,7 +224,7 @@ TEST_F(CodeTest, TimeEntryInEveryUnit)
     EXPECT_EQ(code->dauer->text(), S("     1,5"));
     EXPECT_TRUE(win->Cfun[1]->text().contains(S("1,5s")));
 
-    enter(code->dauer, S("2,5"));
+    pressEnter(code->dauer, S("2,5"));
     EXPECT_EQ(cfg.codes[1].timeCount, 250);
     EXPECT_EQ(code->dauer->selectedText(), code->dauer->text());
     leave(code->dauer, S("2.5"));
@@ -441,17 +430,6 @@ TEST_F(CodeTest, AddressButtonOpensTheDialogOfTheActiveType)
     }
     EXPECT_EQ(seam.modalShows.size(), 1u);
     forms.FB4 = nullptr;
-}
-
-// Whether the whole text of a field can be seen.
-static bool fits(const QLineEdit* edit)
-{
-    // The frame and the edit's inner margin of 2 pixels on either side.
-    const int frame = edit->hasFrame()
-        ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit) : 0;
-    const int room = edit->contentsRect().width() - edit->textMargins().left()
-                     - edit->textMargins().right() - 2 * (frame + 2);
-    return edit->fontMetrics().horizontalAdvance(edit->text()) <= room;
 }
 
 // The longest address and time show in full. Pictures of the editor in these states are saved

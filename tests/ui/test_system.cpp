@@ -1,5 +1,6 @@
 // The system base settings: the decoder parameters of the current record, edited by hand.
 #include "FakeSeam.h"
+#include "FieldInput.h"
 
 #include "config/Configuration.h"
 #include "editors/TFsystem.h"
@@ -17,25 +18,11 @@
 
 using namespace fbe;
 using fbe::test::FakeSeam;
+using namespace fbe::test;
 
 namespace {
 
 QString S(const char* text) { return QString::fromUtf8(text); }
-
-// The user clicks into the field (it takes the focus) and types text.
-void enter(QLineEdit* edit, const QString& text)
-{
-    QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason);
-    QCoreApplication::sendEvent(edit, &in);
-    edit->setText(text);
-}
-
-// The user leaves the field by clicking elsewhere in the dialog.
-void leave(QLineEdit* edit)
-{
-    QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
-    QCoreApplication::sendEvent(edit, &out);
-}
 
 struct SystemTest : ::testing::Test {
     Configuration cfg;
@@ -97,7 +84,7 @@ TEST_F(SystemTest, ByteFieldsAreBoundedAndMarkTheTypeHandChanged)
         NeueDatei(cfg);
         const int beepsBefore = seam.beeps;
         open([&] {
-            enter(dlg.refmin, S(c.typed));
+            clickInto(dlg.refmin, S(c.typed));
             leave(dlg.refmin);
             EXPECT_EQ(dlg.refmin->text(), S(c.shown)) << c.typed;
             EXPECT_TRUE(dlg.warnung->isVisibleTo(&dlg));
@@ -119,7 +106,7 @@ TEST_F(SystemTest, ByteFieldsAreBoundedAndMarkTheTypeHandChanged)
             {dlg.wait3, &TypeRecord::wait3}};
         int v = 200;
         for (const auto& [edit, field] : fields) {
-            enter(edit, QString::number(v));
+            clickInto(edit, QString::number(v));
             leave(edit);
             EXPECT_EQ(cfg.current().*field, v) << edit->objectName().toStdString();
             ++v;
@@ -131,7 +118,7 @@ TEST_F(SystemTest, ByteFieldsAreBoundedAndMarkTheTypeHandChanged)
 TEST_F(SystemTest, LeavingAFieldUnchangedStillMarksTheType)
 {
     open([&] {
-        enter(dlg.wait1, dlg.wait1->text());
+        clickInto(dlg.wait1, dlg.wait1->text());
         leave(dlg.wait1);
         EXPECT_TRUE(dlg.warnung->isVisibleTo(&dlg));
     });
@@ -140,7 +127,7 @@ TEST_F(SystemTest, LeavingAFieldUnchangedStillMarksTheType)
     // Leaving the window (another window activated) is not leaving the field.
     NeueDatei(cfg);
     open([&] {
-        enter(dlg.wait2, S("99"));
+        clickInto(dlg.wait2, S("99"));
         QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
         QCoreApplication::sendEvent(dlg.wait2, &out);
         EXPECT_EQ(cfg.activeType, typ::Aurel4);
@@ -153,7 +140,7 @@ TEST_F(SystemTest, LeavingAFieldUnchangedStillMarksTheType)
 TEST_F(SystemTest, EscapeTakesAFieldStillBeingEdited)
 {
     seam.answerNext([&](QDialog&) {
-        enter(dlg.datmax, S("77"));
+        clickInto(dlg.datmax, S("77"));
         QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QCoreApplication::sendEvent(&dlg, &esc);
     });
@@ -166,14 +153,14 @@ TEST_F(SystemTest, EscapeTakesAFieldStillBeingEdited)
 TEST_F(SystemTest, MaskReadsDigitsUpToTheFirstOther)
 {
     open([&] {
-        enter(dlg.mask, S("1111"));
+        clickInto(dlg.mask, S("1111"));
         leave(dlg.mask);
         EXPECT_EQ(cfg.current().mask, quint64(0xF) << 36);
         EXPECT_EQ(dlg.mask->text(), S("1111000000000000000000000000000000000000"));
-        enter(dlg.mask, S("1111 111111111111111111111111111111111111"));
+        clickInto(dlg.mask, S("1111 111111111111111111111111111111111111"));
         leave(dlg.mask);
         EXPECT_EQ(cfg.current().mask, quint64(0xF) << 36);
-        enter(dlg.mask, S("0000000000000000000000000000000000000001"));
+        clickInto(dlg.mask, S("0000000000000000000000000000000000000001"));
         leave(dlg.mask);
         EXPECT_EQ(cfg.current().mask, 1u);
     });
@@ -184,7 +171,7 @@ TEST_F(SystemTest, MaskReadsDigitsUpToTheFirstOther)
 TEST_F(SystemTest, SelectingATypeRestoresItsValues)
 {
     open([&] {
-        enter(dlg.bits, S("200"));
+        clickInto(dlg.bits, S("200"));
         leave(dlg.bits);
     });
     ASSERT_EQ(cfg.activeType, typ::Hand);

@@ -38,25 +38,13 @@
 #include <unistd.h>
 
 using namespace fbe;
+using commtest::ComMapping;
 using commtest::ScriptedPort;
 using fbe::test::FakeSeam;
 
 namespace {
 
 const QColor ErrorColour(254, 80, 75);
-
-// Points COMn at a device while the object lives.
-class ComMapping {
-public:
-    ComMapping(int n, const QString& device) : name_("FBE_COM" + QByteArray::number(n))
-    {
-        qputenv(name_.constData(), device.toLocal8Bit());
-    }
-    ~ComMapping() { qunsetenv(name_.constData()); }
-
-private:
-    QByteArray name_;
-};
 
 // A pseudo-terminal without anything behind it: a device that can be opened.
 class Pty {

@@ -1,6 +1,7 @@
 // The transmitter selection and the address dialogs of the hand transmitters (1-, 2-, 4-key,
 // SVS 3-key) and of the programmable transmitter.
 #include "FakeSeam.h"
+#include "FieldInput.h"
 
 #include "config/Configuration.h"
 #include "editors/TFsystem.h"
@@ -30,6 +31,7 @@
 
 using namespace fbe;
 using fbe::test::FakeSeam;
+using namespace fbe::test;
 
 namespace {
 
@@ -500,23 +502,6 @@ TEST_F(TxTest, SvsKeysClearTheirBitsWhenTicked)
 
 // ---- Programmable transmitter ------------------------------------------------------------------
 
-namespace {
-
-void enter(QLineEdit* edit, const QString& text)
-{
-    QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason);
-    QCoreApplication::sendEvent(edit, &in);
-    edit->setText(text);
-}
-
-void leave(QLineEdit* edit)
-{
-    QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
-    QCoreApplication::sendEvent(edit, &out);
-}
-
-}  // namespace
-
 TEST_F(TxTest, ProgrammableLimitsTheAddressToTheCodeLength)
 {
     TFFB16 d(cfg, seam, forms);
@@ -533,7 +518,7 @@ TEST_F(TxTest, ProgrammableLimitsTheAddressToTheCodeLength)
 
     cfg.types[16].bits = 40;
     open(d, 1000, [&] {
-        enter(d.bitanzahl, QStringLiteral("8"));
+        clickInto(d.bitanzahl, QStringLiteral("8"));
         leave(d.bitanzahl);
         EXPECT_EQ(d.address(), 255u);
         EXPECT_EQ(d.maxaddr->text(), QStringLiteral("255"));
@@ -548,11 +533,11 @@ TEST_F(TxTest, ProgrammableLimitsTheAddressToTheCodeLength)
                                                    {"-3", 40}, {"x", 40}, {"24", 24}};
     open(d, 0, [&] {
         for (const auto& [typed, bits] : lengths) {
-            enter(d.bitanzahl, QString::fromLatin1(typed));
+            clickInto(d.bitanzahl, QString::fromLatin1(typed));
             leave(d.bitanzahl);
             EXPECT_EQ(cfg.types[16].bits, bits) << typed;
         }
-        enter(d.bitanzahl, QStringLiteral("0"));
+        clickInto(d.bitanzahl, QStringLiteral("0"));
         leave(d.bitanzahl);
         EXPECT_EQ(d.maxaddr->text(), QStringLiteral(" 1"));
         EXPECT_EQ(d.bitanzahl->text(), QStringLiteral(" 1"));
@@ -593,7 +578,7 @@ TEST_F(TxTest, ProgrammableAddressEntry)
     for (const char* typed : {"abc", "-5"}) {
         const int before = seam.beeps;
         open(d, 77, [&] {
-            enter(d.nowAddr, QString::fromLatin1(typed));
+            clickInto(d.nowAddr, QString::fromLatin1(typed));
             leave(d.nowAddr);
             EXPECT_EQ(d.address(), 0u) << typed;
             EXPECT_EQ(d.nowAddr->text(), QStringLiteral("           0"));
@@ -613,7 +598,7 @@ TEST_F(TxTest, ProgrammableMaximumAddressBeyond63Bits)
         open(d, all, [&] {
             EXPECT_EQ(d.maxaddr->text(), QStringLiteral("18446744073709551615"));
             EXPECT_EQ(d.address(), all);
-            enter(d.nowAddr, QStringLiteral("5"));
+            clickInto(d.nowAddr, QStringLiteral("5"));
             leave(d.nowAddr);
             EXPECT_EQ(d.address(), 5u);
             click(d.OK);

@@ -21,7 +21,7 @@
 namespace fbe {
 
 TFHelp::TFHelp(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
-    : SmallDialog(cfg, seam, forms, parent)
+    : FormDialog(cfg, seam, forms, parent)
 {
     setObjectName(QStringLiteral("FHelp"));
     setWindowTitle(QStringLiteral("Hilfe zur Funkmodul-Konfiguration"));
@@ -141,7 +141,7 @@ bool TFHelp::eventFilter(QObject* watched, QEvent* event)
         LurlDblClick();
         return true;
     }
-    return SmallDialog::eventFilter(watched, event);
+    return FormDialog::eventFilter(watched, event);
 }
 
 }  // namespace fbe

@@ -1,7 +1,7 @@
 // The help window: the help text and the maker's contact block.
 #pragma once
 
-#include "dialogs/SmallDialog.h"
+#include "dialogs/FormDialog.h"
 
 class QLabel;
 class QPushButton;
@@ -9,7 +9,7 @@ class QTextBrowser;
 
 namespace fbe {
 
-class TFHelp : public SmallDialog {
+class TFHelp : public FormDialog {
     Q_OBJECT
 public:
     TFHelp(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent = nullptr);

@@ -16,7 +16,7 @@
 namespace fbe {
 
 TFask::TFask(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
-    : SmallDialog(cfg, seam, forms, parent)
+    : FormDialog(cfg, seam, forms, parent)
 {
     setObjectName(QStringLiteral("Fask"));
     setWindowTitle(QStringLiteral(" "));
@@ -147,7 +147,7 @@ bool TFask::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == M && event->type() == QEvent::FocusIn)
         MEnter();
-    return SmallDialog::eventFilter(watched, event);
+    return FormDialog::eventFilter(watched, event);
 }
 
 }  // namespace fbe

@@ -1,7 +1,7 @@
 // The yes/no question: a centred text on yellow and the buttons "JA" and "NEIN !".
 #pragma once
 
-#include "dialogs/SmallDialog.h"
+#include "dialogs/FormDialog.h"
 
 #include <QStringList>
 
@@ -10,7 +10,7 @@ class QTextEdit;
 
 namespace fbe {
 
-class TFask : public SmallDialog {
+class TFask : public FormDialog {
     Q_OBJECT
 public:
     TFask(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent = nullptr);

@@ -11,7 +11,7 @@
 namespace fbe {
 
 TFhinweis::TFhinweis(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
-    : SmallDialog(cfg, seam, forms, parent)
+    : FormDialog(cfg, seam, forms, parent)
 {
     setObjectName(QStringLiteral("Fhinweis"));
     setWindowTitle(QStringLiteral("Hinweis"));

@@ -2,7 +2,7 @@
 // appeared.
 #pragma once
 
-#include "dialogs/SmallDialog.h"
+#include "dialogs/FormDialog.h"
 
 #include <QStringList>
 
@@ -12,7 +12,7 @@ class QTimer;
 
 namespace fbe {
 
-class TFhinweis : public SmallDialog {
+class TFhinweis : public FormDialog {
     Q_OBJECT
 public:
     TFhinweis(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent = nullptr);

@@ -23,7 +23,7 @@ const char ReleaseDate[] = "Juni / 2009";
 }
 
 TFinfo::TFinfo(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
-    : SmallDialog(cfg, seam, forms, parent)
+    : FormDialog(cfg, seam, forms, parent)
 {
     setObjectName(QStringLiteral("Finfo"));
     setWindowTitle(QStringLiteral("Info zu Konfigurationssoftware für Empfängermodul"));
@@ -134,7 +134,7 @@ bool TFinfo::eventFilter(QObject* watched, QEvent* event)
         weblabelClick();
         return true;
     }
-    return SmallDialog::eventFilter(watched, event);
+    return FormDialog::eventFilter(watched, event);
 }
 
 }  // namespace fbe

@@ -1,14 +1,14 @@
 // Program information: software version and date, the maker and its web address.
 #pragma once
 
-#include "dialogs/SmallDialog.h"
+#include "dialogs/FormDialog.h"
 
 class QLabel;
 class QPushButton;
 
 namespace fbe {
 
-class TFinfo : public SmallDialog {
+class TFinfo : public FormDialog {
     Q_OBJECT
 public:
     TFinfo(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent = nullptr);

@@ -12,7 +12,7 @@
 namespace fbe {
 
 TFProjekt::TFProjekt(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
-    : SmallDialog(cfg, seam, forms, parent)
+    : FormDialog(cfg, seam, forms, parent)
 {
     setObjectName(QStringLiteral("FProjekt"));
     setWindowTitle(QStringLiteral("Projektname"));
@@ -76,7 +76,7 @@ bool TFProjekt::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    return SmallDialog::eventFilter(watched, event);
+    return FormDialog::eventFilter(watched, event);
 }
 
 }  // namespace fbe

@@ -1,14 +1,14 @@
 // The project name: Enter stores the edit as the project name, Escape leaves it unchanged.
 #pragma once
 
-#include "dialogs/SmallDialog.h"
+#include "dialogs/FormDialog.h"
 
 class QLabel;
 class QLineEdit;
 
 namespace fbe {
 
-class TFProjekt : public SmallDialog {
+class TFProjekt : public FormDialog {
     Q_OBJECT
 public:
     TFProjekt(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent = nullptr);

@@ -11,7 +11,7 @@
 namespace fbe {
 
 TFwarnung::TFwarnung(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
-    : SmallDialog(cfg, seam, forms, parent)
+    : FormDialog(cfg, seam, forms, parent)
 {
     setObjectName(QStringLiteral("Fwarnung"));
     setWindowTitle(QStringLiteral("Warnung"));

@@ -1,7 +1,7 @@
 // The warning: navy text on yellow in a red window, with "OK".
 #pragma once
 
-#include "dialogs/SmallDialog.h"
+#include "dialogs/FormDialog.h"
 
 #include <QStringList>
 
@@ -10,7 +10,7 @@ class QTextEdit;
 
 namespace fbe {
 
-class TFwarnung : public SmallDialog {
+class TFwarnung : public FormDialog {
     Q_OBJECT
 public:
     TFwarnung(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent = nullptr);

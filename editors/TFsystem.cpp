@@ -97,7 +97,7 @@ QPlainTextEdit* redMemo(const QString& name, const QStringList& lines, QWidget* 
 }  // namespace
 
 TFsystem::TFsystem(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
-    : QDialog(parent), cfg(cfg), seam(seam), forms(forms)
+    : FormDialog(cfg, seam, forms, parent)
 {
     setObjectName(QStringLiteral("Fsystem"));
     setWindowTitle(QStringLiteral("System Grundeinstellungen"));
@@ -245,15 +245,6 @@ void TFsystem::setupUi()
     fields_->add(mask, exitOnly([this] { maskExit(); }));
 }
 
-void TFsystem::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous()) {
-        open_ = true;
-        FormActivate();
-    }
-}
-
 void TFsystem::FormActivate()
 {
     fields_->reset();
@@ -261,14 +252,9 @@ void TFsystem::FormActivate()
     Button1->setFocus();
 }
 
-void TFsystem::done(int result)
+void TFsystem::FormClose()
 {
-    if (open_) {
-        open_ = false;
-        // A field still entered counts as left: its value is taken.
-        fields_->commitPending();
-    }
-    QDialog::done(result);
+    fields_->commitPending();
 }
 
 void TFsystem::ShowSystemValues()

@@ -6,7 +6,8 @@
 // value stays the same.
 #pragma once
 
-#include <QDialog>
+#include "dialogs/FormDialog.h"
+
 #include <array>
 
 class QLabel;
@@ -16,20 +17,17 @@ class QPushButton;
 
 namespace fbe {
 
-struct Configuration;
-class Seam;
-struct Forms;
 class FieldWatcher;
 
-class TFsystem : public QDialog {
+class TFsystem : public FormDialog {
     Q_OBJECT
 public:
     TFsystem(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent = nullptr);
 
-    void done(int result) override;
-
     // ---- Handlers ----
-    void FormActivate();
+    void FormActivate() override;
+    // A field still entered when the dialog closes counts as left: its value is taken.
+    void FormClose() override;
     void ShowSystemValues();
     void Button1Click();
     void bitsExit();
@@ -60,13 +58,6 @@ public:
     QPlainTextEdit* warnmemo = nullptr;
     QPushButton* Button1 = nullptr;
 
-    Configuration& cfg;
-    Seam& seam;
-    Forms& forms;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void setupUi();
     // The common exit step of the nine byte fields.
@@ -74,7 +65,6 @@ private:
     void markHandChanged();
 
     FieldWatcher* fields_ = nullptr;
-    bool open_ = false;
 };
 
 }  // namespace fbe

@@ -6,23 +6,13 @@
 
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QShowEvent>
 
 namespace fbe {
 
 AddressDialog::AddressDialog(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
-    : QDialog(parent), cfg(cfg), seam(seam), forms(forms)
+    : FormDialog(cfg, seam, forms, parent)
 {
     setModal(true);
-}
-
-void AddressDialog::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous()) {
-        open_ = true;
-        FormActivate();
-    }
 }
 
 void AddressDialog::keyPressEvent(QKeyEvent* event)
@@ -35,15 +25,6 @@ void AddressDialog::keyPressEvent(QKeyEvent* event)
         }
     }
     QDialog::keyPressEvent(event);
-}
-
-void AddressDialog::done(int result)
-{
-    if (open_) {
-        open_ = false;
-        FormClose();
-    }
-    QDialog::done(result);
 }
 
 void AddressDialog::takeAddress(quint64 address)

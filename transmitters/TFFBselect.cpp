@@ -82,7 +82,7 @@ QColor TFFBselect::otherColour()
 }
 
 TFFBselect::TFFBselect(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
-    : QDialog(parent), cfg(cfg), seam(seam), forms(forms)
+    : FormDialog(cfg, seam, forms, parent)
 {
     setObjectName(QStringLiteral("FBselect"));
     setWindowTitle(QStringLiteral("Auswahl Sender"));
@@ -194,15 +194,6 @@ void TFFBselect::FormCreate()
         rows[size_t(i)].name->setText(QString::fromUtf8(names[size_t(i)]));
 }
 
-void TFFBselect::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous()) {
-        open_ = true;
-        FormActivate();
-    }
-}
-
 void TFFBselect::FormActivate()
 {
     weblabel->setText(QStringLiteral("Updates: ") + QString::fromUtf8(maker::Web));
@@ -239,15 +230,6 @@ void TFFBselect::FB17uniClick() { selectType(typ::Uni17); }
 void TFFBselect::abbrechenClick()
 {
     reject();
-}
-
-void TFFBselect::done(int result)
-{
-    if (open_) {
-        open_ = false;
-        FormClose();
-    }
-    QDialog::done(result);
 }
 
 void TFFBselect::FormClose()

@@ -5,7 +5,9 @@
 // active type and refresh its code area.
 #pragma once
 
-#include <QDialog>
+#include "dialogs/FormDialog.h"
+
+#include <QColor>
 #include <array>
 
 class QFrame;
@@ -15,21 +17,15 @@ class QToolButton;
 
 namespace fbe {
 
-struct Configuration;
-class Seam;
-struct Forms;
-
-class TFFBselect : public QDialog {
+class TFFBselect : public FormDialog {
     Q_OBJECT
 public:
     TFFBselect(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent = nullptr);
 
-    void done(int result) override;
-
     // ---- Handlers ----
     void FormCreate();
-    void FormActivate();
-    void FormClose();
+    void FormActivate() override;
+    void FormClose() override;
     void FB1aurelClick();   // type 7
     void FB2aurelClick();   // type 2
     void FB3svsClick();     // type 10
@@ -63,19 +59,13 @@ public:
     static QColor activeColour();
     static QColor otherColour();
 
-    Configuration& cfg;
-    Seam& seam;
-    Forms& forms;
-
 protected:
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Enter on a focused picture button selects its type, as Space does.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void setupUi();
-    bool open_ = false;
 };
 
 }  // namespace fbe

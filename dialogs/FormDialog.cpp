@@ -1,4 +1,4 @@
-#include "dialogs/SmallDialog.h"
+#include "dialogs/FormDialog.h"
 
 #include "dialogs/Artwork.h"
 
@@ -7,7 +7,7 @@
 
 namespace fbe {
 
-SmallDialog::SmallDialog(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
+FormDialog::FormDialog(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     : QDialog(parent), cfg(cfg), seam(seam), forms(forms)
 {
     art::ensureLoaded();
@@ -17,14 +17,14 @@ SmallDialog::SmallDialog(Configuration& cfg, Seam& seam, Forms& forms, QWidget* 
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 }
 
-void SmallDialog::showEvent(QShowEvent* event)
+void FormDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous())
         FormActivate();
 }
 
-void SmallDialog::done(int result)
+void FormDialog::done(int result)
 {
     const bool wasVisible = isVisible();
     if (wasVisible)

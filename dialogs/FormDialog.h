@@ -1,8 +1,8 @@
-// Common ground of the six small dialogs (question, notice, warning, project name,
-// information, help): the references every window receives, and one close path.
+// Common ground of the program's dialogs: the references every window receives, the
+// activation step on each showing, and one close path.
 //
 // Every way of ending one of these dialogs -- a button, the title bar, the Escape key or a
-// call of close() -- ends in QDialog::done(); SmallDialog::done() runs the dialog's
+// call of close() -- ends in QDialog::done(); FormDialog::done() runs the dialog's
 // FormClose() there, once per showing, and then the onClosed hook.
 #pragma once
 
@@ -15,16 +15,20 @@ struct Configuration;
 class Seam;
 struct Forms;
 
-class SmallDialog : public QDialog {
+class FormDialog : public QDialog {
     Q_OBJECT
 public:
-    SmallDialog(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent = nullptr);
+    FormDialog(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent = nullptr);
 
     // Called after every close, whatever ended the dialog. The main window sets it to
     // its display refresh where a dialog changes what it shows.
     std::function<void()> onClosed;
 
     void done(int result) override;
+
+    Configuration& cfg;
+    Seam& seam;
+    Forms& forms;
 
 protected:
     // Runs when the dialog appears (each showing).
@@ -33,10 +37,6 @@ protected:
     virtual void FormClose() {}
 
     void showEvent(QShowEvent* event) override;
-
-    Configuration& cfg;
-    Seam& seam;
-    Forms& forms;
 };
 
 }  // namespace fbe

@@ -115,7 +115,8 @@ TEST(Tool, ProgramWithChecksumErrorAfterReadBackFails)
     const QString source = writeFile(dir, QStringLiteral("a.fbe"), sample());
     const ToolRun p = tool({QStringLiteral("program"), source, QStringLiteral("--port"), sim.device()});
     EXPECT_EQ(p.exitCode, 1);
-    EXPECT_EQ(p.out, QStringLiteral("EEPROM-Fehler (checksum)\n"));
+    EXPECT_EQ(p.out, QStringLiteral("EEPROM-Fehler (checksum)\n"
+                                    " Modul unvollständig programmiert - bitte erneut programmieren\n"));
 }
 
 TEST(Tool, ReadWithChecksumErrorWritesNothing)
@@ -126,7 +127,7 @@ TEST(Tool, ReadWithChecksumErrorWritesNothing)
     const QString target = dir.filePath(QStringLiteral("b.fbe"));
     const ToolRun r = tool({QStringLiteral("read"), QStringLiteral("--port"), sim.device(), target});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.out, QStringLiteral("EEPROM-Fehler (checksum)\n"));
+    EXPECT_EQ(r.out, QStringLiteral("EEPROM-Fehler (checksum)\n Konfiguration unverändert\n"));
     EXPECT_FALSE(QFile::exists(target));
 }
 
@@ -138,7 +139,8 @@ TEST(Tool, FailedTransferExitsOneWithTheMessage)
     const QString source = writeFile(dir, QStringLiteral("a.fbe"), sample());
     const ToolRun p = tool({QStringLiteral("program"), source, QStringLiteral("--port"), sim.device()});
     EXPECT_EQ(p.exitCode, 1);
-    EXPECT_EQ(p.out, QStringLiteral("Übertragungsfehler bei Sendeadresse: [3] !\n"));
+    EXPECT_EQ(p.out, QStringLiteral("Übertragungsfehler bei Sendeadresse: [3] !\n"
+                                    " Modul unvollständig programmiert - bitte erneut programmieren\n"));
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("FBE_COM4"), dir.filePath(QStringLiteral("no-such-tty")));

@@ -105,6 +105,7 @@ TFrs232::TFrs232(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     Abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
     Abbrechen->setObjectName(QStringLiteral("Abbrechen"));
     Abbrechen->setAutoDefault(false);   // Enter pressed during a run does not end it
+    Abbrechen->setMinimumWidth(110);
     connect(Abbrechen, &QPushButton::clicked, this, &TFrs232::AbbrechenClick);
     grid->addWidget(Abbrechen, 3, 0, 1, 2, Qt::AlignHCenter);
     grid->setColumnStretch(1, 1);

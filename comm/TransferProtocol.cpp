@@ -165,6 +165,8 @@ void TransferProtocol::sendstring(quint8 b1, quint8 b2, quint8 b3)
 
 void TransferProtocol::sendesofort()
 {
+    if (pendingCommand_[0] == CmdWrite)
+        cfg_.transfer.moduleWritten = true;   // from now on the module may differ
     port_->sendByte(pendingCommand_[0]);
     port_->sendByte(pendingCommand_[1]);
     port_->discardInput();
@@ -217,7 +219,6 @@ void TransferProtocol::RS232RxChar(quint8 b)
             setAction(actionWrite());
             sendstring(CmdWrite, 0, cfg_.txBuffer[0]);
             cfg_.transfer.programmed = true;
-            cfg_.transfer.moduleWritten = true;
         } else {
             setAction(actionRead());
             sendstring(CmdRead, 0, 0);

@@ -181,6 +181,32 @@ TEST(Tool, FileChecksumNoteAndOutputWarningArePrintedAndTheModuleProgrammedAllTh
     EXPECT_EQ(p.out, QStringLiteral("Übertragung erfolgreich\n"));
 }
 
+// As "Modul programmieren": a used code whose address the code length cannot reach is
+// refused before the port is touched.
+TEST(Tool, ProgramRefusesAnAddressBeyondTheCodeLength)
+{
+    QTemporaryDir dir;
+    Configuration cfg = sample();
+    cfg.activeType = typ::Uni16;
+    cfg.types[typ::Uni16].bits = 8;
+    cfg.current() = cfg.types[typ::Uni16];
+    cfg.codes[1].address = 255;
+    cfg.codes[4].address = 256;
+    const QString source = writeFile(dir, QStringLiteral("a.fbe"), cfg);
+    const QStringList args{QStringLiteral("program"), source, QStringLiteral("--port"),
+                           dir.filePath(QStringLiteral("no-such-tty"))};
+    const ToolRun p = tool(args);
+    EXPECT_EQ(p.exitCode, 2);
+    EXPECT_TRUE(p.out.isEmpty());
+    EXPECT_EQ(p.err, QStringLiteral("fbe-tool: %1: CODE 4: Adresse größer als max. Adresse\n")
+                         .arg(source));
+
+    // Within the code length it goes on to the port.
+    cfg.codes[4].address = 255;
+    writeFile(dir, QStringLiteral("a.fbe"), cfg);
+    EXPECT_EQ(tool(args).exitCode, 1);
+}
+
 TEST(Tool, FileAndUsageErrorsExitTwo)
 {
     QTemporaryDir dir;

@@ -228,6 +228,7 @@ TEST_F(TransferWindowTest, EveryWayOfEndingTheWindowEarlyIsAnAbortThatKeepsTheCo
          }},
         {"reject", [](TFrs232& d) { d.reject(); }},
         {"hidden", [](TFrs232& d) { d.hide(); }},
+        {"Abbrechen", [](TFrs232& d) { d.Abbrechen->click(); }},
     };
     userConfiguration();
     for (const Way& way : ways) {

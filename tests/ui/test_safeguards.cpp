@@ -534,20 +534,21 @@ TEST_F(SafeguardTest, ProjectNameAndCommentTakeOnlyWhatTheFileCanHold)
     const int beeps = seam.beeps;
 
     // Project name: "Ω" typed and the emoji, arrow and Cyrillic letter of a pasted text are
-    // refused; the other characters, "€" and umlauts among them, are taken.
+    // refused; the other characters, "€" and umlauts among them, are taken, and a pasted
+    // line break becomes a blank.
     seam.answerNext([&](QDialog&) {
         QLineEdit* edit = forms.FProjekt->EditProjekt;
         type(edit, QStringLiteral("Tor Ω3 "));
         EXPECT_EQ(edit->text(), QStringLiteral("Tor 3 "));
         EXPECT_EQ(seam.beeps, beeps + 1);
-        clipboard->setText(QStringLiteral("Süd→Ost \U0001F600€ Д!"));
+        clipboard->setText(QStringLiteral("Süd→Ost \U0001F600€ Д!\nHalle"));
         edit->paste();
         EXPECT_EQ(seam.beeps, beeps + 2);
         EXPECT_EQ(edit->cursorPosition(), edit->text().size());
         pressReturn(edit);
     });
     w->Projektname1Click();
-    EXPECT_EQ(cfg.projectName, QStringLiteral("Tor 3 SüdOst € !"));
+    EXPECT_EQ(cfg.projectName, QStringLiteral("Tor 3 SüdOst € ! Halle"));
     EXPECT_EQ(w->projectname->text(), cfg.projectName);
 
     // Comment: line breaks typed and pasted are lines of the file; the rest as above.

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -101,6 +102,12 @@ TFrs232::TFrs232(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     grid->addWidget(G1, 1, 1);
     grid->addWidget(totalLabel, 2, 0);
     grid->addWidget(Ggesamt, 2, 1);
+    Abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+    Abbrechen->setObjectName(QStringLiteral("Abbrechen"));
+    Abbrechen->setAutoDefault(false);   // Enter pressed during a run does not end it
+    Abbrechen->setMinimumWidth(110);
+    connect(Abbrechen, &QPushButton::clicked, this, &TFrs232::AbbrechenClick);
+    grid->addWidget(Abbrechen, 3, 0, 1, 2, Qt::AlignHCenter);
     grid->setColumnStretch(1, 1);
     grid->setContentsMargins(14, 10, 14, 14);
     grid->setHorizontalSpacing(10);
@@ -181,6 +188,11 @@ void TFrs232::FormActivate()
         return;
     startPending_ = false;
     protocol_->start();
+}
+
+void TFrs232::AbbrechenClick()
+{
+    reject();
 }
 
 void TFrs232::updateGauges(int part, int total)

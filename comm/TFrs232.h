@@ -14,6 +14,7 @@
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 
 namespace fbe {
 
@@ -55,6 +56,10 @@ public:
     QLabel* Laction = nullptr;
     QProgressBar* G1 = nullptr;
     QProgressBar* Ggesamt = nullptr;
+    QPushButton* Abbrechen = nullptr;   // ends the run as the title bar and Escape do
+
+    // "Abbrechen": the one close path (done), which aborts a running transfer.
+    void AbbrechenClick();
 
 signals:
     // The transfer has ended; cfg.transfer holds the result (resultPending true).

@@ -43,6 +43,8 @@ void TransferProtocol::setRequest(int portNumber, bool write)
     operation_ = write ? Write : Read;
     phaseLength_ = PhaseLength;
     totalLength_ = write ? 2 * PhaseLength : PhaseLength;
+    cfg_.transfer.writeRun = write;
+    cfg_.transfer.moduleWritten = false;
 }
 
 QString TransferProtocol::msgOpenError(int portNumber)
@@ -60,6 +62,16 @@ QString TransferProtocol::msgVerifyMismatch(int address)
 {
     return QStringLiteral("Vergleichsfehler bei Leseadresse: [") + QString::number(address)
            + QStringLiteral("] !");
+}
+
+QString TransferProtocol::firmwareLabel(quint8 high, quint8 low)
+{
+    return QString::number(high) + QLatin1Char('.') + PadLeft(2, QLatin1Char('0'), low);
+}
+
+QString TransferProtocol::msgFirmwareFound(quint8 high, quint8 low)
+{
+    return QStringLiteral(" gefundene Firmware: ") + firmwareLabel(high, low);
 }
 
 int TransferProtocol::percent(int value, int denominator)
@@ -120,6 +132,8 @@ void TransferProtocol::start()
         port_->close();
     cfg_.transfer.transferMessage = msgSuccess();
     cfg_.transfer.transferFailed = false;
+    cfg_.transfer.writeRun = operation_ == Write;
+    cfg_.transfer.moduleWritten = false;
     setGauges(part_, 0);
     transferMode_ = Identify;
     startRS232();
@@ -151,6 +165,8 @@ void TransferProtocol::sendstring(quint8 b1, quint8 b2, quint8 b3)
 
 void TransferProtocol::sendesofort()
 {
+    if (pendingCommand_[0] == CmdWrite)
+        cfg_.transfer.moduleWritten = true;   // from now on the module may differ
     port_->sendByte(pendingCommand_[0]);
     port_->sendByte(pendingCommand_[1]);
     port_->discardInput();
@@ -189,11 +205,10 @@ void TransferProtocol::RS232RxChar(quint8 b)
         }
         const int version = reply_[2] * 256 + reply_[3];
         if (version > FirmwareMax || version < FirmwareMin) {
-            fail(msgFirmware());
+            fail(msgFirmware() + QLatin1Char('\n') + msgFirmwareFound(reply_[2], reply_[3]));
             return;
         }
-        firmwareText_ = QString::number(reply_[2]) + QLatin1Char('.')
-                        + PadLeft(2, QLatin1Char('0'), reply_[3]);
+        firmwareText_ = firmwareLabel(reply_[2], reply_[3]);
         emit firmwareAccepted(firmwareText_);
         transferMode_ = operation_;
         phaseLength_ = PhaseLength;

@@ -66,6 +66,9 @@ public:
     QString action() const { return action_; }
     QString firmwareText() const { return firmwareText_; }
 
+    // A version as the label "firmware" shows it: high byte, ".", low byte with two digits.
+    static QString firmwareLabel(quint8 high, quint8 low);
+
     // value * 100 / denominator, the nearest integer, an exact half to the even neighbour.
     static int percent(int value, int denominator);
 
@@ -87,6 +90,8 @@ public:
     {
         return QStringLiteral("Die Firmware ist nicht mit dieser Software kompatibel !");
     }
+    // Second line below msgFirmware(): the version the module reported, as the label shows.
+    static QString msgFirmwareFound(quint8 high, quint8 low);
     static QString msgWriteMismatch(int address);
     static QString msgVerifyMismatch(int address);
     static QString msgAborted() { return QStringLiteral("Übertragung abgebrochen"); }

@@ -132,6 +132,8 @@ struct TransferResult {
     QString transferMessage;
     bool programmed = false;       // the last run was a write, not a read
     bool resultPending = false;    // set when a transfer ends, taken once by the main window
+    bool writeRun = false;         // the run programs the module (otherwise it reads it)
+    bool moduleWritten = false;    // a write command has gone to the module in this run
 };
 
 struct Configuration {

@@ -40,6 +40,19 @@ bool canEncode(QChar c)
     return byteOf(c.unicode()) >= 0;
 }
 
+QString storable(const QString& text, bool* removed)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (const QChar c : text) {
+        if (canEncode(c))
+            kept.append(c);
+    }
+    if (removed)
+        *removed = kept.size() != text.size();
+    return kept;
+}
+
 QByteArray encode(const QString& text, QString* unencodable)
 {
     QByteArray bytes;

@@ -96,6 +96,16 @@ QStringList firmwareWarningLines(FirmwareWarning warning)
     return {};
 }
 
+QString msgConfigurationUnchanged()
+{
+    return QStringLiteral(" Konfiguration unverändert");
+}
+
+QString msgModuleIncomplete()
+{
+    return QStringLiteral(" Modul unvollständig programmiert - bitte erneut programmieren");
+}
+
 TransferOutcome TakeTransferResult(Configuration& cfg)
 {
     TransferOutcome out;
@@ -106,19 +116,20 @@ TransferOutcome TakeTransferResult(Configuration& cfg)
     out.taken = true;
 
     if (!tr.transferFailed) {
-        if (tr.programmed) {
-            // Decode into a copy: a read-back that fails its checksum must not replace the
-            // configuration that was sent.
-            Configuration decoded = cfg;
-            if (DecodeImage(decoded)) {
-                cfg = decoded;
-            } else {
-                tr.transferFailed = true;
-                tr.transferMessage = decoded.transfer.transferMessage;
-            }
+        // Decode into a copy: an image that fails its checksum replaces nothing.
+        Configuration decoded = cfg;
+        if (DecodeImage(decoded)) {
+            cfg = decoded;
         } else {
-            DecodeImage(cfg);
+            tr.transferFailed = true;
+            tr.transferMessage = decoded.transfer.transferMessage;
         }
+    }
+    if (tr.transferFailed) {
+        if (!tr.writeRun)
+            tr.transferMessage += QLatin1Char('\n') + msgConfigurationUnchanged();
+        else if (tr.moduleWritten)
+            tr.transferMessage += QLatin1Char('\n') + msgModuleIncomplete();
     }
 
     out.failed = tr.transferFailed;

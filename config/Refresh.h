@@ -48,19 +48,25 @@ QStringList firmwareWarningLines(FirmwareWarning warning);
 struct TransferOutcome {
     bool taken = false;             // a result was pending and has been consumed
     bool failed = false;
-    QString message;                // the one line of the message area
+    QString message;                // the message; a second line follows a "\n"
     FirmwareWarning firmwareWarning = FirmwareWarning::None;
     bool counted = false;           // counter and addresses advanced
 };
+
+// Second lines of a failed run's message.
+QString msgConfigurationUnchanged();   // " Konfiguration unverändert"
+QString msgModuleIncomplete();         // " Modul unvollständig programmiert - bitte ..."
 
 // Takes a pending transfer result once: decodes the receive buffer when the transfer did not
 // fail, checks the firmware version and, after a successful programming run, adds 1 to the
 // programming counter and each slot's increment to its address, wrapping within the mask
 // and the code length.
 //
-// A programming run whose read-back fails its checksum keeps the configuration that was
-// sent: the read-back is decoded into a copy and taken over only when it is sound. A read
-// run decodes and shows what the module holds even with a checksum error.
+// The received image is decoded into a copy and taken over only when its checksum is sound,
+// so a run that fails in any way leaves the configuration exactly as it was: a programming
+// run keeps the configuration that was sent, a read run the user's own. The message of a
+// failed read then says so on a second line; that of a failed programming run after a
+// write command had gone out says that the module has to be programmed again.
 TransferOutcome TakeTransferResult(Configuration& cfg);
 
 }  // namespace fbe

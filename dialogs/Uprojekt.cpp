@@ -3,6 +3,7 @@
 #include "config/Configuration.h"
 #include "dialogs/DialogStyle.h"
 #include "dialogs/Seam.h"
+#include "dialogs/StorableText.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -30,6 +31,8 @@ TFProjekt::TFProjekt(Configuration& cfg, Seam& seam, Forms& forms, QWidget* pare
     EditProjekt->setFont(style::arialBold(10));
     EditProjekt->setToolTip(QStringLiteral("Eingabe mit Enter übernehmen, mit Esc verwerfen"));
     EditProjekt->installEventFilter(this);
+    // Characters the file cannot hold are refused as they are typed or pasted.
+    EditProjekt->setValidator(new StorableTextValidator(seam, EditProjekt));
     Label1->setBuddy(EditProjekt);
 
     auto* layout = new QHBoxLayout(this);

@@ -5,6 +5,7 @@
 #include "config/Formatting.h"
 #include "config/Maker.h"
 #include "dialogs/Seam.h"
+#include "mainwindow/TFFBmain.h"
 #include "transmitters/DialogLook.h"
 #include "transmitters/FieldWatcher.h"
 
@@ -299,7 +300,14 @@ void TFsystem::byteExit(QLineEdit* edit, quint8& field)
     ShowSystemValues();
 }
 
-void TFsystem::bitsExit() { byteExit(bits, cfg.current().bits); }
+void TFsystem::bitsExit()
+{
+    const int before = cfg.current().bits;
+    byteExit(bits, cfg.current().bits);
+    if (forms.FBmain)
+        forms.FBmain->codeLengthEdited(before);
+}
+
 void TFsystem::corrmainExit() { byteExit(corrmain, cfg.current().corrmain); }
 void TFsystem::refminExit() { byteExit(refmin, cfg.current().refmin); }
 void TFsystem::refmaxExit() { byteExit(refmax, cfg.current().refmax); }

@@ -3,6 +3,7 @@
 #include "comm/TFrs232.h"
 #include "config/Maker.h"
 #include "dialogs/Seam.h"
+#include "dialogs/StorableText.h"
 #include "dialogs/UHelp.h"
 #include "dialogs/Uinfo.h"
 #include "dialogs/Uprojekt.h"
@@ -707,7 +708,8 @@ void TFFBmain::setupRightColumn(QWidget* c)
 
     Pcomment = makeHeader(c, "Pcomment", QRect(425, 302, 360, 28), QStringLiteral("Kommentare"));
 
-    comment = new QPlainTextEdit(c);
+    // Characters the file cannot hold are refused as they are typed or pasted.
+    comment = new StorableTextMemo(seam, c);
     comment->setObjectName(QStringLiteral("comment"));
     comment->setGeometry(424, 328, 360, 187);
     comment->setFont(sans(12));

@@ -139,6 +139,9 @@ public:
     void MopenClick();
     void MsaveClick();
     bool DateiGeladen();                  // true when the file was loaded
+    // The changed check with save offer of new, open, close and read: false when the command
+    // has to stop (the user chose "JA" and no file was written).
+    bool changedCheck();
     void NeueDatei();                     // new configuration with its display steps
 
     // ---- Module transfer and COM port (TFFBmain_transfer.cpp) ----
@@ -170,6 +173,9 @@ public:
     void dirshiftKeyUp();
     void bitanzahlExit();
     void bitanzahlKeyUp();
+    // After any edit of the code length: when it is now shorter than bitsBefore, addresses
+    // above the new max. Adresse are limited to it (beep, " Adresse wurde begrenzt !!!").
+    void codeLengthEdited(int bitsBefore);
     void progcounterExit();
     void progcounterKeyUp();
     void Button1Click();                  // "clear" of the programming counter

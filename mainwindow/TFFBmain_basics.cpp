@@ -6,6 +6,7 @@
 // config/FieldEntry. Settings that the code area shows end with ShowCodeWin.
 #include "mainwindow/TFFBmain.h"
 
+#include "config/AddressLimit.h"
 #include "config/FieldEntry.h"
 #include "config/Formatting.h"
 #include "dialogs/Seam.h"
@@ -197,6 +198,7 @@ void TFFBmain::dirshiftKeyUp()
 
 void TFFBmain::bitanzahlExit()
 {
+    const int bitsBefore = cfg.current().bits;
     const FieldValue v = entryBitanzahl(bitanzahl->text());
     // The code length belongs to the active type's table entry; a type outside the table
     // (only from a foreign image) has none, and its field is not offered.
@@ -204,7 +206,18 @@ void TFFBmain::bitanzahlExit()
         cfg.types[cfg.activeType].bits = quint8(v.value);
     ApplySendertyp();
     writeBack(bitanzahl, PadLeft(2, QLatin1Char(' '), cfg.current().bits));
+    codeLengthEdited(bitsBefore);
     ShowCodeWin();
+    ShowAll();
+}
+
+void TFFBmain::codeLengthEdited(int bitsBefore)
+{
+    if (cfg.current().bits >= bitsBefore || !LimitAddressesToCodeLength(cfg))
+        return;
+    seam.beep();
+    setInfoColour(InfoColour::Warning);
+    addInfo(msgAddressLimited());
     ShowAll();
 }
 

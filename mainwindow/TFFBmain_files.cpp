@@ -417,6 +417,11 @@ void TFFBmain::MsaveClick()
     saveThroughDialog(*this);
 }
 
+bool TFFBmain::changedCheck()
+{
+    return changedCheckGoesOn(*this);
+}
+
 bool TFFBmain::DateiGeladen()
 {
     Memo1.clear();

@@ -6,6 +6,8 @@
 #include "comm/PortNames.h"
 #include "comm/SerialPortService.h"
 #include "comm/TFrs232.h"
+#include "config/AddressLimit.h"
+#include "dialogs/Seam.h"
 #include "dialogs/Uwarnung.h"
 
 #include <QAction>
@@ -14,6 +16,16 @@ namespace fbe {
 
 void TFFBmain::SendButtonClick()
 {
+    // A used code with an address its transmitter cannot send is not programmed.
+    const QStringList beyond = AddressesBeyondCodeLength(cfg);
+    if (!beyond.isEmpty()) {
+        seam.beep();
+        setInfoColour(InfoColour::Error);
+        clearInfo();
+        for (const QString& line : beyond)
+            addInfo(line);
+        return;
+    }
     // Unused codes lose their address; the image is built and copied for sending.
     PrepareModuleWrite(cfg);
     const QStringList warning = OutputCheckWarning(cfg);
@@ -29,6 +41,14 @@ void TFFBmain::SendButtonClick()
 
 void TFFBmain::ReadButtonClick()
 {
+    // What the module holds replaces the configuration: unsaved changes are offered first.
+    // The check encodes the configuration for its file text; a read leaves the transmit
+    // buffer as the last programming run sent it.
+    const Image sent = cfg.txBuffer;
+    const bool goOn = changedCheck();
+    cfg.txBuffer = sent;
+    if (!goOn)
+        return;
     if (forms.Frs232)
         forms.Frs232->startTransfer(portNumberFromName(comPortName), false);
 }

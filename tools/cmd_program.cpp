@@ -3,6 +3,7 @@
 #include "comm/ModuleWrite.h"
 #include "comm/SerialPortService.h"
 #include "comm/TransferProtocol.h"
+#include "config/AddressLimit.h"
 #include "config/Configuration.h"
 #include "config/FbeFile.h"
 #include "config/Refresh.h"
@@ -198,6 +199,15 @@ int runProgramCommand(const QStringList& args)
     if (loaded.oldFile)
         err() << "Datei mit Fehlern geladen. Veraltetes inkompatibles File!\n";
     NormaliseForRefresh(cfg);
+
+    // As "Modul programmieren": an address the transmitter cannot send is refused.
+    const QStringList beyond = AddressesBeyondCodeLength(cfg);
+    if (!beyond.isEmpty()) {
+        for (const QString& line : beyond)
+            err() << "fbe-tool: " << a.file << ":" << line << "\n";
+        err().flush();
+        return 2;
+    }
 
     PrepareModuleWrite(cfg);
     const QStringList warning = OutputCheckWarning(cfg);

@@ -4,6 +4,7 @@
 #include "config/Configuration.h"
 #include "dialogs/Artwork.h"
 #include "dialogs/Seam.h"
+#include "mainwindow/TFFBmain.h"
 #include "transmitters/BoardWidgets.h"
 #include "transmitters/DialogLook.h"
 #include "transmitters/FieldWatcher.h"
@@ -163,8 +164,11 @@ void TFFB16::refresh()
 
 void TFFB16::bitanzahlExit()
 {
+    const int before = cfg.current().bits;
     cfg.types[typ::Uni16].bits = addr::codeLengthFromText(bitanzahl->text());
     refresh();
+    if (forms.FBmain)
+        forms.FBmain->codeLengthEdited(before);
 }
 
 void TFFB16::bitanzahlKeyUp()

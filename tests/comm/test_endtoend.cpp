@@ -133,7 +133,9 @@ TEST(EndToEnd, MissingDeviceIsAnOpenError)
     EXPECT_FALSE(r.counted);
 }
 
-TEST(EndToEnd, EachFaultOfTheModuleGivesItsMessageAndCountsNothing)
+// Every fault of the module, in a programming run and in a read: the message with its second
+// line, nothing counted, and the configuration exactly as it was before the run.
+TEST(EndToEnd, EachFaultOfTheModuleGivesItsMessageAndKeepsTheConfiguration)
 {
     struct Case {
         QStringList args;
@@ -141,26 +143,41 @@ TEST(EndToEnd, EachFaultOfTheModuleGivesItsMessageAndCountsNothing)
         QString message;
     };
     const QString identify = QStringLiteral("Fehler bei Geräte-Identifizierung! ");
-    const QString firmware = QStringLiteral("Die Firmware ist nicht mit dieser Software kompatibel !");
+    const QString firmware = QStringLiteral("Die Firmware ist nicht mit dieser Software kompatibel !"
+                                            "\n gefundene Firmware: ");
+    const QString noReply = QStringLiteral("keine Antwort --> Abbruch");
+    const QString interrupted = QStringLiteral("Übertragung unterbrochen --> Abbruch");
+    const QString checksum = QStringLiteral("EEPROM-Fehler (checksum)");
+    // A programming run that failed after a write command had gone out, and every read.
+    const QString incomplete =
+        QStringLiteral("\n Modul unvollständig programmiert - bitte erneut programmieren");
+    const QString unchanged = QStringLiteral("\n Konfiguration unverändert");
     const std::vector<Case> cases{
-        {{"--no-reply"}, true, QStringLiteral("keine Antwort --> Abbruch")},
+        {{"--no-reply"}, true, noReply},
         {{"--bad-id"}, true, identify},
-        {{"--firmware", "348"}, true, firmware},
-        {{"--firmware", "522"}, true, firmware},
-        {{"--bad-echo", "17"}, true, QStringLiteral("Übertragungsfehler bei Sendeadresse: [17] !")},
-        {{"--silence-after", "40"}, true, QStringLiteral("Übertragung unterbrochen --> Abbruch")},
-        {{"--silence-after", "257"}, true, QStringLiteral("keine Antwort --> Abbruch")},
-        {{"--corrupt", "1"}, true, QStringLiteral("Vergleichsfehler bei Leseadresse: [1] !")},
-        {{"--corrupt", "150"}, true, QStringLiteral("EEPROM-Fehler (checksum)")},
-        {{"--corrupt", "150"}, false, QStringLiteral("EEPROM-Fehler (checksum)")},
+        {{"--firmware", "348"}, true, firmware + "1.92"},
+        {{"--firmware", "522"}, true, firmware + "2.10"},
+        {{"--bad-echo", "17"}, true,
+         QStringLiteral("Übertragungsfehler bei Sendeadresse: [17] !") + incomplete},
+        {{"--silence-after", "40"}, true, interrupted + incomplete},
+        {{"--silence-after", "257"}, true, noReply + incomplete},
+        {{"--corrupt", "1"}, true,
+         QStringLiteral("Vergleichsfehler bei Leseadresse: [1] !") + incomplete},
+        {{"--corrupt", "150"}, true, checksum + incomplete},
+        {{"--corrupt", "150"}, false, checksum + unchanged},
+        {{"--no-reply"}, false, noReply + unchanged},
+        {{"--bad-id"}, false, identify + unchanged},
+        {{"--firmware", "0x020A"}, false, firmware + "2.10" + unchanged},
+        {{"--silence-after", "40"}, false, interrupted + unchanged},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.args.join(' ').toStdString());
+        SCOPED_TRACE(c.args.join(' ').toStdString() + (c.write ? " write" : " read"));
         SimProcess sim(c.args);
         ASSERT_TRUE(sim.ok());
         ComMapping com(1, sim.device());
         Session s;
         s.cfg = userConfiguration();
+        s.cfg.firmware = 0x0201;
         PrepareModuleWrite(s.cfg);
         const Configuration before = s.cfg;
         const TransferOutcome r = s.run(c.write);
@@ -169,12 +186,14 @@ TEST(EndToEnd, EachFaultOfTheModuleGivesItsMessageAndCountsNothing)
         EXPECT_FALSE(r.counted);
         EXPECT_EQ(s.cfg.progcounter, 0);
         EXPECT_FALSE(s.cfg.transfer.programmed);
-        if (c.write) {
-            // A failed programming run leaves the configuration the user built.
-            for (int n = 1; n <= 8; ++n)
-                EXPECT_EQ(s.cfg.codes[n], before.codes[n]);
-            EXPECT_EQ(s.cfg.txBuffer, before.txBuffer);
-        }
+        for (int n = 1; n <= 8; ++n)
+            EXPECT_EQ(s.cfg.codes[n], before.codes[n]) << "code " << n;
+        EXPECT_EQ(s.cfg.pruefanzahl, before.pruefanzahl);
+        EXPECT_EQ(s.cfg.initout2, before.initout2);
+        EXPECT_EQ(s.cfg.sendImage, before.sendImage);
+        EXPECT_EQ(s.cfg.readImage, before.readImage);
+        EXPECT_EQ(s.cfg.txBuffer, before.txBuffer);
+        EXPECT_EQ(s.cfg.firmware, 0x0201);
     }
 }
 

@@ -234,10 +234,12 @@ TEST(Protocol, VersionBounds)
         bool accepted;
         const char* shown;
     };
-    const Case cases[] = {{0x01, 0x5C, false, ""},       // 348
+    // A refused version is named on a second line, in the form the label shows.
+    const Case cases[] = {{0x01, 0x5C, false, "1.92"},   // 348
                           {0x01, 0x5D, true, "1.93"},    // 349
                           {0x02, 0x09, true, "2.09"},    // 521
-                          {0x02, 0x0A, false, ""}};      // 522
+                          {0x02, 0x0A, false, "2.10"},   // 522
+                          {0x00, 0x07, false, "0.07"}};
     for (const Case& c : cases) {
         Transfer r;
         r.port.versionHigh = c.high;
@@ -247,7 +249,9 @@ TEST(Protocol, VersionBounds)
             EXPECT_FALSE(r.cfg.transfer.transferFailed) << c.shown;
             EXPECT_EQ(r.firmware, QString::fromLatin1(c.shown));
         } else {
-            r.expectFailure(QStringLiteral("Die Firmware ist nicht mit dieser Software kompatibel !"));
+            r.expectFailure(QStringLiteral("Die Firmware ist nicht mit dieser Software kompatibel !\n"
+                                           " gefundene Firmware: ")
+                            + QString::fromLatin1(c.shown));
             EXPECT_TRUE(r.firmware.isEmpty());
             EXPECT_EQ(r.port.commands.size(), 1u);
         }

@@ -115,7 +115,8 @@ TEST(Tool, ProgramWithChecksumErrorAfterReadBackFails)
     const QString source = writeFile(dir, QStringLiteral("a.fbe"), sample());
     const ToolRun p = tool({QStringLiteral("program"), source, QStringLiteral("--port"), sim.device()});
     EXPECT_EQ(p.exitCode, 1);
-    EXPECT_EQ(p.out, QStringLiteral("EEPROM-Fehler (checksum)\n"));
+    EXPECT_EQ(p.out, QStringLiteral("EEPROM-Fehler (checksum)\n"
+                                    " Modul unvollständig programmiert - bitte erneut programmieren\n"));
 }
 
 TEST(Tool, ReadWithChecksumErrorWritesNothing)
@@ -126,7 +127,7 @@ TEST(Tool, ReadWithChecksumErrorWritesNothing)
     const QString target = dir.filePath(QStringLiteral("b.fbe"));
     const ToolRun r = tool({QStringLiteral("read"), QStringLiteral("--port"), sim.device(), target});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.out, QStringLiteral("EEPROM-Fehler (checksum)\n"));
+    EXPECT_EQ(r.out, QStringLiteral("EEPROM-Fehler (checksum)\n Konfiguration unverändert\n"));
     EXPECT_FALSE(QFile::exists(target));
 }
 
@@ -138,7 +139,8 @@ TEST(Tool, FailedTransferExitsOneWithTheMessage)
     const QString source = writeFile(dir, QStringLiteral("a.fbe"), sample());
     const ToolRun p = tool({QStringLiteral("program"), source, QStringLiteral("--port"), sim.device()});
     EXPECT_EQ(p.exitCode, 1);
-    EXPECT_EQ(p.out, QStringLiteral("Übertragungsfehler bei Sendeadresse: [3] !\n"));
+    EXPECT_EQ(p.out, QStringLiteral("Übertragungsfehler bei Sendeadresse: [3] !\n"
+                                    " Modul unvollständig programmiert - bitte erneut programmieren\n"));
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("FBE_COM4"), dir.filePath(QStringLiteral("no-such-tty")));
@@ -177,6 +179,32 @@ TEST(Tool, FileChecksumNoteAndOutputWarningArePrintedAndTheModuleProgrammedAllTh
         "Programmierung!\n")))
         << p.err.toStdString();
     EXPECT_EQ(p.out, QStringLiteral("Übertragung erfolgreich\n"));
+}
+
+// As "Modul programmieren": a used code whose address the code length cannot reach is
+// refused before the port is touched.
+TEST(Tool, ProgramRefusesAnAddressBeyondTheCodeLength)
+{
+    QTemporaryDir dir;
+    Configuration cfg = sample();
+    cfg.activeType = typ::Uni16;
+    cfg.types[typ::Uni16].bits = 8;
+    cfg.current() = cfg.types[typ::Uni16];
+    cfg.codes[1].address = 255;
+    cfg.codes[4].address = 256;
+    const QString source = writeFile(dir, QStringLiteral("a.fbe"), cfg);
+    const QStringList args{QStringLiteral("program"), source, QStringLiteral("--port"),
+                           dir.filePath(QStringLiteral("no-such-tty"))};
+    const ToolRun p = tool(args);
+    EXPECT_EQ(p.exitCode, 2);
+    EXPECT_TRUE(p.out.isEmpty());
+    EXPECT_EQ(p.err, QStringLiteral("fbe-tool: %1: CODE 4: Adresse größer als max. Adresse\n")
+                         .arg(source));
+
+    // Within the code length it goes on to the port.
+    cfg.codes[4].address = 255;
+    writeFile(dir, QStringLiteral("a.fbe"), cfg);
+    EXPECT_EQ(tool(args).exitCode, 1);
 }
 
 TEST(Tool, FileAndUsageErrorsExitTwo)

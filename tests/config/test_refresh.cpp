@@ -32,11 +32,16 @@ void putReadBack(Configuration& cfg, Configuration src, quint16 firmware = 0x020
     cfg.rxBuffer[img::Firmware + 1] = quint8(firmware & 0xFF);
 }
 
-void finishRun(Configuration& cfg, bool programmed, bool failed,
-               const QString& message = QStringLiteral("Übertragung erfolgreich"))
+// The end of a run as the transfer leaves it: a programming run (write) is marked
+// programmed unless it failed; written tells whether a write command had gone out.
+void finishRun(Configuration& cfg, bool write, bool failed,
+               const QString& message = QStringLiteral("Übertragung erfolgreich"),
+               bool written = true)
 {
     cfg.transfer.resultPending = true;
-    cfg.transfer.programmed = programmed;
+    cfg.transfer.writeRun = write;
+    cfg.transfer.moduleWritten = write && written;
+    cfg.transfer.programmed = write && !failed;
     cfg.transfer.transferFailed = failed;
     cfg.transfer.transferMessage = message;
 }
@@ -329,64 +334,62 @@ TEST(TakeTransferResult, ProgrammableAddressesWrapWithinTheCodeLength)
     EXPECT_EQ(cfg.codes[2].address, 4095u);
 }
 
-TEST(TakeTransferResult, FailedRunDecodesNothingAndAdvancesNothing)
+// Whatever the way a run fails, the configuration stays as it was (the user's own before a
+// read, the one sent before a programming run); the message's second line says so, or that
+// the module has to be programmed again once a write command had gone out.
+TEST(TakeTransferResult, FailedRunKeepsTheConfigurationAndSaysWhatTheModuleHolds)
 {
-    Configuration cfg = fresh();
-    cfg.codes[1].address = 7;
-    cfg.offset[1] = 1;
-    cfg.progcounter = 3;
-    Configuration other = fresh();
-    other.codes[1].address = 1234;
-    putReadBack(cfg, other);
-    finishRun(cfg, true, true, QStringLiteral("keine Antwort --> Abbruch"));
+    const QString unchanged = QStringLiteral("\n Konfiguration unverändert");
+    const QString incomplete =
+        QStringLiteral("\n Modul unvollständig programmiert - bitte erneut programmieren");
+    const QString checksum = QStringLiteral("EEPROM-Fehler (checksum)");
+    struct Case {
+        const char* name;
+        bool write;
+        bool failed;        // failed in the transfer itself (else: bad checksum)
+        bool written;       // a write command had gone out
+        QString message;    // the transfer's own
+        QString shown;
+    };
+    const QString success = QStringLiteral("Übertragung erfolgreich");
+    const QString noReply = QStringLiteral("keine Antwort --> Abbruch");
+    const QString identify = QStringLiteral("Fehler bei Geräte-Identifizierung! ");
+    const std::vector<Case> cases{
+        {"read, checksum", false, false, false, success, checksum + unchanged},
+        {"read, no reply", false, true, false, noReply, noReply + unchanged},
+        {"write, identification", true, true, false, identify, identify},
+        {"write, broken off", true, true, true, noReply, noReply + incomplete},
+        {"write, checksum after all", true, false, true, success, checksum + incomplete},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Configuration cfg = fresh();
+        cfg.codes[1].address = 77;
+        cfg.codes[1].function = FnEin;
+        cfg.offset[1] = 1;
+        cfg.progcounter = 5;
+        cfg.firmware = 0x0201;
+        Configuration module = fresh();
+        module.codes[1].address = 1000;
+        module.pruefanzahl = 9;
+        putReadBack(cfg, module, 0x0205);
+        if (!c.failed)
+            cfg.rxBuffer[img::Checksum] ^= 0x55;
+        finishRun(cfg, c.write, c.failed, c.message, c.written);
+        const Configuration before = cfg;
 
-    const TransferOutcome out = TakeTransferResult(cfg);
-    EXPECT_TRUE(out.failed);
-    EXPECT_FALSE(out.counted);
-    EXPECT_EQ(out.message, QStringLiteral("keine Antwort --> Abbruch"));
-    EXPECT_EQ(cfg.codes[1].address, 7u);
-    EXPECT_EQ(cfg.progcounter, 3);
-    EXPECT_FALSE(cfg.transfer.programmed);
-}
-
-TEST(TakeTransferResult, ProgrammingRunWithBadReadBackKeepsTheSentConfiguration)
-{
-    Configuration cfg = fresh();
-    cfg.codes[1].address = 77;
-    cfg.codes[1].function = FnEin;
-    cfg.offset[1] = 1;
-    cfg.progcounter = 5;
-    Configuration corrupt = fresh();
-    corrupt.codes[1].address = 1000;
-    putReadBack(cfg, corrupt);
-    cfg.rxBuffer[img::Checksum] ^= 0x55;
-    finishRun(cfg, true, false);
-
-    const TransferOutcome out = TakeTransferResult(cfg);
-    EXPECT_TRUE(out.failed);
-    EXPECT_FALSE(out.counted);
-    EXPECT_EQ(out.message, QStringLiteral("EEPROM-Fehler (checksum)"));
-    EXPECT_TRUE(cfg.transfer.transferFailed);
-    EXPECT_EQ(cfg.codes[1].address, 77u);
-    EXPECT_EQ(cfg.codes[1].function, FnEin);
-    EXPECT_EQ(cfg.progcounter, 5);
-}
-
-TEST(TakeTransferResult, ReadRunShowsWhatTheModuleHoldsEvenWithAChecksumError)
-{
-    Configuration cfg = fresh();
-    Configuration module = fresh();
-    module.codes[4].address = 999;
-    putReadBack(cfg, module, 348);
-    cfg.rxBuffer[img::Checksum] ^= 0x01;
-    finishRun(cfg, false, false);
-
-    const TransferOutcome out = TakeTransferResult(cfg);
-    EXPECT_TRUE(out.failed);
-    EXPECT_EQ(out.message, QStringLiteral("EEPROM-Fehler (checksum)"));
-    EXPECT_EQ(cfg.codes[4].address, 999u);
-    EXPECT_EQ(out.firmwareWarning, FirmwareWarning::Older);
-    EXPECT_FALSE(out.counted);
+        const TransferOutcome out = TakeTransferResult(cfg);
+        EXPECT_TRUE(out.failed);
+        EXPECT_FALSE(out.counted);
+        EXPECT_EQ(out.message, c.shown);
+        EXPECT_EQ(cfg.transfer.transferMessage, c.shown);
+        EXPECT_EQ(cfg.codes, before.codes);
+        EXPECT_EQ(cfg.pruefanzahl, before.pruefanzahl);
+        EXPECT_EQ(cfg.readImage, before.readImage);
+        EXPECT_EQ(cfg.firmware, 0x0201);
+        EXPECT_EQ(cfg.progcounter, 5);
+        EXPECT_FALSE(cfg.transfer.programmed);
+    }
 }
 
 TEST(TakeTransferResult, FirmwareIsCheckedAfterAFailedRunWithTheLastKnownVersion)

@@ -100,6 +100,8 @@ struct MainWindowTest : ::testing::Test {
         cfg.rxBuffer[img::Firmware + 1] = quint8(firmware & 0xFF);
         cfg.transfer.resultPending = true;
         cfg.transfer.programmed = programmed;
+        cfg.transfer.writeRun = programmed;
+        cfg.transfer.moduleWritten = programmed;
         cfg.transfer.transferFailed = failed;
         cfg.transfer.transferMessage = message;
     }
@@ -422,7 +424,11 @@ TEST_F(MainWindowTest, FailedRunAdvancesNothingAndTurnsTheMessageAreaRed)
 
     EXPECT_EQ(w->progcounter->text(), QStringLiteral("0009"));
     EXPECT_EQ(w->Cadd[1]->text(), QStringLiteral("          10"));
-    EXPECT_EQ(w->infoLines(), QStringList{QStringLiteral("keine Antwort --> Abbruch")});
+    // The module holds part of the image: said on a line of its own.
+    EXPECT_EQ(w->infoLines(),
+              (QStringList{QStringLiteral("keine Antwort --> Abbruch"),
+                           QStringLiteral(" Modul unvollständig programmiert - bitte erneut "
+                                          "programmieren")}));
     EXPECT_EQ(w->infoColour(), TFFBmain::InfoColour::Error);
     EXPECT_EQ(infoBase(), QColor(254, 80, 75));
     EXPECT_FALSE(cfg.transfer.programmed);

@@ -45,6 +45,8 @@ using fbe::test::FakeSeam;
 namespace {
 
 const QColor ErrorColour(254, 80, 75);
+const QString Incomplete =
+    QStringLiteral(" Modul unvollständig programmiert - bitte erneut programmieren");
 
 // A pseudo-terminal without anything behind it: a device that can be opened.
 class Pty {
@@ -226,6 +228,7 @@ TEST_F(TransferWindowTest, EveryWayOfEndingTheWindowEarlyIsAnAbortThatKeepsTheCo
          }},
         {"reject", [](TFrs232& d) { d.reject(); }},
         {"hidden", [](TFrs232& d) { d.hide(); }},
+        {"Abbrechen", [](TFrs232& d) { d.Abbrechen->click(); }},
     };
     userConfiguration();
     for (const Way& way : ways) {
@@ -245,7 +248,7 @@ TEST_F(TransferWindowTest, EveryWayOfEndingTheWindowEarlyIsAnAbortThatKeepsTheCo
         EXPECT_FALSE(rs->isVisible());
         EXPECT_FALSE(port.isOpen());
         EXPECT_EQ(port.commands.size(), 21u);
-        EXPECT_EQ(info(), QStringLiteral("Übertragung abgebrochen"));
+        EXPECT_EQ(info(), QStringLiteral("Übertragung abgebrochen\n") + Incomplete);
         EXPECT_EQ(infoColour(), ErrorColour);
         EXPECT_FALSE(cfg.transfer.programmed);
         EXPECT_FALSE(cfg.transfer.resultPending);
@@ -350,7 +353,8 @@ TEST_F(TransferWindowTest, FailuresShowTheirMessageAndTheFirmwareLabelKeepsTheLa
              port.versionHigh = 0x02;
              port.versionLow = 0x0A;
          },
-         QStringLiteral("Die Firmware ist nicht mit dieser Software kompatibel !")},
+         QStringLiteral("Die Firmware ist nicht mit dieser Software kompatibel !\n"
+                        " gefundene Firmware: 2.10")},
         {"echo",
          [&] {
              port.responder = [&](const ScriptedPort::Command& c, int) {
@@ -360,7 +364,7 @@ TEST_F(TransferWindowTest, FailuresShowTheirMessageAndTheFirmwareLabelKeepsTheLa
                  return r;
              };
          },
-         QStringLiteral("Übertragungsfehler bei Sendeadresse: [0] !")},
+         QStringLiteral("Übertragungsfehler bei Sendeadresse: [0] !\n") + Incomplete},
     };
     userConfiguration();
     const Configuration before = cfg;
@@ -394,7 +398,7 @@ TEST_F(TransferWindowTest, ChecksumErrorAfterAWriteKeepsTheConfigurationThatWasS
         return r;
     };
     w->SendButton->click();
-    EXPECT_EQ(info(), QStringLiteral("EEPROM-Fehler (checksum)"));
+    EXPECT_EQ(info(), QStringLiteral("EEPROM-Fehler (checksum)\n") + Incomplete);
     EXPECT_EQ(infoColour(), ErrorColour);
     EXPECT_EQ(cfg.progcounter, 0);
     EXPECT_EQ(cfg.codes[1].address, 0x123u);

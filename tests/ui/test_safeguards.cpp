@@ -1,0 +1,640 @@
+// No lost work and no silent misconfiguration, as the user meets it in the windows: a read
+// that fails changes nothing, a read over unsaved changes asks first, addresses stay within
+// the code length, an aborted programming run says what the module holds, and the project
+// name and the comment take only what the file can hold.
+#include "FakeSeam.h"
+#include "FieldInput.h"
+#include "comm/CommTestSupport.h"
+
+#include "comm/TFrs232.h"
+#include "config/Configuration.h"
+#include "config/FbeFile.h"
+#include "config/ImageCodec.h"
+#include "dialogs/Uask.h"
+#include "dialogs/Uhinweis.h"
+#include "dialogs/Uprojekt.h"
+#include "dialogs/Uwarnung.h"
+#include "editors/TFCode.h"
+#include "editors/TFsystem.h"
+#include "mainwindow/Forms.h"
+#include "mainwindow/TFFBmain.h"
+#include "transmitters/TFFB16.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+using namespace fbe;
+using namespace fbe::test;
+using commtest::ComMapping;
+using commtest::ScriptedPort;
+
+namespace {
+
+const QString Unchanged = QStringLiteral(" Konfiguration unverändert");
+const QString Incomplete =
+    QStringLiteral(" Modul unvollständig programmiert - bitte erneut programmieren");
+const QString Limited = QStringLiteral(" Adresse wurde begrenzt !!!");
+
+// The user types text into the widget that has the focus, one key a character.
+void type(QWidget* target, const QString& text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(target, &release);
+    }
+}
+
+void pressReturn(QWidget* target)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QCoreApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QCoreApplication::sendEvent(target, &release);
+}
+
+// The image of a module that holds cfg.
+Image moduleImage(Configuration cfg)
+{
+    EncodeImage(cfg);
+    return cfg.txBuffer;
+}
+
+struct SafeguardTest : ::testing::Test {
+    QTemporaryDir dir;
+    QString previousFolder;
+    Configuration cfg;
+    ScriptedPort port;   // outlives the windows that use it
+    FakeSeam seam;
+    Forms forms;
+    std::unique_ptr<TFFBmain> w;
+    TFrs232* rs = nullptr;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        previousFolder = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        w = std::make_unique<TFFBmain>(cfg, seam, forms);
+        QWidget* owner = w.get();
+        forms.Fask = new TFask(cfg, seam, forms, owner);
+        forms.Fwarnung = new TFwarnung(cfg, seam, forms, owner);
+        forms.FProjekt = new TFProjekt(cfg, seam, forms, owner);
+        forms.FCode = new TFCode(cfg, seam, forms, owner);
+        forms.Fhinweis = new TFhinweis(cfg, seam, forms, owner);
+        forms.Fsystem = new TFsystem(cfg, seam, forms, owner);
+        forms.FB16 = new TFFB16(cfg, seam, forms, owner);
+        forms.Frs232 = rs = new TFrs232(cfg, seam, forms, owner);
+        w->connectForms();
+        w->inittimer->stop();
+        w->FormPaint();
+        rs->setBytePort(&port);
+        // The transfer window runs until it closes itself; other windows are closed by
+        // their title bar (a question so answered counts as "NEIN !").
+        seam.defaultAnswer = [this](QDialog& d) {
+            if (&d == rs) {
+                EXPECT_TRUE(commtest::runUntil([&] { return !d.isVisible(); }, 20000));
+            }
+        };
+    }
+    void TearDown() override
+    {
+        w.reset();
+        QDir::setCurrent(previousFolder);
+    }
+
+    QColor infoBase() const { return w->Info->palette().color(QPalette::Base); }
+    int transferShows() const
+    {
+        int n = 0;
+        for (const auto& shown : seam.modalShows)
+            n += shown.window == rs;
+        return n;
+    }
+    int questions() const
+    {
+        int n = 0;
+        for (const auto& shown : seam.modalShows)
+            n += shown.window == forms.Fask;
+        return n;
+    }
+    void answerJA() { seam.answerNext([this](QDialog&) { forms.Fask->JA->click(); }); }
+
+    // Codes 1 and 2 used with outputs, code 3 with an address but no function.
+    void userConfiguration()
+    {
+        cfg.codes[1].address = 0x123;
+        cfg.codes[1].function = FnEin;
+        cfg.codes[1].out1 = true;
+        cfg.codes[2].address = 0x456;
+        cfg.codes[2].function = FnImpuls;
+        cfg.codes[2].out3 = true;
+        cfg.codes[2].timeCount = 150;
+        cfg.codes[3].address = 0x777;
+        cfg.pruefanzahl = 4;
+        w->FormPaint();
+    }
+
+    // The programmable transmitter with the given code length, as chosen in the window.
+    void programmable(const QString& bits)
+    {
+        cfg.activeType = typ::Uni16;
+        cfg.current() = cfg.types[typ::Uni16];
+        w->FormPaint();
+        leave(w->bitanzahl, bits);
+    }
+
+    void saveAs(const QString& name)
+    {
+        seam.saveFileNames.push_back(dir.filePath(name));
+        w->MsaveClick();
+    }
+};
+
+// What the window shows of a configuration: the file text (every field of it), the code
+// table, the file names and the snapshot.
+struct Shown {
+    QStringList fileText;
+    QStringList cells;
+    QString showFile, openName, saveName, caption;
+    QStringList snapshot;
+
+    static Shown of(TFFBmain& w)
+    {
+        Shown s;
+        s.fileText = BuildFile(w.cfg).lines;
+        for (int n = 1; n <= 8; ++n)
+            s.cells << w.Cadd[n]->text() << w.Cfun[n]->text() << w.Cout[n]->text();
+        s.cells << w.pruefanzahl->text() << w.Lmaxadresse->text();
+        s.showFile = w.ShowFile->text();
+        s.openName = w.OpenDialog1.FileName;
+        s.saveName = w.SaveDialog1.FileName;
+        s.caption = w.windowTitle();
+        s.snapshot = w.saveMemo;
+        return s;
+    }
+    bool operator==(const Shown& o) const
+    {
+        return fileText == o.fileText && cells == o.cells && showFile == o.showFile
+            && openName == o.openName && saveName == o.saveName && caption == o.caption
+            && snapshot == o.snapshot;
+    }
+};
+
+}  // namespace
+
+// ---- A failed read keeps the configuration ---------------------------------------------------
+
+// Fault mended: a read whose image failed its checksum was decoded all the same, replacing
+// the user's configuration by a corrupt one. Every way a read can fail now leaves the
+// configuration, the display, the file names and the snapshot as they were.
+TEST_F(SafeguardTest, FailedReadLeavesConfigurationDisplayFileNamesAndSnapshot)
+{
+    struct Case {
+        const char* name;
+        QStringList simulator;             // fault options; empty: the scripted module
+        std::function<void()> arrange;     // for the scripted module
+        QStringList message;               // the lines before " Konfiguration unverändert"
+    };
+    const std::vector<Case> cases{
+        {"checksum", {"--corrupt", "150"}, nullptr, {"EEPROM-Fehler (checksum)"}},
+        {"interrupted", {"--silence-after", "40"}, nullptr,
+         {"Übertragung unterbrochen --> Abbruch"}},
+        {"no reply", {"--no-reply"}, nullptr, {"keine Antwort --> Abbruch"}},
+        {"identification", {"--bad-id"}, nullptr, {"Fehler bei Geräte-Identifizierung! "}},
+        {"firmware", {"--firmware", "348"}, nullptr,
+         {"Die Firmware ist nicht mit dieser Software kompatibel !",
+          " gefundene Firmware: 1.92"}},
+        {"Abbrechen", {},
+         [this] {
+             port.afterByte = [this] {
+                 if (port.commands.size() == 60 && rs->isVisible())
+                     rs->Abbrechen->click();
+             };
+         },
+         {"Übertragung abgebrochen"}},
+    };
+    userConfiguration();
+    saveAs(QStringLiteral("anlage.fbe"));
+    cfg.codes[2].address = 0x999;   // a change not saved yet
+    w->FormPaint();
+    const Shown before = Shown::of(*w);
+    ASSERT_NE(before.fileText, before.snapshot);
+    // The module holds something else entirely.
+    Configuration module;
+    NeueDatei(module);
+    module.codes[1].address = 0xABC;
+    port.eeprom = moduleImage(module);
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::unique_ptr<commtest::SimProcess> sim;
+        std::unique_ptr<ComMapping> com;
+        if (!c.simulator.isEmpty()) {
+            sim = std::make_unique<commtest::SimProcess>(c.simulator);
+            ASSERT_TRUE(sim->ok());
+            com = std::make_unique<ComMapping>(1, sim->device());
+            rs->setBytePort(nullptr);
+        } else {
+            rs->setBytePort(&port);
+            c.arrange();
+        }
+        const int shows = transferShows();
+
+        w->ReadButton->click();   // asked about the unsaved change: closed, so read on
+
+        EXPECT_EQ(transferShows(), shows + 1);
+        EXPECT_FALSE(rs->isVisible());
+        EXPECT_EQ(w->infoLines(), c.message + QStringList{Unchanged});
+        EXPECT_EQ(infoBase(), QColor(254, 80, 75));
+        EXPECT_TRUE(Shown::of(*w) == before);
+        EXPECT_EQ(cfg.codes[2].address, 0x999u);
+        port.afterByte = nullptr;
+    }
+}
+
+// ---- Reading over unsaved changes asks first ------------------------------------------------
+
+// Fault mended: "Modul auslesen" replaced unsaved changes without a word.
+TEST_F(SafeguardTest, ReadOverUnsavedChangesAsksAsNewFileDoes)
+{
+    Configuration module;
+    NeueDatei(module);
+    module.codes[1].address = 0xABC;
+    module.codes[1].function = FnAus;
+    port.eeprom = moduleImage(module);
+    userConfiguration();
+    saveAs(QStringLiteral("anlage.fbe"));
+    const QString current = w->OpenDialog1.FileName;
+
+    struct Case {
+        const char* name;
+        bool change;
+        std::function<void()> answer;
+        bool reads;
+        QString savedTo;   // the file the answer wrote
+    };
+    const std::vector<Case> cases{
+        {"nothing changed", false, nullptr, true, {}},
+        {"NEIN !", true, [this] { seam.answerNext([this](QDialog&) { forms.Fask->NEIN->click(); }); },
+         true, {}},
+        {"JA, saved", true,
+         [this] {
+             answerJA();
+             seam.saveFileNames.push_back(dir.filePath(QStringLiteral("vorher.fbe")));
+         },
+         true, QStringLiteral("vorher.fbe")},
+        {"JA, save dialog cancelled", true, [this] { answerJA(); }, false, {}},
+        {"JA, save failed", true,
+         [this] {
+             answerJA();
+             seam.saveFileNames.push_back(dir.filePath(QStringLiteral("fehlt/x.fbe")));
+         },
+         false, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // Back to the saved file, changed or not.
+        NeueDatei(cfg);
+        ASSERT_TRUE(LoadFile(cfg, current).ok);
+        w->OpenDialog1.FileName = w->SaveDialog1.FileName = current;
+        w->FormPaint();
+        w->saveMemo = BuildFile(cfg).lines;
+        if (c.change)
+            cfg.codes[2].address = 0x999;
+        w->FormPaint();
+        const QStringList fileText = BuildFile(cfg).lines;
+        const int asked = questions();
+        port.commands.clear();
+        if (c.answer)
+            c.answer();
+
+        w->ReadButton->click();
+
+        EXPECT_EQ(questions(), asked + (c.change ? 1 : 0));
+        if (c.change) {
+            EXPECT_EQ(forms.Fask->lines(),
+                      (QStringList{QStringLiteral("!!!  Die Datei wurde geändert  !!!"),
+                                   QStringLiteral("zuerst sichern ?")}));
+        }
+        if (c.reads) {
+            EXPECT_EQ(port.commands.size(), 257u);
+            EXPECT_EQ(cfg.codes[1].address, 0xABCu);
+            EXPECT_EQ(w->infoLines().last(), QStringLiteral("Übertragung erfolgreich"));
+        } else {
+            EXPECT_TRUE(port.commands.empty());
+            EXPECT_EQ(BuildFile(cfg).lines, fileText);
+            EXPECT_NE(w->saveMemo, fileText);   // still offered for saving
+        }
+        if (!c.savedTo.isEmpty()) {
+            // The change is in the file, which is now the current one; the read keeps it so.
+            Configuration saved;
+            NeueDatei(saved);
+            ASSERT_TRUE(LoadFile(saved, dir.filePath(c.savedTo)).ok);
+            EXPECT_EQ(saved.codes[2].address, 0x999u);
+            EXPECT_EQ(w->OpenDialog1.FileName, QDir::toNativeSeparators(dir.filePath(c.savedTo)));
+        } else {
+            EXPECT_EQ(w->OpenDialog1.FileName, current);
+        }
+    }
+}
+
+// ---- No address beyond the code length -------------------------------------------------------
+
+// Fault mended: a lowered code length left larger addresses in place ("max. Adresse: 255"
+// over an address 256), which the module was then programmed with.
+TEST_F(SafeguardTest, LoweringTheCodeLengthLimitsTheAddresses)
+{
+    struct Way {
+        const char* name;
+        std::function<void(const QString&)> enter;
+    };
+    const std::vector<Way> ways{
+        {"main window", [this](const QString& bits) { leave(w->bitanzahl, bits); }},
+        {"system dialog",
+         [this](const QString& bits) {
+             seam.answerNext([&, bits](QDialog&) {
+                 clickInto(forms.Fsystem->bits, bits);
+                 leave(forms.Fsystem->bits);
+             });
+             w->MSystem->trigger();
+         }},
+        {"transmitter dialog",
+         [this](const QString& bits) {
+             seam.answerNext([this](QDialog&) { forms.FCode->adresshilfe->click(); });
+             seam.answerNext([&, bits](QDialog&) {
+                 clickInto(forms.FB16->bitanzahl, bits);
+                 leave(forms.FB16->bitanzahl);
+             });
+             w->PanC1Click();
+         }},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        NeueDatei(cfg);
+        w->InfoDblClick();
+        programmable(QStringLiteral("40"));
+        cfg.codes[1].address = 256;
+        cfg.codes[1].function = FnEin;
+        cfg.codes[2].address = 255;
+        cfg.codes[3].address = 70000;   // unused, limited all the same
+        w->FormPaint();
+        const int beeps = seam.beeps;
+
+        way.enter(QStringLiteral("8"));
+
+        EXPECT_EQ(cfg.current().bits, 8);
+        for (int n = 1; n <= 3; ++n)
+            EXPECT_EQ(cfg.codes[n].address, 255u) << n;
+        EXPECT_EQ(w->Cadd[1]->text(), QStringLiteral("         255"));
+        EXPECT_EQ(w->Cadd[3]->text(), QStringLiteral("         255"));
+        EXPECT_EQ(w->Lmaxadresse->text(), QStringLiteral("max. Adresse: 255"));
+        EXPECT_EQ(w->infoLines(), QStringList{Limited});
+        EXPECT_EQ(w->infoColour(), TFFBmain::InfoColour::Warning);
+        EXPECT_EQ(seam.beeps, beeps + 1);
+
+        // A longer code length, or the same again, limits nothing and says nothing.
+        w->InfoDblClick();
+        way.enter(QStringLiteral("12"));
+        way.enter(QStringLiteral("12"));
+        EXPECT_EQ(cfg.current().bits, 12);
+        EXPECT_EQ(cfg.codes[1].address, 255u);
+        EXPECT_TRUE(w->infoLines().isEmpty());
+        EXPECT_EQ(seam.beeps, beeps + 1);
+    }
+}
+
+// A configuration from a file that still holds such an address is not programmed; the
+// series increments wrap within the code length, so a series never meets this refusal.
+TEST_F(SafeguardTest, AnAddressBeyondTheCodeLengthIsNotProgrammed)
+{
+    Configuration old;
+    NeueDatei(old);
+    old.activeType = typ::Uni16;
+    old.types[typ::Uni16].bits = 8;
+    old.current() = old.types[typ::Uni16];
+    old.codes[1].address = 255;
+    old.codes[1].function = FnEin;
+    old.codes[1].out1 = true;
+    old.codes[2].address = 256;
+    old.codes[2].function = FnAus;
+    old.codes[2].out2 = true;
+    old.codes[4].address = 4000;
+    old.codes[4].function = FnWechsel;
+    old.codes[4].out4 = true;
+    old.codes[6].address = 300;   // no function: sent as 0, never refused
+    const QString file = dir.filePath(QStringLiteral("alt.fbe"));
+    ASSERT_TRUE(SaveFile(file, BuildFile(old), nullptr));
+    seam.openFileNames.push_back(file);
+    w->MopenClick();
+    ASSERT_EQ(cfg.codes[2].address, 256u);
+    ASSERT_EQ(w->Lmaxadresse->text(), QStringLiteral("max. Adresse: 255"));
+    const int beeps = seam.beeps;
+
+    w->SendButton->click();
+    EXPECT_EQ(seam.beeps, beeps + 1);
+    EXPECT_EQ(w->infoLines(),
+              (QStringList{QStringLiteral(" CODE 2: Adresse größer als max. Adresse"),
+                           QStringLiteral(" CODE 4: Adresse größer als max. Adresse")}));
+    EXPECT_EQ(infoBase(), QColor(254, 80, 75));
+    EXPECT_EQ(transferShows(), 0);
+    EXPECT_TRUE(port.commands.empty());
+    EXPECT_EQ(cfg.codes[6].address, 300u);   // nothing of the run's preparation happened
+    EXPECT_EQ(cfg.progcounter, 0);
+
+    // Corrected in the code editor (the entry is limited there), the series runs: code 1
+    // wraps from 255 to 0 and the next module is programmed all the same.
+    for (int n : {2, 4}) {
+        seam.answerNext([this](QDialog&) {
+            pressEnter(forms.FCode->codeadresse, QStringLiteral("999"));
+        });
+        w->PanCClick(n);
+    }
+    EXPECT_EQ(cfg.codes[2].address, 255u);
+    leave(w->offset[1], QStringLiteral("1"));
+    for (quint64 expected : {0u, 1u}) {
+        w->SendButton->click();
+        EXPECT_EQ(w->infoLines(), QStringList{QStringLiteral("Übertragung erfolgreich")});
+        EXPECT_EQ(cfg.codes[1].address, expected);
+    }
+    EXPECT_EQ(cfg.progcounter, 2);
+    EXPECT_EQ(transferShows(), 2);
+}
+
+// ---- An aborted or failed programming run says what the module holds --------------------------
+
+TEST_F(SafeguardTest, AbbrechenSaysWhetherTheModuleWasTouched)
+{
+    struct Case {
+        const char* name;
+        bool write;
+        std::function<bool()> when;   // asked after every reply byte
+        QStringList message;
+    };
+    const std::vector<Case> cases{
+        // The identification is answered; the first write command waits for its tick.
+        {"before the first write", true,
+         [this] { return port.commands.size() == 1 && port.received == 3; },
+         {"Übertragung abgebrochen"}},
+        {"while writing", true, [this] { return port.commands.size() == 40; },
+         {"Übertragung abgebrochen", Incomplete}},
+        {"while verifying", true, [this] { return port.commands.size() == 300; },
+         {"Übertragung abgebrochen", Incomplete}},
+        {"while reading", false, [this] { return port.commands.size() == 40; },
+         {"Übertragung abgebrochen", Unchanged}},
+    };
+    userConfiguration();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        port.commands.clear();
+        port.received = 0;
+        bool clicked = false;
+        port.afterByte = [&] {
+            if (!clicked && c.when()) {
+                clicked = true;
+                EXPECT_TRUE(rs->Abbrechen->isVisible());
+                rs->Abbrechen->click();
+            }
+        };
+        (c.write ? w->SendButton : w->ReadButton)->click();
+        EXPECT_TRUE(clicked);
+        EXPECT_FALSE(rs->isVisible());
+        EXPECT_FALSE(port.isOpen());
+        EXPECT_EQ(w->infoLines(), c.message);
+        EXPECT_EQ(cfg.progcounter, 0);
+        EXPECT_EQ(cfg.codes[1].address, 0x123u);
+    }
+}
+
+// ---- Characters the file cannot hold ----------------------------------------------------------
+
+// Fault mended: such characters were taken and made the next save fail.
+TEST_F(SafeguardTest, ProjectNameAndCommentTakeOnlyWhatTheFileCanHold)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const int beeps = seam.beeps;
+
+    // Project name: "Ω" typed and the emoji, arrow and Cyrillic letter of a pasted text are
+    // refused; the other characters, "€" and umlauts among them, are taken, and a pasted
+    // line break becomes a blank.
+    seam.answerNext([&](QDialog&) {
+        QLineEdit* edit = forms.FProjekt->EditProjekt;
+        type(edit, QStringLiteral("Tor Ω3 "));
+        EXPECT_EQ(edit->text(), QStringLiteral("Tor 3 "));
+        EXPECT_EQ(seam.beeps, beeps + 1);
+        clipboard->setText(QStringLiteral("Süd→Ost \U0001F600€ Д!\nHalle"));
+        edit->paste();
+        EXPECT_EQ(seam.beeps, beeps + 2);
+        EXPECT_EQ(edit->cursorPosition(), edit->text().size());
+        pressReturn(edit);
+    });
+    w->Projektname1Click();
+    EXPECT_EQ(cfg.projectName, QStringLiteral("Tor 3 SüdOst € ! Halle"));
+    EXPECT_EQ(w->projectname->text(), cfg.projectName);
+
+    // Comment: line breaks typed and pasted are lines of the file; the rest as above.
+    w->comment->setFocus();
+    w->comment->selectAll();
+    type(w->comment, QStringLiteral("Halle ä"));
+    type(w->comment, QStringLiteral("Ω"));
+    EXPECT_EQ(seam.beeps, beeps + 3);
+    pressReturn(w->comment);
+    clipboard->setText(QStringLiteral("Tor→1\nΩ Tor 2\r\nTor 3"));
+    w->comment->paste();
+    EXPECT_EQ(seam.beeps, beeps + 4);
+    EXPECT_EQ(cfg.comment, (QStringList{QStringLiteral("Halle ä"), QStringLiteral("Tor1"),
+                                        QStringLiteral(" Tor 2"), QStringLiteral("Tor 3")}));
+
+    // So the save goes through.
+    saveAs(QStringLiteral("tor.fbe"));
+    EXPECT_EQ(w->infoLines().last(), QStringLiteral(" file gespeichert "));
+    Configuration back;
+    NeueDatei(back);
+    ASSERT_TRUE(LoadFile(back, dir.filePath(QStringLiteral("tor.fbe"))).ok);
+    EXPECT_EQ(back.projectName, cfg.projectName);
+    EXPECT_EQ(back.comment, cfg.comment);
+    EXPECT_EQ(seam.beeps, beeps + 4);
+}
+
+// ---- Pictures --------------------------------------------------------------------------------
+
+// Every new message is seen whole in the message area, each line of it starting a line of its
+// own, without scrolling; pictures of the main window with each and of the transfer window
+// when FBE_SHOT_DIR names a folder.
+TEST_F(SafeguardTest, NewMessagesAreSeenWholeInTheMessageArea)
+{
+    const QString shots = qEnvironmentVariable("FBE_SHOT_DIR");
+    w->show();
+    auto check = [&](const char* name, const QStringList& lines) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(w->infoLines(), lines);
+        QApplication::processEvents();
+        EXPECT_EQ(w->Info->verticalScrollBar()->maximum(), 0);
+        if (!shots.isEmpty())
+            w->grab().save(shots + QStringLiteral("/message-") + QLatin1String(name)
+                           + QStringLiteral(".png"));
+    };
+
+    userConfiguration();
+    port.eeprom = moduleImage(cfg);
+    port.eeprom[150] ^= 1;   // corrupt under the checksum
+    w->ReadButton->click();
+    check("read-checksum", {QStringLiteral("EEPROM-Fehler (checksum)"), Unchanged});
+
+    port.versionLow = 0x0A;
+    w->ReadButton->click();
+    check("read-firmware",
+          {QStringLiteral("Die Firmware ist nicht mit dieser Software kompatibel !"),
+           QStringLiteral(" gefundene Firmware: 2.10"), Unchanged});
+    port.versionLow = 0x05;
+
+    port.commands.clear();
+    port.afterByte = [this] {
+        if (port.commands.size() == 100 && rs->isVisible()) {
+            if (!qEnvironmentVariable("FBE_SHOT_DIR").isEmpty())
+                rs->grab().save(qEnvironmentVariable("FBE_SHOT_DIR")
+                                + QStringLiteral("/transfer-abbrechen.png"));
+            // The button lies wholly inside the window, under the gauges.
+            const QRect button = rs->Abbrechen->geometry();
+            EXPECT_TRUE(rs->rect().contains(button));
+            EXPECT_GT(button.top(), rs->Ggesamt->geometry().bottom());
+            EXPECT_GE(button.width(), rs->Abbrechen->sizeHint().width());
+            rs->Abbrechen->click();
+        }
+    };
+    w->SendButton->click();
+    port.afterByte = nullptr;
+    check("write-aborted", {QStringLiteral("Übertragung abgebrochen"), Incomplete});
+
+    programmable(QStringLiteral("40"));
+    cfg.codes[1].address = 5000;
+    w->InfoDblClick();
+    leave(w->bitanzahl, QStringLiteral("12"));
+    check("address-limited", {Limited});
+
+    leave(w->bitanzahl, QStringLiteral("40"));
+    cfg.codes[1].address = 5000;
+    cfg.current().bits = 12;
+    w->FormPaint();
+    w->SendButton->click();
+    check("address-refused", {QStringLiteral(" CODE 1: Adresse größer als max. Adresse")});
+}

@@ -60,7 +60,7 @@ QString startUsage()
 QString desktopFolder()
 {
     QString base = qEnvironmentVariable("XDG_DATA_HOME");
-    // The base directory specification ignores a relative path.
+    // A relative XDG_DATA_HOME is invalid and ignored, as XDG prescribes.
     if (base.isEmpty() || QDir::isRelativePath(base))
         base = QDir::homePath() + QStringLiteral("/.local/share");
     return QDir::cleanPath(base + QStringLiteral("/fbe"));

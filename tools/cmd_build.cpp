@@ -62,17 +62,19 @@ QString valueText(const QJsonValue& v)
         return d == std::floor(d) && std::fabs(d) < 1e18 ? QString::number(qint64(d))
                                                           : QString::number(d);
     }
-    if (v.isArray() || v.isObject())
-        return QString::fromUtf8(v.isArray() ? QJsonDocument(v.toArray()).toJson(QJsonDocument::Compact)
-                                             : QJsonDocument(v.toObject()).toJson(QJsonDocument::Compact));
-    return QString::fromUtf8(QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact)).mid(1).chopped(1);
+    // Any other value as JSON writes it: inside an array, without the brackets.
+    const QByteArray json = QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(json.mid(1, json.size() - 2));
 }
 
 // Reads values and collects every error, each naming its key.
 struct Reader {
     QStringList errors;
 
-    void error(const QString& key, const QString& message) { errors << key + QStringLiteral(": ") + message; }
+    void error(const QString& key, const QString& message)
+    {
+        errors << key + QStringLiteral(": ") + message;
+    }
 
     bool integer(const QJsonValue& v, const QString& key, qint64 lo, qint64 hi, qint64& out)
     {
@@ -87,6 +89,18 @@ struct Reader {
         }
         out = qint64(d);
         return true;
+    }
+
+    // o[name] when o holds it and it is valid; the key is prefix + name.
+    bool integerIn(const QJsonObject& o, const QString& prefix, const QString& name, qint64 lo,
+                   qint64 hi, qint64& out)
+    {
+        return o.contains(name) && integer(o.value(name), prefix + name, lo, hi, out);
+    }
+    void booleanIn(const QJsonObject& o, const QString& prefix, const QString& name, bool& out)
+    {
+        if (o.contains(name))
+            boolean(o.value(name), prefix + name, out);
     }
 
     bool boolean(const QJsonValue& v, const QString& key, bool& out)
@@ -138,7 +152,7 @@ void readType(Configuration& cfg, const QJsonObject& o, Reader& r)
     const QString allowedTypes =
         QStringLiteral("erlaubt: 1, 2, 7, 10, 16, 17 oder 0 (Decoder-Werte von Hand)");
     if (o.contains(QStringLiteral("activeType"))) {
-        if (!r.integer(o.value(QStringLiteral("activeType")), QStringLiteral("activeType"), 0, 65535, type))
+        if (!r.integerIn(o, QString(), QStringLiteral("activeType"), 0, 65535, type))
             return;
         given = true;
     }
@@ -216,7 +230,8 @@ void readSlots(Configuration& cfg, const QJsonValue& value, Reader& r)
 {
     const QJsonArray list = value.toArray();
     if (!value.isArray() || list.size() > 8) {
-        r.error(QStringLiteral("slots"), QStringLiteral("eine Liste von höchstens 8 Codes erwartet"));
+        r.error(QStringLiteral("slots"),
+                QStringLiteral("eine Liste von höchstens 8 Codes erwartet"));
         return;
     }
     for (int i = 0; i < list.size(); ++i) {
@@ -230,22 +245,19 @@ void readSlots(Configuration& cfg, const QJsonValue& value, Reader& r)
         CodeSlot& slot = cfg.codes[size_t(i + 1)];
         const bool timed = i < 4;   // codes 5..8 have no time and only the functions 0..3
         qint64 v = 0;
-        if (s.contains(QStringLiteral("address")) && r.integer(s.value(QStringLiteral("address")), prefix + QStringLiteral("address"), 0, Max40, v))
+        if (r.integerIn(s, prefix, QStringLiteral("address"), 0, Max40, v))
             slot.address = quint64(v);
-        if (s.contains(QStringLiteral("function")) && r.integer(s.value(QStringLiteral("function")), prefix + QStringLiteral("function"), 0, timed ? 5 : 3, v))
+        if (r.integerIn(s, prefix, QStringLiteral("function"), 0, timed ? 5 : 3, v))
             slot.function = quint8(v);
         bool* outs[4] = {&slot.out1, &slot.out2, &slot.out3, &slot.out4};
-        for (int k = 0; k < 4; ++k) {
-            const QString name = QStringLiteral("out%1").arg(k + 1);
-            if (s.contains(name))
-                r.boolean(s.value(name), prefix + name, *outs[k]);
-        }
-        if (s.contains(QStringLiteral("timeCount"))) {
-            const QString key = prefix + QStringLiteral("timeCount");
-            if (timed && r.integer(s.value(QStringLiteral("timeCount")), key, 0, 65535, v))
+        for (int k = 0; k < 4; ++k)
+            r.booleanIn(s, prefix, QStringLiteral("out%1").arg(k + 1), *outs[k]);
+        if (r.integerIn(s, prefix, QStringLiteral("timeCount"), 0, 65535, v)) {
+            if (timed)
                 slot.timeCount = quint16(v);
-            else if (!timed && r.integer(s.value(QStringLiteral("timeCount")), key, 0, 65535, v) && v != 1)
-                r.error(key, QStringLiteral("die Codes 5..8 haben keine Zeit; erlaubt: 1"));
+            else if (v != 1)
+                r.error(prefix + QStringLiteral("timeCount"),
+                        QStringLiteral("die Codes 5..8 haben keine Zeit; erlaubt: 1"));
         }
         if (s.contains(QStringLiteral("timeRaster"))) {
             const QString key = prefix + QStringLiteral("timeRaster");
@@ -269,7 +281,8 @@ void readInterlock(Configuration& cfg, const QJsonValue& value, Reader& r)
 {
     const QJsonArray list = value.toArray();
     if (!value.isArray() || list.size() != 4) {
-        r.error(QStringLiteral("interlock"), QStringLiteral("eine Liste von 4 Bytes (OUT1..OUT4) erwartet"));
+        r.error(QStringLiteral("interlock"),
+                QStringLiteral("eine Liste von 4 Bytes (OUT1..OUT4) erwartet"));
         return;
     }
     int bytes[4] = {};
@@ -280,8 +293,8 @@ void readInterlock(Configuration& cfg, const QJsonValue& value, Reader& r)
             return;
         const int partners = (0x01 | 0x02 | 0x10 | 0x08) & ~OutputBit[k];
         if (v & ~partners) {
-            r.error(key, QStringLiteral("Bits 0x%1 sind keine Partnerausgänge von OUT%2; erlaubt sind "
-                                        "nur Bits aus 0x%3")
+            r.error(key, QStringLiteral("Bits 0x%1 sind keine Partnerausgänge von OUT%2; erlaubt "
+                                        "sind nur Bits aus 0x%3")
                              .arg(FormatNumber(1, 2, quint64(v & ~partners)))
                              .arg(k + 1)
                              .arg(FormatNumber(1, 2, quint64(partners))));
@@ -333,43 +346,40 @@ void readAll(Configuration& cfg, const QJsonObject& o, Reader& r)
             comment << line;
         }
         if (!at("comment").isArray())
-            r.error(QStringLiteral("comment"), QStringLiteral("eine Liste von Textzeilen erwartet"));
+            r.error(QStringLiteral("comment"),
+                    QStringLiteral("eine Liste von Textzeilen erwartet"));
         else if (ok)
             cfg.comment = comment;
     }
     if (has("slots"))
         readSlots(cfg, at("slots"), r);
-    if (has("parallelCodes"))
-        r.boolean(at("parallelCodes"), QStringLiteral("parallelCodes"), cfg.parallelCodes);
-    if (has("pruefanzahl") && r.integer(at("pruefanzahl"), QStringLiteral("pruefanzahl"), PruefanzahlMin, PruefanzahlMax, v))
+    const QString top;
+    r.booleanIn(o, top, QStringLiteral("parallelCodes"), cfg.parallelCodes);
+    if (r.integerIn(o, top, QStringLiteral("pruefanzahl"), PruefanzahlMin, PruefanzahlMax, v))
         cfg.pruefanzahl = qint32(v);
-    if (has("korrektur") && r.integer(at("korrektur"), QStringLiteral("korrektur"), KorrekturMin, KorrekturMax, v))
+    if (r.integerIn(o, top, QStringLiteral("korrektur"), KorrekturMin, KorrekturMax, v))
         cfg.korrektur = qint32(v);
-    if (has("sperrzeit") && r.integer(at("sperrzeit"), QStringLiteral("sperrzeit"), 0, SperrzeitMax, v))
+    if (r.integerIn(o, top, QStringLiteral("sperrzeit"), 0, SperrzeitMax, v))
         cfg.sperrzeit = qint32(v);
-    if (has("store"))
-        r.boolean(at("store"), QStringLiteral("store"), cfg.store);
+    r.booleanIn(o, top, QStringLiteral("store"), cfg.store);
     bool* starts[4] = {&cfg.initout1, &cfg.initout2, &cfg.initout3, &cfg.initout4};
-    for (int k = 0; k < 4; ++k) {
-        const QString key = QStringLiteral("initout%1").arg(k + 1);
-        if (o.contains(key))
-            r.boolean(o.value(key), key, *starts[k]);
-    }
-    if (has("GeneralCode") && r.integer(at("GeneralCode"), QStringLiteral("GeneralCode"), 0, Max40, v))
+    for (int k = 0; k < 4; ++k)
+        r.booleanIn(o, top, QStringLiteral("initout%1").arg(k + 1), *starts[k]);
+    if (r.integerIn(o, top, QStringLiteral("GeneralCode"), 0, Max40, v))
         cfg.GeneralCode = quint64(v);
-    if (has("direktmaske") && r.integer(at("direktmaske"), QStringLiteral("direktmaske"), 0, Max40, v))
+    if (r.integerIn(o, top, QStringLiteral("direktmaske"), 0, Max40, v))
         cfg.direktmaske = quint64(v);
-    if (has("dirshift") && r.integer(at("dirshift"), QStringLiteral("dirshift"), 0, 40, v))
+    if (r.integerIn(o, top, QStringLiteral("dirshift"), 0, 40, v))
         cfg.sendImage[img::Dirshift] = quint8(v);
-    if (has("CheckBits") && r.integer(at("CheckBits"), QStringLiteral("CheckBits"), 0, 8, v))
+    if (r.integerIn(o, top, QStringLiteral("CheckBits"), 0, 8, v))
         cfg.sendImage[img::CheckBits] = quint8(v);
-    if (has("TimeOut") && r.integer(at("TimeOut"), QStringLiteral("TimeOut"), 0, 65535, v))
+    if (r.integerIn(o, top, QStringLiteral("TimeOut"), 0, 65535, v))
         cfg.setTimeOut(quint16(v));
-    if (has("umschaltzeit") && r.integer(at("umschaltzeit"), QStringLiteral("umschaltzeit"), 0, 255, v))
+    if (r.integerIn(o, top, QStringLiteral("umschaltzeit"), 0, 255, v))
         cfg.sendImage[img::Umschaltzeit] = quint8(v);
     if (has("interlock"))
         readInterlock(cfg, at("interlock"), r);
-    if (has("optionFlags") && r.integer(at("optionFlags"), QStringLiteral("optionFlags"), 0, 7, v))
+    if (r.integerIn(o, top, QStringLiteral("optionFlags"), 0, 7, v))
         cfg.sendImage[img::OptionFlags] = quint8(v);
 }
 
@@ -465,9 +475,12 @@ void compareGiven(const QJsonValue& given, const QJsonValue& back, const QString
             compareGiven(g.at(i), i < b.size() ? b.at(i) : QJsonValue(QJsonValue::Undefined),
                          key + QStringLiteral("[%1]").arg(i), r);
         if (key == QLatin1String("comment") && b.size() != g.size())
-            r.error(key, QStringLiteral("die Datei gibt %1 statt %2 Zeilen zurück").arg(b.size()).arg(g.size()));
+            r.error(key, QStringLiteral("die Datei gibt %1 statt %2 Zeilen zurück")
+                             .arg(b.size())
+                             .arg(g.size()));
     } else if (!sameValue(given, back)) {
-        r.error(key, QStringLiteral("das Programm macht daraus %1; erlaubt: %1").arg(valueText(back)));
+        r.error(key,
+                QStringLiteral("das Programm macht daraus %1; erlaubt: %1").arg(valueText(back)));
     }
 }
 

@@ -30,7 +30,8 @@ int runVerifyCommand(const QStringList& args)
         const QString& word = args.at(i);
         if (word == QLatin1String("--port")) {
             if (i + 1 >= args.size())
-                return usage(err, QStringLiteral("--port braucht einen Wert (COM1..COM4 oder Gerätepfad)"));
+                return usage(err, QStringLiteral("--port braucht einen Wert (COM1..COM4 oder "
+                                                 "Gerätepfad)"));
             port = args.at(++i);
         } else if (word.startsWith(QLatin1String("--port="))) {
             port = word.mid(7);
@@ -62,9 +63,10 @@ int runVerifyCommand(const QStringList& args)
 
     int differing = 0;
     for (int a = 0; a < 256; ++a) {
-        if (TransferProtocol::comparedAfterWrite(a) && read.image[size_t(a)] != expected[size_t(a)]) {
-            out << "Adresse [" << a << "]: Modul " << read.image[size_t(a)] << ", Datei "
-                << expected[size_t(a)] << "\n";
+        const quint8 module = read.image[size_t(a)];
+        const quint8 wanted = expected[size_t(a)];
+        if (TransferProtocol::comparedAfterWrite(a) && module != wanted) {
+            out << "Adresse [" << a << "]: Modul " << module << ", Datei " << wanted << "\n";
             ++differing;
         }
     }

@@ -2,6 +2,7 @@
 // whole run, the main window first.
 #include "comm/TFrs232.h"
 #include "config/Configuration.h"
+#include "config/StartOptions.h"
 #include "dialogs/Seam.h"
 #include "dialogs/UHelp.h"
 #include "dialogs/Uask.h"
@@ -23,11 +24,42 @@
 #include <QLocale>
 #include <QStyleFactory>
 #include <QTranslator>
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
+    // --version and --help need no display, so they are answered before the application
+    // exists; the rest of the line is read once Qt has taken its own options from it.
+    {
+        QStringList raw;
+        for (int i = 0; i < argc; ++i)
+            raw << QString::fromLocal8Bit(argv[i]);
+        const fbe::StartOptions early = fbe::parseStartOptions(raw);
+        if (early.version || early.help) {
+            std::fputs(qPrintable(early.version ? QStringLiteral("fbe ") + fbe::programVersion()
+                                                      + QLatin1Char('\n')
+                                                : fbe::startUsage()),
+                       stdout);
+            return 0;
+        }
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("fbe"));
+    QApplication::setApplicationVersion(fbe::programVersion());
+    QGuiApplication::setDesktopFileName(QStringLiteral("fbe"));
+    const fbe::StartOptions options = fbe::parseStartOptions(QCoreApplication::arguments());
+    if (!options.error.isEmpty()) {
+        std::fputs(qPrintable(QStringLiteral("fbe: ") + options.error + QStringLiteral("\n\n")
+                              + fbe::startUsage()),
+                   stderr);
+        return 2;
+    }
+    // A start from the desktop's menu works in a folder of its own: the settings file is
+    // read there at start and written there at the end. FILE is already absolute.
+    QString folderError;
+    if (options.desktop && !fbe::enterDesktopFolder(&folderError))
+        std::fputs(qPrintable(QStringLiteral("fbe: ") + folderError + QLatin1Char('\n')), stderr);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // Qt's own texts (file dialogs, their overwrite question, edit menus) in German, when the
     // translations are installed.
@@ -43,6 +75,7 @@ int main(int argc, char** argv)
     // The main window is created first; its creation sets up a new configuration and keeps
     // it hidden until the start-up step shows it. The other windows belong to it.
     fbe::TFFBmain mainWindow(cfg, seam, forms);
+    mainWindow.startFile = options.file;
     QWidget* owner = &mainWindow;
     forms.Fask = new fbe::TFask(cfg, seam, forms, owner);
     forms.FB4 = new fbe::TFFB4(cfg, seam, forms, owner);

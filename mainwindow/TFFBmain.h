@@ -65,6 +65,9 @@ public:
     QString comPortName = QStringLiteral("COM1");
     int waitstates = 22;
     QString settingsPath;                 // working folder at start + "fbe_ini.ini"
+    // A configuration named on the command line (absolute): loaded at start as a "yes" to
+    // the question about the last file would, instead of asking.
+    QString startFile;
     // Positions of two windows the user cannot open, carried through the settings file.
     QPoint posPrint{295, 55};
     QPoint posWaitstate{92, 104};

@@ -359,12 +359,17 @@ void TFFBmain::inittimerTimer()
         askLastFile = true;
         comPortName = QStringLiteral("COM1");
         waitstates = 1;
+        if (!startFile.isEmpty())
+            loadAsCurrentFile(*this, startFile);
         ShowBasicsWin();
     } else {
-        if (askLastFile
-            && ask(*this, {QStringLiteral("soll die zuletzt geöffnete Datei:"),
-                           QStringLiteral(" \"") + s.lastFile + QStringLiteral("\" "),
-                           QStringLiteral("geladen werden?")}))
+        // A file named on the command line is loaded as the "yes" would load the last one.
+        if (!startFile.isEmpty())
+            loadAsCurrentFile(*this, startFile);
+        else if (askLastFile
+                 && ask(*this, {QStringLiteral("soll die zuletzt geöffnete Datei:"),
+                                QStringLiteral(" \"") + s.lastFile + QStringLiteral("\" "),
+                                QStringLiteral("geladen werden?")}))
             loadAsCurrentFile(*this, s.lastFile);
         comPortName = s.comPortName;
         ShowBasicsWin();

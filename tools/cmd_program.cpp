@@ -144,8 +144,8 @@ private:
     int total_ = 0;
 };
 
-// One transfer to its end on the event loop; then the result is taken as the window would.
-TransferOutcome transfer(Configuration& cfg, SerialPortService& port, int portNumber, bool write)
+// One transfer to its end on the event loop.
+void runTransfer(Configuration& cfg, SerialPortService& port, int portNumber, bool write)
 {
     TransferProtocol protocol(cfg, port);
     ProgressLine line;
@@ -166,6 +166,12 @@ TransferOutcome transfer(Configuration& cfg, SerialPortService& port, int portNu
     if (cfg.transfer.transferFailed && !port.lastError().isEmpty())
         err() << "(" << port.lastError() << ")\n";
     err().flush();
+}
+
+// One transfer; then the result is taken as the window would.
+TransferOutcome transfer(Configuration& cfg, SerialPortService& port, int portNumber, bool write)
+{
+    runTransfer(cfg, port, portNumber, write);
     return TakeTransferResult(cfg);
 }
 
@@ -181,18 +187,15 @@ int report(const TransferOutcome& outcome)
 
 }  // namespace
 
-int runProgramCommand(const QStringList& args)
+bool prepareProgramming(Configuration& cfg, const QString& file)
 {
-    const Arguments a = parseArguments(args, "program");
-    if (!a.error.isEmpty())
-        return usageError(a.error);
-
     // As the window: a new configuration at start, the file loaded, the display refreshed.
-    Configuration cfg;
     NeueDatei(cfg);
-    const LoadOutcome loaded = LoadFile(cfg, a.file);
-    if (!loaded.ok)
-        return usageError(a.file + QStringLiteral(": ") + loaded.error);
+    const LoadOutcome loaded = LoadFile(cfg, file);
+    if (!loaded.ok) {
+        usageError(file + QStringLiteral(": ") + loaded.error);
+        return false;
+    }
     // Loaded all the same, as the window does; the same notes as its message area.
     if (!loaded.checksumOk)
         err() << "Achtung: Prüfsumme der Datei falsch!\n";
@@ -204,12 +207,48 @@ int runProgramCommand(const QStringList& args)
     const QStringList beyond = AddressesBeyondCodeLength(cfg);
     if (!beyond.isEmpty()) {
         for (const QString& line : beyond)
-            err() << "fbe-tool: " << a.file << ":" << line << "\n";
+            err() << "fbe-tool: " << file << ":" << line << "\n";
         err().flush();
-        return 2;
+        return false;
     }
 
     PrepareModuleWrite(cfg);
+    err().flush();
+    return true;
+}
+
+ModuleRead readModule(const QString& portName)
+{
+    ModuleRead result;
+    Configuration cfg;
+    NeueDatei(cfg);
+    SerialPortService port;
+    const int number = choosePort(port, portName);
+    if (number == 0) {
+        unknownPort(portName);
+        result.status = 2;
+        return result;
+    }
+    // The transfer's own result; the checksum of what was read is the caller's to judge.
+    runTransfer(cfg, port, number, false);
+    if (cfg.transfer.transferFailed) {
+        result.status = 3;
+        result.message = cfg.transfer.transferMessage;
+        return result;
+    }
+    result.image = cfg.rxBuffer;
+    return result;
+}
+
+int runProgramCommand(const QStringList& args)
+{
+    const Arguments a = parseArguments(args, "program");
+    if (!a.error.isEmpty())
+        return usageError(a.error);
+
+    Configuration cfg;
+    if (!prepareProgramming(cfg, a.file))
+        return 2;
     const QStringList warning = OutputCheckWarning(cfg);
     for (const QString& l : warning)
         err() << l << "\n";

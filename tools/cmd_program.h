@@ -5,7 +5,22 @@
 // whose address lies beyond the code length (nothing is sent).
 #pragma once
 
+#include "config/Configuration.h"
+
 #include <QStringList>
 
 int runProgramCommand(const QStringList& args);
 int runReadCommand(const QStringList& args);
+
+// What programming FILE would write, as "Modul programmieren" builds it: a new
+// configuration, FILE loaded, the window's refresh, the addresses of unused codes cleared,
+// the image encoded into cfg.txBuffer. False after a load error (printed).
+bool prepareProgramming(fbe::Configuration& cfg, const QString& file);
+
+// The module's 256 bytes, read as "Modul auslesen" reads them: only Read byte commands.
+struct ModuleRead {
+    int status = 0;            // 0 read, 2 usage error (printed), 3 the read failed
+    QString message;           // the transfer's message when the read failed
+    fbe::Image image{};        // the bytes read
+};
+ModuleRead readModule(const QString& portName);

@@ -10,8 +10,6 @@
 
 using namespace fbe;
 
-namespace {
-
 const char* functionName(int function)
 {
     switch (function) {
@@ -32,6 +30,8 @@ const char* functionName(int function)
     }
 }
 
+namespace {
+
 QJsonObject recordJson(const TypeRecord& r)
 {
     return QJsonObject{
@@ -42,7 +42,9 @@ QJsonObject recordJson(const TypeRecord& r)
     };
 }
 
-QJsonObject toJson(const Configuration& cfg, const LoadOutcome& load)
+}  // namespace
+
+QJsonObject configurationJson(const Configuration& cfg, const LoadOutcome& load)
 {
     QJsonArray slotArray;
     for (int i = 1; i <= 8; ++i) {
@@ -90,6 +92,24 @@ QJsonObject toJson(const Configuration& cfg, const LoadOutcome& load)
     o["image"] = image;
     return o;
 }
+
+LoadOutcome loadConfiguration(Configuration& cfg, const QString& path)
+{
+    NeueDatei(cfg);
+    return LoadFile(cfg, path);
+}
+
+void printLoadWarnings(QTextStream& err, const LoadOutcome& load, const QString& prefix)
+{
+    if (load.oldFile)
+        err << prefix << "Warnung: die Datei wurde mit einer alten Software erstellt (Version "
+            << load.softwareVersion / 256 << "." << PadLeft(2, QLatin1Char('0'), load.softwareVersion % 256)
+            << "). Die File-Daten sind dazu nicht kompatibel!\n";
+    if (!load.checksumOk)
+        err << prefix << "Warnung: EEPROM-Fehler (checksum) - die Checksumme der Datei stimmt nicht\n";
+}
+
+namespace {
 
 QString yesNo(bool b)
 {
@@ -191,22 +211,16 @@ int runShowCommand(const QStringList& args)
     }
 
     Configuration cfg;
-    NeueDatei(cfg);
-    const LoadOutcome load = LoadFile(cfg, path);
+    const LoadOutcome load = loadConfiguration(cfg, path);
     if (!load.ok) {
         err << " Fehler bei \"Datei laden!\"\n" << load.error << "\n";
         return 2;
     }
-    if (load.oldFile)
-        err << "Warnung: die Datei wurde mit einer alten Software erstellt (Version "
-            << load.softwareVersion / 256 << "." << PadLeft(2, QLatin1Char('0'), load.softwareVersion % 256)
-            << "). Die File-Daten sind dazu nicht kompatibel!\n";
-    if (!load.checksumOk)
-        err << "Warnung: EEPROM-Fehler (checksum) - die Checksumme der Datei stimmt nicht\n";
+    printLoadWarnings(err, load, QString());
 
     QTextStream out(stdout);
     if (json)
-        out << QJsonDocument(toJson(cfg, load)).toJson(QJsonDocument::Indented);
+        out << QJsonDocument(configurationJson(cfg, load)).toJson(QJsonDocument::Indented);
     else
         printSummary(out, cfg, load);
     return 0;

@@ -1,8 +1,24 @@
 #pragma once
 
+#include "config/FbeFile.h"
+
+#include <QJsonObject>
 #include <QStringList>
+
+class QTextStream;
 
 // fbe-tool new FILE
 int runNewCommand(const QStringList& args);
 // fbe-tool show FILE [--json]
 int runShowCommand(const QStringList& args);
+
+// What show and the commands built on it share.
+
+// A new configuration with the file at path loaded into it, as the window loads it.
+fbe::LoadOutcome loadConfiguration(fbe::Configuration& cfg, const QString& path);
+// The notes of a loaded file (old file, checksum) as show prints them, each line after prefix.
+void printLoadWarnings(QTextStream& err, const fbe::LoadOutcome& load, const QString& prefix);
+// The configuration as show --json prints it.
+QJsonObject configurationJson(const fbe::Configuration& cfg, const fbe::LoadOutcome& load);
+// "keine", "Ein", "Aus", "Wechsel (Toggle)", "1:1 (Tastend)", "Impuls"; "?" otherwise.
+const char* functionName(int function);

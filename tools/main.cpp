@@ -1,9 +1,14 @@
 // fbe-tool: the command-line companion of the configuration program. It writes, shows,
 // programs and reads configuration files without the windows.
+#include "tools/cmd_build.h"
+#include "tools/cmd_diff.h"
 #include "tools/cmd_show.h"
 #ifdef FBE_WITH_COMM
 #include "tools/cmd_program.h"
+#include "tools/cmd_verify.h"
 #endif
+
+#include "config/StartOptions.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -20,6 +25,12 @@ const char Usage[] =
     "  show DATEI [--json]          lädt DATEI wie das Programm und zeigt die Konfiguration,\n"
     "                               wie sie in der Datei steht; mit --json als JSON-Objekt.\n"
     "                               Exit 0: geladen (Warnungen auf stderr), 2: Ladefehler.\n"
+    "  diff A.fbe B.fbe [--json]    zeigt die Einstellungen, in denen sich A und B\n"
+    "                               unterscheiden: Name, Wert in A --> Wert in B.\n"
+    "                               Exit 0: gleich, 1: verschieden, 2: Lade- oder Aufruffehler.\n"
+    "  build KONFIG.json DATEI      schreibt die Datei, die das Programm nach Eingabe der\n"
+    "                               Werte aus KONFIG.json (Schlüssel wie show --json) speichern\n"
+    "                               würde. Exit 2 bei unzulässigen Werten (nichts geschrieben).\n"
 #ifdef FBE_WITH_COMM
     "  program DATEI --port PORT    programmiert ein Modul mit DATEI, wie \"Modul programmieren\"\n"
     "                               im Programm. Exit 0: erfolgreich, 1: Übertragung\n"
@@ -29,12 +40,17 @@ const char Usage[] =
     "                               DATEI. Exit 0: erfolgreich, 1: Übertragung fehlgeschlagen\n"
     "                               (bei jedem Fehler, auch einem Checksummenfehler, wird\n"
     "                               nichts geschrieben).\n"
+    "  verify DATEI --port PORT     liest ein Modul aus (ohne zu schreiben) und vergleicht es\n"
+    "                               mit dem, was das Programmieren von DATEI schreiben würde.\n"
+    "                               Exit 0: gleich, 1: verschieden, 2: Datei- oder\n"
+    "                               Aufruffehler, 3: Auslesen fehlgeschlagen.\n"
     "\n"
     "PORT ist COM1..COM4 (Gerät aus FBE_COM1..FBE_COM4, sonst /dev/ttyS0..3) oder ein\n"
     "Gerätepfad wie /dev/ttyUSB0.\n"
 #endif
     "\n"
-    "  --help                       zeigt diese Hilfe.\n";
+    "  --help                       zeigt diese Hilfe.\n"
+    "  --version                    zeigt die Version.\n";
 
 }  // namespace
 
@@ -47,6 +63,10 @@ int main(int argc, char** argv)
         std::fputs(Usage, args.isEmpty() ? stderr : stdout);
         return args.isEmpty() ? 2 : 0;
     }
+    if (args.first() == QLatin1String("--version")) {
+        QTextStream(stdout) << "fbe-tool " << fbe::programVersion() << "\n";
+        return 0;
+    }
     const QString command = args.takeFirst();
     if (args.contains(QLatin1String("--help"))) {
         std::fputs(Usage, stdout);
@@ -56,11 +76,17 @@ int main(int argc, char** argv)
         return runNewCommand(args);
     if (command == QLatin1String("show"))
         return runShowCommand(args);
+    if (command == QLatin1String("diff"))
+        return runDiffCommand(args);
+    if (command == QLatin1String("build"))
+        return runBuildCommand(args);
 #ifdef FBE_WITH_COMM
     if (command == QLatin1String("program"))
         return runProgramCommand(args);
     if (command == QLatin1String("read"))
         return runReadCommand(args);
+    if (command == QLatin1String("verify"))
+        return runVerifyCommand(args);
 #endif
     QTextStream(stderr) << "fbe-tool: unbekannter Befehl \"" << command << "\"\n\n";
     std::fputs(Usage, stderr);

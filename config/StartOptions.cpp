@@ -1,0 +1,87 @@
+#include "config/StartOptions.h"
+
+#include "config/Configuration.h"
+#include "config/Formatting.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace fbe {
+
+QString programVersion()
+{
+    return QString::number(SoftwareMajor) + QLatin1Char('.')
+           + PadLeft(2, QLatin1Char('0'), SoftwareMinor);
+}
+
+StartOptions parseStartOptions(const QStringList& arguments)
+{
+    // The whole line is read even after a fault, so --version and --help are found
+    // wherever they stand.
+    StartOptions o;
+    bool optionsEnd = false;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& a = arguments.at(i);
+        if (!optionsEnd && a == QLatin1String("--")) {
+            optionsEnd = true;
+        } else if (!optionsEnd && a == QLatin1String("--desktop")) {
+            o.desktop = true;
+        } else if (!optionsEnd && (a == QLatin1String("--version") || a == QLatin1String("-v"))) {
+            o.version = true;
+        } else if (!optionsEnd && (a == QLatin1String("--help") || a == QLatin1String("-h"))) {
+            o.help = true;
+        } else if (!optionsEnd && a.startsWith(QLatin1Char('-')) && a.size() > 1) {
+            if (o.error.isEmpty())
+                o.error = QStringLiteral("unbekannte Option ") + a;
+        } else if (a.isEmpty()) {
+            // A desktop that passes an empty %f: no file.
+        } else if (o.file.isEmpty()) {
+            o.file = QDir::toNativeSeparators(QFileInfo(a).absoluteFilePath());
+        } else if (o.error.isEmpty()) {
+            o.error = QStringLiteral("nur eine Datei kann geladen werden: ") + a;
+        }
+    }
+    return o;
+}
+
+QString startUsage()
+{
+    return QStringLiteral(
+        "Aufruf: fbe [--desktop] [DATEI]\n"
+        "\n"
+        "  DATEI        lädt die Konfiguration DATEI beim Start, ohne nach der Datei der\n"
+        "               letzten Sitzung zu fragen.\n"
+        "  --desktop    Einstellungsdatei und Arbeitsordner in $XDG_DATA_HOME/fbe\n"
+        "               (sonst ~/.local/share/fbe), wie beim Start aus dem Menü.\n"
+        "  --version    zeigt die Version.\n"
+        "  --help       zeigt diese Hilfe.\n");
+}
+
+QString desktopFolder()
+{
+    QString base = qEnvironmentVariable("XDG_DATA_HOME");
+    // A relative XDG_DATA_HOME is invalid and ignored, as XDG prescribes.
+    if (base.isEmpty() || QDir::isRelativePath(base))
+        base = QDir::homePath() + QStringLiteral("/.local/share");
+    return QDir::cleanPath(base + QStringLiteral("/fbe"));
+}
+
+bool enterDesktopFolder(QString* error)
+{
+    const QString folder = desktopFolder();
+    if (!QDir().mkpath(folder)) {
+        if (error)
+            *error = QStringLiteral("Ordner %1 kann nicht angelegt werden")
+                         .arg(QDir::toNativeSeparators(folder));
+        return false;
+    }
+    if (!QDir::setCurrent(folder)) {
+        if (error)
+            *error = QStringLiteral("Ordner %1 kann nicht geöffnet werden")
+                         .arg(QDir::toNativeSeparators(folder));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace fbe

@@ -1,0 +1,41 @@
+// The command line of the program fbe:
+//
+//   fbe [--desktop] [DATEI]     DATEI loaded at start instead of the question about the
+//                               last file; --desktop keeps settings and working folder in
+//                               a folder of their own (a start from the desktop's menu)
+//   fbe --version | --help
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace fbe {
+
+// "3.05": the version the main window's caption shows and every image carries.
+QString programVersion();
+
+struct StartOptions {
+    QString file;              // absolute path of the configuration to load; empty: none
+    bool desktop = false;      // --desktop
+    bool version = false;      // --version (or -v)
+    bool help = false;         // --help (or -h)
+    QString error;             // the first usage error, German; empty when all was understood
+};
+
+// Reads the arguments (the first one is the program). FILE is made absolute against the
+// current working folder, so call this before the start-up changes that folder.
+StartOptions parseStartOptions(const QStringList& arguments);
+
+// What fbe --help prints.
+QString startUsage();
+
+// The folder a desktop start works in: $XDG_DATA_HOME/fbe, or ~/.local/share/fbe when
+// XDG_DATA_HOME is unset, empty or not an absolute path.
+QString desktopFolder();
+
+// Creates the desktop folder when it is missing and makes it the working folder, so the
+// settings file is read from and written to it. False with a German reason in *error when
+// the folder cannot be created or entered; the working folder then stays as it was.
+bool enterDesktopFolder(QString* error);
+
+}  // namespace fbe

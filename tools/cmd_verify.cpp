@@ -1,0 +1,87 @@
+#include "tools/cmd_verify.h"
+
+#include "tools/cmd_program.h"
+
+#include "comm/TransferProtocol.h"
+#include "config/Configuration.h"
+
+#include <QTextStream>
+
+using namespace fbe;
+
+namespace {
+
+int usage(QTextStream& err, const QString& message = QString())
+{
+    if (!message.isEmpty())
+        err << "fbe-tool: " << message << "\n";
+    err << "Aufruf: fbe-tool verify DATEI --port PORT\n";
+    return 2;
+}
+
+}  // namespace
+
+int runVerifyCommand(const QStringList& args)
+{
+    QTextStream err(stderr);
+    QString file;
+    QString port;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& word = args.at(i);
+        if (word == QLatin1String("--port")) {
+            if (i + 1 >= args.size())
+                return usage(err, QStringLiteral("--port braucht einen Wert (COM1..COM4 oder "
+                                                 "Gerätepfad)"));
+            port = args.at(++i);
+        } else if (word.startsWith(QLatin1String("--port="))) {
+            port = word.mid(7);
+        } else if (word.startsWith(QLatin1String("--")) && word.size() > 2) {
+            return usage(err, QStringLiteral("unbekannte Option ") + word);
+        } else if (file.isEmpty()) {
+            file = word;
+        } else {
+            return usage(err, QStringLiteral("zu viele Argumente: ") + word);
+        }
+    }
+    if (file.isEmpty() || port.isEmpty())
+        return usage(err);
+
+    // The file first: a file that cannot be loaded needs no module.
+    Configuration cfg;
+    if (!prepareProgramming(cfg, file))
+        return 2;
+    const Image& expected = cfg.txBuffer;
+
+    const ModuleRead read = readModule(port);
+    QTextStream out(stdout);
+    if (read.status == 3) {
+        out << read.message << "\n";
+        return 3;
+    }
+    if (read.status != 0)
+        return read.status;
+
+    int differing = 0;
+    for (int a = 0; a < 256; ++a) {
+        const quint8 module = read.image[size_t(a)];
+        const quint8 wanted = expected[size_t(a)];
+        if (TransferProtocol::comparedAfterWrite(a) && module != wanted) {
+            out << "Adresse [" << a << "]: Modul " << module << ", Datei " << wanted << "\n";
+            ++differing;
+        }
+    }
+    // A programming run also fails on a read-back whose checksum is wrong, though the
+    // compared bytes match (the checksum covers free bytes as well).
+    const bool checksumOk = imageChecksum(read.image) == read.image[img::Checksum];
+    if (!checksumOk)
+        out << "EEPROM-Fehler (checksum)\n";
+    if (differing == 0 && checksumOk) {
+        out << "Modul und Datei stimmen überein\n";
+        return 0;
+    }
+    if (differing > 0)
+        out << (differing == 1 ? QStringLiteral("1 Adresse weicht ab")
+                               : QStringLiteral("%1 Adressen weichen ab").arg(differing))
+            << "\n";
+    return 1;
+}

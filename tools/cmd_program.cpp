@@ -1,6 +1,7 @@
 #include "tools/cmd_program.h"
 
 #include "comm/ModuleWrite.h"
+#include "comm/PortCatalogue.h"
 #include "comm/SerialPortService.h"
 #include "comm/TransferProtocol.h"
 #include "config/Configuration.h"
@@ -76,26 +77,44 @@ int usageError(const QString& message)
     return 2;
 }
 
-// PORT is "COM1".."COM4" (in any case, as the ports are named on Windows) or a device path;
-// the port number is what the transfer reports. Another COM name is no port of the program:
-// 0, a usage error, rather than a device of that name that the message would call COM1.
-int choosePort(SerialPortService& port, const QString& name)
+// The port of a transfer: COM1..COM4 by number (device empty), a system port by its path.
+// number 0: no port of the program.
+struct PortChoice {
+    int number = 0;
+    QString device;
+};
+
+// PORT is "COM1".."COM4" (in any case, as the ports are named on Windows), a name that
+// "fbe-tool ports" lists ("ttyUSB0", a link of FBE_EXTRA_PORTS by its name) or a device path
+// (a by-id link too). Another COM name is no port of the program but a usage error, rather
+// than a device of that name that the message would call COM1; on Windows it is that port.
+PortChoice choosePort(const QString& name)
 {
     static const QRegularExpression comName(QStringLiteral("^COM([0-9]+)$"),
                                             QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = comName.match(name);
     if (match.hasMatch()) {
         const int number = match.captured(1).toInt();
-        return number >= 1 && number <= 4 ? number : 0;
+        if (number >= 1 && number <= 4)
+            return {number, QString()};
+#ifdef Q_OS_WIN
+        if (number > 4)
+            return {1, QStringLiteral("COM%1").arg(number)};
+#endif
+        return {};
     }
-    port.setDeviceOverride(name);
-    return 1;
+    if (!name.contains(QLatin1Char('/'))) {
+        const QList<PortEntry> ports = listPorts(SystemPortSource());
+        if (const PortEntry* e = findPort(ports, name))
+            return e->isCom() ? PortChoice{e->comNumber, QString()} : PortChoice{1, e->path()};
+    }
+    return {1, name};
 }
 
 int unknownPort(const QString& name)
 {
     return usageError(QStringLiteral("unbekannter Port ") + name
-                      + QStringLiteral(" (COM1..COM4 oder Gerätepfad)"));
+                      + QStringLiteral(" (COM1..COM4, ein Name aus \"fbe-tool ports\" oder Gerätepfad)"));
 }
 
 // Progress on a terminal: one line redrawn in place.
@@ -144,8 +163,9 @@ private:
 };
 
 // One transfer to its end on the event loop; then the result is taken as the window would.
-TransferOutcome transfer(Configuration& cfg, SerialPortService& port, int portNumber, bool write)
+TransferOutcome transfer(Configuration& cfg, const PortChoice& choice, bool write)
 {
+    SerialPortService port;
     TransferProtocol protocol(cfg, port);
     ProgressLine line;
     QEventLoop loop;
@@ -156,14 +176,12 @@ TransferOutcome transfer(Configuration& cfg, SerialPortService& port, int portNu
     QObject::connect(&protocol, &TransferProtocol::finished, &loop, &QEventLoop::quit,
                      Qt::QueuedConnection);
     cfg.transfer.resultPending = false;
-    protocol.setRequest(portNumber, write);
+    protocol.setRequest(choice.number, write, choice.device);
     protocol.start();
     loop.exec();   // the end is queued, so it is seen here even when the start failed
     line.finish();
     if (!protocol.firmwareText().isEmpty())
         err() << "Firmware: " << protocol.firmwareText() << "\n";
-    if (cfg.transfer.transferFailed && !port.lastError().isEmpty())
-        err() << "(" << port.lastError() << ")\n";
     err().flush();
     return TakeTransferResult(cfg);
 }
@@ -172,8 +190,15 @@ int report(const TransferOutcome& outcome)
 {
     for (const QString& l : firmwareWarningLines(outcome.firmwareWarning))
         err() << l << "\n";
+    // A message with its reason below (a port that cannot be opened or was lost): the whole
+    // message to stderr, its first line as the result to stdout.
+    const QStringList lines = outcome.message.split(QLatin1Char('\n'));
+    if (lines.size() > 1) {
+        for (const QString& l : lines)
+            err() << l << "\n";
+    }
     err().flush();
-    out() << outcome.message << "\n";
+    out() << lines.first() << "\n";
     out().flush();
     return outcome.failed ? 1 : 0;
 }
@@ -205,11 +230,10 @@ int runProgramCommand(const QStringList& args)
         err() << l << "\n";
     err().flush();
 
-    SerialPortService port;
-    const int number = choosePort(port, a.port);
-    if (number == 0)
+    const PortChoice port = choosePort(a.port);
+    if (port.number == 0)
         return unknownPort(a.port);
-    return report(transfer(cfg, port, number, true));
+    return report(transfer(cfg, port, true));
 }
 
 int runReadCommand(const QStringList& args)
@@ -227,11 +251,10 @@ int runReadCommand(const QStringList& args)
 
     Configuration cfg;
     NeueDatei(cfg);
-    SerialPortService port;
-    const int number = choosePort(port, a.port);
-    if (number == 0)
+    const PortChoice port = choosePort(a.port);
+    if (port.number == 0)
         return unknownPort(a.port);
-    const TransferOutcome outcome = transfer(cfg, port, number, false);
+    const TransferOutcome outcome = transfer(cfg, port, false);
     const int code = report(outcome);
     if (code != 0)
         return code;   // nothing is written, a checksum error included

@@ -2,6 +2,7 @@
 // programs and reads configuration files without the windows.
 #include "tools/cmd_show.h"
 #ifdef FBE_WITH_COMM
+#include "tools/cmd_ports.h"
 #include "tools/cmd_program.h"
 #endif
 
@@ -28,8 +29,13 @@ const char Usage[] =
     "                               DATEI. Exit 0: erfolgreich, 1: Übertragung fehlgeschlagen\n"
     "                               (bei Checksummenfehler wird nichts geschrieben).\n"
     "\n"
-    "PORT ist COM1..COM4 (Gerät aus FBE_COM1..FBE_COM4, sonst /dev/ttyS0..3) oder ein\n"
-    "Gerätepfad wie /dev/ttyUSB0.\n"
+    "  ports [--json]               listet die seriellen Schnittstellen wie das Menü \"COM port\n"
+    "                               auswählen\" (COM1..COM4 zuerst) und prüft, ob sie sich\n"
+    "                               öffnen lassen; mit --json als JSON-Array.\n"
+    "\n"
+    "PORT ist COM1..COM4 (Gerät aus FBE_COM1..FBE_COM4, sonst /dev/ttyS0..3), ein Name aus\n"
+    "\"fbe-tool ports\" (ttyUSB0) oder ein Gerätepfad wie /dev/ttyUSB0 oder\n"
+    "/dev/serial/by-id/....\n"
 #endif
     "\n"
     "  --help                       zeigt diese Hilfe.\n";
@@ -59,6 +65,8 @@ int main(int argc, char** argv)
         return runProgramCommand(args);
     if (command == QLatin1String("read"))
         return runReadCommand(args);
+    if (command == QLatin1String("ports"))
+        return runPortsCommand(args);
 #endif
     QTextStream(stderr) << "fbe-tool: unbekannter Befehl \"" << command << "\"\n\n";
     std::fputs(Usage, stderr);

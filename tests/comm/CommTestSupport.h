@@ -238,6 +238,7 @@ public:
 
     QString device() const { return device_; }
     bool ok() const { return !device_.isEmpty(); }
+    qint64 pid() const { return process_.processId(); }
     // Ends the simulator (SIGTERM) and waits for it.
     bool stop()
     {

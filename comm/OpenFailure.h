@@ -17,7 +17,7 @@ struct OpenFailure {
     };
 
     Kind kind = None;
-    QString path;         // the device as it was chosen (a link stays a link)
+    QString path;         // the device (a link that points to one is resolved)
     QString systemText;   // the system's own text, for Other
 
     bool failed() const { return kind != None; }

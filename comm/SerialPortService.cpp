@@ -109,13 +109,15 @@ bool SerialPortService::open()
     pending_.clear();
     next_ = 0;
     lost_ = false;
-    const QString path = devicePath();
+    // A failure names the device itself when the chosen name is a link to it: that is the
+    // file whose owner and group tell about a missing permission.
+    const QString device = systemName(devicePath());
     failure_ = OpenFailure{};
-    failure_.path = path;
+    failure_.path = device;
     opening_ = true;
-    port_.setPortName(systemName(path));
+    port_.setPortName(device);
     if (!port_.open(QIODevice::ReadWrite))
-        return fail(classify(port_.error(), path), port_.errorString());
+        return fail(classify(port_.error(), device), port_.errorString());
     if (!port_.setBaudRate(BaudRate))
         return fail(OpenFailure::Other, QStringLiteral("14400 Baud abgelehnt: ") + port_.errorString());
     if (!port_.setDataBits(QSerialPort::Data8) || !port_.setParity(QSerialPort::NoParity)

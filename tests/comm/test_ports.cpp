@@ -153,20 +153,25 @@ TEST(SerialPort, EachOpenFailureSaysWhy)
         QString path;
         OpenFailure::Kind kind;
         QString reason;
+        QString named;   // the device the reason names
     };
     std::vector<Case> cases = {
-        {free.device(), OpenFailure::None, QString()},
-        {dir.filePath(QStringLiteral("ttyUSB9")), OpenFailure::Missing, QStringLiteral("Gerät nicht vorhanden")},
-        {dangling, OpenFailure::Missing, QStringLiteral("Gerät nicht vorhanden")},
-        {held.device(), OpenFailure::Busy, busy},
-        {heldLink, OpenFailure::Busy, busy},   // another name of the held device
-        {dir.path(), OpenFailure::Other, QStringLiteral("Fehler beim Öffnen (Is a directory)")},
+        {free.device(), OpenFailure::None, QString(), free.device()},
+        {dir.filePath(QStringLiteral("ttyUSB9")), OpenFailure::Missing,
+         QStringLiteral("Gerät nicht vorhanden"), dir.filePath(QStringLiteral("ttyUSB9"))},
+        {dangling, OpenFailure::Missing, QStringLiteral("Gerät nicht vorhanden"), dangling},
+        {held.device(), OpenFailure::Busy, busy, held.device()},
+        // Another name of the held device: held all the same, and named by its device.
+        {heldLink, OpenFailure::Busy, busy, held.device()},
+        {dir.path(), OpenFailure::Other, QStringLiteral("Fehler beim Öffnen (Is a directory)"),
+         dir.path()},
     };
     // Root opens anything: a missing permission cannot be produced then.
     if (!root)
         cases.push_back({guarded.device(), OpenFailure::Permission,
                          QStringLiteral("keine Berechtigung (Benutzer in die Gruppe dialout "
-                                        "aufnehmen und neu anmelden)")});
+                                        "aufnehmen und neu anmelden)"),
+                         guarded.device()});
 
     SerialPortService port;
     QList<PortEntry> entries;
@@ -178,7 +183,7 @@ TEST(SerialPort, EachOpenFailureSaysWhy)
         EXPECT_EQ(f.kind, c.kind) << c.path.toStdString();
         EXPECT_EQ(f.reason(), c.reason) << c.path.toStdString();
         EXPECT_EQ(f.line(), c.reason.isEmpty() ? QString()
-                                               : QLatin1Char(' ') + c.path + QStringLiteral(": ") + c.reason);
+                                               : QLatin1Char(' ') + c.named + QStringLiteral(": ") + c.reason);
         PortEntry e;
         e.name = shortPortName(c.path);
         e.device = c.path;

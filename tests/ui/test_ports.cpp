@@ -13,6 +13,9 @@
 #include "mainwindow/TFFBmain.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QPainter>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -83,6 +86,38 @@ struct PortMenuTest : ::testing::Test {
     }
 };
 
+// The menu "&Kommunikation" with "&COM port auswählen" open, drawn over the main window
+// (offscreen, every popup is a window of its own).
+void saveMenuPicture(TFFBmain& w, QAction* hovered, const QString& file)
+{
+    w.show();
+    QApplication::processEvents();
+    QMenuBar* bar = w.menuBar();
+    const QRect komm = bar->actionGeometry(w.MKomm->menuAction());
+    w.MKomm->popup(bar->mapToGlobal(komm.bottomLeft()));
+    QApplication::processEvents();
+    w.MKomm->setActiveAction(w.Mport->menuAction());
+    const QRect portItem = w.MKomm->actionGeometry(w.Mport->menuAction());
+    w.Mport->popup(w.MKomm->mapToGlobal(portItem.topRight() + QPoint(-4, -4)));
+    QApplication::processEvents();
+    w.Mport->setActiveAction(hovered);
+    QApplication::processEvents();
+
+    const QPoint origin = w.mapToGlobal(QPoint(0, 0));
+    QPixmap picture = w.grab();
+    QPainter painter(&picture);
+    QRect used(QPoint(0, 0), QSize(10, bar->height()));
+    for (QMenu* menu : {w.MKomm, w.Mport}) {
+        const QRect r(menu->mapToGlobal(QPoint(0, 0)) - origin, menu->size());
+        painter.drawPixmap(r.topLeft(), menu->grab());
+        used |= r;
+    }
+    painter.end();
+    picture.copy(QRect(0, 0, used.right() + 16, used.bottom() + 16)).save(file);
+    w.Mport->hide();
+    w.MKomm->hide();
+}
+
 }  // namespace
 
 TEST_F(PortMenuTest, AdaptersAreOfferedChosenAndUsedAndAVanishedOneFallsBack)
@@ -142,6 +177,9 @@ TEST_F(PortMenuTest, AdaptersAreOfferedChosenAndUsedAndAVanishedOneFallsBack)
     // The menu read again keeps the check on the port in use.
     openMenu();
     EXPECT_EQ(checked(), QStringList{"ttyUSB7 - FT232R USB UART"});
+    const QString shots = qEnvironmentVariable("FBE_SHOT_DIR");
+    if (!shots.isEmpty())
+        saveMenuPicture(*w, ftdi, shots + QStringLiteral("/port-menu.png"));
 
     // Unplugged after the menu opened: the choice falls back to the COM name, and says so.
     ASSERT_TRUE(QFile::remove(byId));

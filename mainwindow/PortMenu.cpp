@@ -74,6 +74,12 @@ void PortMenu::refresh()
 
 QAction* PortMenu::itemFor(const PortEntry& port)
 {
+    // Every refresh asks: the plain comparison first, the one that looks at the devices
+    // behind the links only when that finds nothing.
+    for (int i = 0; i < ports_.size(); ++i) {
+        if (ports_.at(i).path() == port.path())
+            return items_.at(i);
+    }
     for (int i = 0; i < ports_.size(); ++i) {
         if (samePort(ports_.at(i), port))
             return items_.at(i);

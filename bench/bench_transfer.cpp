@@ -6,6 +6,10 @@
 // 2. Against the unpaced simulator: the program's reaction time from a reply byte handed to the
 //    protocol to the next command written to the device (median must be below 0.1 ms), and the
 //    time per command of both clients.
+// 3. The line lost in the middle of a run (the simulator killed, which hangs its terminal up as
+//    an unplugged adapter would): from the kill to the end of the run (median must be below
+//    100 ms) and the CPU time the program used meanwhile (below 50 ms), and the CPU time of
+//    the 200 ms after the end (a port left open on the dead line would spin).
 //
 // Usage: bench_transfer [runs]   (default 5 runs of each kind)
 
@@ -28,8 +32,11 @@
 #include <sched.h>
 #endif
 #include <poll.h>
+#include <signal.h>
 #include <termios.h>
+#include <time.h>
 #include <unistd.h>
+#include <functional>
 #include <vector>
 
 using namespace fbe;
@@ -117,16 +124,25 @@ public:
         inner_.onByte = [this](quint8 b) {
             inHandler_ = true;
             byteIn_ = nowNs();
+            ++bytesIn;
             if (onByte)
                 onByte(b);
             inHandler_ = false;
+            if (afterByte)
+                afterByte();
+        };
+        inner_.onLost = [this] {
+            if (onLost)
+                onLost();
         };
     }
     bool setComNumber(int n) override { return inner_.setComNumber(n); }
     int comNumber() const override { return inner_.comNumber(); }
+    void setDevicePath(const QString& path) override { inner_.setDevicePath(path); }
     bool open() override { return inner_.open(); }
     void close() override { inner_.close(); }
     bool isOpen() const override { return inner_.isOpen(); }
+    OpenFailure openFailure() const override { return inner_.openFailure(); }
     void discardInput() override { inner_.discardInput(); }
     void discardOutput() override { inner_.discardOutput(); }
     void sendByte(quint8 b) override
@@ -142,6 +158,8 @@ public:
     }
 
     std::vector<double> reactionsUs;
+    long bytesIn = 0;
+    std::function<void()> afterByte;
 
 private:
     BytePort& inner_;
@@ -158,7 +176,6 @@ double programRun(const QString& device, const Image& image, std::vector<double>
     NeueDatei(cfg);
     cfg.txBuffer = image;
     SerialPortService serial;
-    serial.setDeviceOverride(device);
     TimedPort timed(serial);
     TransferProtocol protocol(cfg, timed);
     QEventLoop loop;
@@ -167,7 +184,7 @@ double programRun(const QString& device, const Image& image, std::vector<double>
         tEnd = nowNs();
         loop.quit();
     });
-    protocol.setRequest(1, true);
+    protocol.setRequest(1, true, device);
     const qint64 t0 = nowNs();
     protocol.start();
     if (protocol.isRunning())
@@ -181,6 +198,64 @@ double programRun(const QString& device, const Image& image, std::vector<double>
     if (perCommandUs)
         *perCommandUs = double(tEnd - t0) / 513 / 1000.0;
     return double(tEnd - t0) / 1e9;
+}
+
+qint64 cpuNs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return qint64(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+}
+
+struct HangUp {
+    double reactionMs = -1;   // kill of the simulator -> end of the run
+    double cpuMs = 0;         // CPU time of this process meanwhile
+    double idleCpuMs = 0;     // CPU time of the 200 ms after the end
+};
+
+// One programming run whose line goes dead after the given number of reply bytes.
+HangUp hangUpRun(const Image& image, long afterBytes)
+{
+    HangUp h;
+    commtest::SimProcess sim;
+    if (!sim.ok())
+        return h;
+    Configuration cfg;
+    NeueDatei(cfg);
+    cfg.txBuffer = image;
+    SerialPortService serial;
+    TimedPort timed(serial);
+    TransferProtocol protocol(cfg, timed);
+    QEventLoop loop;
+    qint64 tKill = 0, cpuKill = 0, tEnd = 0, cpuEnd = 0;
+    timed.afterByte = [&] {
+        if (timed.bytesIn != afterBytes)
+            return;
+        cpuKill = cpuNs();
+        tKill = nowNs();
+        ::kill(pid_t(sim.pid()), SIGKILL);
+    };
+    QObject::connect(&protocol, &TransferProtocol::finished, [&] {
+        tEnd = nowNs();
+        cpuEnd = cpuNs();
+        loop.quit();
+    });
+    protocol.setRequest(1, true, sim.device());
+    protocol.start();
+    if (protocol.isRunning())
+        loop.exec();
+    if (tKill == 0 || cfg.transfer.transferMessage != TransferProtocol::msgInterrupted()
+                                                           + QLatin1Char('\n')
+                                                           + TransferProtocol::msgConnectionLost()) {
+        std::fprintf(stderr, "bench_transfer: %s\n", qPrintable(cfg.transfer.transferMessage));
+        return h;
+    }
+    h.reactionMs = double(tEnd - tKill) / 1e6;
+    h.cpuMs = double(cpuEnd - cpuKill) / 1e6;
+    const qint64 idle0 = cpuNs();
+    commtest::runFor(200);
+    h.idleCpuMs = double(cpuNs() - idle0) / 1e6;
+    return h;
 }
 
 }  // namespace
@@ -264,7 +339,27 @@ int main(int argc, char** argv)
                 median(reactions), p90, reactions.size());
     std::printf("  time per command incl. timer ticks: program %.1f us, minimal client %.1f us\n",
                 median(toolPerCmd), median(minPerCmd));
-    const bool pass = ratio <= 1.03 && median(reactions) < 100.0;
+
+    // 3. The line lost mid-run.
+    std::vector<double> lostMs, lostCpuMs, idleCpuMs;
+    for (int i = 0; i < runs; ++i) {
+        const HangUp h = hangUpRun(image, 100 + 37 * i);
+        if (h.reactionMs < 0)
+            return 1;
+        lostMs.push_back(h.reactionMs);
+        lostCpuMs.push_back(h.cpuMs);
+        idleCpuMs.push_back(h.idleCpuMs);
+    }
+    std::printf("line lost mid-run (simulator killed)\n");
+    std::printf("  end of the run after the kill: median %.2f ms, max %.2f ms (limit 100 ms)\n",
+                median(lostMs), *std::max_element(lostMs.begin(), lostMs.end()));
+    std::printf("  CPU time meanwhile: median %.2f ms, max %.2f ms (limit 50 ms); "
+                "in the 200 ms after: median %.2f ms\n",
+                median(lostCpuMs), *std::max_element(lostCpuMs.begin(), lostCpuMs.end()),
+                median(idleCpuMs));
+
+    const bool pass = ratio <= 1.03 && median(reactions) < 100.0 && median(lostMs) < 100.0
+                      && median(lostCpuMs) < 50.0;
     std::printf("%s\n", pass ? "within limits" : "OUT OF LIMITS");
     return pass ? 0 : 1;
 }

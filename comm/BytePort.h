@@ -2,6 +2,9 @@
 // SerialPortService; tests use a scripted port that answers like a module.
 #pragma once
 
+#include "comm/OpenFailure.h"
+
+#include <QString>
 #include <QtGlobal>
 #include <functional>
 
@@ -15,6 +18,10 @@ public:
     // number it already has changes nothing. Returns false when the reopen failed.
     virtual bool setComNumber(int number) = 0;
     virtual int comNumber() const = 0;
+    // Chooses a system port by its device path in place of the COM number (a by-id link is
+    // resolved when the port opens); empty goes back to COM1..COM4. Takes effect at the
+    // next open().
+    virtual void setDevicePath(const QString& path) { Q_UNUSED(path); }
 
     // Opens the chosen port; false when the device is missing, busy or refuses the line
     // settings. The caller turns that into its own message.
@@ -22,6 +29,8 @@ public:
     // Closes the port and drops both queues; harmless when already closed.
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
+    // Why the last open() failed (kind None after a successful one).
+    virtual OpenFailure openFailure() const { return {}; }
 
     // Drops every received byte not yet handed over. No effect when closed.
     virtual void discardInput() = 0;
@@ -34,6 +43,9 @@ public:
 
     // Called on the GUI thread once per received byte, in arrival order.
     std::function<void(quint8)> onByte;
+    // Called on the GUI thread when the open port is lost (adapter unplugged, line hung up);
+    // the port is closed by then and stays closed.
+    std::function<void()> onLost;
 };
 
 }  // namespace fbe

@@ -17,4 +17,25 @@ std::array<bool, 4> probeComPorts(BytePort& port)
     return usable;
 }
 
+std::vector<OpenFailure> probePorts(BytePort& port, const QList<PortEntry>& ports)
+{
+    std::vector<OpenFailure> states;
+    states.reserve(size_t(ports.size()));
+    for (const PortEntry& e : ports) {
+        port.close();
+        port.setDevicePath(e.isCom() ? QString() : e.path());
+        const bool numbered = !e.isCom() || port.setComNumber(e.comNumber);
+        OpenFailure state;
+        if (!numbered || !port.open()) {
+            state = port.openFailure();
+            if (!state.failed())
+                state = OpenFailure{OpenFailure::Other, e.path(), QString()};
+        }
+        port.close();
+        states.push_back(state);
+    }
+    port.setDevicePath(QString());
+    return states;
+}
+
 }  // namespace fbe

@@ -2,6 +2,9 @@
 
 #include "comm/PortNames.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <unistd.h>
@@ -9,9 +12,53 @@
 
 namespace fbe {
 
+namespace {
+
+// The name handed to QSerialPort: on Unix the device a link points to, so that the lock file
+// and the exclusive use belong to the device, whichever of its names was chosen.
+QString systemName(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    if (!canonical.isEmpty())
+        return canonical;
+#endif
+    return path;
+}
+
+// What a failed QSerialPort::open() means for the user. Qt reports a missing permission and
+// a port held by another program (its lock file or EBUSY) both as PermissionError; whether
+// the user may open the device at all tells them apart.
+OpenFailure::Kind classify(QSerialPort::SerialPortError error, const QString& path)
+{
+    switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+        return OpenFailure::Missing;
+    case QSerialPort::PermissionError:
+#ifdef Q_OS_UNIX
+        if (::access(QFile::encodeName(path).constData(), R_OK | W_OK) != 0 && errno == EACCES)
+            return OpenFailure::Permission;
+#endif
+        // Windows denies the access to a port that another program has open.
+        return OpenFailure::Busy;
+    case QSerialPort::OpenError:
+        return OpenFailure::Busy;
+    default:
+        break;
+    }
+#ifdef Q_OS_UNIX
+    if (!QFileInfo::exists(path))
+        return OpenFailure::Missing;
+#endif
+    return OpenFailure::Other;
+}
+
+}  // namespace
+
 SerialPortService::SerialPortService(QObject* parent) : QObject(parent)
 {
     connect(&port_, &QSerialPort::readyRead, this, &SerialPortService::readAvailable);
+    connect(&port_, &QSerialPort::errorOccurred, this, &SerialPortService::portError);
 }
 
 SerialPortService::~SerialPortService()
@@ -21,7 +68,12 @@ SerialPortService::~SerialPortService()
 
 QString SerialPortService::devicePath() const
 {
-    return deviceOverride_.isEmpty() ? comDevicePath(comNumber_) : deviceOverride_;
+    const QString path = deviceOverride_.isEmpty() ? comDevicePath(comNumber_) : deviceOverride_;
+#ifdef Q_OS_UNIX
+    if (!path.isEmpty() && !path.contains(QLatin1Char('/')))
+        return QStringLiteral("/dev/") + path;
+#endif
+    return path;
 }
 
 bool SerialPortService::setComNumber(int number)
@@ -37,12 +89,15 @@ bool SerialPortService::setComNumber(int number)
     return open();
 }
 
-bool SerialPortService::fail(const QString& why)
+bool SerialPortService::fail(OpenFailure::Kind kind, const QString& why)
 {
     lastError_ = devicePath() + QStringLiteral(": ") + why;
+    failure_.kind = kind;
+    failure_.systemText = why;
     if (port_.isOpen())
         port_.close();
     port_.clearError();
+    opening_ = false;
     return false;
 }
 
@@ -53,19 +108,27 @@ bool SerialPortService::open()
     lastError_.clear();
     pending_.clear();
     next_ = 0;
-    port_.setPortName(devicePath());
+    lost_ = false;
+    // A failure names the device itself when the chosen name is a link to it: that is the
+    // file whose owner and group tell about a missing permission.
+    const QString device = systemName(devicePath());
+    failure_ = OpenFailure{};
+    failure_.path = device;
+    opening_ = true;
+    port_.setPortName(device);
     if (!port_.open(QIODevice::ReadWrite))
-        return fail(port_.errorString());
+        return fail(classify(port_.error(), device), port_.errorString());
     if (!port_.setBaudRate(BaudRate))
-        return fail(QStringLiteral("14400 Baud abgelehnt: ") + port_.errorString());
+        return fail(OpenFailure::Other, QStringLiteral("14400 Baud abgelehnt: ") + port_.errorString());
     if (!port_.setDataBits(QSerialPort::Data8) || !port_.setParity(QSerialPort::NoParity)
         || !port_.setStopBits(QSerialPort::OneStop)
         || !port_.setFlowControl(QSerialPort::NoFlowControl))
-        return fail(port_.errorString());
+        return fail(OpenFailure::Other, port_.errorString());
     // A pseudo-terminal or an adapter without modem lines refuses these; that is no error.
     port_.setDataTerminalReady(true);
     port_.setRequestToSend(true);
     port_.clearError();
+    opening_ = false;
     return true;
 }
 
@@ -74,14 +137,40 @@ void SerialPortService::close()
     outgoing_.clear();
     pending_.clear();
     next_ = 0;
+    lost_ = false;
     // A handler that closes the port may open it again from a nested event loop; its bytes
     // must not wait for the handler to return.
     delivering_ = false;
     if (!port_.isOpen())
         return;
+    closing_ = true;
     port_.clear(QSerialPort::AllDirections);
     port_.close();
     port_.clearError();
+    closing_ = false;
+}
+
+void SerialPortService::portError(QSerialPort::SerialPortError error)
+{
+    if (opening_ || closing_ || lost_ || !port_.isOpen())
+        return;
+    if (error != QSerialPort::ReadError && error != QSerialPort::WriteError
+        && error != QSerialPort::ResourceError)
+        return;
+    // The device is gone or hung up. Its descriptor stays readable, so every pass of the event
+    // loop would report the error again: the port is closed as soon as QSerialPort has left
+    // the notification that reported it.
+    lost_ = true;
+    QMetaObject::invokeMethod(this, &SerialPortService::loseConnection, Qt::QueuedConnection);
+}
+
+void SerialPortService::loseConnection()
+{
+    if (!lost_)
+        return;   // closed (and perhaps opened again) in the meantime
+    close();
+    if (onLost)
+        onLost();
 }
 
 void SerialPortService::discardInput()

@@ -1,6 +1,8 @@
-// The program's serial port: COM1..COM4 at 14400 baud, 8 data bits, no parity, one stop bit,
-// no flow control, DTR and RTS asserted where the device allows it. Runs on the GUI thread;
-// every received byte is handed to onByte once, in arrival order.
+// The program's serial port: COM1..COM4 or a system port given by its device path, at 14400
+// baud, 8 data bits, no parity, one stop bit, no flow control, DTR and RTS asserted where the
+// device allows it. Runs on the GUI thread; every received byte is handed to onByte once, in
+// arrival order. A failed open says why (openFailure); a port lost while open (adapter
+// unplugged, line hung up) is closed at once and reported through onLost.
 #pragma once
 
 #include "comm/BytePort.h"
@@ -24,14 +26,17 @@ public:
     bool setComNumber(int number) override;
     int comNumber() const override { return comNumber_; }
 
-    // A device path that replaces the COM mapping (command-line use); empty: use the mapping.
+    // A device path that replaces the COM mapping (a system port); empty: use the mapping.
     void setDeviceOverride(const QString& path) { deviceOverride_ = path; }
-    // The device that open() uses now.
+    void setDevicePath(const QString& path) override { deviceOverride_ = path; }
+    // The device that open() uses now, as chosen (a link stays a link; a bare name such as
+    // "ttyUSB0" is the device of that name in /dev).
     QString devicePath() const;
 
     bool open() override;
     void close() override;
     bool isOpen() const override { return port_.isOpen(); }
+    OpenFailure openFailure() const override { return failure_; }
     void discardInput() override;
     void discardOutput() override;
     void sendByte(quint8 byte) override;
@@ -43,12 +48,18 @@ public:
 private:
     void readAvailable();
     void deliver();
-    bool fail(const QString& why);
+    bool fail(OpenFailure::Kind kind, const QString& why);
+    void portError(QSerialPort::SerialPortError error);
+    void loseConnection();
 
     QSerialPort port_;
     int comNumber_ = 1;
     QString deviceOverride_;
     QString lastError_;
+    OpenFailure failure_;
+    bool opening_ = false;    // inside open(): errors there are open failures
+    bool closing_ = false;    // inside close(): errors there are of no interest
+    bool lost_ = false;       // a read or write error seen; the close is queued
     QByteArray outgoing_;     // queued by sendByte, not yet flushed
     QByteArray pending_;      // received, not yet handed over
     qsizetype next_ = 0;      // index of the next byte of pending_ to hand over

@@ -151,25 +151,25 @@ bool TFrs232::isTransferRunning() const
     return startPending_ || protocol_->isRunning();
 }
 
-bool TFrs232::request(int portNumber, bool write)
+bool TFrs232::request(int portNumber, bool write, const QString& device)
 {
     if (isTransferRunning())
         return false;
     cfg_.transfer.resultPending = false;
-    protocol_->setRequest(portNumber, write);
+    protocol_->setRequest(portNumber, write, device);
     startPending_ = true;
     return true;
 }
 
-void TFrs232::startTransfer(int portNumber, bool write)
+void TFrs232::startTransfer(int portNumber, bool write, const QString& device)
 {
-    if (request(portNumber, write))
+    if (request(portNumber, write, device))
         seam_.showModal(*this);
 }
 
-void TFrs232::beginTransfer(int portNumber, bool write)
+void TFrs232::beginTransfer(int portNumber, bool write, const QString& device)
 {
-    if (request(portNumber, write))
+    if (request(portNumber, write, device))
         show();
 }
 

@@ -33,11 +33,12 @@ public:
     ~TFrs232() override;
 
     // Runs one transfer: portNumber 1..4 (see portNumberFromName), write = program the module
-    // (identify, write, verify), otherwise read it. Clears resultPending, shows the window
-    // modally through the Seam and returns when it has closed.
-    void startTransfer(int portNumber, bool write);
+    // (identify, write, verify), otherwise read it; device: the system port in use (its path),
+    // empty for COM1..COM4. Clears resultPending, shows the window modally through the Seam
+    // and returns when it has closed.
+    void startTransfer(int portNumber, bool write, const QString& device = QString());
     // The same without waiting (the window is shown modeless); for tests and scripted use.
-    void beginTransfer(int portNumber, bool write);
+    void beginTransfer(int portNumber, bool write, const QString& device = QString());
     bool isTransferRunning() const;
 
     // The one serial port object of the program; the COM port probe uses it too.
@@ -77,7 +78,7 @@ protected:
 
 private:
     // Takes the request over unless a transfer runs; the window then starts it when shown.
-    bool request(int portNumber, bool write);
+    bool request(int portNumber, bool write, const QString& device);
     void FormActivate();
     void FormClose();
     void updateGauges(int part, int total);

@@ -1,6 +1,7 @@
 #include "comm/TransferProtocol.h"
 
 #include "comm/BytePort.h"
+#include "comm/PortCatalogue.h"
 #include "config/Formatting.h"
 
 namespace fbe {
@@ -24,6 +25,7 @@ TransferProtocol::~TransferProtocol()
         if (running_)
             port_->close();
         port_->onByte = nullptr;
+        port_->onLost = nullptr;
     }
 }
 
@@ -31,15 +33,19 @@ void TransferProtocol::setPort(BytePort& port)
 {
     if (port_ == &port)
         return;
-    if (port_)
+    if (port_) {
         port_->onByte = nullptr;
+        port_->onLost = nullptr;
+    }
     port_ = &port;
     port_->onByte = [this](quint8 b) { RS232RxChar(b); };
+    port_->onLost = [this] { connectionLost(); };
 }
 
-void TransferProtocol::setRequest(int portNumber, bool write)
+void TransferProtocol::setRequest(int portNumber, bool write, const QString& device)
 {
     portNumber_ = portNumber;
+    device_ = device;
     operation_ = write ? Write : Read;
     phaseLength_ = PhaseLength;
     totalLength_ = write ? 2 * PhaseLength : PhaseLength;
@@ -50,6 +56,11 @@ void TransferProtocol::setRequest(int portNumber, bool write)
 QString TransferProtocol::msgOpenError(int portNumber)
 {
     return QStringLiteral("Fehler bei Öffnen von Com-Port: COM") + QString::number(portNumber);
+}
+
+QString TransferProtocol::msgOpenError(const QString& portName)
+{
+    return QStringLiteral("Fehler bei Öffnen von Com-Port: ") + portName;
 }
 
 QString TransferProtocol::msgWriteMismatch(int address)
@@ -128,6 +139,7 @@ void TransferProtocol::start()
         return;
     running_ = true;
     // An open port is reopened under the new number; closing it below makes that moot.
+    port_->setDevicePath(device_);
     if (port_->setComNumber(portNumber_))
         port_->close();
     cfg_.transfer.transferMessage = msgSuccess();
@@ -146,7 +158,13 @@ void TransferProtocol::startRS232()
     rxCount_ = 0;
     setAction(actionCheck());
     if (!port_->isOpen() && !port_->open()) {
-        fail(msgOpenError(portNumber_));
+        // The first line names the port, the second (when the port knows it) says why.
+        QString message = device_.isEmpty() ? msgOpenError(portNumber_)
+                                            : msgOpenError(shortPortName(device_));
+        const OpenFailure why = port_->openFailure();
+        if (why.failed())
+            message += QLatin1Char('\n') + why.line();
+        fail(message);
         return;
     }
     port_->discardInput();
@@ -280,6 +298,13 @@ void TransferProtocol::timeoutTimer()
         return;
     }
     fail(rxCount_ == 0 ? msgNoReply() : msgInterrupted());
+}
+
+void TransferProtocol::connectionLost()
+{
+    // At once, not after the reply time-out: the port is closed and nothing more can come.
+    if (running_)
+        fail(msgInterrupted() + QLatin1Char('\n') + msgConnectionLost());
 }
 
 void TransferProtocol::fail(const QString& message)

@@ -44,8 +44,9 @@ public:
     BytePort& port() const { return *port_; }
 
     // The transfer request: portNumber 1..4; write selects operation 1 with a total of 512
-    // bytes, otherwise operation 3 with 256.
-    void setRequest(int portNumber, bool write);
+    // bytes, otherwise operation 3 with 256. device: a system port's path, used in place of
+    // the port number; empty for COM1..COM4.
+    void setRequest(int portNumber, bool write, const QString& device = QString());
 
     // Starts the transfer (a no-op while one runs). The end is announced by finished(),
     // after the port has been closed and cfg.transfer.resultPending set.
@@ -55,6 +56,7 @@ public:
     bool isRunning() const { return running_; }
 
     int portNumber() const { return portNumber_; }
+    QString device() const { return device_; }
     int operation() const { return operation_; }
     int transferMode() const { return transferMode_; }
     int rxCount() const { return rxCount_; }
@@ -83,6 +85,9 @@ public:
     static QString actionRead() { return QStringLiteral("read configuration"); }
     static QString msgSuccess() { return QStringLiteral("Übertragung erfolgreich"); }
     static QString msgOpenError(int portNumber);
+    // The same for a system port, named by its short name ("ttyUSB0").
+    static QString msgOpenError(const QString& portName);
+    static QString msgConnectionLost() { return QStringLiteral(" Verbindung zur Schnittstelle verloren"); }
     static QString msgNoReply() { return QStringLiteral("keine Antwort --> Abbruch"); }
     static QString msgInterrupted() { return QStringLiteral("Übertragung unterbrochen --> Abbruch"); }
     static QString msgIdentify() { return QStringLiteral("Fehler bei Geräte-Identifizierung! "); }
@@ -111,6 +116,7 @@ private:
     void TxTimerTimer();
     void RS232RxChar(quint8 b);
     void timeoutTimer();
+    void connectionLost();
     void fail(const QString& message);
     void FormClose();
 
@@ -127,6 +133,7 @@ private:
     QTimer TxTimer_;
 
     int portNumber_ = 1;
+    QString device_;
     quint8 operation_ = Write;
     int phaseLength_ = PhaseLength;
     int totalLength_ = 2 * PhaseLength;

@@ -66,6 +66,14 @@ private:
     QStringList lines_;
 };
 
+// A path with a line break would shift every later line of the file: none is stored.
+QString systemPortLine(const QString& path)
+{
+    if (path.contains(QLatin1Char('\n')) || path.contains(QLatin1Char('\r')))
+        return {};
+    return path;
+}
+
 }  // namespace
 
 QPoint& WindowPositions::at(int index)
@@ -183,6 +191,8 @@ SettingsRead parseSettings(const QByteArray& bytes)
     static const QStringList Ports{QStringLiteral("COM1"), QStringLiteral("COM2"),
                                    QStringLiteral("COM3"), QStringLiteral("COM4")};
     s.comPortName = Ports.contains(lines.at(3)) ? lines.at(3) : Ports.first();
+    // Whether the port exists is for the start-up to find out.
+    s.systemPort = lines.at(7);
     read.complete = true;
     return read;
 }
@@ -220,7 +230,7 @@ QStringList settingsLines(const Settings& s)
           << QLatin1String(s.showNotices ? "infoyes" : "infono")
           << QLatin1String(s.progView ? "progwindow" : "commentwindow")
           << s.workingFolder
-          << QString() << QString() << QString() << QString()
+          << systemPortLine(s.systemPort) << QString() << QString() << QString()
           << WaitstatesMarker
           << QString::number(s.waitstates);
     for (int index = 0; index < WindowPositions::Count; ++index) {

@@ -8,7 +8,9 @@
 //   line 4      "infoyes" / "infono"             explanatory notices
 //   line 5      "progwindow" / "commentwindow"   right-hand view of the main window
 //   line 6      working folder
-//   lines 7-10  empty
+//   line 7      the system port in use (its stable link or device path); empty while one
+//               of COM1 .. COM4 is in use, which line 3 names then
+//   lines 8-10  empty
 //   line 11     "#waitstates#", line 12 its value
 //   lines 13-63 seventeen groups: marker, left edge, top edge
 //
@@ -63,7 +65,8 @@ struct WindowPositions {
 struct Settings {
     QString lastFile = QStringLiteral("neue datei.fbe");
     bool askLastFile = true;
-    QString comPortName = QStringLiteral("COM1");
+    QString comPortName = QStringLiteral("COM1");   // the last of COM1 .. COM4 chosen
+    QString systemPort;               // line 7: the system port in use; empty: comPortName
     bool showNotices = true;
     bool progView = false;            // the extended programming panel is shown
     QString workingFolder;

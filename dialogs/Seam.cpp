@@ -1,5 +1,7 @@
 #include "dialogs/Seam.h"
 
+#include "comm/PortCatalogue.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
@@ -56,6 +58,13 @@ QString Seam::saveFileName(QWidget* parent, const QString& caption, const QStrin
 bool Seam::openUrl(const QUrl& url)
 {
     return QDesktopServices::openUrl(url);
+}
+
+const PortSource& Seam::portSource()
+{
+    if (!systemPorts_)
+        systemPorts_ = std::make_shared<SystemPortSource>();
+    return *systemPorts_;
 }
 
 }  // namespace fbe

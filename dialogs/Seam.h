@@ -1,15 +1,19 @@
 // The one place where the windows meet the desktop: the system beep, modal showing,
-// message boxes, file dialogs and the web browser. The program uses Seam itself; tests
-// install a subclass that counts beeps and answers dialogs without blocking.
+// message boxes, file dialogs, the web browser and the list of serial ports. The program uses
+// Seam itself; tests install a subclass that counts beeps, answers dialogs without blocking
+// and offers serial adapters of its own.
 #pragma once
 
 #include <QString>
 #include <QUrl>
+#include <memory>
 
 class QDialog;
 class QWidget;
 
 namespace fbe {
+
+class PortSource;
 
 class Seam {
 public:
@@ -28,6 +32,11 @@ public:
     virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& dir,
                                  const QString& filter, const QString& defaultSuffix);
     virtual bool openUrl(const QUrl& url);
+    // The serial ports the system reports (QSerialPortInfo and the /dev/serial links).
+    virtual const PortSource& portSource();
+
+private:
+    std::shared_ptr<PortSource> systemPorts_;
 };
 
 }  // namespace fbe

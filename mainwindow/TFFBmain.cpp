@@ -10,6 +10,7 @@
 #include "editors/TFCode.h"
 #include "editors/TFsystem.h"
 #include "mainwindow/MainStyle.h"
+#include "mainwindow/PortMenu.h"
 #include "transmitters/TFFBselect.h"
 
 #include <QAction>
@@ -228,6 +229,7 @@ TFFBmain::TFFBmain(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent
 
     setupUi();
     setupMenu();
+    portMenu = new PortMenu(*this);
     wireFields();
     FormCreate();
 }

@@ -15,6 +15,7 @@
 //   TFFBmain_transfer.cpp  module transfer commands and the COM port menu
 #pragma once
 
+#include "comm/PortCatalogue.h"
 #include "config/Configuration.h"
 #include "mainwindow/Forms.h"
 
@@ -42,6 +43,7 @@ class QToolButton;
 
 namespace fbe {
 
+class PortMenu;
 class Seam;
 
 class TFFBmain : public QMainWindow {
@@ -62,7 +64,10 @@ public:
     // ---- Program options (kept in the settings file, not in the configuration file) ----
     bool showNotices = true;              // "&Infos anzeigen"
     bool askLastFile = true;              // "&Abfrage: Datei der letzten Sitzung laden?"
-    QString comPortName = QStringLiteral("COM1");
+    QString comPortName = QStringLiteral("COM1");   // the last of COM1 .. COM4 chosen
+    // The system port in use (an adapter the system lists, or a path of FBE_EXTRA_PORTS);
+    // empty while the port named by comPortName is in use.
+    PortEntry systemPort;
     int waitstates = 22;
     QString settingsPath;                 // working folder at start + "fbe_ini.ini"
     // A configuration named on the command line (absolute): loaded at start as a "yes" to
@@ -156,6 +161,8 @@ public:
     void MCom2Click() { MComClick(2); }
     void MCom3Click() { MComClick(3); }
     void MCom4Click() { MComClick(4); }
+    // A system port item of "&COM port auswählen" (see PortMenu).
+    void MPortClick(const PortEntry& port);
 
     // ---- Basic settings in place (TFFBmain_basics.cpp) ----
     // Exit handlers run on every loss of focus; KeyUp handlers on the release of Enter.
@@ -348,6 +355,7 @@ public:
     QAction* MCom3 = nullptr;
     QAction* MCom4 = nullptr;
     QActionGroup* MComGroup = nullptr;
+    PortMenu* portMenu = nullptr;         // the system port items below COM1 .. COM4
     QAction* Mprogram = nullptr;
     QAction* Mread = nullptr;
     QMenu* MEinstellungen = nullptr;
@@ -413,6 +421,7 @@ private:
         bool progView = false;
         QString comPortName;
         QString fileName;
+        QString systemPort;
     } shownOptions_;
 };
 

@@ -20,6 +20,7 @@
 #include "dialogs/Uprojekt.h"
 #include "editors/TFCode.h"
 #include "editors/TFsystem.h"
+#include "mainwindow/PortMenu.h"
 #include "transmitters/TFFB16.h"
 #include "transmitters/TFFB3SVS.h"
 #include "transmitters/TFFBkeys.h"
@@ -279,6 +280,7 @@ Settings currentSettings(TFFBmain& w)
     s.lastFile = w.OpenDialog1.FileName;
     s.askLastFile = w.askLastFile;
     s.comPortName = w.comPortName;
+    s.systemPort = w.systemPort.path();
     s.showNotices = w.showNotices;
     s.progView = w.MProg && w.MProg->isChecked();
     s.workingFolder = QDir::toNativeSeparators(QDir::currentPath());
@@ -372,6 +374,8 @@ void TFFBmain::inittimerTimer()
                                 QStringLiteral("geladen werden?")}))
             loadAsCurrentFile(*this, s.lastFile);
         comPortName = s.comPortName;
+        if (portMenu)
+            portMenu->restore(s.systemPort);
         ShowBasicsWin();
     }
 

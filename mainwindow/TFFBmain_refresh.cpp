@@ -8,6 +8,7 @@
 #include "config/Refresh.h"
 #include "dialogs/Uwarnung.h"
 #include "mainwindow/MainStyle.h"
+#include "mainwindow/PortMenu.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -115,6 +116,7 @@ bool TFFBmain::displayIsStale() const
         || shownOptions_.askLastFile != askLastFile
         || shownOptions_.progView != MProg->isChecked()
         || shownOptions_.comPortName != comPortName
+        || shownOptions_.systemPort != systemPort.path()
         || shownOptions_.fileName != OpenDialog1.FileName;
 }
 
@@ -143,7 +145,7 @@ void TFFBmain::FormPaint()
 
     shown_ = cfg;
     shownOptions_ = {showNotices, askLastFile, MProg->isChecked(), comPortName,
-                     OpenDialog1.FileName};
+                     OpenDialog1.FileName, systemPort.path()};
     shownValid_ = true;
     inFormPaint_ = false;
 }
@@ -288,6 +290,8 @@ void TFFBmain::ShowBasicsWin()
         port = MCom3;
     else if (comPortName == QLatin1String("COM4"))
         port = MCom4;
+    if (!systemPort.isEmpty() && portMenu)
+        port = portMenu->itemFor(systemPort);
     setCheckedIfChanged(port, true);
 
     setCheckedIfChanged(Minfos, showNotices);
@@ -317,8 +321,9 @@ void TFFBmain::ShowBasicsWin()
 
 void TFFBmain::showStatusLine()
 {
-    setTextIfChanged(ShowCom, comPortName);
-    const QString hint = comPortHint(comPortName);
+    const bool system = !systemPort.isEmpty();
+    setTextIfChanged(ShowCom, system ? systemPort.name : comPortName);
+    const QString hint = system ? systemPortHint(systemPort) : comPortHint(comPortName);
     if (ShowCom->toolTip() != hint)
         ShowCom->setToolTip(hint);
     setTextIfChanged(ShowFile, QStringLiteral("Datei:  ") + OpenDialog1.FileName);

@@ -9,6 +9,7 @@
 #include "config/AddressLimit.h"
 #include "dialogs/Seam.h"
 #include "dialogs/Uwarnung.h"
+#include "mainwindow/PortMenu.h"
 
 #include <QAction>
 
@@ -36,7 +37,7 @@ void TFFBmain::SendButtonClick()
         forms.Fwarnung->showModalWarning();   // the programming goes on after OK
     }
     if (forms.Frs232)
-        forms.Frs232->startTransfer(portNumberFromName(comPortName), true);
+        forms.Frs232->startTransfer(portNumberFromName(comPortName), true, systemPort.path());
 }
 
 void TFFBmain::ReadButtonClick()
@@ -50,27 +51,32 @@ void TFFBmain::ReadButtonClick()
     if (!goOn)
         return;
     if (forms.Frs232)
-        forms.Frs232->startTransfer(portNumberFromName(comPortName), false);
+        forms.Frs232->startTransfer(portNumberFromName(comPortName), false, systemPort.path());
 }
 
 void TFFBmain::MKommClick()
 {
-    std::array<bool, 4> usable{};
-    if (forms.Frs232) {
-        usable = probeComPorts(forms.Frs232->RS232());
-    } else {
-        SerialPortService port;
-        usable = probeComPorts(port);
-    }
-    const std::array<QAction*, 4> items{MCom1, MCom2, MCom3, MCom4};
-    for (int i = 0; i < 4; ++i)
-        if (items[i])
-            items[i]->setEnabled(usable[i]);
+    // Lists the system's ports below COM1 .. COM4 and greys those that cannot be opened.
+    if (portMenu)
+        portMenu->refresh();
 }
 
 void TFFBmain::MComClick(int n)
 {
     comPortName = QStringLiteral("COM%1").arg(n);
+    systemPort = PortEntry{};
+    ShowBasicsWin();
+}
+
+void TFFBmain::MPortClick(const PortEntry& port)
+{
+    // The adapter may have been unplugged since the menu listed it.
+    if (!portPresent(port.path(), seam.portSource())) {
+        if (portMenu)
+            portMenu->fallBack(port.path());
+        return;
+    }
+    systemPort = port;
     ShowBasicsWin();
 }
 

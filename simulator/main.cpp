@@ -1,6 +1,6 @@
 // fbe-module-sim: a simulated receiver module on a pseudo-terminal. Prints the terminal's
 // device path on the first line of stdout and answers the module's commands until it gets
-// SIGINT, SIGTERM or SIGHUP.
+// SIGINT, SIGTERM or SIGHUP, or until it hangs the line up (--hangup-after).
 
 #include "SimModule.h"
 
@@ -52,6 +52,7 @@ struct Options {
     unsigned firmware = 0x0205;
     long lineSpeed = 0;        // baud; 0: no pacing
     long writeMs = 0;
+    long hangupAfter = -1;     // reply bytes before the line is hung up; -1: never
     bool verbose = false;
     sim::Faults faults;
 };
@@ -76,7 +77,9 @@ void usage(FILE* out)
         "  --leading-zeros N     N Nullbytes vor der Identifizierung\n"
         "  --bad-echo ADR        falsches Echo beim Schreiben der Adresse ADR\n"
         "  --silence-after N     nach N beantworteten Befehlen schweigen\n"
-        "  --corrupt ADR         gespeichertes Byte an ADR verfälscht (Bit 0 gekippt)\n",
+        "  --corrupt ADR         gespeichertes Byte an ADR verfälscht (Bit 0 gekippt)\n"
+        "  --hangup-after N      nach N gesendeten Antwortbytes die Leitung auflegen: das\n"
+        "                        Terminal wird geschlossen (wie ein abgezogener Adapter)\n",
         out);
 }
 
@@ -156,6 +159,10 @@ int parseOptions(int argc, char** argv, Options& opt)
             if (!number(v, 0, 1000000000))
                 return 1;
             opt.faults.silenceAfter = v;
+        } else if (arg == "--hangup-after") {
+            if (!number(v, 0, 1000000000))
+                return 1;
+            opt.hangupAfter = v;
         } else if (arg == "--corrupt") {
             if (!number(v, 0, 255))
                 return 1;
@@ -335,6 +342,8 @@ int main(int argc, char** argv)
     Nanos lastByte = 0;
     std::deque<Pending> out;
     bool dirty = false;
+    long repliesSent = 0;      // reply bytes written to the line
+    bool hungUp = false;
 
     while (!stopRequested) {
         // Wait for input, the next reply byte's deadline or a stale partial command.
@@ -397,13 +406,22 @@ int main(int argc, char** argv)
         const Nanos sendTime = now();
         uint8_t burst[512];
         size_t count = 0;
-        while (!out.empty() && out.front().due <= sendTime && count < sizeof burst) {
+        while (!out.empty() && out.front().due <= sendTime && count < sizeof burst
+               && (opt.hangupAfter < 0 || repliesSent + long(count) < opt.hangupAfter)) {
             burst[count++] = out.front().byte;
             out.pop_front();
         }
         if (count > 0) {
             const ssize_t w = ::write(master, burst, count);
             (void)w;   // a full terminal queue (nobody reading) drops the reply like a line would
+            repliesSent += long(count);
+        }
+        if (opt.hangupAfter >= 0 && repliesSent >= opt.hangupAfter) {
+            // Both ends of the terminal go: the program's side reads an error from now on.
+            if (opt.verbose)
+                std::fprintf(stderr, "hang-up after %ld reply bytes\n", repliesSent);
+            hungUp = true;
+            break;
         }
 
         if (module.hasPartial() && sendTime - lastByte >= PartialTimeout)
@@ -417,11 +435,17 @@ int main(int argc, char** argv)
         }
     }
 
+    if (hungUp) {
+        ::close(master);
+        ::close(slave);
+    }
     if (dirty && !opt.eepromFile.empty())
         saveEeprom(opt.eepromFile, module.eeprom());
     if (!opt.link.empty())
         removeLink(opt.link, device);
-    ::close(slave);
-    ::close(master);
+    if (!hungUp) {
+        ::close(slave);
+        ::close(master);
+    }
     return 0;
 }

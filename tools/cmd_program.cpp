@@ -1,6 +1,7 @@
 #include "tools/cmd_program.h"
 
 #include "comm/ModuleWrite.h"
+#include "comm/PortCatalogue.h"
 #include "comm/SerialPortService.h"
 #include "comm/TransferProtocol.h"
 #include "config/AddressLimit.h"
@@ -77,26 +78,44 @@ int usageError(const QString& message)
     return 2;
 }
 
-// PORT is "COM1".."COM4" (in any case, as the ports are named on Windows) or a device path;
-// the port number is what the transfer reports. Another COM name is no port of the program:
-// 0, a usage error, rather than a device of that name that the message would call COM1.
-int choosePort(SerialPortService& port, const QString& name)
+// The port of a transfer: COM1..COM4 by number (device empty), a system port by its path.
+// number 0: no port of the program.
+struct PortChoice {
+    int number = 0;
+    QString device;
+};
+
+// PORT is "COM1".."COM4" (in any case, as the ports are named on Windows), a name that
+// "fbe-tool ports" lists ("ttyUSB0", a link of FBE_EXTRA_PORTS by its name) or a device path
+// (a by-id link too). Another COM name is no port of the program but a usage error, rather
+// than a device of that name that the message would call COM1; on Windows it is that port.
+PortChoice choosePort(const QString& name)
 {
     static const QRegularExpression comName(QStringLiteral("^COM([0-9]+)$"),
                                             QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = comName.match(name);
     if (match.hasMatch()) {
         const int number = match.captured(1).toInt();
-        return number >= 1 && number <= 4 ? number : 0;
+        if (number >= 1 && number <= 4)
+            return {number, QString()};
+#ifdef Q_OS_WIN
+        if (number > 4)
+            return {1, QStringLiteral("COM%1").arg(number)};
+#endif
+        return {};
     }
-    port.setDeviceOverride(name);
-    return 1;
+    if (!name.contains(QLatin1Char('/'))) {
+        const QList<PortEntry> ports = listPorts(SystemPortSource());
+        if (const PortEntry* e = findPort(ports, name))
+            return e->isCom() ? PortChoice{e->comNumber, QString()} : PortChoice{1, e->path()};
+    }
+    return {1, name};
 }
 
 int unknownPort(const QString& name)
 {
     return usageError(QStringLiteral("unbekannter Port ") + name
-                      + QStringLiteral(" (COM1..COM4 oder Gerätepfad)"));
+                      + QStringLiteral(" (COM1..COM4, ein Name aus \"fbe-tool ports\" oder Gerätepfad)"));
 }
 
 // Progress on a terminal: one line redrawn in place.
@@ -145,8 +164,9 @@ private:
 };
 
 // One transfer to its end on the event loop.
-void runTransfer(Configuration& cfg, SerialPortService& port, int portNumber, bool write)
+void runTransfer(Configuration& cfg, const PortChoice& choice, bool write)
 {
+    SerialPortService port;
     TransferProtocol protocol(cfg, port);
     ProgressLine line;
     QEventLoop loop;
@@ -157,21 +177,19 @@ void runTransfer(Configuration& cfg, SerialPortService& port, int portNumber, bo
     QObject::connect(&protocol, &TransferProtocol::finished, &loop, &QEventLoop::quit,
                      Qt::QueuedConnection);
     cfg.transfer.resultPending = false;
-    protocol.setRequest(portNumber, write);
+    protocol.setRequest(choice.number, write, choice.device);
     protocol.start();
     loop.exec();   // the end is queued, so it is seen here even when the start failed
     line.finish();
     if (!protocol.firmwareText().isEmpty())
         err() << "Firmware: " << protocol.firmwareText() << "\n";
-    if (cfg.transfer.transferFailed && !port.lastError().isEmpty())
-        err() << "(" << port.lastError() << ")\n";
     err().flush();
 }
 
 // One transfer; then the result is taken as the window would.
-TransferOutcome transfer(Configuration& cfg, SerialPortService& port, int portNumber, bool write)
+TransferOutcome transfer(Configuration& cfg, const PortChoice& choice, bool write)
 {
-    runTransfer(cfg, port, portNumber, write);
+    runTransfer(cfg, choice, write);
     return TakeTransferResult(cfg);
 }
 
@@ -180,12 +198,23 @@ int report(const TransferOutcome& outcome)
     for (const QString& l : firmwareWarningLines(outcome.firmwareWarning))
         err() << l << "\n";
     err().flush();
-    out() << outcome.message << "\n";
-    out().flush();
+    printTransferMessage(outcome.message);
     return outcome.failed ? 1 : 0;
 }
 
 }  // namespace
+
+void printTransferMessage(const QString& message)
+{
+    const QStringList lines = message.split(QLatin1Char('\n'));
+    if (lines.size() > 1) {
+        for (const QString& l : lines)
+            err() << l << "\n";
+        err().flush();
+    }
+    out() << lines.first() << "\n";
+    out().flush();
+}
 
 bool prepareProgramming(Configuration& cfg, const QString& file)
 {
@@ -222,15 +251,14 @@ ModuleRead readModule(const QString& portName)
     ModuleRead result;
     Configuration cfg;
     NeueDatei(cfg);
-    SerialPortService port;
-    const int number = choosePort(port, portName);
-    if (number == 0) {
+    const PortChoice port = choosePort(portName);
+    if (port.number == 0) {
         unknownPort(portName);
         result.status = 2;
         return result;
     }
     // The transfer's own result; the checksum of what was read is the caller's to judge.
-    runTransfer(cfg, port, number, false);
+    runTransfer(cfg, port, false);
     if (cfg.transfer.transferFailed) {
         result.status = 3;
         result.message = cfg.transfer.transferMessage;
@@ -254,11 +282,10 @@ int runProgramCommand(const QStringList& args)
         err() << l << "\n";
     err().flush();
 
-    SerialPortService port;
-    const int number = choosePort(port, a.port);
-    if (number == 0)
+    const PortChoice port = choosePort(a.port);
+    if (port.number == 0)
         return unknownPort(a.port);
-    return report(transfer(cfg, port, number, true));
+    return report(transfer(cfg, port, true));
 }
 
 int runReadCommand(const QStringList& args)
@@ -276,11 +303,10 @@ int runReadCommand(const QStringList& args)
 
     Configuration cfg;
     NeueDatei(cfg);
-    SerialPortService port;
-    const int number = choosePort(port, a.port);
-    if (number == 0)
+    const PortChoice port = choosePort(a.port);
+    if (port.number == 0)
         return unknownPort(a.port);
-    const TransferOutcome outcome = transfer(cfg, port, number, false);
+    const TransferOutcome outcome = transfer(cfg, port, false);
     const int code = report(outcome);
     if (code != 0)
         return code;   // nothing is written, a checksum error included

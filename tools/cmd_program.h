@@ -24,3 +24,7 @@ struct ModuleRead {
     fbe::Image image{};        // the bytes read
 };
 ModuleRead readModule(const QString& portName);
+
+// A transfer's message as the command line shows it: the first line (the message the window
+// shows first) on stdout; a message with its reason below goes whole to stderr as well.
+void printTransferMessage(const QString& message);

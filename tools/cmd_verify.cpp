@@ -55,7 +55,7 @@ int runVerifyCommand(const QStringList& args)
     const ModuleRead read = readModule(port);
     QTextStream out(stdout);
     if (read.status == 3) {
-        out << read.message << "\n";
+        printTransferMessage(read.message);
         return 3;
     }
     if (read.status != 0)

@@ -4,6 +4,7 @@
 #include "tools/cmd_diff.h"
 #include "tools/cmd_show.h"
 #ifdef FBE_WITH_COMM
+#include "tools/cmd_ports.h"
 #include "tools/cmd_program.h"
 #include "tools/cmd_verify.h"
 #endif
@@ -45,8 +46,13 @@ const char Usage[] =
     "                               Exit 0: gleich, 1: verschieden, 2: Datei- oder\n"
     "                               Aufruffehler, 3: Auslesen fehlgeschlagen.\n"
     "\n"
-    "PORT ist COM1..COM4 (Gerät aus FBE_COM1..FBE_COM4, sonst /dev/ttyS0..3) oder ein\n"
-    "Gerätepfad wie /dev/ttyUSB0.\n"
+    "  ports [--json]               listet die seriellen Schnittstellen wie das Menü \"COM port\n"
+    "                               auswählen\" (COM1..COM4 zuerst) und prüft, ob sie sich\n"
+    "                               öffnen lassen; mit --json als JSON-Array.\n"
+    "\n"
+    "PORT ist COM1..COM4 (Gerät aus FBE_COM1..FBE_COM4, sonst /dev/ttyS0..3), ein Name aus\n"
+    "\"fbe-tool ports\" (ttyUSB0) oder ein Gerätepfad wie /dev/ttyUSB0 oder\n"
+    "/dev/serial/by-id/....\n"
 #endif
     "\n"
     "  --help                       zeigt diese Hilfe.\n"
@@ -87,6 +93,8 @@ int main(int argc, char** argv)
         return runReadCommand(args);
     if (command == QLatin1String("verify"))
         return runVerifyCommand(args);
+    if (command == QLatin1String("ports"))
+        return runPortsCommand(args);
 #endif
     QTextStream(stderr) << "fbe-tool: unbekannter Befehl \"" << command << "\"\n\n";
     std::fputs(Usage, stderr);

@@ -16,6 +16,9 @@
 
 #include <array>
 #include <deque>
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -235,6 +238,7 @@ public:
 
     QString device() const { return device_; }
     bool ok() const { return !device_.isEmpty(); }
+    qint64 pid() const { return process_.processId(); }
     // Ends the simulator (SIGTERM) and waits for it.
     bool stop()
     {
@@ -244,6 +248,33 @@ public:
 
 private:
     QProcess process_;
+    QString device_;
+};
+
+// A pseudo-terminal with nothing behind it, for the lifetime of the object: a serial device
+// that can be opened (and whose other side can be hung up).
+class Terminal {
+public:
+    Terminal()
+    {
+        master_ = posix_openpt(O_RDWR | O_NOCTTY);
+        if (master_ >= 0 && grantpt(master_) == 0 && unlockpt(master_) == 0)
+            device_ = QString::fromLocal8Bit(ptsname(master_));
+    }
+    ~Terminal() { hangUp(); }
+    Terminal(const Terminal&) = delete;
+    Terminal& operator=(const Terminal&) = delete;
+
+    QString device() const { return device_; }
+    void hangUp()
+    {
+        if (master_ >= 0)
+            ::close(master_);
+        master_ = -1;
+    }
+
+private:
+    int master_ = -1;
     QString device_;
 };
 

@@ -129,7 +129,8 @@ TEST(EndToEnd, MissingDeviceIsAnOpenError)
     Session s;
     const TransferOutcome r = s.run(true, 3);
     EXPECT_TRUE(r.failed);
-    EXPECT_EQ(r.message, QStringLiteral("Fehler bei Öffnen von Com-Port: COM3"));
+    EXPECT_EQ(r.message, QStringLiteral("Fehler bei Öffnen von Com-Port: COM3\n"
+                                        " /nonexistent/fbe-tty: Gerät nicht vorhanden"));
     EXPECT_FALSE(r.counted);
 }
 

@@ -5,6 +5,9 @@
 #include "config/FbeFile.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
@@ -115,8 +118,10 @@ TEST(Tool, ProgramWithChecksumErrorAfterReadBackFails)
     const QString source = writeFile(dir, QStringLiteral("a.fbe"), sample());
     const ToolRun p = tool({QStringLiteral("program"), source, QStringLiteral("--port"), sim.device()});
     EXPECT_EQ(p.exitCode, 1);
-    EXPECT_EQ(p.out, QStringLiteral("EEPROM-Fehler (checksum)\n"
-                                    " Modul unvollständig programmiert - bitte erneut programmieren\n"));
+    EXPECT_EQ(p.out, QStringLiteral("EEPROM-Fehler (checksum)\n"));
+    EXPECT_TRUE(p.err.contains(QStringLiteral("EEPROM-Fehler (checksum)\n"
+                                              " Modul unvollständig programmiert - bitte erneut programmieren\n")))
+        << p.err.toStdString();
 }
 
 TEST(Tool, ReadWithChecksumErrorWritesNothing)
@@ -127,7 +132,9 @@ TEST(Tool, ReadWithChecksumErrorWritesNothing)
     const QString target = dir.filePath(QStringLiteral("b.fbe"));
     const ToolRun r = tool({QStringLiteral("read"), QStringLiteral("--port"), sim.device(), target});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.out, QStringLiteral("EEPROM-Fehler (checksum)\n Konfiguration unverändert\n"));
+    EXPECT_EQ(r.out, QStringLiteral("EEPROM-Fehler (checksum)\n"));
+    EXPECT_TRUE(r.err.contains(QStringLiteral("EEPROM-Fehler (checksum)\n Konfiguration unverändert\n")))
+        << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(target));
 }
 
@@ -139,8 +146,10 @@ TEST(Tool, FailedTransferExitsOneWithTheMessage)
     const QString source = writeFile(dir, QStringLiteral("a.fbe"), sample());
     const ToolRun p = tool({QStringLiteral("program"), source, QStringLiteral("--port"), sim.device()});
     EXPECT_EQ(p.exitCode, 1);
-    EXPECT_EQ(p.out, QStringLiteral("Übertragungsfehler bei Sendeadresse: [3] !\n"
-                                    " Modul unvollständig programmiert - bitte erneut programmieren\n"));
+    EXPECT_EQ(p.out, QStringLiteral("Übertragungsfehler bei Sendeadresse: [3] !\n"));
+    EXPECT_TRUE(p.err.contains(QStringLiteral("Übertragungsfehler bei Sendeadresse: [3] !\n"
+                                              " Modul unvollständig programmiert - bitte erneut programmieren\n")))
+        << p.err.toStdString();
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("FBE_COM4"), dir.filePath(QStringLiteral("no-such-tty")));
@@ -231,6 +240,69 @@ TEST(Tool, FileAndUsageErrorsExitTwo)
                         QStringLiteral("/nonexistent/tty"), target})
                       .exitCode,
                   2);
+}
+
+TEST(Tool, PortsListsWhatTheMenuListsAndPortTakesTheListedNames)
+{
+    SimProcess com1, extra;
+    ASSERT_TRUE(com1.ok() && extra.ok());
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("sim-com1"));
+    ASSERT_TRUE(QFile::link(extra.device(), link));
+    const QString gone = dir.filePath(QStringLiteral("ttyUSB9"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("FBE_COM1"), com1.device());
+    env.insert(QStringLiteral("FBE_COM2"), gone);
+    env.insert(QStringLiteral("FBE_EXTRA_PORTS"), link + QLatin1Char(':') + gone + QLatin1Char(':') + com1.device());
+
+    const ToolRun j = tool({QStringLiteral("ports"), QStringLiteral("--json")}, env);
+    ASSERT_EQ(j.exitCode, 0) << j.err.toStdString();
+    const QJsonArray ports = QJsonDocument::fromJson(j.out.toUtf8()).array();
+    QJsonObject com1Entry, com2Entry, simEntry;
+    QStringList names;
+    for (const QJsonValue& v : ports) {
+        const QJsonObject o = v.toObject();
+        names << o.value(QStringLiteral("name")).toString();
+        if (names.last() == QLatin1String("COM1"))
+            com1Entry = o;
+        if (names.last() == QLatin1String("COM2"))
+            com2Entry = o;
+        if (names.last() == QLatin1String("sim-com1"))
+            simEntry = o;
+    }
+    // COM1 .. COM4 first; the devices they map to are not listed again.
+    ASSERT_GE(names.size(), 5);
+    EXPECT_EQ(names.mid(0, 4), (QStringList{"COM1", "COM2", "COM3", "COM4"}));
+    EXPECT_EQ(names.count(QStringLiteral("sim-com1")), 1);
+    EXPECT_EQ(names.count(QStringLiteral("ttyUSB9")), 0);
+    EXPECT_EQ(com1Entry.value(QStringLiteral("device")).toString(), com1.device());
+    EXPECT_EQ(com1Entry.value(QStringLiteral("description")).toString(), QStringLiteral("simuliertes Modul"));
+    EXPECT_TRUE(com1Entry.value(QStringLiteral("usable")).toBool());
+    EXPECT_TRUE(com1Entry.value(QStringLiteral("reason")).isNull());
+    EXPECT_FALSE(com2Entry.value(QStringLiteral("usable")).toBool());
+    EXPECT_EQ(com2Entry.value(QStringLiteral("reason")).toString(), QStringLiteral("Gerät nicht vorhanden"));
+    EXPECT_EQ(simEntry.value(QStringLiteral("device")).toString(), link);
+    EXPECT_TRUE(simEntry.value(QStringLiteral("usable")).toBool());
+    EXPECT_TRUE(simEntry.value(QStringLiteral("vendorId")).isNull());
+    EXPECT_TRUE(simEntry.value(QStringLiteral("byId")).isNull());
+    EXPECT_EQ(simEntry.value(QStringLiteral("serialNumber")).toString(), QString());
+
+    const ToolRun t = tool({QStringLiteral("ports")}, env);
+    EXPECT_EQ(t.exitCode, 0);
+    EXPECT_TRUE(t.out.startsWith(QStringLiteral("Name ")));
+    EXPECT_TRUE(t.out.contains(QStringLiteral("nicht nutzbar: Gerät nicht vorhanden")));
+
+    // A listed name is a port for reading; a missing device says why on stderr.
+    const QString target = dir.filePath(QStringLiteral("b.fbe"));
+    const ToolRun r = tool({QStringLiteral("read"), QStringLiteral("--port"), QStringLiteral("sim-com1"), target}, env);
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(QFile::exists(target));
+    const ToolRun m = tool({QStringLiteral("read"), QStringLiteral("--port"), gone, target}, env);
+    EXPECT_EQ(m.exitCode, 1);
+    const QString first = QStringLiteral("Fehler bei Öffnen von Com-Port: ttyUSB9");
+    EXPECT_EQ(m.out, first + QLatin1Char('\n'));
+    EXPECT_TRUE(m.err.contains(first + QStringLiteral("\n ") + gone + QStringLiteral(": Gerät nicht vorhanden\n")))
+        << m.err.toStdString();
 }
 
 TEST(ModuleWrite, UnusedCodesLoseTheirAddress)

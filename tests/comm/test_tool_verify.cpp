@@ -143,7 +143,8 @@ TEST(ToolVerify, ReadFailureFileAndUsageErrors)
     const ToolRun closed = tool({QStringLiteral("verify"), file, QStringLiteral("--port"),
                                  dir.filePath(QStringLiteral("kein-tty"))});
     EXPECT_EQ(closed.exitCode, 3);
-    EXPECT_EQ(closed.out, QStringLiteral("Fehler bei Öffnen von Com-Port: COM1\n"));
+    EXPECT_EQ(closed.out, QStringLiteral("Fehler bei Öffnen von Com-Port: kein-tty\n"));
+    EXPECT_TRUE(closed.err.contains(QStringLiteral(": Gerät nicht vorhanden"))) << closed.err.toStdString();
 
     // Found before any port is opened.
     for (const QStringList& args :

@@ -309,3 +309,37 @@ TEST(SettingsFile, WriteIsAtomicAndReadable)
     EXPECT_FALSE(writeSettingsFile(dir.filePath(QStringLiteral("fehlt/fbe_ini.ini")), s, &error));
     EXPECT_FALSE(error.isEmpty());
 }
+
+TEST(SettingsFile, SystemPortGoesIntoLineSevenAndTheComNameStaysInLineThree)
+{
+    // line 7 as written, and as read back.
+    struct Case {
+        QString systemPort;
+        QString line7;
+        QString readBack;
+    };
+    const QString byId = QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A12345-if00-port0");
+    const Case cases[] = {
+        {QString(), QString(), QString()},                     // a COM item in use
+        {byId, byId, byId},                                    // a system port by its link
+        {QStringLiteral("/dev/ttyUSB0"), QStringLiteral("/dev/ttyUSB0"), QStringLiteral("/dev/ttyUSB0")},
+        {QStringLiteral("/tmp/a\nb"), QString(), QString()},   // would break the file: not stored
+    };
+    for (const Case& c : cases) {
+        Settings s;
+        s.comPortName = QStringLiteral("COM3");
+        s.systemPort = c.systemPort;
+        const QStringList lines = settingsLines(s);
+        ASSERT_EQ(lines.size(), 63);
+        EXPECT_EQ(lines.at(2), QStringLiteral("COM3"));
+        EXPECT_EQ(lines.at(6), c.line7);
+        for (int line = 8; line <= 10; ++line)
+            EXPECT_TRUE(lines.at(line - 1).isEmpty());
+        const SettingsRead read = parseSettings(settingsBytes(s));
+        ASSERT_TRUE(read.complete) << read.error.toStdString();
+        EXPECT_EQ(read.values.comPortName, QStringLiteral("COM3"));
+        EXPECT_EQ(read.values.systemPort, c.readBack);
+    }
+    // A file of an older version has line 7 empty: no system port.
+    EXPECT_TRUE(parseSettings(bytesOf(fullLines())).values.systemPort.isEmpty());
+}

@@ -15,9 +15,11 @@
 // modal dialogs; those take the next queued answers.
 //
 // File dialogs return the queued paths (openFileNames / saveFileNames), an empty string
-// (cancel) when none is queued. Message boxes, modeless shows and URLs are recorded.
+// (cancel) when none is queued. Message boxes, modeless shows and URLs are recorded. The
+// serial ports are those of serialPorts (none unless a test offers some).
 #pragma once
 
+#include "comm/FakePortSource.h"
 #include "dialogs/Seam.h"
 
 #include <QDialog>
@@ -56,6 +58,8 @@ public:
 
     std::deque<Answer> answers;
     Answer defaultAnswer;   // used when no answer is queued; empty: close by the title bar
+
+    commtest::FakePortSource serialPorts;
 
     std::deque<QString> openFileNames;
     std::deque<QString> saveFileNames;
@@ -116,6 +120,8 @@ public:
         openedUrls.push_back(url);
         return openUrlResult;
     }
+
+    const PortSource& portSource() override { return serialPorts; }
 
 private:
     static QString take(std::deque<QString>& queue)

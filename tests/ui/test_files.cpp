@@ -3,6 +3,7 @@
 // Every test runs in a folder of its own, which is the working folder at start, so the
 // settings file and the configuration files land there.
 #include "FakeSeam.h"
+#include "comm/CommTestSupport.h"
 
 #include "comm/TFrs232.h"
 #include "config/Cp1252.h"
@@ -33,6 +34,7 @@
 #include <QTimer>
 #include <QTextDocument>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 #include <QWindow>
@@ -791,3 +793,82 @@ TEST_F(SettingsTest, PicturesOfQuestionsNoticesAndMessages)
 }
 
 }  // namespace
+
+TEST_F(SettingsTest, SimulatedModuleOfExtraPortsIsChosenRememberedAndProgrammed)
+{
+    if (!QFileInfo::exists(commtest::binDir() + QStringLiteral("/fbe-module-sim")))
+        GTEST_SKIP() << "fbe-module-sim not built";
+    commtest::SimProcess sim;
+    ASSERT_TRUE(sim.ok());
+    const QString link = path(QStringLiteral("sim-com1"));
+    ASSERT_TRUE(QFile::link(sim.device(), link));
+    seam.serialPorts.extras = {link};
+    // The transfer window runs until it closes itself; the question about the last file: no.
+    seam.defaultAnswer = [this](QDialog& d) {
+        if (&d == forms.Frs232) {
+            EXPECT_TRUE(commtest::runUntil([&] { return !d.isVisible(); }, 20000));
+        }
+    };
+    auto chooseFromMenu = [this](const QString& text) {
+        emit main->MKomm->aboutToShow();
+        for (QAction* a : main->Mport->actions()) {
+            if (a->text() == text && a->isEnabled()) {
+                a->trigger();
+                return true;
+            }
+        }
+        return false;
+    };
+
+    start();
+    main->MCom3Click();
+    ASSERT_TRUE(chooseFromMenu(QStringLiteral("sim-com1 - simuliertes Modul")));
+    cfg.codes[1].address = 777;
+    cfg.codes[1].function = FnEin;
+    cfg.codes[1].out2 = true;
+    main->SendButton->click();
+    EXPECT_EQ(main->Info->toPlainText(), QStringLiteral("Übertragung erfolgreich"));
+    ASSERT_TRUE(main->close());
+    // Line 3 keeps the COM name for older versions; line 7 names the port in use.
+    QStringList lines = readLines(settingsPath());
+    ASSERT_EQ(lines.size(), 63);
+    EXPECT_EQ(lines.at(2), QStringLiteral("COM3"));
+    EXPECT_EQ(lines.at(6), link);
+    stop();
+
+    // Started again: the same port, which reads back what was programmed.
+    start();
+    EXPECT_EQ(main->systemPort.path(), link);
+    EXPECT_EQ(main->ShowCom->text(), QStringLiteral("sim-com1"));
+    EXPECT_TRUE(main->Info->toPlainText().isEmpty());
+    main->ReadButton->click();
+    EXPECT_EQ(main->Info->toPlainText(), QStringLiteral("Übertragung erfolgreich"));
+    EXPECT_EQ(cfg.codes[1].address, 777u);
+    EXPECT_TRUE(cfg.codes[1].out2);
+    ASSERT_TRUE(main->close());
+    stop();
+
+    // Gone by the next start, or a line 7 that names no device: COM3 in use, with a message;
+    // the next shutdown writes line 7 empty.
+    ASSERT_TRUE(QFile::remove(link));
+    for (const QString& stored : {link, QStringLiteral("/dev/tty\tUSB0")}) {
+        lines = readLines(settingsPath());
+        lines[6] = stored;
+        ASSERT_TRUE(writeBytes(settingsPath(), crlf(lines)));
+        start();
+        EXPECT_TRUE(main->systemPort.isEmpty());
+        EXPECT_EQ(main->comPortName, QStringLiteral("COM3"));
+        EXPECT_EQ(main->ShowCom->text(), QStringLiteral("COM3"));
+        EXPECT_TRUE(main->MCom3->isChecked());
+        QString shown = stored;
+        shown.replace(QLatin1Char('\t'), QLatin1Char('?'));
+        EXPECT_EQ(main->infoLines(),
+                  QStringList{QStringLiteral(" Schnittstelle ") + shown
+                              + QStringLiteral(" nicht gefunden --> COM3")});
+        ASSERT_TRUE(main->close());
+        lines = readLines(settingsPath());
+        EXPECT_EQ(lines.at(2), QStringLiteral("COM3"));
+        EXPECT_TRUE(lines.at(6).isEmpty());
+        stop();
+    }
+}

@@ -1,0 +1,31 @@
+// Why a serial port could not be opened, in the words the program shows: the message area's
+// second line below "Fehler bei Öffnen von Com-Port: ...", the tooltip of a greyed port item
+// and the "reason" of "fbe-tool ports".
+#pragma once
+
+#include <QString>
+
+namespace fbe {
+
+struct OpenFailure {
+    enum Kind {
+        None,         // the port opened
+        Missing,      // no such device (unplugged, wrong path, a link that points nowhere)
+        Permission,   // the user may not open it
+        Busy,         // another program holds it
+        Other         // anything else; systemText says what
+    };
+
+    Kind kind = None;
+    QString path;         // the device (a link that points to one is resolved)
+    QString systemText;   // the system's own text, for Other
+
+    bool failed() const { return kind != None; }
+
+    // The reason without the path, e.g. "Gerät nicht vorhanden"; empty for None.
+    QString reason() const;
+    // The message area's second line: " <path>: <reason>"; empty for None.
+    QString line() const;
+};
+
+}  // namespace fbe

@@ -2,6 +2,7 @@
 
 #include "comm/TFrs232.h"
 #include "config/Maker.h"
+#include "dialogs/ScreenFit.h"
 #include "dialogs/Seam.h"
 #include "dialogs/UHelp.h"
 #include "dialogs/Uinfo.h"
@@ -228,6 +229,7 @@ TFFBmain::TFFBmain(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent
     setupUi();
     setupMenu();
     wireFields();
+    ScreenFit::install(this);
     FormCreate();
 }
 

@@ -189,6 +189,25 @@ bool ScreenFit::eventFilter(QObject* watched, QEvent* event)
         showing_ = true;
         fit();
         showing_ = false;
+        // A window the program placed appears wholly on the free area, at the size it now
+        // has; a dialog it has not placed is centred over its parent and kept on the screen
+        // by the dialog itself.
+        if (window_->testAttribute(Qt::WA_Moved)) {
+            const QPoint to = placeOnScreen(window_->pos(), outerSize(window_));
+            if (to != window_->pos())
+                window_->move(to);
+        } else if (adapted_ && window_->parentWidget()) {
+            // A dialog that fills the free area is centred over its parent here, to the
+            // pixel; for this showing only, so that it is centred again the next time.
+            const QRect parent = window_->parentWidget()->window()->frameGeometry();
+            const QSize outer = outerSize(window_);
+            window_->move(placeOnScreen(
+                parent.center() - QPoint(outer.width() / 2, outer.height() / 2), outer));
+            placedForShow_ = true;
+        }
+    } else if (watched == window_ && event->type() == QEvent::ShowToParent && placedForShow_) {
+        placedForShow_ = false;
+        window_->setAttribute(Qt::WA_Moved, false);
     }
     return false;
 }

@@ -86,6 +86,7 @@ private:
     QMetaObject::Connection areaChanged_;
     bool fitting_ = false;
     bool showing_ = false;
+    bool placedForShow_ = false;
     bool fitPosted_ = false;
     bool keepPosted_ = false;
 };

@@ -2,6 +2,7 @@
 // whole run, the main window first.
 #include "comm/TFrs232.h"
 #include "config/Configuration.h"
+#include "dialogs/FixedPalette.h"
 #include "dialogs/Seam.h"
 #include "dialogs/UHelp.h"
 #include "dialogs/Uask.h"
@@ -29,6 +30,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("fbe"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    fbe::useFixedPalette();
     // Qt's own texts (file dialogs, their overwrite question, edit menus) in German, when the
     // translations are installed.
     QTranslator qtTexts;

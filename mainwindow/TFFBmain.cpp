@@ -10,6 +10,7 @@
 #include "editors/TFCode.h"
 #include "editors/TFsystem.h"
 #include "mainwindow/MainStyle.h"
+#include "mainwindow/MenuShortcuts.h"
 #include "transmitters/TFFBselect.h"
 
 #include <QAction>
@@ -888,6 +889,7 @@ void TFFBmain::setupMenu()
                  {MSystem, "MSystem"}, {Mhilfe, "Mhilfe"},   {Mabout, "Mabout"}};
     for (const auto& n : names)
         n.a->setObjectName(QLatin1String(n.name));
+    addMenuShortcuts(*this);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -52,52 +52,45 @@ QPalette fixedPalette()
     const QColor grey(239, 239, 239);          // windows and buttons
     const QColor greyText(190, 190, 190);      // text of disabled controls
 
+    const struct {
+        QPalette::ColorRole role;
+        QColor colour;
+    } roles[] = {
+        {QPalette::WindowText, black},
+        {QPalette::Button, grey},
+        {QPalette::Light, white},
+        {QPalette::Midlight, QColor(202, 202, 202)},
+        {QPalette::Dark, QColor(159, 159, 159)},
+        {QPalette::Mid, QColor(184, 184, 184)},
+        {QPalette::Text, black},
+        {QPalette::BrightText, white},
+        {QPalette::ButtonText, black},
+        {QPalette::Base, white},
+        {QPalette::Window, grey},
+        {QPalette::Shadow, QColor(118, 118, 118)},
+        {QPalette::Highlight, QColor(48, 140, 198)},
+        {QPalette::HighlightedText, white},
+        {QPalette::Link, QColor(0, 0, 255)},
+        {QPalette::LinkVisited, QColor(255, 0, 255)},
+        {QPalette::AlternateBase, QColor(247, 247, 247)},
+        {QPalette::NoRole, black},
+        {QPalette::ToolTipBase, QColor(255, 255, 220)},
+        {QPalette::ToolTipText, black},
+        {QPalette::PlaceholderText, QColor(0, 0, 0, 128)},
+    };
+    // Every colour of every state is set, so that nothing of a desktop theme shows through.
     QPalette p;
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        p.setColor(group, QPalette::WindowText, black);
-        p.setColor(group, QPalette::Button, grey);
-        p.setColor(group, QPalette::Light, white);
-        p.setColor(group, QPalette::Midlight, QColor(202, 202, 202));
-        p.setColor(group, QPalette::Dark, QColor(159, 159, 159));
-        p.setColor(group, QPalette::Mid, QColor(184, 184, 184));
-        p.setColor(group, QPalette::Text, black);
-        p.setColor(group, QPalette::BrightText, white);
-        p.setColor(group, QPalette::ButtonText, black);
-        p.setColor(group, QPalette::Base, white);
-        p.setColor(group, QPalette::Window, grey);
-        p.setColor(group, QPalette::Shadow, QColor(118, 118, 118));
-        p.setColor(group, QPalette::Highlight, QColor(48, 140, 198));
-        p.setColor(group, QPalette::HighlightedText, white);
-        p.setColor(group, QPalette::Link, QColor(0, 0, 255));
-        p.setColor(group, QPalette::LinkVisited, QColor(255, 0, 255));
-        p.setColor(group, QPalette::AlternateBase, QColor(247, 247, 247));
-        p.setColor(group, QPalette::NoRole, black);
-        p.setColor(group, QPalette::ToolTipBase, QColor(255, 255, 220));
-        p.setColor(group, QPalette::ToolTipText, black);
-        p.setColor(group, QPalette::PlaceholderText, QColor(0, 0, 0, 128));
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (const auto& r : roles)
+            p.setColor(group, r.role, r.colour);
     }
-    const QPalette::ColorGroup off = QPalette::Disabled;
-    p.setColor(off, QPalette::WindowText, greyText);
-    p.setColor(off, QPalette::Button, grey);
-    p.setColor(off, QPalette::Light, white);
-    p.setColor(off, QPalette::Midlight, QColor(202, 202, 202));
-    p.setColor(off, QPalette::Dark, greyText);
-    p.setColor(off, QPalette::Mid, QColor(184, 184, 184));
-    p.setColor(off, QPalette::Text, greyText);
-    p.setColor(off, QPalette::BrightText, white);
-    p.setColor(off, QPalette::ButtonText, greyText);
-    p.setColor(off, QPalette::Base, grey);
-    p.setColor(off, QPalette::Window, grey);
-    p.setColor(off, QPalette::Shadow, QColor(177, 177, 177));
-    p.setColor(off, QPalette::Highlight, QColor(145, 145, 145));
-    p.setColor(off, QPalette::HighlightedText, white);
-    p.setColor(off, QPalette::Link, QColor(0, 0, 255));
-    p.setColor(off, QPalette::LinkVisited, QColor(255, 0, 255));
-    p.setColor(off, QPalette::AlternateBase, QColor(247, 247, 247));
-    p.setColor(off, QPalette::NoRole, black);
-    p.setColor(off, QPalette::ToolTipBase, QColor(255, 255, 220));
-    p.setColor(off, QPalette::ToolTipText, black);
-    p.setColor(off, QPalette::PlaceholderText, QColor(0, 0, 0, 128));
+    // Disabled controls: grey text, entry fields in the window's grey.
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text,
+                                           QPalette::ButtonText, QPalette::Dark})
+        p.setColor(QPalette::Disabled, role, greyText);
+    p.setColor(QPalette::Disabled, QPalette::Base, grey);
+    p.setColor(QPalette::Disabled, QPalette::Shadow, QColor(177, 177, 177));
+    p.setColor(QPalette::Disabled, QPalette::Highlight, QColor(145, 145, 145));
     return p;
 }
 

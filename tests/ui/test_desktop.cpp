@@ -1,24 +1,9 @@
 // The program on any desktop: a dark desktop theme leaves the windows in the colours of their
 // design; the menu commands have the keyboard shortcuts desktop users expect.
 #include "FakeSeam.h"
+#include "ProgramWindows.h"
 
-#include "comm/TFrs232.h"
-#include "config/Configuration.h"
 #include "dialogs/FixedPalette.h"
-#include "dialogs/UHelp.h"
-#include "dialogs/Uask.h"
-#include "dialogs/Uhinweis.h"
-#include "dialogs/Uinfo.h"
-#include "dialogs/Uprojekt.h"
-#include "dialogs/Uwarnung.h"
-#include "editors/TFCode.h"
-#include "editors/TFsystem.h"
-#include "mainwindow/Forms.h"
-#include "mainwindow/TFFBmain.h"
-#include "transmitters/TFFB16.h"
-#include "transmitters/TFFB3SVS.h"
-#include "transmitters/TFFBkeys.h"
-#include "transmitters/TFFBselect.h"
 
 #include <QAction>
 #include <QApplication>
@@ -47,28 +32,7 @@ struct Program {
     Forms forms;
     std::unique_ptr<TFFBmain> main;
 
-    Program()
-    {
-        main = std::make_unique<TFFBmain>(cfg, seam, forms);
-        main->inittimer->stop();
-        QWidget* owner = main.get();
-        forms.Fask = new TFask(cfg, seam, forms, owner);
-        forms.FB4 = new TFFB4(cfg, seam, forms, owner);
-        forms.FB2 = new TFFB2(cfg, seam, forms, owner);
-        forms.Finfo = new TFinfo(cfg, seam, forms, owner);
-        forms.FB3SVS = new TFFB3SVS(cfg, seam, forms, owner);
-        forms.FBselect = new TFFBselect(cfg, seam, forms, owner);
-        forms.Fsystem = new TFsystem(cfg, seam, forms, owner);
-        forms.FB1 = new TFFB1(cfg, seam, forms, owner);
-        forms.FB16 = new TFFB16(cfg, seam, forms, owner);
-        forms.FCode = new TFCode(cfg, seam, forms, owner);
-        forms.Fhinweis = new TFhinweis(cfg, seam, forms, owner);
-        forms.FProjekt = new TFProjekt(cfg, seam, forms, owner);
-        forms.Frs232 = new TFrs232(cfg, seam, forms, owner);
-        forms.FHelp = new TFHelp(cfg, seam, forms, owner);
-        forms.Fwarnung = new TFwarnung(cfg, seam, forms, owner);
-        main->connectForms();
-    }
+    Program() : main(fbe::test::createWindows(cfg, seam, forms)) { main->inittimer->stop(); }
 };
 
 // A dark desktop theme, as a desktop hands it to the program: for the application, for the

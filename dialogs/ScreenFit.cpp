@@ -208,6 +208,11 @@ bool ScreenFit::eventFilter(QObject* watched, QEvent* event)
     } else if (watched == window_ && event->type() == QEvent::ShowToParent && placedForShow_) {
         placedForShow_ = false;
         window_->setAttribute(Qt::WA_Moved, false);
+    } else if (watched == window_
+               && (event->type() == QEvent::Move || event->type() == QEvent::Resize)
+               && window_->isVisible() && frameMargins(window_) != usedFrame_) {
+        // The window system has framed the window now: fitted again with the real frame.
+        requestFit(true);
     }
     return false;
 }
@@ -231,6 +236,7 @@ void ScreenFit::fitFor(QScreen* screen)
     const QSize design = contentSize();
     const QRect area = screen->availableGeometry();
     const QMargins frame = frameMargins(window_);
+    usedFrame_ = frame;
     const QSize room(area.width() - frame.left() - frame.right(),
                      area.height() - frame.top() - frame.bottom() - menuHeight());
     const int bar = window_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window_);

@@ -374,7 +374,6 @@ void ScreenFit::wrap()
         QScrollArea* area = makeScrollArea(window_);
         area->setWidget(content);
         area->show();
-        content_ = content;
         scroll_ = area;
         restoreTabChain(chain);
     }
@@ -408,7 +407,6 @@ void ScreenFit::unwrap()
         restoreTabChain(chain);
     }
     scroll_ = nullptr;
-    content_ = nullptr;
     adapted_ = false;
     if (focus && window_->isAncestorOf(focus))
         focus->setFocus(Qt::OtherFocusReason);

@@ -77,7 +77,6 @@ private:
 
     QWidget* window_;
     QPointer<QScrollArea> scroll_;
-    QPointer<QWidget> content_;      // dialogs: the widget that holds their controls while wrapped
     QSize design_;                   // the window's content size by design
     QMargins usedFrame_;             // the frame the last fit reckoned with
     bool fixedDesign_ = true;        // drawn to a fixed size (not just a size hint)

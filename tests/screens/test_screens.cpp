@@ -221,10 +221,12 @@ TEST_F(ScreenTest, MainWindowFitsEveryScreenAndNothingScrollsWhereItFits)
             EXPECT_EQ(area->verticalScrollBar()->isVisible(), c.vertical);
             // The window takes the free area in each direction that scrolls.
             const QRect free = screen->availableGeometry();
-            if (c.vertical)
+            if (c.vertical) {
                 EXPECT_EQ(main->frameGeometry().height(), free.height());
-            if (c.horizontal)
+            }
+            if (c.horizontal) {
                 EXPECT_EQ(main->frameGeometry().width(), free.width());
+            }
         }
         expectEveryControlReachable(main.get(), "main window");
         stop();
@@ -283,8 +285,9 @@ TEST_F(ScreenTest, DialogsFitTheScreenTheyOpenOn)
             seam.showModal(*dialog);
             EXPECT_TRUE(shown);
             // Back on the large screen every dialog is as designed again.
-            if (QLatin1String(screenName) == QLatin1String("1-gross"))
+            if (QLatin1String(screenName) == QLatin1String("1-gross")) {
                 EXPECT_EQ(dialog->size(), design);
+            }
         }
         stop();
     }
@@ -324,8 +327,9 @@ TEST_F(ScreenTest, BackOnALargeScreenEverythingIsAsDesigned)
         ASSERT_EQ(a.places.keys(), b.places.keys());
         for (QWidget* w : a.places.keys()) {
             EXPECT_EQ(a.shown.value(w), b.shown.value(w)) << w->objectName().toStdString();
-            if (a.shown.value(w))
+            if (a.shown.value(w)) {
                 EXPECT_EQ(a.places.value(w), b.places.value(w)) << w->objectName().toStdString();
+            }
         }
     };
 

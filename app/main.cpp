@@ -3,6 +3,7 @@
 #include "comm/TFrs232.h"
 #include "config/Configuration.h"
 #include "config/StartOptions.h"
+#include "dialogs/FixedPalette.h"
 #include "dialogs/Seam.h"
 #include "dialogs/UHelp.h"
 #include "dialogs/Uask.h"
@@ -61,6 +62,7 @@ int main(int argc, char** argv)
     if (options.desktop && !fbe::enterDesktopFolder(&folderError))
         std::fputs(qPrintable(QStringLiteral("fbe: ") + folderError + QLatin1Char('\n')), stderr);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    fbe::useFixedPalette();
     // Qt's own texts (file dialogs, their overwrite question, edit menus) in German, when the
     // translations are installed.
     QTranslator qtTexts;

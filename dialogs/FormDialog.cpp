@@ -1,6 +1,7 @@
 #include "dialogs/FormDialog.h"
 
 #include "dialogs/Artwork.h"
+#include "dialogs/ScreenFit.h"
 
 #include <QIcon>
 #include <QShowEvent>
@@ -15,6 +16,7 @@ FormDialog::FormDialog(Configuration& cfg, Seam& seam, Forms& forms, QWidget* pa
     // Only the system menu and the close box, as all small windows of the program.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    ScreenFit::install(this);
 }
 
 void FormDialog::showEvent(QShowEvent* event)

@@ -102,6 +102,8 @@ TFHelp::TFHelp(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
         " h4, h5 { color: #800000; margin-top: 10px; } h5 { font-size: medium; } p, li { margin-top: 2px; }"));
     MemoHTH->document()->setDocumentMargin(10);
     MemoHTH->setHtml(helpText());
+    // Filled here as well, so that the window knows its size before it is first shown.
+    showContact();
 }
 
 QString TFHelp::helpText()
@@ -114,7 +116,7 @@ void TFHelp::execute()
     seam.showModal(*this);
 }
 
-void TFHelp::FormActivate()
+void TFHelp::showContact()
 {
     Lfirma->setText(QString::fromUtf8(maker::Company));
     Lstrasse->setText(QString::fromUtf8(maker::Street));
@@ -123,6 +125,11 @@ void TFHelp::FormActivate()
     Lfax->setText(QString::fromUtf8(maker::Fax));
     Lurl->setText(QString::fromUtf8(maker::Web));
     Lemail->setText(QString::fromUtf8(maker::Email));
+}
+
+void TFHelp::FormActivate()
+{
+    showContact();
     // Every opening starts at the heading, wherever the last reading stopped.
     MemoHTH->verticalScrollBar()->setValue(MemoHTH->verticalScrollBar()->minimum());
     BClose->setFocus(Qt::OtherFocusReason);

@@ -35,6 +35,7 @@ protected:
 
 private:
     void LurlDblClick();
+    void showContact();
 };
 
 }  // namespace fbe

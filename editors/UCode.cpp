@@ -2,6 +2,7 @@
 
 #include "config/CodeEntry.h"
 #include "config/Configuration.h"
+#include "dialogs/ScreenFit.h"
 #include "dialogs/Seam.h"
 #include "mainwindow/Forms.h"
 #include "mainwindow/MainStyle.h"
@@ -154,6 +155,7 @@ TFCode::TFCode(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(true);
     setupUi();
+    ScreenFit::install(this);
 }
 
 void TFCode::setupUi()

@@ -2,6 +2,7 @@
 
 #include "comm/TFrs232.h"
 #include "config/Maker.h"
+#include "dialogs/ScreenFit.h"
 #include "dialogs/Seam.h"
 #include "dialogs/StorableText.h"
 #include "dialogs/UHelp.h"
@@ -11,6 +12,7 @@
 #include "editors/TFsystem.h"
 #include "mainwindow/MainStyle.h"
 #include "mainwindow/PortMenu.h"
+#include "mainwindow/MenuShortcuts.h"
 #include "transmitters/TFFBselect.h"
 
 #include <QAction>
@@ -231,6 +233,7 @@ TFFBmain::TFFBmain(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent
     setupMenu();
     portMenu = new PortMenu(*this);
     wireFields();
+    ScreenFit::install(this);
     FormCreate();
 }
 
@@ -890,6 +893,7 @@ void TFFBmain::setupMenu()
                  {MSystem, "MSystem"}, {Mhilfe, "Mhilfe"},   {Mabout, "Mabout"}};
     for (const auto& n : names)
         n.a->setObjectName(QLatin1String(n.name));
+    addMenuShortcuts(*this);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -12,6 +12,7 @@
 #include "config/FbeFile.h"
 #include "config/Maker.h"
 #include "config/SettingsFile.h"
+#include "dialogs/ScreenFit.h"
 #include "dialogs/Seam.h"
 #include "dialogs/UHelp.h"
 #include "dialogs/Uask.h"
@@ -90,51 +91,6 @@ std::array<QWidget*, WindowPositions::Count> positionedWindows(TFFBmain& w)
     return windows;
 }
 
-QSize outerSize(const QWidget* window)
-{
-    const QSize frame = window->frameGeometry().size();
-    const QSize hint = window->sizeHint();
-    // A window never shown may not have its final size yet.
-    return frame.expandedTo(window->testAttribute(Qt::WA_WState_Created) ? QSize() : hint);
-}
-
-// A window can be reached when its title bar lies wholly on one screen's free area over a
-// width that the pointer can grab. Otherwise it is moved onto the screen nearest to it, as
-// far in as its size allows.
-QPoint reachablePosition(const QPoint& stored, const QSize& size)
-{
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    if (screens.isEmpty())
-        return stored;
-    // Far beyond any desktop; kept in a range where the rectangle arithmetic cannot overflow.
-    constexpr int Far = 1000000;
-    const QPoint pos(qBound(-Far, stored.x(), Far), qBound(-Far, stored.y(), Far));
-    constexpr int TitleHeight = 24;
-    const QRect title(pos, QSize(qMax(size.width(), 1), TitleHeight));
-    const int grab = qMin(title.width(), 80);
-    for (const QScreen* screen : screens) {
-        const QRect on = title.intersected(screen->availableGeometry());
-        if (on.height() >= TitleHeight && on.width() >= grab)
-            return pos;
-    }
-    const QScreen* nearest = QGuiApplication::primaryScreen();
-    qint64 best = -1;
-    for (const QScreen* screen : screens) {
-        const QRect a = screen->availableGeometry();
-        const qint64 dx = qMax(qMax(a.left() - title.right(), title.left() - a.right()), 0);
-        const qint64 dy = qMax(qMax(a.top() - title.bottom(), title.top() - a.bottom()), 0);
-        const qint64 d = dx * dx + dy * dy;
-        if (best < 0 || d < best) {
-            best = d;
-            nearest = screen;
-        }
-    }
-    const QRect a = nearest->availableGeometry();
-    const int x = qBound(a.left(), pos.x(), qMax(a.left(), a.right() + 1 - size.width()));
-    const int y = qBound(a.top(), pos.y(), qMax(a.top(), a.bottom() + 1 - size.height()));
-    return {x, y};
-}
-
 // Keeps a window at the place it was last shown. A dialog that was never placed by the
 // program is centred over the main window each time it opens, and a move by the user does
 // not count as placed; so a window, once shown, is placed where it is when it closes. From
@@ -164,7 +120,7 @@ QPoint positionToKeep(const TFFBmain& w, const QWidget* window)
         || window->testAttribute(Qt::WA_WState_Created))
         return window->pos();
     const QRect main = w.frameGeometry();
-    const QSize size = outerSize(window);
+    const QSize size = ScreenFit::outerSize(window);
     return main.center() - QPoint(size.width() / 2, size.height() / 2);
 }
 
@@ -307,7 +263,7 @@ void applyPositions(TFFBmain& w, const WindowPositions& positions)
         else if (i == WindowPositions::Waitstate)
             w.posWaitstate = p;
         else if (QWidget* window = windows[size_t(i)])
-            window->move(reachablePosition(p, outerSize(window)));
+            window->move(ScreenFit::placeOnScreen(p, ScreenFit::outerSize(window)));
     }
 }
 

@@ -4,6 +4,7 @@
 // settings file and the configuration files land there.
 #include "FakeSeam.h"
 #include "comm/CommTestSupport.h"
+#include "ProgramWindows.h"
 
 #include "comm/TFrs232.h"
 #include "config/Cp1252.h"
@@ -99,27 +100,7 @@ struct FilesTest : ::testing::Test {
     }
 
     // The program entry's order: the main window first, then the others, which it owns.
-    void create()
-    {
-        main = std::make_unique<TFFBmain>(cfg, seam, forms);
-        QWidget* owner = main.get();
-        forms.Fask = new TFask(cfg, seam, forms, owner);
-        forms.FB4 = new TFFB4(cfg, seam, forms, owner);
-        forms.FB2 = new TFFB2(cfg, seam, forms, owner);
-        forms.Finfo = new TFinfo(cfg, seam, forms, owner);
-        forms.FB3SVS = new TFFB3SVS(cfg, seam, forms, owner);
-        forms.FBselect = new TFFBselect(cfg, seam, forms, owner);
-        forms.Fsystem = new TFsystem(cfg, seam, forms, owner);
-        forms.FB1 = new TFFB1(cfg, seam, forms, owner);
-        forms.FB16 = new TFFB16(cfg, seam, forms, owner);
-        forms.FCode = new TFCode(cfg, seam, forms, owner);
-        forms.Fhinweis = new TFhinweis(cfg, seam, forms, owner);
-        forms.FProjekt = new TFProjekt(cfg, seam, forms, owner);
-        forms.Frs232 = new TFrs232(cfg, seam, forms, owner);
-        forms.FHelp = new TFHelp(cfg, seam, forms, owner);
-        forms.Fwarnung = new TFwarnung(cfg, seam, forms, owner);
-        main->connectForms();
-    }
+    void create() { main = fbe::test::createWindows(cfg, seam, forms); }
 
     // Ends the run: every window goes, the configuration starts afresh for the next run.
     void stop()

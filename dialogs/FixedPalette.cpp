@@ -1,0 +1,108 @@
+#include "dialogs/FixedPalette.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QToolTip>
+
+namespace fbe {
+
+namespace {
+
+// The kinds of control for which a desktop theme may bring colours of its own.
+const char* const ThemedKinds[] = {
+    "QToolButton", "QAbstractButton", "QCheckBox",         "QRadioButton", "QHeaderView",
+    "QAbstractItemView", "QMessageBoxLabel", "QTabBar",    "QLabel",       "QGroupBox",
+    "QMenu",       "QMenuBar",        "QTextEdit",         "QTextControl", "QLineEdit",
+    "QComboBox",   "QPlainTextEdit",  "QAbstractSpinBox",  "QScrollBar",
+};
+
+void apply()
+{
+    const QPalette palette = fixedPalette();
+    // A new application palette drops the kinds' palettes of the theme; set again (after a
+    // theme change) it is no change and drops nothing, so the kinds get it one by one.
+    QApplication::setPalette(palette);
+    for (const char* kind : ThemedKinds)
+        QApplication::setPalette(palette, kind);
+    QToolTip::setPalette(palette);
+}
+
+// A desktop theme changed while the program runs: the application sets its colours again,
+// once the toolkit has taken the new theme's.
+class ThemeWatch : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == qApp && event->type() == QEvent::ThemeChange)
+            QTimer::singleShot(0, this, &apply);
+        return false;
+    }
+};
+
+}  // namespace
+
+QPalette fixedPalette()
+{
+    const QColor black(0, 0, 0);
+    const QColor white(255, 255, 255);
+    const QColor grey(239, 239, 239);          // windows and buttons
+    const QColor greyText(190, 190, 190);      // text of disabled controls
+
+    const struct {
+        QPalette::ColorRole role;
+        QColor colour;
+    } roles[] = {
+        {QPalette::WindowText, black},
+        {QPalette::Button, grey},
+        {QPalette::Light, white},
+        {QPalette::Midlight, QColor(202, 202, 202)},
+        {QPalette::Dark, QColor(159, 159, 159)},
+        {QPalette::Mid, QColor(184, 184, 184)},
+        {QPalette::Text, black},
+        {QPalette::BrightText, white},
+        {QPalette::ButtonText, black},
+        {QPalette::Base, white},
+        {QPalette::Window, grey},
+        {QPalette::Shadow, QColor(118, 118, 118)},
+        {QPalette::Highlight, QColor(48, 140, 198)},
+        {QPalette::HighlightedText, white},
+        {QPalette::Link, QColor(0, 0, 255)},
+        {QPalette::LinkVisited, QColor(255, 0, 255)},
+        {QPalette::AlternateBase, QColor(247, 247, 247)},
+        {QPalette::NoRole, black},
+        {QPalette::ToolTipBase, QColor(255, 255, 220)},
+        {QPalette::ToolTipText, black},
+        {QPalette::PlaceholderText, QColor(0, 0, 0, 128)},
+    };
+    // Every colour of every state is set, so that nothing of a desktop theme shows through.
+    QPalette p;
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (const auto& r : roles)
+            p.setColor(group, r.role, r.colour);
+    }
+    // Disabled controls: grey text, entry fields in the window's grey.
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text,
+                                           QPalette::ButtonText, QPalette::Dark})
+        p.setColor(QPalette::Disabled, role, greyText);
+    p.setColor(QPalette::Disabled, QPalette::Base, grey);
+    p.setColor(QPalette::Disabled, QPalette::Shadow, QColor(177, 177, 177));
+    p.setColor(QPalette::Disabled, QPalette::Highlight, QColor(145, 145, 145));
+    return p;
+}
+
+void useFixedPalette()
+{
+    apply();
+    const QString watchName = QStringLiteral("fixedPaletteThemeWatch");
+    if (!qApp->findChild<QObject*>(watchName, Qt::FindDirectChildrenOnly)) {
+        auto* watch = new ThemeWatch(qApp);
+        watch->setObjectName(watchName);
+        qApp->installEventFilter(watch);
+    }
+}
+
+}  // namespace fbe

@@ -1,0 +1,23 @@
+// The program's own colours, whatever the desktop's theme.
+//
+// The windows are drawn in the light greys of their design with black text and white entry
+// fields, and many controls set only some of their colours (a blue caption, a grey panel)
+// and take the rest from the application. Under a dark desktop theme that rest would be
+// dark: light text on the light panels, dark check boxes and entry fields. The program
+// therefore sets one fixed light palette for the whole application at its start, for every
+// kind of control and for the tool tips, and keeps it when the desktop's theme changes.
+#pragma once
+
+#include <QPalette>
+
+namespace fbe {
+
+// The light palette of the design: light grey windows and buttons, black text, white entry
+// fields, grey text on disabled controls.
+QPalette fixedPalette();
+
+// Makes fixedPalette() the palette of the whole application, in place of the desktop's.
+// Called by the program entry before any window is created.
+void useFixedPalette();
+
+}  // namespace fbe

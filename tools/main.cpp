@@ -1,5 +1,6 @@
 // fbe-tool: the command-line companion of the configuration program. It writes, shows,
 // programs and reads configuration files without the windows.
+#include "tools/ArgumentBytes.h"
 #include "tools/cmd_show.h"
 #ifdef FBE_WITH_COMM
 #include "tools/cmd_program.h"
@@ -38,6 +39,9 @@ const char Usage[] =
 
 int main(int argc, char** argv)
 {
+    // Before Qt decodes them: a name that is not UTF-8 would name another file.
+    if (const int refused = fbe::refuseNonUtf8Arguments(argc, argv))
+        return refused;
     QCoreApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args.first() == QLatin1String("--help")

@@ -103,8 +103,9 @@ TEST(Tool, ProgramThenReadGivesTheSameImage)
     }
     ASSERT_TRUE(QFile::setPermissions(linked, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
     const bool root = ::geteuid() == 0;
-    if (root)
+    if (root) {
         ASSERT_EQ(::chown(QFile::encodeName(linked).constData(), 1234, 5678), 0);
+    }
     ASSERT_TRUE(QFile::link(linked, target));
     const ToolRun r = tool({QStringLiteral("read"), QStringLiteral("--port"), QStringLiteral("COM2"), target}, env);
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();

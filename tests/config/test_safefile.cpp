@@ -83,8 +83,9 @@ TEST(SafeFile, ReplacingKeepsPermissionBitsOwnerAndTheLink)
     const QString plain = dir.filePath(QStringLiteral("a.fbe"));
     ASSERT_TRUE(writeBytes(plain, "alt"));
     ASSERT_EQ(::chmod(QFile::encodeName(plain).constData(), 0640), 0);
-    if (isRoot())
+    if (isRoot()) {
         ASSERT_EQ(::chown(QFile::encodeName(plain).constData(), 1234, 5678), 0);
+    }
 
     // A link into another folder, and a link whose file does not exist yet.
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("ziel")));

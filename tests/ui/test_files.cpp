@@ -526,6 +526,12 @@ TEST_F(FilesTest, SaveAndLoadFailuresSayWhy)
         EXPECT_EQ(seam.beeps, beeps + 1) << c.what;
         EXPECT_TRUE(guardSeesChange()) << c.what;
         EXPECT_EQ(cfg.projectName, QStringLiteral("neu")) << c.what;
+        // The message area as the user sees it, saved when FBE_SHOT_DIR names a folder.
+        const QString shots = qEnvironmentVariable("FBE_SHOT_DIR");
+        if (!shots.isEmpty()) {
+            main->show();
+            main->grab().save(shots + QStringLiteral("/reason-%1.png").arg(&c - cases));
+        }
     }
     QFile f(locked);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));

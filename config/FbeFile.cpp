@@ -4,10 +4,12 @@
 #include "config/TextLines.h"
 #include "config/ImageCodec.h"
 #include "config/Maker.h"
+#include "config/SafeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include <cerrno>
 
 namespace fbe {
 
@@ -193,19 +195,20 @@ LoadOutcome LoadFile(Configuration& cfg, const QString& path)
     // Only a plain file: opening a pipe or a device could wait for ever.
     const QFileInfo info(path);
     if (!info.exists()) {
-        outcome.error = QStringLiteral("die Datei gibt es nicht");
+        outcome.error = reasonForError(ENOENT, path, FileAccess::Read);
         return outcome;
     }
     if (!info.isFile()) {
         outcome.error = info.isDir()
             ? QStringLiteral("ein Ordner, keine Datei")
-            : QStringLiteral("keine gewöhnliche Datei (Pipe oder Gerät)");
+            : reason::NotPlainFile;
         return outcome;
     }
     QFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
-        outcome.error = QStringLiteral("die Datei kann nicht geöffnet werden (%1)")
-                            .arg(file.errorString());
+        outcome.error = errno != 0 ? reasonForError(errno, path, FileAccess::Read)
+                                   : QStringLiteral("Fehler (%1)").arg(file.errorString());
         return outcome;
     }
     if (file.size() > MaxFileSize) {
@@ -213,10 +216,11 @@ LoadOutcome LoadFile(Configuration& cfg, const QString& path)
         return outcome;
     }
     // Read one byte more than allowed, so a file that grows while it is read is caught too.
+    errno = 0;
     const QByteArray bytes = file.read(MaxFileSize + 1);
     if (file.error() != QFileDevice::NoError) {
-        outcome.error = QStringLiteral("die Datei kann nicht gelesen werden (%1)")
-                            .arg(file.errorString());
+        outcome.error = errno != 0 ? reasonForError(errno, path, FileAccess::Read)
+                                   : QStringLiteral("Fehler (%1)").arg(file.errorString());
         return outcome;
     }
     return LoadFileBytes(cfg, bytes);
@@ -224,27 +228,7 @@ LoadOutcome LoadFile(Configuration& cfg, const QString& path)
 
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    // The bytes go through a buffer that commit() flushes without looking at the result: a
-    // full disk would then replace the old file with an empty one. Flushed here, the failure
-    // is seen and the old file stays.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return ReplaceFile(path, bytes, error);
 }
 
 bool SaveFile(const QString& path, const BuiltFile& file, QString* error)

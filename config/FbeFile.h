@@ -61,12 +61,14 @@ LoadOutcome LoadFileBytes(Configuration& cfg, const QByteArray& bytes);
 LoadOutcome LoadFile(Configuration& cfg, const QString& path);
 
 // Writes the file text to path atomically (a temporary file in the same folder, renamed over
-// the old file), so a failed write leaves any previous file intact. Refuses a text whose
-// project name or comment holds characters Windows-1252 cannot store. On failure returns
-// false and a German reason in *error.
+// the old file), so a failed write leaves any previous file intact; the old file's rights
+// are kept (config/SafeFile.h). Refuses a text whose project name or comment holds
+// characters Windows-1252 cannot store. On failure returns false and a German reason in
+// *error: the characters, or why the system refused ("schreibgeschützt", "Datenträger
+// voll", ...).
 bool SaveFile(const QString& path, const BuiltFile& file, QString* error);
 
-// Writes bytes to path atomically.
+// Writes bytes to path atomically, as ReplaceFile (config/SafeFile.h).
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error);
 
 }  // namespace fbe

@@ -228,34 +228,33 @@ void TFsystem::setupUi()
 
     setFixedSize(Width, y);
 
-    fields_ = new FieldWatcher(this);
     auto exitOnly = [](std::function<void()> f) {
         FieldWatcher::Hooks h;
         h.exit = std::move(f);
         return h;
     };
-    fields_->add(bits, exitOnly([this] { bitsExit(); }));
-    fields_->add(corrmain, exitOnly([this] { corrmainExit(); }));
-    fields_->add(refmin, exitOnly([this] { refminExit(); }));
-    fields_->add(refmax, exitOnly([this] { refmaxExit(); }));
-    fields_->add(datmin, exitOnly([this] { datminExit(); }));
-    fields_->add(datmax, exitOnly([this] { datmaxExit(); }));
-    fields_->add(wait1, exitOnly([this] { wait1Exit(); }));
-    fields_->add(wait2, exitOnly([this] { wait2Exit(); }));
-    fields_->add(wait3, exitOnly([this] { wait3Exit(); }));
-    fields_->add(mask, exitOnly([this] { maskExit(); }));
+    fields_.add(bits, exitOnly([this] { bitsExit(); }));
+    fields_.add(corrmain, exitOnly([this] { corrmainExit(); }));
+    fields_.add(refmin, exitOnly([this] { refminExit(); }));
+    fields_.add(refmax, exitOnly([this] { refmaxExit(); }));
+    fields_.add(datmin, exitOnly([this] { datminExit(); }));
+    fields_.add(datmax, exitOnly([this] { datmaxExit(); }));
+    fields_.add(wait1, exitOnly([this] { wait1Exit(); }));
+    fields_.add(wait2, exitOnly([this] { wait2Exit(); }));
+    fields_.add(wait3, exitOnly([this] { wait3Exit(); }));
+    fields_.add(mask, exitOnly([this] { maskExit(); }));
 }
 
 void TFsystem::FormActivate()
 {
-    fields_->reset();
+    fields_.reset();
     ShowSystemValues();
     Button1->setFocus();
 }
 
 void TFsystem::FormClose()
 {
-    fields_->commitPending();
+    fields_.commitPending();
 }
 
 void TFsystem::ShowSystemValues()

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "dialogs/FormDialog.h"
+#include "transmitters/FieldWatcher.h"
 
 #include <array>
 
@@ -16,8 +17,6 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace fbe {
-
-class FieldWatcher;
 
 class TFsystem : public FormDialog {
     Q_OBJECT
@@ -64,7 +63,7 @@ private:
     void byteExit(QLineEdit* edit, quint8& field);
     void markHandChanged();
 
-    FieldWatcher* fields_ = nullptr;
+    FieldWatcher fields_;   // a member, so that it goes before the fields (see there)
 };
 
 }  // namespace fbe

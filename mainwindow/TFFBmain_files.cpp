@@ -171,10 +171,10 @@ SaveResult saveThroughDialog(TFFBmain& w)
     enterFolderOf(path);
     const BuiltFile file = BuildFile(w.cfg);
     w.Memo1 = file.lines;
-    if (!SaveFile(path, file, nullptr)) {
-        // A character the file cannot hold is named; other write failures keep the short
-        // message alone.
-        QString reason;
+    QString reason;
+    if (!SaveFile(path, file, &reason)) {
+        // Why, on a line of its own: the character the file cannot hold, or what the system
+        // refused (no permission, a full disk, a folder that is gone, a protected file).
         if (!file.unencodable.isEmpty()) {
             reason = (file.unencodable.toUcs4().size() == 1
                           ? QStringLiteral("nicht speicherbares Zeichen: %1")

@@ -1,5 +1,6 @@
 // fbe-tool: the command-line companion of the configuration program. It writes, shows,
 // programs and reads configuration files without the windows.
+#include "tools/ArgumentBytes.h"
 #include "tools/cmd_build.h"
 #include "tools/cmd_diff.h"
 #include "tools/cmd_show.h"
@@ -62,6 +63,9 @@ const char Usage[] =
 
 int main(int argc, char** argv)
 {
+    // Before Qt decodes them: a name that is not UTF-8 would name another file.
+    if (const int refused = fbe::refuseNonUtf8Arguments(argc, argv))
+        return refused;
     QCoreApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args.first() == QLatin1String("--help")

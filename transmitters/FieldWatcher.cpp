@@ -7,8 +7,6 @@
 
 namespace fbe {
 
-FieldWatcher::FieldWatcher(QObject* parent) : QObject(parent) {}
-
 void FieldWatcher::add(QLineEdit* edit, Hooks hooks)
 {
     hooks_.insert(edit, std::move(hooks));
@@ -31,7 +29,11 @@ bool FieldWatcher::eventFilter(QObject* watched, QEvent* event)
     auto it = hooks_.constFind(watched);
     if (it == hooks_.constEnd())
         return false;
-    auto* edit = static_cast<QLineEdit*>(watched);
+    // A checked cast: while a field is destroyed, its last events (the focus it loses, its
+    // hiding) come from the widget part that is left of it, which is no line edit any more.
+    auto* edit = qobject_cast<QLineEdit*>(watched);
+    if (!edit)
+        return false;
     const Hooks& h = it.value();
     switch (event->type()) {
     case QEvent::FocusIn: {

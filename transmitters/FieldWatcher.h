@@ -3,14 +3,18 @@
 // not the text changed; a dialog that closes while a field is still entered commits it
 // through commitPending(), so no way of closing loses an entry. Losing the focus because the
 // whole window was deactivated does not count as leaving the field.
+//
+// A watcher is a member of the dialog whose handlers it calls, never a child object: members
+// are destroyed before the dialog's widgets, so a dialog being destroyed can no longer run an
+// exit handler, not even for a field that holds the focus then. And a field that is itself
+// being destroyed is no longer a line edit; its last events are ignored.
 #pragma once
 
 #include <QHash>
+#include <QLineEdit>
 #include <QObject>
 #include <QPointer>
 #include <functional>
-
-class QLineEdit;
 
 namespace fbe {
 
@@ -23,7 +27,7 @@ public:
         bool selectOnEntry = false;    // select all text on entry and on a click
     };
 
-    explicit FieldWatcher(QObject* parent = nullptr);
+    FieldWatcher() = default;
 
     void add(QLineEdit* edit, Hooks hooks);
     // Runs the exit handler of the field that is entered, if any.

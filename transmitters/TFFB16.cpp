@@ -126,10 +126,9 @@ TFFB16::TFFB16(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     const int width = okX + 80 + Margin;
     line->setGeometry(Margin, 126, width - 2 * Margin, 2);
 
-    fields_ = new FieldWatcher(this);
-    fields_->add(bitanzahl, {[this] { bitanzahlEnter(); }, [this] { bitanzahlExit(); },
+    fields_.add(bitanzahl, {[this] { bitanzahlEnter(); }, [this] { bitanzahlExit(); },
                              [this] { bitanzahlKeyUp(); }, true});
-    fields_->add(nowAddr, {[this] { nowAddrEnter(); }, [this] { nowAddrExit(); },
+    fields_.add(nowAddr, {[this] { nowAddrEnter(); }, [this] { nowAddrExit(); },
                            [this] { nowAddrKeyUp(); }, true});
 
     setFixedSize(width, y3 + 20 + Margin + 4);
@@ -137,7 +136,7 @@ TFFB16::TFFB16(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
 
 void TFFB16::FormActivate()
 {
-    fields_->reset();
+    fields_.reset();
     working_ = cfg.codes[size_t(qBound(1, cfg.slotBeingEdited, 8))].address;
     refresh();
     nowAddr->setFocus();
@@ -146,7 +145,7 @@ void TFFB16::FormActivate()
 
 void TFFB16::FormClose()
 {
-    fields_->commitPending();
+    fields_.commitPending();
 }
 
 void TFFB16::refresh()
@@ -204,7 +203,7 @@ void TFFB16::nowAddrEnter()
 
 void TFFB16::OKClick()
 {
-    fields_->commitPending();
+    fields_.commitPending();
     takeAddress(working_);
 }
 

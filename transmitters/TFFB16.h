@@ -6,6 +6,7 @@
 #pragma once
 
 #include "transmitters/AddressDialog.h"
+#include "transmitters/FieldWatcher.h"
 
 class QLabel;
 class QLineEdit;
@@ -13,7 +14,6 @@ class QPushButton;
 
 namespace fbe {
 
-class FieldWatcher;
 class SvgPicture;
 
 class TFFB16 : public AddressDialog {
@@ -55,7 +55,7 @@ protected:
 private:
     void refresh();
 
-    FieldWatcher* fields_ = nullptr;
+    FieldWatcher fields_;   // a member, so that it goes before the fields (see there)
     quint64 working_ = 0;
 };
 

@@ -15,6 +15,8 @@
 #include <QTimer>
 
 #include <array>
+#include <cstdio>
+#include <cstdlib>
 #include <deque>
 #include <fcntl.h>
 #include <stdlib.h>
@@ -204,6 +206,17 @@ inline QString binDir()
     return dir.isEmpty() ? QCoreApplication::applicationDirPath() : dir;
 }
 
+// In the build with the sanitizers, a report of a program that a test started ends the test
+// program with that report: the tests do not always look at the program's exit code (the
+// simulator's is never looked at).
+inline void abortOnSanitizerReport(const QByteArray& err, const char* program)
+{
+    if (err.contains("runtime error:") || err.contains("Sanitizer")) {
+        std::fprintf(stderr, "%s reported:\n%s\n", program, err.constData());
+        std::abort();
+    }
+}
+
 // fbe-module-sim running on a pseudo-terminal for the lifetime of this object.
 class SimProcess {
 public:
@@ -232,6 +245,7 @@ public:
                 process_.waitForFinished(3000);
             }
         }
+        abortOnSanitizerReport(process_.readAllStandardError(), "fbe-module-sim");
     }
     SimProcess(const SimProcess&) = delete;
     SimProcess& operator=(const SimProcess&) = delete;

@@ -4,14 +4,18 @@
 #include "comm/ModuleWrite.h"
 #include "config/FbeFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QFileInfo>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 using namespace fbe;
 using commtest::SimProcess;
@@ -39,6 +43,7 @@ ToolRun tool(const QStringList& args, const QProcessEnvironment& env = QProcessE
     r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     r.out = QString::fromUtf8(p.readAllStandardOutput());
     r.err = QString::fromUtf8(p.readAllStandardError());
+    commtest::abortOnSanitizerReport(r.err.toUtf8(), "fbe-tool");
     return r;
 }
 
@@ -90,10 +95,31 @@ TEST(Tool, ProgramThenReadGivesTheSameImage)
     // COM2 mapped through the environment.
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("FBE_COM2"), sim.device());
+    // The destination is a link to an earlier file: the file is replaced, the link and the
+    // file's rights stay (its owner too, as the super-user).
     const QString target = dir.filePath(QStringLiteral("b.fbe"));
+    const QString linked = dir.filePath(QStringLiteral("b-alt.fbe"));
+    {
+        QFile old(linked);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("alt");
+    }
+    ASSERT_TRUE(QFile::setPermissions(linked, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown(QFile::encodeName(linked).constData(), 1234, 5678), 0);
+    }
+    ASSERT_TRUE(QFile::link(linked, target));
     const ToolRun r = tool({QStringLiteral("read"), QStringLiteral("--port"), QStringLiteral("COM2"), target}, env);
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, QStringLiteral("Übertragung erfolgreich\n"));
+    EXPECT_EQ(QFileInfo(target).symLinkTarget(), linked);
+    EXPECT_EQ(QFileInfo(linked).permissions() & 0x7077,
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    if (root) {
+        EXPECT_EQ(QFileInfo(linked).ownerId(), 1234u);
+        EXPECT_EQ(QFileInfo(linked).groupId(), 5678u);
+    }
 
     const Image a = imageOf(source);
     const Image b = imageOf(target);
@@ -303,6 +329,51 @@ TEST(Tool, PortsListsWhatTheMenuListsAndPortTakesTheListedNames)
     EXPECT_EQ(m.out, first + QLatin1Char('\n'));
     EXPECT_TRUE(m.err.contains(first + QStringLiteral("\n ") + gone + QStringLiteral(": Gerät nicht vorhanden\n")))
         << m.err.toStdString();
+}
+
+// A name on the command line that is not UTF-8 cannot be opened or written under the name
+// given: refused before any file is touched and before the port is opened.
+TEST(Tool, NamesThatAreNotUtf8AreRefused)
+{
+    commtest::app();
+    QTemporaryDir dir;
+    const QString source = writeFile(dir, QStringLiteral("a.fbe"), sample());
+    // printf formats of the bad names: a byte that is no UTF-8 at all, a sequence cut
+    // short, an overlong form of "/", an encoded surrogate.
+    const QStringList names{QStringLiteral("b\\377.fbe"), QStringLiteral("b\\303.fbe"),
+                            QStringLiteral("b\\300\\257.fbe"),
+                            QStringLiteral("b\\355\\240\\200.fbe")};
+    // The bad name as the file of each command; the port a device that is not there, so a
+    // transfer that started would say so on stdout.
+    const QStringList commands{
+        QStringLiteral("new \"$n\""), QStringLiteral("show \"$n\""),
+        QStringLiteral("read --port /nonexistent/tty \"$n\""),
+        QStringLiteral("program a.fbe --port \"$n\""),
+    };
+    for (const QString& name : names) {
+        for (const QString& command : commands) {
+            QProcess p;
+            p.setWorkingDirectory(dir.path());
+            p.start(QStringLiteral("sh"),
+                    {QStringLiteral("-c"),
+                     QStringLiteral("n=$(printf \"$1\"); exec \"$0\" ") + command,
+                     commtest::binDir() + QStringLiteral("/fbe-tool"), name});
+            ASSERT_TRUE(p.waitForFinished(20000));
+            const QString what = command + QStringLiteral(" with ") + name;
+            EXPECT_EQ(p.exitCode(), 2) << what.toStdString();
+            EXPECT_TRUE(p.readAllStandardOutput().isEmpty()) << what.toStdString();
+            const QString err = QString::fromUtf8(p.readAllStandardError());
+            EXPECT_TRUE(err.startsWith(QStringLiteral(" Dateiname ist kein gültiges UTF-8\n")))
+                << what.toStdString() << ": " << err.toStdString();
+        }
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.fbe")});
+
+    // A name in UTF-8 is written under exactly that name.
+    const ToolRun ok = tool({QStringLiteral("new"), dir.filePath(QStringLiteral("Büro Süd.fbe"))});
+    EXPECT_EQ(ok.exitCode, 0) << ok.err.toStdString();
+    const QByteArray bytes = QFile::encodeName(dir.path()) + "/B\xc3\xbc" "ro S\xc3\xbc" "d.fbe";
+    EXPECT_EQ(::access(bytes.constData(), F_OK), 0);
 }
 
 TEST(ModuleWrite, UnusedCodesLoseTheirAddress)

@@ -40,6 +40,7 @@
 #include <QTextEdit>
 #include <QWindow>
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 
 using namespace fbe;
@@ -311,7 +312,8 @@ TEST_F(FilesTest, YesWithoutASaveStopsNewOpenAndClose)
     answerJA();
     seam.saveFileNames.push_back(path(QStringLiteral("fehlt/x.fbe")));
     EXPECT_FALSE(main->close());
-    EXPECT_EQ(main->infoLines().last(), SaveError);
+    EXPECT_EQ(main->infoLines().mid(main->infoLines().size() - 2),
+              (QStringList{SaveError, QStringLiteral(" Ordner nicht vorhanden")}));
     EXPECT_TRUE(main->isVisible());
 
     // "JA" with a completed save goes on; the file holds the change.
@@ -443,7 +445,15 @@ TEST_F(FilesTest, FailedSaveKeepsThePreviousFile)
     main->MsaveClick();
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
-    EXPECT_EQ(main->infoLines().last(), SaveError);
+    // The reason below: the folder refused the temporary file, or for the super-user the
+    // system refused the name.
+    const QStringList info = main->infoLines();
+    ASSERT_GE(info.size(), 2);
+    EXPECT_EQ(info.at(info.size() - 2), SaveError);
+    if (writable)
+        EXPECT_TRUE(info.last().startsWith(QStringLiteral(" Fehler ("))) << info.last().toStdString();
+    else
+        EXPECT_EQ(info.last(), QStringLiteral(" keine Schreibberechtigung"));
     EXPECT_EQ(main->infoColour(), TFFBmain::InfoColour::Error);
     EXPECT_EQ(seam.beeps, 1);
     QFile f(target);
@@ -452,6 +462,64 @@ TEST_F(FilesTest, FailedSaveKeepsThePreviousFile)
     EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 1);
     EXPECT_TRUE(guardSeesChange());
     EXPECT_EQ(main->OpenDialog1.FileName, QStringLiteral("neue datei.fbe"));
+}
+
+// A protected file and a folder that is gone: the message, then why, on a line of its own;
+// the file on disk and the unsaved state stay as they were.
+TEST_F(FilesTest, SaveAndLoadFailuresSayWhy)
+{
+    start();
+    const QString locked = path(QStringLiteral("gesperrt.fbe"));
+    ASSERT_TRUE(writeBytes(locked, "alt\r\n"));
+    ASSERT_TRUE(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ReadGroup));
+    cfg.projectName = QStringLiteral("neu");
+
+    struct Case {
+        const char* what;
+        std::function<void()> command;
+        QStringList lines;
+    };
+    const Case cases[] = {
+        {"save over a file without write permission bits",
+         [&] {
+             seam.saveFileNames.push_back(locked);
+             main->MsaveClick();
+         },
+         {SaveError, QStringLiteral(" schreibgeschützt")}},
+        {"save into a folder that is gone",
+         [&] {
+             seam.saveFileNames.push_back(path(QStringLiteral("weg/a.fbe")));
+             main->MsaveClick();
+         },
+         {SaveError, QStringLiteral(" Ordner nicht vorhanden")}},
+        {"open a file in a folder that is gone",
+         [&] {
+             answerNEIN();
+             seam.openFileNames.push_back(path(QStringLiteral("weg/a.fbe")));
+             main->MopenClick();
+         },
+         {LoadError, QStringLiteral(" Ordner nicht vorhanden")}},
+    };
+    for (const Case& c : cases) {
+        const int beeps = seam.beeps;
+        c.command();
+        const QStringList info = main->infoLines();
+        EXPECT_EQ(info.mid(info.size() - 2), c.lines) << c.what;
+        EXPECT_EQ(main->infoColour(), TFFBmain::InfoColour::Error) << c.what;
+        EXPECT_EQ(seam.beeps, beeps + 1) << c.what;
+        EXPECT_TRUE(guardSeesChange()) << c.what;
+        EXPECT_EQ(cfg.projectName, QStringLiteral("neu")) << c.what;
+        // The message area as the user sees it, saved when FBE_SHOT_DIR names a folder.
+        const QString shots = qEnvironmentVariable("FBE_SHOT_DIR");
+        if (!shots.isEmpty()) {
+            main->show();
+            main->grab().save(shots + QStringLiteral("/reason-%1.png").arg(&c - cases));
+        }
+    }
+    QFile f(locked);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("alt\r\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("gesperrt.fbe")});
 }
 
 // ---- Start-up and shutdown ----------------------------------------------------------------
@@ -545,7 +613,7 @@ TEST_F(SettingsTest, LastFileQuestionNoAndMissingFile)
     EXPECT_EQ(questions(), 1);
     EXPECT_EQ(seam.beeps, 1);
     EXPECT_EQ(main->infoLines(),
-              (QStringList{LoadError, QStringLiteral(" die Datei gibt es nicht")}));
+              (QStringList{LoadError, QStringLiteral(" Datei nicht gefunden")}));
     EXPECT_EQ(main->infoColour(), TFFBmain::InfoColour::Error);
     EXPECT_EQ(main->OpenDialog1.FileName, QStringLiteral("neue datei.fbe"));
     EXPECT_EQ(main->comPortName, QStringLiteral("COM3"));
@@ -661,6 +729,39 @@ TEST_F(SettingsTest, SettingsWriteFailureIsReportedAndTheProgramEnds)
               QStringLiteral("die momentanen Programmeinstellungen konnten nicht gesichert "
                              "werden. Eventuell ist der aktuelle Ordner schreibgeschützt! "
                              "Starten Sie das Programm vorzugsweise von einer Festplatte!"));
+}
+
+// The settings file is replaced as a whole and keeps its rights; one whose permission bits
+// forbid writing stays as it is, even for the super-user, with the message of a failed write.
+TEST_F(SettingsTest, SettingsFileKeepsItsRightsAndAProtectedOneStays)
+{
+    ASSERT_TRUE(writeBytes(settingsPath(), crlf(settingsWith(QStringLiteral("x.fbe"), false))));
+    ASSERT_TRUE(QFile::setPermissions(settingsPath(), QFile::ReadOwner | QFile::WriteOwner
+                                                          | QFile::ReadOther));
+    start();
+    main->askLastFile = true;
+    EXPECT_TRUE(main->close());
+    EXPECT_TRUE(seam.messages.empty());
+    EXPECT_EQ(readLines(settingsPath()).at(1), QStringLiteral("VDyes"));
+    EXPECT_EQ(QFile::permissions(settingsPath()) & 0x7077,
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+    stop();
+
+    ASSERT_TRUE(QFile::setPermissions(settingsPath(), QFile::ReadOwner | QFile::ReadOther));
+    const QByteArray before = [&] {
+        QFile f(settingsPath());
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    start();
+    main->askLastFile = false;
+    EXPECT_TRUE(main->close());
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_TRUE(seam.messages.front().text.startsWith(
+        QStringLiteral("die momentanen Programmeinstellungen konnten nicht gesichert werden.")));
+    QFile f(settingsPath());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), before);
 }
 
 TEST_F(SettingsTest, WholeSessionComesBackAsLeft)

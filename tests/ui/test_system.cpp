@@ -5,6 +5,7 @@
 #include "config/Configuration.h"
 #include "editors/TFsystem.h"
 #include "mainwindow/Forms.h"
+#include "transmitters/TFFB16.h"
 #include "transmitters/TFFBselect.h"
 
 #include <QApplication>
@@ -203,4 +204,35 @@ TEST_F(SystemTest, Screen)
         EXPECT_TRUE(dlg.warnmemo->toPlainText().startsWith(
             S("In Sonderfällen, welche eine Modifizierung dieser Werte erforderlich machen, \n")));
     });
+}
+
+// At shutdown the dialogs are destroyed with the main window. A field that still holds the
+// focus then loses it while it is being destroyed: that is no leaving of the field, and its
+// exit handler must not run on a dialog half destroyed (it would change the configuration,
+// beep, and touch fields already gone).
+TEST(DialogShutdown, AFieldHoldingTheFocusRunsNoExitHandlerWhenItsDialogIsDestroyed)
+{
+    Configuration cfg;
+    NeueDatei(cfg);
+    cfg.types[typ::Uni16].bits = 12;
+    const Configuration before = cfg;
+    FakeSeam seam;
+    Forms forms;
+    auto focusAndDestroy = [](QDialog* dlg, QLineEdit* field, const QString& text) {
+        dlg->show();
+        dlg->activateWindow();
+        QApplication::processEvents();
+        field->setFocus(Qt::MouseFocusReason);
+        field->setText(text);
+        EXPECT_EQ(QApplication::focusWidget(), field) << field->objectName().toStdString();
+        delete dlg;
+    };
+    auto* system = new TFsystem(cfg, seam, forms);
+    focusAndDestroy(system, system->bits, S("x"));
+    auto* fb16 = new TFFB16(cfg, seam, forms);
+    focusAndDestroy(fb16, fb16->bitanzahl, S("abc"));
+    EXPECT_EQ(seam.beeps, 0);
+    EXPECT_EQ(cfg.activeType, before.activeType);
+    EXPECT_EQ(cfg.current(), before.current());
+    EXPECT_EQ(cfg.types[typ::Uni16], before.types[typ::Uni16]);
 }

@@ -1,0 +1,243 @@
+// Replacing files: the old file's rights and links are kept, a protected file is left alone,
+// and every failure says why.
+#include "config/FbeFile.h"
+#include "config/SafeFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace fbe;
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<nicht lesbar>");
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+struct stat statOf(const QString& path)
+{
+    struct stat st {};
+    EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0) << path.toStdString();
+    return st;
+}
+
+bool isRoot() { return ::geteuid() == 0; }
+
+constexpr uid_t Nobody = 65534;
+
+// Runs what in a child process as the user nobody (the tests run as the super-user here) or,
+// for any other user, in this process; returns what it returned.
+QString asAnotherUser(const std::function<QString()>& what)
+{
+    if (!isRoot())
+        return what();
+    int fds[2];
+    if (::pipe(fds) != 0)
+        return QStringLiteral("<pipe>");
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(fds[0]);
+        if (::setgid(Nobody) != 0 || ::setuid(Nobody) != 0)
+            ::_exit(3);
+        const QByteArray out = what().toUtf8();
+        const bool written = ::write(fds[1], out.constData(), size_t(out.size())) == out.size();
+        ::_exit(written ? 0 : 4);
+    }
+    ::close(fds[1]);
+    QByteArray out;
+    char buffer[256];
+    ssize_t n = 0;
+    while ((n = ::read(fds[0], buffer, sizeof buffer)) > 0)
+        out.append(buffer, n);
+    ::close(fds[0]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return QStringLiteral("<child ended with %1>").arg(status);
+    return QString::fromUtf8(out);
+}
+
+}  // namespace
+
+TEST(SafeFile, ReplacingKeepsPermissionBitsOwnerAndTheLink)
+{
+    QTemporaryDir dir;
+    const QString plain = dir.filePath(QStringLiteral("a.fbe"));
+    ASSERT_TRUE(writeBytes(plain, "alt"));
+    ASSERT_EQ(::chmod(QFile::encodeName(plain).constData(), 0640), 0);
+    if (isRoot()) {
+        ASSERT_EQ(::chown(QFile::encodeName(plain).constData(), 1234, 5678), 0);
+    }
+
+    // A link into another folder, and a link whose file does not exist yet.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("ziel")));
+    const QString target = dir.filePath(QStringLiteral("ziel/b.fbe"));
+    ASSERT_TRUE(writeBytes(target, "alt"));
+    ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0604), 0);
+    const QString link = dir.filePath(QStringLiteral("link.fbe"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("ziel/b.fbe"), link));
+    const QString dangling = dir.filePath(QStringLiteral("neu.fbe"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("ziel/neu-ziel.fbe"), dangling));
+
+    for (const QString& path : {plain, link, dangling}) {
+        QString reason;
+        EXPECT_TRUE(ReplaceFile(path, "neu", &reason)) << path.toStdString() << ": "
+                                                       << reason.toStdString();
+    }
+    EXPECT_EQ(readAll(plain), QByteArray("neu"));
+    const struct stat a = statOf(plain);
+    EXPECT_EQ(a.st_mode & 07777, 0640u);
+    if (isRoot()) {
+        EXPECT_EQ(a.st_uid, 1234u);
+        EXPECT_EQ(a.st_gid, 5678u);
+    }
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), target);
+    EXPECT_EQ(readAll(target), QByteArray("neu"));
+    EXPECT_EQ(statOf(target).st_mode & 07777, 0604u);
+    EXPECT_TRUE(QFileInfo(dangling).isSymLink());
+    EXPECT_EQ(readAll(dir.filePath(QStringLiteral("ziel/neu-ziel.fbe"))), QByteArray("neu"));
+    // No temporary file is left behind.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::Hidden),
+              (QStringList{"a.fbe", "link.fbe", "neu.fbe"}));
+    EXPECT_EQ(QDir(dir.filePath(QStringLiteral("ziel"))).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"b.fbe", "neu-ziel.fbe"}));
+}
+
+// Not even the super-user, who could, replaces a file whose permission bits forbid writing;
+// directly or through a link. A pipe stays a pipe.
+TEST(SafeFile, ProtectedFilesAndOtherKindsAreLeftAlone)
+{
+    QTemporaryDir dir;
+    const QString locked = dir.filePath(QStringLiteral("a.fbe"));
+    ASSERT_TRUE(writeBytes(locked, "alt"));
+    ASSERT_EQ(::chmod(QFile::encodeName(locked).constData(), 0444), 0);
+    const QString link = dir.filePath(QStringLiteral("link.fbe"));
+    ASSERT_TRUE(QFile::link(locked, link));
+    const QString pipe = dir.filePath(QStringLiteral("pipe.fbe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+
+    struct Case {
+        QString path;
+        QString reason;
+    };
+    const Case cases[] = {
+        {locked, QStringLiteral("schreibgeschützt")},
+        {link, QStringLiteral("schreibgeschützt")},
+        {pipe, QStringLiteral("keine gewöhnliche Datei (Pipe oder Gerät)")},
+        {dir.filePath(QStringLiteral("kein/ordner.fbe")), QStringLiteral("Ordner nicht vorhanden")},
+    };
+    for (const Case& c : cases) {
+        QString reason;
+        EXPECT_FALSE(ReplaceFile(c.path, "neu", &reason)) << c.path.toStdString();
+        EXPECT_EQ(reason, c.reason) << c.path.toStdString();
+    }
+    EXPECT_EQ(readAll(locked), QByteArray("alt"));
+    EXPECT_EQ(statOf(locked).st_mode & 07777, 0444u);
+    EXPECT_TRUE(QFileInfo(pipe).isFile() == false && QFileInfo(pipe).exists());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::Hidden),
+              (QStringList{"a.fbe", "link.fbe", "pipe.fbe"}));
+
+    // A save of the configuration file says the same.
+    Configuration cfg;
+    NeueDatei(cfg);
+    QString error;
+    EXPECT_FALSE(SaveFile(locked, BuildFile(cfg), &error));
+    EXPECT_EQ(error, QStringLiteral("schreibgeschützt"));
+}
+
+// What a user who is not the super-user meets: a folder he may not write in, a file of
+// someone else's. (As the super-user, the user nobody is borrowed for it.)
+TEST(SafeFile, WithoutPermissionTheReasonSaysSo)
+{
+    QTemporaryDir dir;
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    const QString closed = dir.filePath(QStringLiteral("zu"));
+    const QString open = dir.filePath(QStringLiteral("offen"));
+    ASSERT_TRUE(QDir().mkdir(closed));
+    ASSERT_TRUE(QDir().mkdir(open));
+    ASSERT_EQ(::chmod(QFile::encodeName(closed).constData(), 0555), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(open).constData(), 0777), 0);
+    const QString foreign = open + QStringLiteral("/fremd.fbe");
+    ASSERT_TRUE(writeBytes(foreign, "alt"));
+    ASSERT_EQ(::chmod(QFile::encodeName(foreign).constData(), isRoot() ? 0644 : 0444), 0);
+
+    const QString reasons = asAnotherUser([&] {
+        QStringList out;
+        for (const QString& path : {closed + QStringLiteral("/neu.fbe"), foreign}) {
+            QString reason;
+            out << (ReplaceFile(path, "neu", &reason) ? QStringLiteral("geschrieben") : reason);
+        }
+        return out.join(QLatin1Char('|'));
+    });
+    EXPECT_EQ(reasons, QStringLiteral("keine Schreibberechtigung|schreibgeschützt"));
+    EXPECT_EQ(readAll(foreign), QByteArray("alt"));
+    EXPECT_TRUE(QDir(closed).isEmpty());
+    ::chmod(QFile::encodeName(closed).constData(), 0755);
+}
+
+TEST(SafeFile, LoadFailuresSayWhy)
+{
+    QTemporaryDir dir;
+    Configuration cfg;
+    NeueDatei(cfg);
+    EXPECT_EQ(LoadFile(cfg, dir.filePath(QStringLiteral("fehlt.fbe"))).error,
+              QStringLiteral("Datei nicht gefunden"));
+    EXPECT_EQ(LoadFile(cfg, dir.filePath(QStringLiteral("kein/a.fbe"))).error,
+              QStringLiteral("Ordner nicht vorhanden"));
+    // A file in the way of a folder.
+    const QString file = dir.filePath(QStringLiteral("datei"));
+    ASSERT_TRUE(writeBytes(file, "x"));
+    EXPECT_EQ(LoadFile(cfg, file + QStringLiteral("/a.fbe")).error,
+              QStringLiteral("Ordner nicht vorhanden"));
+    QString reason;
+    EXPECT_FALSE(ReplaceFile(file + QStringLiteral("/a.fbe"), "neu", &reason));
+    EXPECT_EQ(reason, QStringLiteral("Ordner nicht vorhanden"));
+    // Any other system error gives the system's own text.
+    EXPECT_FALSE(ReplaceFile(dir.path(), "neu", &reason));
+    EXPECT_EQ(reason, QStringLiteral("Fehler (%1)").arg(qt_error_string(EISDIR)));
+}
+
+// A disk that is full: a small file system of its own, in a mount namespace of its own so
+// that nothing outside the test sees it. The save fails with its reason and the old file
+// keeps every byte.
+TEST(SafeFile, FullDiskSaysSoAndKeepsTheOldFile)
+{
+    const QString tool = qEnvironmentVariable("FBE_BIN_DIR") + QStringLiteral("/fbe-tool");
+    const QString unshare = QStandardPaths::findExecutable(QStringLiteral("unshare"));
+    if (!QFile::exists(tool) || unshare.isEmpty())
+        GTEST_SKIP() << "fbe-tool or unshare missing";
+    QTemporaryDir dir;
+    const QString script = QStringLiteral(
+        "mount -t tmpfs -o size=16k tmpfs \"$1\" || exit 77\n"
+        "cd \"$1\" && printf 'alter Inhalt' > a.fbe\n"
+        "dd if=/dev/zero of=fill bs=1024 count=64 2>/dev/null\n"
+        "\"$2\" new a.fbe; echo \"exit=$?\"; cat a.fbe\n");
+    QProcess p;
+    p.start(unshare, {QStringLiteral("--mount"), QStringLiteral("sh"), QStringLiteral("-c"),
+                      script, QStringLiteral("sh"), dir.path(), tool});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    if (p.exitCode() == 77 || (p.exitCode() != 0 && out.isEmpty()))
+        GTEST_SKIP() << "no mount namespace here: " << err.toStdString();
+    EXPECT_EQ(out, QStringLiteral("exit=2\nalter Inhalt"));
+    EXPECT_EQ(err, QStringLiteral(" Fehler bei \"Datei speichern!\"\nDatenträger voll\n"));
+}

@@ -33,6 +33,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTextDocument>
 #include <QStyle>
 #include <QTimer>
@@ -1170,11 +1171,19 @@ QColor TFFBmain::infoColourValue(InfoColour colour)
 void TFFBmain::clearInfo()
 {
     Info->clear();
+    Info->setToolTip(QString());
 }
 
 void TFFBmain::addInfo(const QString& line)
 {
+    // A message written into the empty area is read from its first line, even when its
+    // reasons below make it longer than the area; a message added to others shows at the end.
+    const bool first = Info->document()->isEmpty();
     Info->appendPlainText(line);
+    if (first)
+        Info->verticalScrollBar()->setValue(0);
+    // The whole text as the hint, for a text longer than the area.
+    Info->setToolTip(Info->toPlainText());
 }
 
 void TFFBmain::setInfoColour(InfoColour colour)

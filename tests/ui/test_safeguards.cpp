@@ -637,4 +637,23 @@ TEST_F(SafeguardTest, NewMessagesAreSeenWholeInTheMessageArea)
     w->FormPaint();
     w->SendButton->click();
     check("address-refused", {QStringLiteral(" CODE 1: Adresse größer als max. Adresse")});
+
+    // A message with two reasons is more than the area holds: its first line stays in view
+    // and the whole message is the area's hint.
+    cfg.codes[1].address = 100;
+    w->FormPaint();
+    port.commands.clear();
+    port.afterByte = [this] {
+        if (port.commands.size() == 100 && port.onLost)
+            port.onLost();
+    };
+    w->SendButton->click();
+    port.afterByte = nullptr;
+    const QStringList lost{QStringLiteral("Übertragung unterbrochen --> Abbruch"),
+                           QStringLiteral(" Verbindung zur Schnittstelle verloren"), Incomplete};
+    EXPECT_EQ(w->infoLines(), lost);
+    QApplication::processEvents();
+    EXPECT_GT(w->Info->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(w->Info->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(w->Info->toolTip(), lost.join(QLatin1Char('\n')));
 }

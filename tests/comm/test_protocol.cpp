@@ -299,12 +299,15 @@ TEST(Protocol, UpTo64LeadingZerosAreSkipped)
 TEST(Protocol, IdentificationNotCompleteWithinTwoSecondsFails)
 {
     struct Case {
-        std::vector<quint8> bytes;   // one every 300 ms after the command; then nothing
-        bool repeatLast;             // the last byte again every 300 ms, without end
+        int intervalMs;
+        std::vector<quint8> bytes;   // one every interval after the command; then nothing
+        bool repeatLast;             // the last byte again every interval, without end
         bool accepted;
     };
-    const Case cases[] = {{{0x00}, true, false},
-                          {{0x00, 0x00, 0x14, 0x02, 0x05}, false, true}};
+    // Zeros never reaching the limit of 64; a reply complete after 0.8 s (longer than the
+    // reply time-out, which each byte restarts).
+    const Case cases[] = {{300, {0x00}, true, false},
+                          {200, {0x00, 0x14, 0x02, 0x05}, false, true}};
     for (const Case& c : cases) {
         Transfer r;
         r.port.responder = [&](const ScriptedPort::Command& cmd, int index) {
@@ -312,7 +315,7 @@ TEST(Protocol, IdentificationNotCompleteWithinTwoSecondsFails)
         };
         size_t fed = 0;
         QTimer drip;
-        drip.setInterval(300);
+        drip.setInterval(c.intervalMs);
         QObject::connect(&drip, &QTimer::timeout, [&] {
             if (!r.port.isOpen() || r.protocol.transferMode() != TransferProtocol::Identify)
                 return;

@@ -3,6 +3,7 @@
 // 1. On a line paced like the real one (--line-speed 14400): the whole run (identify, 256
 //    writes, 256 reads) of the program's serial port service and protocol, against a minimal
 //    client that does the same exchange as fast as it can. The ratio must stay at or below 1.03.
+//    Then a read run (identify, 256 reads and the 33 second reads) against its wire time.
 // 2. Against the unpaced simulator: the program's reaction time from a reply byte handed to the
 //    protocol to the next command written to the device (median must be below 0.1 ms), and the
 //    time per command of both clients.
@@ -168,9 +169,10 @@ private:
     long sent_ = 0;
 };
 
-// One programming run of the program's own code. Returns seconds from start to end.
+// One programming run (or read run) of the program's own code. Returns seconds from start
+// to end.
 double programRun(const QString& device, const Image& image, std::vector<double>* reactionsUs,
-                  double* perCommandUs = nullptr)
+                  double* perCommandUs = nullptr, bool write = true)
 {
     Configuration cfg;
     NeueDatei(cfg);
@@ -184,7 +186,7 @@ double programRun(const QString& device, const Image& image, std::vector<double>
         tEnd = nowNs();
         loop.quit();
     });
-    protocol.setRequest(1, true, device);
+    protocol.setRequest(1, write, device);
     const qint64 t0 = nowNs();
     protocol.start();
     if (protocol.isRunning())
@@ -316,6 +318,17 @@ int main(int argc, char** argv)
         std::printf(")\n  ratio program / minimal client: median %.4f  (limit 1.03)\n", t / m);
         if (!oneCpu)
             ratio = t / m;
+    }
+    {
+        // identify, 256 reads, 33 second reads: 290 commands of 3 bytes, 292 reply bytes.
+        commtest::SimProcess sim({QStringLiteral("--line-speed"), QStringLiteral("14400")});
+        std::vector<double> reads;
+        for (int i = 0; i < runs; ++i)
+            reads.push_back(programRun(sim.device(), image, nullptr, nullptr, false));
+        const double wire = 1162 * 10.0 / 14400;
+        std::printf("paced read run, wire time %.3f s\n  program          median %.4f s  "
+                    "(ratio to wire time %.4f)\n",
+                    wire, median(reads), median(reads) / wire);
     }
 
     // 2. Unpaced simulator.

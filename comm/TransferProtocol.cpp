@@ -16,6 +16,10 @@ TransferProtocol::TransferProtocol(Configuration& cfg, BytePort& port, QObject* 
     TxTimer_.setInterval(TxTickMs);
     TxTimer_.setTimerType(Qt::PreciseTimer);
     connect(&TxTimer_, &QTimer::timeout, this, &TransferProtocol::TxTimerTimer);
+    identifyDeadline_.setSingleShot(true);
+    identifyDeadline_.setInterval(IdentifyDeadlineMs);
+    identifyDeadline_.setTimerType(Qt::PreciseTimer);
+    connect(&identifyDeadline_, &QTimer::timeout, this, &TransferProtocol::identifyDeadlineTimer);
     setPort(port);
 }
 
@@ -48,7 +52,7 @@ void TransferProtocol::setRequest(int portNumber, bool write, const QString& dev
     device_ = device;
     operation_ = write ? Write : Read;
     phaseLength_ = PhaseLength;
-    totalLength_ = write ? 2 * PhaseLength : PhaseLength;
+    totalLength_ = write ? 2 * PhaseLength : PhaseLength + RereadCount;
     cfg_.transfer.writeRun = write;
     cfg_.transfer.moduleWritten = false;
 }
@@ -73,6 +77,17 @@ QString TransferProtocol::msgVerifyMismatch(int address)
 {
     return QStringLiteral("Vergleichsfehler bei Leseadresse: [") + QString::number(address)
            + QStringLiteral("] !");
+}
+
+QString TransferProtocol::msgRereadMismatch(int address)
+{
+    return QStringLiteral("Lesefehler bei Leseadresse: [") + QString::number(address)
+           + QStringLiteral("] !");
+}
+
+int TransferProtocol::rereadAddress(int n)
+{
+    return n < 2 ? n : img::Checksum - RereadCount + n;
 }
 
 QString TransferProtocol::firmwareLabel(quint8 high, quint8 low)
@@ -156,6 +171,7 @@ void TransferProtocol::startRS232()
     setGauges(0, total_);
     restartTimeout();
     rxCount_ = 0;
+    leadingZeros_ = 0;
     setAction(actionCheck());
     if (!port_->isOpen() && !port_->open()) {
         // The first line names the port, the second (when the port knows it) says why.
@@ -185,6 +201,8 @@ void TransferProtocol::sendesofort()
 {
     if (pendingCommand_[0] == CmdWrite)
         cfg_.transfer.moduleWritten = true;   // from now on the module may differ
+    if (transferMode_ == Identify)
+        identifyDeadline_.start();
     port_->sendByte(pendingCommand_[0]);
     port_->sendByte(pendingCommand_[1]);
     port_->discardInput();
@@ -212,7 +230,12 @@ void TransferProtocol::RS232RxChar(quint8 b)
         if (rxCount_ <= 3)
             reply_[rxCount_] = b;
         if (rxCount_ == 1 && b == 0x00) {
-            rxCount_ = 0;   // leading zero bytes before the reply
+            // Leading zero bytes before the reply; a line held in break sends no end of them.
+            if (++leadingZeros_ > MaxLeadingZeros) {
+                fail(msgIdentify());
+                return;
+            }
+            rxCount_ = 0;
             return;
         }
         if (rxCount_ < 3)
@@ -226,10 +249,12 @@ void TransferProtocol::RS232RxChar(quint8 b)
             fail(msgFirmware() + QLatin1Char('\n') + msgFirmwareFound(reply_[2], reply_[3]));
             return;
         }
+        identifyDeadline_.stop();
         firmwareText_ = firmwareLabel(reply_[2], reply_[3]);
         emit firmwareAccepted(firmwareText_);
         transferMode_ = operation_;
-        phaseLength_ = PhaseLength;
+        // A read's phase goes on with the second reads, without a new start.
+        phaseLength_ = operation_ == Read ? PhaseLength + RereadCount : PhaseLength;
         eepromAddress_ = 0;
         rxCount_ = 0;
         port_->discardInput();
@@ -268,8 +293,20 @@ void TransferProtocol::RS232RxChar(quint8 b)
     case Read:
     default: {
         updateGauges();
-        cfg_.rxBuffer[eepromAddress_ - 1] = b;
+        // Reply n of the phase (from 1) is for address n - 1 up to 256, then for the
+        // addresses read a second time.
+        const auto addressOf = [](int n) {
+            return n <= PhaseLength ? n - 1 : rereadAddress(n - 1 - PhaseLength);
+        };
+        const int address = addressOf(rxCount_);
+        if (rxCount_ <= PhaseLength) {
+            cfg_.rxBuffer[address] = b;
+        } else if (b != cfg_.rxBuffer[address]) {
+            fail(msgRereadMismatch(address));
+            return;
+        }
         if (rxCount_ < phaseLength_) {
+            eepromAddress_ = addressOf(rxCount_ + 1);
             sendstring(CmdRead, quint8(eepromAddress_), 0);
             return;
         }
@@ -300,6 +337,13 @@ void TransferProtocol::timeoutTimer()
     fail(rxCount_ == 0 ? msgNoReply() : msgInterrupted());
 }
 
+void TransferProtocol::identifyDeadlineTimer()
+{
+    // Bytes came (each restarts the reply time-out), but no complete reply.
+    if (running_ && transferMode_ == Identify)
+        fail(msgIdentify());
+}
+
 void TransferProtocol::connectionLost()
 {
     // At once, not after the reply time-out: the port is closed and nothing more can come.
@@ -324,6 +368,7 @@ void TransferProtocol::FormClose()
 {
     timeout_.stop();
     TxTimer_.stop();
+    identifyDeadline_.stop();
     running_ = false;
     cfg_.transfer.resultPending = true;
     port_->close();

@@ -1,6 +1,7 @@
 // One exchange with the receiver module over a byte port: identify the module and check its
 // firmware version, then write the transmit buffer and read it back (operation 1), or read
-// the module into the receive buffer (operation 3). Driven by the received bytes and two
+// the module into the receive buffer (operation 3), the bytes that the image's checksum does
+// not cover read twice. Driven by the received bytes and three
 // timers on the GUI thread; nothing blocks. Works on the configuration's transmit and
 // receive buffers and transfer result; knows no window.
 #pragma once
@@ -30,6 +31,16 @@ public:
     static constexpr int FirmwareMax = 521;
     // Commands of a phase before this many replies wait for a send-timer tick.
     static constexpr int ImmediateFrom = 5;
+    // The identification fails after more zero bytes than this before its reply, or when
+    // its reply is not complete this long after the command: a line held in break sends
+    // zero bytes without end.
+    static constexpr int MaxLeadingZeros = 64;
+    static constexpr int IdentifyDeadlineMs = 2000;
+    // A read reads the bytes that the checksum does not cover a second time, after its 256
+    // reads: 0, 1 and 224..254, in this order.
+    static constexpr int RereadCount = 33;
+    // The address of second read n (0 .. RereadCount - 1).
+    static int rereadAddress(int n);
 
     // Wire commands.
     static constexpr quint8 CmdIdentify[3] = {0x00, 0xFF, 0x14};
@@ -99,6 +110,8 @@ public:
     static QString msgFirmwareFound(quint8 high, quint8 low);
     static QString msgWriteMismatch(int address);
     static QString msgVerifyMismatch(int address);
+    // A byte read a second time differs from its first read.
+    static QString msgRereadMismatch(int address);
     static QString msgAborted() { return QStringLiteral("Übertragung abgebrochen"); }
 
 signals:
@@ -116,6 +129,7 @@ private:
     void TxTimerTimer();
     void RS232RxChar(quint8 b);
     void timeoutTimer();
+    void identifyDeadlineTimer();
     void connectionLost();
     void fail(const QString& message);
     void FormClose();
@@ -131,6 +145,7 @@ private:
     QTimer timeout_;
     QElapsedTimer sinceRestart_;
     QTimer TxTimer_;
+    QTimer identifyDeadline_;
 
     int portNumber_ = 1;
     QString device_;
@@ -144,6 +159,7 @@ private:
     int eepromAddress_ = 0;
     std::array<quint8, 3> pendingCommand_{};
     std::array<quint8, 4> reply_{};   // identification reply bytes 1..3
+    int leadingZeros_ = 0;            // zero bytes dropped before the identification reply
 
     int part_ = 0;
     int total_ = 0;

@@ -54,18 +54,42 @@ Reply Module::execute()
         reply.bytes.push_back(address == faults_.badEchoAddress ? uint8_t(data ^ 0xFF) : data);
     } else if (op == 0x28) {
         reply.command = Command::Read;
-        reply.bytes.push_back(eeprom_[address]);
+        uint8_t value = eeprom_[address];
+        if (address == faults_.flakyReadAddress && !flakyDone_) {
+            value ^= 0x01;
+            flakyDone_ = true;
+        }
+        reply.bytes.push_back(value);
     } else {
         reply.command = Command::Unknown;
         return reply;
     }
-    const bool silent =
-        faults_.noReply || (faults_.silenceAfter >= 0 && answered_ >= faults_.silenceAfter);
+    disturb(reply.bytes, executed_++);
+    const bool silent = faults_.noReply || faults_.endlessZeros
+                        || (faults_.silenceAfter >= 0 && answered_ >= faults_.silenceAfter);
     if (silent)
         reply.bytes.clear();
     else
         ++answered_;
     return reply;
+}
+
+void Module::disturb(std::vector<uint8_t>& bytes, long index)
+{
+    if (faults_.garbageFrom >= 0 && index >= faults_.garbageFrom) {
+        // Noise: never the byte due (the mask is never 0), and another mask for every byte.
+        for (size_t i = 0; i < bytes.size(); ++i)
+            bytes[i] ^= uint8_t(1 + (index * 37 + long(i) * 11) % 255);
+    }
+    if (faults_.lateFrom >= 0) {
+        std::vector<uint8_t> own = bytes;
+        if (index >= faults_.lateFrom)
+            bytes = previous_;
+        previous_ = std::move(own);
+    }
+    const std::vector<uint8_t> again = index == faults_.replyTwice ? bytes : std::vector<uint8_t>{};
+    bytes.insert(bytes.begin(), repeat_.begin(), repeat_.end());
+    repeat_ = again;
 }
 
 }  // namespace sim

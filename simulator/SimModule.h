@@ -22,6 +22,12 @@ struct Faults {
     int badEchoAddress = -1;       // the write reply at this address differs from the data
     long silenceAfter = -1;        // answer this many commands, then nothing
     int corruptAddress = -1;       // this stored byte is corrupted (bit 0 flipped)
+    bool endlessZeros = false;     // no replies; the line carries zero bytes (main loop)
+    int flakyReadAddress = -1;     // the first read of this address gives bit 0 flipped
+    // Commands counted from 0 (the first command received, usually the identification):
+    long garbageFrom = -1;         // from this command on every reply byte is another one
+    long replyTwice = -1;          // this command's reply comes again before the next reply
+    long lateFrom = -1;            // from this command on, each gets the previous one's reply
 };
 
 enum class Command { None, Identify, Write, Read, Unknown };
@@ -48,6 +54,8 @@ public:
 
 private:
     Reply execute();
+    // The faults that change the reply to command number index on its way to the line.
+    void disturb(std::vector<uint8_t>& bytes, long index);
     void store(int address, uint8_t value);
 
     Eeprom eeprom_{};
@@ -55,6 +63,10 @@ private:
     Faults faults_;
     std::vector<uint8_t> partial_;
     long answered_ = 0;
+    long executed_ = 0;                // commands received
+    bool flakyDone_ = false;
+    std::vector<uint8_t> repeat_;      // a reply to send again in front of the next one
+    std::vector<uint8_t> previous_;    // the reply to the last command
 };
 
 }  // namespace sim

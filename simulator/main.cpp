@@ -79,7 +79,18 @@ void usage(FILE* out)
         "  --silence-after N     nach N beantworteten Befehlen schweigen\n"
         "  --corrupt ADR         gespeichertes Byte an ADR verfälscht (Bit 0 gekippt)\n"
         "  --hangup-after N      nach N gesendeten Antwortbytes die Leitung auflegen: das\n"
-        "                        Terminal wird geschlossen (wie ein abgezogener Adapter)\n",
+        "                        Terminal wird geschlossen (wie ein abgezogener Adapter)\n"
+        "  --endless-zeros       ab dem ersten Befehl statt jeder Antwort Nullbytes ohne Ende\n"
+        "                        (wie eine Leitung im Break-Zustand), im Takt der Leitung\n"
+        "                        (ohne --line-speed: 14400 Baud)\n"
+        "  --flaky-read ADR      das erste Lesen von ADR liefert ein verfälschtes Byte (Bit 0\n"
+        "                        gekippt), jedes weitere das gespeicherte\n"
+        "Befehle gezählt ab 0 (der erste empfangene, meist die Identifizierung):\n"
+        "  --garbage-from N      ab Befehl N ist jedes Antwortbyte ein anderes (Störungen)\n"
+        "  --reply-twice N       die Antwort auf Befehl N kommt vor der nächsten Antwort noch\n"
+        "                        einmal\n"
+        "  --late-replies N      ab Befehl N bekommt jeder Befehl die Antwort auf den vorigen\n"
+        "                        (die Antworten kommen einen Befehl zu spät)\n",
         out);
 }
 
@@ -163,6 +174,24 @@ int parseOptions(int argc, char** argv, Options& opt)
             if (!number(v, 0, 1000000000))
                 return 1;
             opt.hangupAfter = v;
+        } else if (arg == "--endless-zeros") {
+            opt.faults.endlessZeros = true;
+        } else if (arg == "--flaky-read") {
+            if (!number(v, 0, 255))
+                return 1;
+            opt.faults.flakyReadAddress = int(v);
+        } else if (arg == "--garbage-from") {
+            if (!number(v, 0, 1000000000))
+                return 1;
+            opt.faults.garbageFrom = v;
+        } else if (arg == "--reply-twice") {
+            if (!number(v, 0, 1000000000))
+                return 1;
+            opt.faults.replyTwice = v;
+        } else if (arg == "--late-replies") {
+            if (!number(v, 0, 1000000000))
+                return 1;
+            opt.faults.lateFrom = v;
         } else if (arg == "--corrupt") {
             if (!number(v, 0, 255))
                 return 1;
@@ -344,6 +373,10 @@ int main(int argc, char** argv)
     bool dirty = false;
     long repliesSent = 0;      // reply bytes written to the line
     bool hungUp = false;
+    // --endless-zeros: the line carries zero bytes from the first command on.
+    const Nanos zeroTime = byteTime > 0 ? byteTime : 10LL * 1000000000LL / 14400;
+    bool zeroStream = false;
+    Nanos nextZero = 0;
 
     while (!stopRequested) {
         // Wait for input, the next reply byte's deadline or a stale partial command.
@@ -352,6 +385,8 @@ int main(int argc, char** argv)
             wake = out.front().due;
         if (module.hasPartial() && (wake < 0 || lastByte + PartialTimeout < wake))
             wake = lastByte + PartialTimeout;
+        if (zeroStream && (wake < 0 || nextZero < wake))
+            wake = nextZero;
         timespec ts{};
         timespec* timeout = nullptr;
         if (wake >= 0) {
@@ -381,6 +416,10 @@ int main(int argc, char** argv)
                 const sim::Reply reply = module.feed(buf[i]);
                 if (reply.command == sim::Command::None || reply.command == sim::Command::Unknown)
                     continue;
+                if (opt.faults.endlessZeros && !zeroStream) {
+                    zeroStream = true;
+                    nextZero = rxLine + zeroTime;
+                }
                 if (opt.verbose)
                     std::fprintf(stderr, "%s %d -> %zu Byte\n", commandName(reply.command),
                                  reply.address, reply.bytes.size());
@@ -410,6 +449,11 @@ int main(int argc, char** argv)
                && (opt.hangupAfter < 0 || repliesSent + long(count) < opt.hangupAfter)) {
             burst[count++] = out.front().byte;
             out.pop_front();
+        }
+        while (zeroStream && nextZero <= sendTime && count < sizeof burst
+               && (opt.hangupAfter < 0 || repliesSent + long(count) < opt.hangupAfter)) {
+            burst[count++] = 0x00;
+            nextZero += zeroTime;
         }
         if (count > 0) {
             const ssize_t w = ::write(master, burst, count);

@@ -164,6 +164,74 @@ TEST(Tool, ReadWithChecksumErrorWritesNothing)
     EXPECT_FALSE(QFile::exists(target));
 }
 
+// A module that misbehaves in any way ends the run, never hangs it: exit 1, its message on
+// stdout and, when it has a second line, whole on stderr. A failed read leaves a file already at the
+// destination byte for byte as it was, and no other file beside it.
+TEST(Tool, MisbehavingModuleEndsTheRunWithItsMessageAndAFailedReadWritesNothing)
+{
+    struct Case {
+        QStringList args;   // of the simulator
+        bool program;       // otherwise read
+        QString message;    // every line
+    };
+    const QString identify = QStringLiteral("Fehler bei Geräte-Identifizierung! ");
+    const QString hungUp = QStringLiteral("Übertragung unterbrochen --> Abbruch\n"
+                                          " Verbindung zur Schnittstelle verloren");
+    const QString reread = QStringLiteral("Lesefehler bei Leseadresse: [%1] !");
+    const QString sent = QStringLiteral("Übertragungsfehler bei Sendeadresse: [%1] !");
+    const QString unchanged = QStringLiteral("\n Konfiguration unverändert");
+    const QString incomplete =
+        QStringLiteral("\n Modul unvollständig programmiert - bitte erneut programmieren");
+    // Commands count from 0, the identification; in a read, command n + 1 reads address n,
+    // in a programming run it writes address n. The sample's bytes 1..3: 0, 0xC3, 0x03.
+    const std::vector<Case> cases{
+        {{"--no-reply"}, false, QStringLiteral("keine Antwort --> Abbruch") + unchanged},
+        {{"--endless-zeros"}, false, identify + unchanged},
+        {{"--hangup-after", "3"}, false, hungUp + unchanged},
+        {{"--hangup-after", "150"}, false, hungUp + unchanged},
+        {{"--garbage-from", "0"}, false, identify + unchanged},
+        {{"--garbage-from", "1"}, false, reread.arg(0) + unchanged},
+        {{"--reply-twice", "251"}, false, reread.arg(251) + unchanged},   // taken for 251
+        {{"--late-replies", "20"}, false, reread.arg(0) + unchanged},
+        {{"--flaky-read", "252"}, false, reread.arg(252) + unchanged},
+        {{"--corrupt", "150"}, false, QStringLiteral("EEPROM-Fehler (checksum)") + unchanged},
+        {{"--endless-zeros"}, true, identify},
+        {{"--hangup-after", "100"}, true, hungUp + incomplete},
+        {{"--garbage-from", "0"}, true, identify},
+        {{"--garbage-from", "50"}, true, sent.arg(49) + incomplete},
+        {{"--reply-twice", "3"}, true, sent.arg(3) + incomplete},    // 0xC3 taken for 3
+        {{"--late-replies", "3"}, true, sent.arg(2) + incomplete},   // 0 taken for 2
+    };
+    QTemporaryDir dir;
+    const QString source = writeFile(dir, QStringLiteral("quelle.fbe"), sample());
+    QFile f(source);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray before = f.readAll();
+    f.close();
+    const QString target = dir.filePath(QStringLiteral("ziel.fbe"));
+    for (const Case& c : cases) {
+        SCOPED_TRACE((c.args.join(' ') + (c.program ? " program" : " read")).toStdString());
+        QFile::remove(target);
+        ASSERT_TRUE(QFile::copy(source, target));
+        SimProcess sim(c.args);
+        ASSERT_TRUE(sim.ok());
+        const QStringList args =
+            c.program ? QStringList{QStringLiteral("program"), source, QStringLiteral("--port"), sim.device()}
+                      : QStringList{QStringLiteral("read"), QStringLiteral("--port"), sim.device(), target};
+        const ToolRun r = tool(args);   // ends within 20 s or counts as hung (exit -1)
+        EXPECT_EQ(r.exitCode, 1) << r.err.toStdString();
+        EXPECT_EQ(r.out, c.message.section(QLatin1Char('\n'), 0, 0) + QLatin1Char('\n'));
+        if (c.message.contains(QLatin1Char('\n'))) {
+            EXPECT_TRUE(r.err.contains(c.message + QLatin1Char('\n'))) << r.err.toStdString();
+        }
+        QFile written(target);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_EQ(written.readAll(), before);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                  (QStringList{QStringLiteral("quelle.fbe"), QStringLiteral("ziel.fbe")}));
+    }
+}
+
 TEST(Tool, FailedTransferExitsOneWithTheMessage)
 {
     SimProcess sim({QStringLiteral("--bad-echo"), QStringLiteral("3")});

@@ -337,7 +337,7 @@ TEST_F(SafeguardTest, ReadOverUnsavedChangesAsksAsNewFileDoes)
                                    QStringLiteral("zuerst sichern ?")}));
         }
         if (c.reads) {
-            EXPECT_EQ(port.commands.size(), 257u);
+            EXPECT_EQ(port.commands.size(), 290u);
             EXPECT_EQ(cfg.codes[1].address, 0xABCu);
             EXPECT_EQ(w->infoLines().last(), QStringLiteral("Übertragung erfolgreich"));
         } else {

@@ -200,7 +200,7 @@ TEST_F(TransferWindowTest, ReadShowsWhatTheModuleHoldsAndSendsNothing)
     ASSERT_EQ(seam.modalShows.size(), 1u);
     EXPECT_TRUE(warnings.isEmpty());
     EXPECT_TRUE(port.indicesOf(0x32).empty());
-    EXPECT_EQ(port.commands.size(), 257u);
+    EXPECT_EQ(port.commands.size(), 290u);
     EXPECT_EQ(actions, (QStringList{QStringLiteral("check System"),
                                     QStringLiteral("read configuration")}));
     EXPECT_EQ(info(), QStringLiteral("Übertragung erfolgreich"));
@@ -261,7 +261,7 @@ TEST_F(TransferWindowTest, EveryWayOfEndingTheWindowEarlyIsAnAbortThatKeepsTheCo
         port.commands.clear();
         port.eeprom = cfg.txBuffer;
         w->ReadButton->click();
-        EXPECT_EQ(port.commands.size(), 257u);
+        EXPECT_EQ(port.commands.size(), 290u);
         EXPECT_EQ(info(), QStringLiteral("Übertragung erfolgreich"));
         NeueDatei(cfg);
         userConfiguration();

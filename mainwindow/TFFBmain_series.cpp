@@ -81,12 +81,15 @@ void TFFBmain::setupSeries()
     MEinstellungen->setToolTipsVisible(true);
     connect(MProtokoll, &QAction::triggered, this, &TFFBmain::MProtokollClick);
 
-    // Below the counter, in a panel of the counter's kind: the box and its caption.
-    const QFrame* counter = Pprogram->findChild<QFrame*>(QStringLiteral("GZaehler"));
+    // Below the counter, in a panel of the counter's kind: its title in two lines, the box
+    // below it. The counter moves up to the first address line to make room; both panels
+    // then end with the address lines.
+    QFrame* counter = Pprogram->findChild<QFrame*>(QStringLiteral("GZaehler"));
     Pauto = new QFrame(Pprogram);
     Pauto->setObjectName(QStringLiteral("Pauto"));
-    Pauto->setGeometry(270, 136, 82, 44);
+    Pauto->setGeometry(270, 127, 82, 51);
     if (counter) {
+        counter->setGeometry(270, 35, 82, 88);
         Pauto->setPalette(counter->palette());
         Pauto->setFrameStyle(counter->frameStyle());
     }
@@ -94,18 +97,24 @@ void TFFBmain::setupSeries()
     Pauto->setToolTip(AutoHint);
     CBauto = new QCheckBox(Pauto);
     CBauto->setObjectName(QStringLiteral("CBauto"));
-    CBauto->setGeometry(5, 14, 16, 16);
+    CBauto->setGeometry(33, 31, 16, 16);
     CBauto->setToolTip(AutoHint);
     CBauto->setAccessibleName(QStringLiteral("automatisch programmieren"));
-    auto* caption = new Caption(QStringLiteral("automatisch\nprogrammieren"), CBauto, Pauto);
-    caption->setObjectName(QStringLiteral("Lauto"));
-    caption->setGeometry(21, 3, 60, 38);
-    caption->setFont(fitted(sans(11, true), QStringLiteral("programmieren"), 58, 9));
-    QPalette p = caption->palette();
-    p.setColor(QPalette::Active, QPalette::WindowText, Maroon);
-    p.setColor(QPalette::Inactive, QPalette::WindowText, Maroon);
-    caption->setPalette(p);
-    caption->setToolTip(AutoHint);
+    const QFont titleFont = fitted(sans(12, true), QStringLiteral("programmieren"), 76, 9);
+    int y = 3;
+    for (const char* line : {"automatisch", "programmieren"}) {
+        auto* caption = new Caption(QLatin1String(line), CBauto, Pauto);
+        caption->setObjectName(QStringLiteral("Lauto%1").arg(y == 3 ? 1 : 2));
+        caption->setGeometry(1, y, 80, 14);
+        caption->setFont(titleFont);
+        caption->setAlignment(Qt::AlignCenter);
+        QPalette p = caption->palette();
+        p.setColor(QPalette::Active, QPalette::WindowText, Maroon);
+        p.setColor(QPalette::Inactive, QPalette::WindowText, Maroon);
+        caption->setPalette(p);
+        caption->setToolTip(AutoHint);
+        y += 13;
+    }
     connect(CBauto, &QCheckBox::clicked, this, &TFFBmain::CBautoClick);
 
     series = new SeriesProgrammer(this);

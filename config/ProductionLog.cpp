@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cerrno>
 
 #ifdef Q_OS_UNIX
@@ -302,13 +303,42 @@ std::optional<QDateTime> programmedBefore(const QString& path, const ProductionR
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QByteArray bytes = file.readAll();
+    // Mapped rather than read: no copy of a log of many megabytes.
+    const qint64 size = file.size();
+    uchar* mapped = size > 0 ? file.map(0, size) : nullptr;
+    const QByteArray read = mapped ? QByteArray() : file.readAll();
+    QByteArray bytes = mapped ? QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), size)
+                              : read;
     if (bytes.startsWith(Bom))
-        bytes.remove(0, Bom.size());
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QList<QStringList> records = parseCsv(utf8.decode(bytes));
+        bytes = QByteArray::fromRawData(bytes.constData() + Bom.size(), bytes.size() - Bom.size());
 
+    // A line can match only when it holds the address and function of the first code used
+    // now; only such lines are read field by field (a log of years holds a hundred thousand
+    // lines). A field with a line break in it (a file name may hold one) splits its record;
+    // the part with the addresses then holds an odd number of quotes, and the whole log is
+    // read.
     const QStringList now = productionLogFields(record);
+    int first = 1;
+    while (record.function[size_t(first)] == FnKeine)
+        ++first;
+    const int column = FirstCodeColumn + 2 * (first - 1);
+    const QByteArray needle = (QLatin1Char(';') + now.at(column) + QLatin1Char(';')
+                               + now.at(column + 1) + QLatin1Char(';'))
+                                  .toUtf8();
+    QByteArray candidates;
+    bool split = false;
+    for (qsizetype at = bytes.indexOf(needle); at >= 0 && !split;) {
+        const qsizetype begin = bytes.lastIndexOf('\n', at) + 1;
+        qsizetype end = bytes.indexOf('\n', at);
+        if (end < 0)
+            end = bytes.size();
+        const char* line = bytes.constData() + begin;
+        split = std::count(line, line + (end - begin), '"') % 2 != 0;
+        candidates.append(line, end - begin).append('\n');
+        at = bytes.indexOf(needle, end);
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QList<QStringList> records = parseCsv(utf8.decode(split ? bytes : candidates));
     std::optional<QDateTime> found;
     for (const QStringList& r : records) {
         if (r.size() < ColumnCount || r.at(ResultColumn) != Ok

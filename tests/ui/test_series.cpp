@@ -490,3 +490,21 @@ TEST_F(SeriesTest, ThePortProbeLeavesThePortInUseAlone)
     EXPECT_TRUE(w->MCom1->isEnabled());
     EXPECT_FALSE(rs232.isOpen());
 }
+
+TEST_F(SeriesTest, AnAdapterPulledOutWhilePollingEndsTheMode)
+{
+    commtest::Terminal line;
+    const ComMapping com1(1, line.device());
+    switchOn();
+    ASSERT_TRUE(runUntil([&] { return w->series->pollsSent() >= 2; }));
+    const int beeps = seam.beeps;
+    line.hangUp();
+    ASSERT_TRUE(runUntil([&] { return state() == State::Off; }));
+    EXPECT_EQ(w->infoLines(),
+              (QStringList{Waiting, QStringLiteral(" Verbindung zur Schnittstelle verloren"),
+                           SeriesOff}));
+    EXPECT_EQ(w->infoColour(), TFFBmain::InfoColour::Error);
+    EXPECT_EQ(seam.beeps, beeps + 1);
+    EXPECT_FALSE(w->CBauto->isChecked());
+    EXPECT_FALSE(forms.Frs232->RS232().isOpen());
+}

@@ -141,6 +141,11 @@ void TFrs232::setBytePort(BytePort* port)
     protocol_->setPort(*port_);
 }
 
+void TFrs232::setKeepPortOpen(bool keep)
+{
+    protocol_->setKeepPortOpen(keep);
+}
+
 QString TFrs232::firmwareText() const
 {
     return protocol_->firmwareText();

@@ -45,6 +45,11 @@ public:
     SerialPortService& RS232();
     // Replaces the port the transfers use (tests); nullptr goes back to RS232().
     void setBytePort(BytePort* port);
+    // The port the transfers use now (RS232(), or the one a test set).
+    BytePort& bytePort() const { return *port_; }
+    // Hands-free series programming: the port stays open after a transfer that did not fail,
+    // and an open port is used as it is at the start.
+    void setKeepPortOpen(bool keep);
 
     // Text of the last firmware version that an identification accepted, e.g. "2.05";
     // empty before the first. Also announced by firmwareChanged().

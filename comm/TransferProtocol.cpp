@@ -155,7 +155,7 @@ void TransferProtocol::start()
     running_ = true;
     // An open port is reopened under the new number; closing it below makes that moot.
     port_->setDevicePath(device_);
-    if (port_->setComNumber(portNumber_))
+    if (port_->setComNumber(portNumber_) && !keepPortOpen_)
         port_->close();
     cfg_.transfer.transferMessage = msgSuccess();
     cfg_.transfer.transferFailed = false;
@@ -371,7 +371,8 @@ void TransferProtocol::FormClose()
     identifyDeadline_.stop();
     running_ = false;
     cfg_.transfer.resultPending = true;
-    port_->close();
+    if (!keepPortOpen_ || cfg_.transfer.transferFailed)
+        port_->close();
     if (cfg_.transfer.transferFailed)
         cfg_.transfer.programmed = false;
     emit finished();

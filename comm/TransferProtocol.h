@@ -65,6 +65,9 @@ public:
     // Ends a running transfer as failed with the given message (user abort).
     void abort(const QString& message);
     bool isRunning() const { return running_; }
+    // An open port stays open at the start and at the end of a transfer (hands-free series
+    // programming holds it between transfers). Off by default.
+    void setKeepPortOpen(bool keep) { keepPortOpen_ = keep; }
 
     int portNumber() const { return portNumber_; }
     QString device() const { return device_; }
@@ -154,6 +157,7 @@ private:
     int totalLength_ = 2 * PhaseLength;
 
     bool running_ = false;
+    bool keepPortOpen_ = false;
     quint8 transferMode_ = Identify;
     int rxCount_ = 0;
     int eepromAddress_ = 0;

@@ -17,6 +17,7 @@ constexpr int WaitstatesLine = 11;
 constexpr int PosmainSearchEnd = 51;   // "#posmain#" is looked for on lines 11..51
 
 const QString WaitstatesMarker = QStringLiteral("#waitstates#");
+const QString ProductionLogOn = QStringLiteral("protokollyes");
 
 const char* const Markers[WindowPositions::Count] = {
     "#posmain#", "#posprog#", "#posselect#", "#pos1T#", "#pos2T#", "#pos3T#",
@@ -193,6 +194,7 @@ SettingsRead parseSettings(const QByteArray& bytes)
     s.comPortName = Ports.contains(lines.at(3)) ? lines.at(3) : Ports.first();
     // Whether the port exists is for the start-up to find out.
     s.systemPort = lines.at(7);
+    s.productionLog = lines.at(8) == ProductionLogOn;
     read.complete = true;
     return read;
 }
@@ -230,7 +232,8 @@ QStringList settingsLines(const Settings& s)
           << QLatin1String(s.showNotices ? "infoyes" : "infono")
           << QLatin1String(s.progView ? "progwindow" : "commentwindow")
           << s.workingFolder
-          << systemPortLine(s.systemPort) << QString() << QString() << QString()
+          << systemPortLine(s.systemPort) << (s.productionLog ? ProductionLogOn : QString())
+          << QString() << QString()
           << WaitstatesMarker
           << QString::number(s.waitstates);
     for (int index = 0; index < WindowPositions::Count; ++index) {

@@ -10,7 +10,8 @@
 //   line 6      working folder
 //   line 7      the system port in use (its stable link or device path); empty while one
 //               of COM1 .. COM4 is in use, which line 3 names then
-//   lines 8-10  empty
+//   line 8      "protokollyes" while the production log is kept, else empty
+//   lines 9-10  empty
 //   line 11     "#waitstates#", line 12 its value
 //   lines 13-63 seventeen groups: marker, left edge, top edge
 //
@@ -69,6 +70,7 @@ struct Settings {
     QString systemPort;               // line 7: the system port in use; empty: comPortName
     bool showNotices = true;
     bool progView = false;            // the extended programming panel is shown
+    bool productionLog = false;       // line 8: the production log is kept
     QString workingFolder;
     int waitstates = 22;
     WindowPositions positions;

@@ -177,6 +177,18 @@ erfolgreichen Programmiervorgang zur Adresse addiert wird; so erhält jedes Modu
 Adressen. Der Wert 0 schaltet diese Funktion aus, ein negativer Wert zählt abwärts. Unter
 "nächste:" steht die Adresse, die beim nächsten Programmieren geschrieben wird. Der "Zähler"
 zählt die erfolgreich programmierten Module und wird mit "clear" auf 0 zurückgesetzt.</p>
+<p>Mit "automatisch programmieren" (unter dem Zähler) wird jedes Modul programmiert, sobald
+es im Programmieradapter steckt, ohne Tastendruck. Danach meldet das Programm "Modul
+entfernen ..." und wartet, bis das Modul herausgenommen ist; ein stecken gelassenes Modul
+wird also nicht zweimal programmiert. Schlägt ein Programmiervorgang fehl, schaltet sich die
+Automatik mit einem Warnton aus. "Datei neu", "Datei laden", eine andere Schnittstelle und das
+Beenden schalten sie ebenfalls aus.</p>
+<p>Ist im Menü "Einstellungen" der Punkt "Produktionsprotokoll führen" gewählt, wird jeder
+Programmiervorgang als Zeile in der Datei fbe-protokoll.csv im Ordner der
+Konfigurationsdatei festgehalten (Zeit, Ergebnis, Meldung, Datei, Projektname, Firmware,
+Zähler und die gesendeten Adressen); die Datei lässt sich direkt in einer Tabellenkalkulation
+öffnen. Stehen dort dieselben Adressen schon aus einem erfolgreichen Programmiervorgang, zeigt
+das Programm vorher einen Hinweis.</p>
 )HTML";
 
 }  // namespace

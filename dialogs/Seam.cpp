@@ -10,6 +10,22 @@
 
 namespace fbe {
 
+namespace {
+
+// Counts a dialog the Seam waits for.
+class Waiting {
+public:
+    explicit Waiting(int& depth) : depth_(depth) { ++depth_; }
+    ~Waiting() { --depth_; }
+    Waiting(const Waiting&) = delete;
+    Waiting& operator=(const Waiting&) = delete;
+
+private:
+    int& depth_;
+};
+
+}  // namespace
+
 void Seam::beep()
 {
     QApplication::beep();
@@ -17,6 +33,7 @@ void Seam::beep()
 
 int Seam::showModal(QDialog& dialog)
 {
+    const Waiting waiting(modalDepth_);
     return dialog.exec();
 }
 
@@ -31,18 +48,21 @@ void Seam::showModeless(QWidget& window)
 
 void Seam::messageBox(QWidget* parent, const QString& title, const QString& text)
 {
+    const Waiting waiting(modalDepth_);
     QMessageBox::warning(parent, title, text);
 }
 
 QString Seam::openFileName(QWidget* parent, const QString& caption, const QString& dir,
                            const QString& filter)
 {
+    const Waiting waiting(modalDepth_);
     return QFileDialog::getOpenFileName(parent, caption, dir, filter);
 }
 
 QString Seam::saveFileName(QWidget* parent, const QString& caption, const QString& dir,
                            const QString& filter, const QString& defaultSuffix)
 {
+    const Waiting waiting(modalDepth_);
     QFileDialog dialog(parent, caption, dir, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

@@ -35,7 +35,13 @@ public:
     // The serial ports the system reports (QSerialPortInfo and the /dev/serial links).
     virtual const PortSource& portSource();
 
+    // Dialogs that the Seam shows and waits for now (modal shows, message boxes, file
+    // dialogs), native ones included, which the toolkit does not count among its modal
+    // widgets.
+    int modalDepth() const { return modalDepth_; }
+
 private:
+    int modalDepth_ = 0;
     std::shared_ptr<PortSource> systemPorts_;
 };
 

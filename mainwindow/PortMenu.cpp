@@ -1,6 +1,7 @@
 #include "mainwindow/PortMenu.h"
 
 #include "comm/ComProbe.h"
+#include "comm/PortNames.h"
 #include "comm/SerialPortService.h"
 #include "comm/TFrs232.h"
 #include "dialogs/Seam.h"
@@ -49,13 +50,21 @@ void PortMenu::refresh()
             ports << w_.systemPort;
     }
 
+    // While hands-free programming holds the port in use, the probe leaves it alone (its item
+    // stays enabled) and tries the others on a port object of its own.
+    const int inUse = w_.seriesOn() ? indexInUse(ports) : -1;
+    QList<PortEntry> probed = ports;
+    if (inUse >= 0)
+        probed.removeAt(inUse);
     std::vector<OpenFailure> states;
-    if (w_.forms.Frs232) {
-        states = probePorts(w_.forms.Frs232->RS232(), ports);
+    if (w_.forms.Frs232 && !w_.seriesOn()) {
+        states = probePorts(w_.forms.Frs232->RS232(), probed);
     } else {
         SerialPortService port;
-        states = probePorts(port, ports);
+        states = probePorts(port, probed);
     }
+    if (inUse >= 0)
+        states.insert(states.begin() + inUse, OpenFailure{});
 
     const std::array<QAction*, 4> coms{w_.MCom1, w_.MCom2, w_.MCom3, w_.MCom4};
     clearItems();
@@ -70,6 +79,17 @@ void PortMenu::refresh()
     }
     if (!w_.systemPort.isEmpty())
         itemFor(w_.systemPort)->setChecked(true);
+}
+
+int PortMenu::indexInUse(const QList<PortEntry>& ports) const
+{
+    for (int i = 0; i < ports.size(); ++i) {
+        const PortEntry& e = ports.at(i);
+        if (w_.systemPort.isEmpty() ? e.isCom() && e.comNumber == portNumberFromName(w_.comPortName)
+                                    : samePort(e, w_.systemPort))
+            return i;
+    }
+    return -1;
 }
 
 QAction* PortMenu::itemFor(const PortEntry& port)

@@ -42,6 +42,8 @@ public:
     void fallBack(const QString& path);
 
 private:
+    // The entry of the port in use; -1 when the list does not hold it.
+    int indexInUse(const QList<PortEntry>& ports) const;
     QAction* addItem(const PortEntry& port);
     void clearItems();
 

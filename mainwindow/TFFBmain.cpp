@@ -11,6 +11,7 @@
 #include "editors/TFCode.h"
 #include "editors/TFsystem.h"
 #include "mainwindow/MainStyle.h"
+#include "comm/SeriesProgrammer.h"
 #include "mainwindow/PortMenu.h"
 #include "mainwindow/MenuShortcuts.h"
 #include "transmitters/TFFBselect.h"
@@ -234,12 +235,18 @@ TFFBmain::TFFBmain(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent
     setupMenu();
     portMenu = new PortMenu(*this);
     wireFields();
+    setupSeries();
     ScreenFit::install(this);
     FormCreate();
 }
 
 TFFBmain::~TFFBmain()
 {
+    // The children go after this window's own part: polling ends before.
+    if (series) {
+        series->disconnect(this);
+        series->stop();
+    }
     if (forms.FBmain == this)
         forms.FBmain = nullptr;
 }

@@ -13,6 +13,7 @@
 //   TFFBmain_basics.cpp    editing of the basic settings in place
 //   TFFBmain_files.cpp     new/open/save, start-up, settings file, shutdown
 //   TFFBmain_transfer.cpp  module transfer commands and the COM port menu
+//   TFFBmain_series.cpp    production log option and hands-free series programming
 #pragma once
 
 #include "comm/PortCatalogue.h"
@@ -45,6 +46,7 @@ namespace fbe {
 
 class PortMenu;
 class Seam;
+class SeriesProgrammer;
 
 class TFFBmain : public QMainWindow {
     Q_OBJECT
@@ -163,6 +165,22 @@ public:
     void MCom4Click() { MComClick(4); }
     // A system port item of "&COM port auswählen" (see PortMenu).
     void MPortClick(const PortEntry& port);
+    // The run of "Modul programmieren", also each run of a hands-free series: true when the
+    // module was programmed. Keeps the production log (see ProductionRun).
+    bool programModule();
+    // Transfer results the refresh has taken so far.
+    int transfersTaken() const { return transfersTaken_; }
+
+    // ---- Production log and hands-free series programming (TFFBmain_series.cpp) ----
+    bool productionLog = false;           // "&Produktionsprotokoll führen" (settings line 8)
+    void MProtokollClick();
+    void CBautoClick();                   // "automatisch programmieren"
+    // Ends hands-free programming at once and releases the port ("Datei neu", loading a
+    // file, choosing another port, closing the program). Nothing when it is off.
+    void stopSeries();
+    bool seriesOn() const;
+    // Whether a dialog is open (hands-free programming does not poll then).
+    bool dialogOpen() const;
 
     // ---- Basic settings in place (TFFBmain_basics.cpp) ----
     // Exit handlers run on every loss of focus; KeyUp handlers on the release of Enter.
@@ -324,6 +342,9 @@ public:
     std::array<QLineEdit*, 9> offset{};
     QLineEdit* progcounter = nullptr;
     QPushButton* Button1 = nullptr;       // "clear"
+    QFrame* Pauto = nullptr;              // hands-free series below the counter
+    QCheckBox* CBauto = nullptr;          // "automatisch programmieren"
+    SeriesProgrammer* series = nullptr;
     QPlainTextEdit* Info = nullptr;
     QPushButton* SendButton = nullptr;
     QPushButton* ReadButton = nullptr;
@@ -361,6 +382,7 @@ public:
     QMenu* MEinstellungen = nullptr;
     QAction* Minfos = nullptr;
     QAction* MDL = nullptr;
+    QAction* MProtokoll = nullptr;        // "&Produktionsprotokoll führen"
     QAction* Mcomment = nullptr;
     QAction* MProg = nullptr;
     QActionGroup* MViewGroup = nullptr;
@@ -389,6 +411,9 @@ private:
     void setupCodeGroup(QWidget* client);
     void setupRightColumn(QWidget* client);
     void setupMenu();
+    void setupSeries();
+    void seriesStateChanged();
+    void seriesEnded(const QString& why);
     void wireFields();
     void takeTransferResult();            // FormPaint step 1
     void showStatusLine();
@@ -410,6 +435,7 @@ private:
     QWidget* client_ = nullptr;
     InfoColour infoColour_ = InfoColour::Normal;
     int formPaintCount_ = 0;
+    int transfersTaken_ = 0;
     bool refreshPosted_ = false;
     bool inFormPaint_ = false;
     bool settingComment_ = false;

@@ -237,6 +237,7 @@ Settings currentSettings(TFFBmain& w)
     s.askLastFile = w.askLastFile;
     s.comPortName = w.comPortName;
     s.systemPort = w.systemPort.path();
+    s.productionLog = w.productionLog;
     s.showNotices = w.showNotices;
     s.progView = w.MProg && w.MProg->isChecked();
     s.workingFolder = QDir::toNativeSeparators(QDir::currentPath());
@@ -332,6 +333,9 @@ void TFFBmain::inittimerTimer()
         comPortName = s.comPortName;
         if (portMenu)
             portMenu->restore(s.systemPort);
+        productionLog = s.productionLog;
+        if (MProtokoll)
+            MProtokoll->setChecked(productionLog);
         ShowBasicsWin();
     }
 
@@ -347,6 +351,7 @@ void TFFBmain::inittimerTimer()
 
 bool TFFBmain::FormClose()
 {
+    stopSeries();
     if (!changedCheckGoesOn(*this))
         return false;
     QString error;
@@ -359,6 +364,7 @@ bool TFFBmain::FormClose()
 
 void TFFBmain::MNewClick()
 {
+    stopSeries();
     if (!changedCheckGoesOn(*this))
         return;
     NeueDatei();
@@ -367,6 +373,7 @@ void TFFBmain::MNewClick()
 
 void TFFBmain::MopenClick()
 {
+    stopSeries();
     if (!changedCheckGoesOn(*this))
         return;
     const QString path = seam.openFileName(this, OpenCaption, OpenDialog1.FileName, FileFilter);

@@ -155,6 +155,7 @@ void TFFBmain::takeTransferResult()
     const TransferOutcome out = TakeTransferResult(cfg);
     if (!out.taken)
         return;
+    ++transfersTaken_;
     setInfoColour(out.failed ? InfoColour::Error : InfoColour::Normal);
     clearInfo();
     addInfo(out.message);

@@ -10,12 +10,18 @@
 #include "dialogs/Seam.h"
 #include "dialogs/Uwarnung.h"
 #include "mainwindow/PortMenu.h"
+#include "mainwindow/ProductionRun.h"
 
 #include <QAction>
 
 namespace fbe {
 
 void TFFBmain::SendButtonClick()
+{
+    programModule();
+}
+
+bool TFFBmain::programModule()
 {
     // A used code with an address its transmitter cannot send is not programmed.
     const QStringList beyond = AddressesBeyondCodeLength(cfg);
@@ -25,10 +31,12 @@ void TFFBmain::SendButtonClick()
         clearInfo();
         for (const QString& line : beyond)
             addInfo(line);
-        return;
+        return false;
     }
+    ProductionRun run(*this);
     // Unused codes lose their address; the image is built and copied for sending.
     PrepareModuleWrite(cfg);
+    run.sending();
     const QStringList warning = OutputCheckWarning(cfg);
     if (!warning.isEmpty() && forms.Fwarnung) {
         forms.Fwarnung->clearLines();
@@ -38,6 +46,7 @@ void TFFBmain::SendButtonClick()
     }
     if (forms.Frs232)
         forms.Frs232->startTransfer(portNumberFromName(comPortName), true, systemPort.path());
+    return run.finish();
 }
 
 void TFFBmain::ReadButtonClick()
@@ -63,13 +72,18 @@ void TFFBmain::MKommClick()
 
 void TFFBmain::MComClick(int n)
 {
-    comPortName = QStringLiteral("COM%1").arg(n);
+    const QString name = QStringLiteral("COM%1").arg(n);
+    if (name != comPortName || !systemPort.isEmpty())
+        stopSeries();
+    comPortName = name;
     systemPort = PortEntry{};
     ShowBasicsWin();
 }
 
 void TFFBmain::MPortClick(const PortEntry& port)
 {
+    if (port.path() != systemPort.path())
+        stopSeries();
     // The adapter may have been unplugged since the menu listed it.
     if (!portPresent(port.path(), seam.portSource())) {
         if (portMenu)

@@ -55,6 +55,8 @@ struct Options {
     long hangupAfter = -1;     // reply bytes before the line is hung up; -1: never
     bool verbose = false;
     sim::Faults faults;
+    std::string absentWhile;   // no module is plugged in while this file exists
+    bool freshOnInsert = false;
 };
 
 void usage(FILE* out)
@@ -90,7 +92,17 @@ void usage(FILE* out)
         "  --reply-twice N       die Antwort auf Befehl N kommt vor der nächsten Antwort noch\n"
         "                        einmal\n"
         "  --late-replies N      ab Befehl N bekommt jeder Befehl die Antwort auf den vorigen\n"
-        "                        (die Antworten kommen einen Befehl zu spät)\n",
+        "                        (die Antworten kommen einen Befehl zu spät)\n"
+        "Module ein- und ausstecken (Serienprogrammierung):\n"
+        "  --absent-while PFAD   solange die Datei PFAD besteht, steckt kein Modul im Adapter:\n"
+        "                        Befehle bleiben ohne Antwort, Schreibbefehle ohne Wirkung\n"
+        "  --fresh-on-insert     (nur mit --absent-while) jedes Einstecken, also jedes\n"
+        "                        Verschwinden von PFAD, bringt ein neues Modul mit gelöschtem\n"
+        "                        EEPROM (alle Bytes 0xFF außer der Firmware-Version)\n"
+        "  Beide lassen sich mit jeder Fehleroption kombinieren; die Fehler gelten für jedes\n"
+        "  Modul. Mit --fresh-on-insert zählt --silence-after für jedes neue Modul von vorn,\n"
+        "  --hangup-after zählt über alle Module (es legt die Leitung auf, nicht das Modul);\n"
+        "  --eeprom sichert das Modul, das gerade steckt.\n",
         out);
 }
 
@@ -192,6 +204,11 @@ int parseOptions(int argc, char** argv, Options& opt)
             if (!number(v, 0, 1000000000))
                 return 1;
             opt.faults.lateFrom = v;
+        } else if (arg == "--absent-while") {
+            if (!text(opt.absentWhile))
+                return 1;
+        } else if (arg == "--fresh-on-insert") {
+            opt.freshOnInsert = true;
         } else if (arg == "--corrupt") {
             if (!number(v, 0, 255))
                 return 1;
@@ -202,7 +219,26 @@ int parseOptions(int argc, char** argv, Options& opt)
             return 1;
         }
     }
+    if (opt.freshOnInsert && opt.absentWhile.empty()) {
+        std::fprintf(stderr, "fbe-module-sim: --fresh-on-insert braucht --absent-while\n");
+        return 1;
+    }
     return 0;
+}
+
+// Whether the module is out of the adapter: the file of --absent-while exists.
+bool moduleAbsent(const Options& opt)
+{
+    struct stat st {};
+    return !opt.absentWhile.empty() && ::stat(opt.absentWhile.c_str(), &st) == 0;
+}
+
+// The EEPROM of a module that has never been programmed.
+sim::Eeprom erasedContent()
+{
+    sim::Eeprom content{};
+    content.fill(0xFF);
+    return content;
 }
 
 // The EEPROM of a module fresh from the maker: the image of a new configuration.
@@ -377,6 +413,7 @@ int main(int argc, char** argv)
     const Nanos zeroTime = byteTime > 0 ? byteTime : 10LL * 1000000000LL / 14400;
     bool zeroStream = false;
     Nanos nextZero = 0;
+    bool absent = moduleAbsent(opt);
 
     while (!stopRequested) {
         // Wait for input, the next reply byte's deadline or a stale partial command.
@@ -406,7 +443,20 @@ int main(int argc, char** argv)
         if (ready > 0 && (pfd.revents & POLLIN)) {
             uint8_t buf[512];
             const ssize_t n = ::read(master, buf, sizeof buf);
-            for (ssize_t i = 0; i < n; ++i) {
+            // Plugged in or out since the last bytes: a module put in answers from its first
+            // complete command on, one taken out forgets what it had half received.
+            const bool nowAbsent = moduleAbsent(opt);
+            if (nowAbsent != absent) {
+                absent = nowAbsent;
+                module.dropPartial();
+                if (!absent && opt.freshOnInsert) {
+                    module = sim::Module(erasedContent(), uint16_t(opt.firmware), opt.faults);
+                    dirty = true;
+                }
+                if (opt.verbose)
+                    std::fprintf(stderr, "%s\n", absent ? "module out" : "module in");
+            }
+            for (ssize_t i = 0; i < n && !absent; ++i) {
                 // The byte has fully arrived one byte time after the line was free for it.
                 if (byteTime > 0)
                     rxLine = std::max(rxLine, t) + byteTime;
@@ -439,6 +489,13 @@ int main(int argc, char** argv)
             // Cannot happen while the terminal side is held open; do not spin if it does.
             struct timespec pause {0, 10 * 1000000};
             nanosleep(&pause, nullptr);
+        }
+
+        // A module taken out sends nothing more.
+        if (!out.empty() && !absent && moduleAbsent(opt)) {
+            absent = true;
+            module.dropPartial();
+            out.clear();
         }
 
         // Send every reply byte whose time has come, in one write.

@@ -7,9 +7,12 @@
 #include "config/AddressLimit.h"
 #include "config/Configuration.h"
 #include "config/FbeFile.h"
+#include "config/ProductionLog.h"
 #include "config/Refresh.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -37,6 +40,7 @@ QTextStream& out()
 struct Arguments {
     QString file;
     QString port;
+    QString log;      // program --log FILE: the production log to append to
     QString error;
 };
 
@@ -53,6 +57,15 @@ Arguments parseArguments(const QStringList& args, const char* command)
             a.port = args.at(++i);
         } else if (word.startsWith(QLatin1String("--port="))) {
             a.port = word.mid(7);
+        } else if (word == QLatin1String("--log") && QLatin1String(command) == QLatin1String("program")) {
+            if (i + 1 >= args.size()) {
+                a.error = QStringLiteral("--log braucht einen Wert (die Protokolldatei)");
+                return a;
+            }
+            a.log = args.at(++i);
+        } else if (word.startsWith(QLatin1String("--log="))
+                   && QLatin1String(command) == QLatin1String("program")) {
+            a.log = word.mid(6);
         } else if (word.startsWith(QLatin1String("--")) && word.size() > 2) {
             a.error = QStringLiteral("unbekannte Option ") + word;
             return a;
@@ -66,7 +79,7 @@ Arguments parseArguments(const QStringList& args, const char* command)
     if (a.error.isEmpty() && (a.file.isEmpty() || a.port.isEmpty()))
         a.error = QStringLiteral("Aufruf: fbe-tool %1")
                       .arg(QLatin1String(command) == QLatin1String("program")
-                               ? QStringLiteral("program DATEI --port PORT")
+                               ? QStringLiteral("program DATEI --port PORT [--log PROTOKOLL]")
                                : QStringLiteral("read --port PORT DATEI"));
     return a;
 }
@@ -163,8 +176,9 @@ private:
     int total_ = 0;
 };
 
-// One transfer to its end on the event loop.
-void runTransfer(Configuration& cfg, const PortChoice& choice, bool write)
+// One transfer to its end on the event loop. Returns the firmware version the module
+// identified itself with ("2.05"), empty when it did not.
+QString runTransfer(Configuration& cfg, const PortChoice& choice, bool write)
 {
     SerialPortService port;
     TransferProtocol protocol(cfg, port);
@@ -184,12 +198,16 @@ void runTransfer(Configuration& cfg, const PortChoice& choice, bool write)
     if (!protocol.firmwareText().isEmpty())
         err() << "Firmware: " << protocol.firmwareText() << "\n";
     err().flush();
+    return protocol.firmwareText();
 }
 
 // One transfer; then the result is taken as the window would.
-TransferOutcome transfer(Configuration& cfg, const PortChoice& choice, bool write)
+TransferOutcome transfer(Configuration& cfg, const PortChoice& choice, bool write,
+                         QString* firmware = nullptr)
 {
-    runTransfer(cfg, choice, write);
+    const QString accepted = runTransfer(cfg, choice, write);
+    if (firmware)
+        *firmware = accepted;
     return TakeTransferResult(cfg);
 }
 
@@ -285,7 +303,39 @@ int runProgramCommand(const QStringList& args)
     const PortChoice port = choosePort(a.port);
     if (port.number == 0)
         return unknownPort(a.port);
-    return report(transfer(cfg, port, true));
+    if (a.log.isEmpty())
+        return report(transfer(cfg, port, true));
+
+    // A run that is to be logged is not made where its line cannot go.
+    QString why;
+    if (!productionLogWritable(a.log, &why))
+        return usageError(a.log + QStringLiteral(": ") + why);
+    ProductionRecord record;
+    record.time = QDateTime::currentDateTime();
+    QElapsedTimer clock;
+    clock.start();
+    record.configFile = QDir::toNativeSeparators(QFileInfo(a.file).absoluteFilePath());
+    takeSentConfiguration(record, cfg);
+    QString repeated;
+    if (const auto before = programmedBefore(a.log, record)) {
+        repeated = msgProgrammedBefore(*before);
+        err() << repeated.trimmed() << "\n";
+        err().flush();
+    }
+    const TransferOutcome outcome = transfer(cfg, port, true, &record.firmware);
+    const int code = report(outcome);
+    record.ok = !outcome.failed;
+    record.message = outcome.message.split(QLatin1Char('\n'));
+    if (!repeated.isEmpty())
+        record.message << repeated;
+    record.counter = cfg.progcounter;
+    record.durationMs = clock.elapsed();
+    if (!appendProductionLog(a.log, record, &why)) {
+        // The module is programmed all the same: the exit code stays the transfer's.
+        err() << msgLogNotWritten().trimmed() << "\n" << why << "\n";
+        err().flush();
+    }
+    return code;
 }
 
 int runReadCommand(const QStringList& args)

@@ -343,3 +343,24 @@ TEST(SettingsFile, SystemPortGoesIntoLineSevenAndTheComNameStaysInLineThree)
     // A file of an older version has line 7 empty: no system port.
     EXPECT_TRUE(parseSettings(bytesOf(fullLines())).values.systemPort.isEmpty());
 }
+
+TEST(SettingsFile, ProductionLogOptionIsLineEight)
+{
+    for (const bool on : {false, true}) {
+        Settings s;
+        s.productionLog = on;
+        const QStringList lines = settingsLines(s);
+        ASSERT_EQ(lines.size(), 63);
+        EXPECT_EQ(lines.at(7), on ? QStringLiteral("protokollyes") : QString());
+        EXPECT_TRUE(lines.at(8).isEmpty() && lines.at(9).isEmpty());
+        EXPECT_EQ(lines.at(10), QStringLiteral("#waitstates#"));
+        const SettingsRead read = parseSettings(settingsBytes(s));
+        ASSERT_TRUE(read.complete);
+        EXPECT_EQ(read.values.productionLog, on);
+    }
+    // Files of older versions leave the line empty: no log; any other text is no "yes".
+    EXPECT_FALSE(parseSettings(bytesOf(fullLines())).values.productionLog);
+    QStringList other = fullLines();
+    other[7] = QStringLiteral("protokollno");
+    EXPECT_FALSE(parseSettings(bytesOf(other)).values.productionLog);
+}

@@ -1,0 +1,102 @@
+// The production log "fbe-protokoll.csv": one line for every programming run, written for
+// spreadsheets as German users open them directly. UTF-8 with a byte order mark, ";" between
+// the fields, CR LF after every line, a header line at the top of a new file, fields quoted
+// as CSV requires (a project name may hold ";" or quotes).
+//
+// Columns: time (ISO 8601, local time with its offset), result ("OK" / "Fehler"), the
+// message shown (lines joined by " / "), the configuration file, whether the configuration
+// was changed since it was saved ("ja" / "nein"), the project name, the module's firmware,
+// the programming counter after the run, the transmitter type, the code length, address and
+// function of codes 1 .. 8 as sent, and the run's duration in ms.
+//
+// A text field that begins with "=", "+", "-" or "@" gets an apostrophe in front, so that a
+// spreadsheet shows it as text instead of running it as a formula (the default project name
+// "-Projektname-" would otherwise show as an error, a crafted one could run a command).
+//
+// Shared by the main window and "fbe-tool program --log".
+#pragma once
+
+#include "config/Configuration.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+namespace fbe {
+
+// Name of the log file in the folder of the configuration file.
+inline const QString ProductionLogName = QStringLiteral("fbe-protokoll.csv");
+
+struct ProductionRecord {
+    QDateTime time;                    // start of the run
+    bool ok = false;
+    QStringList message;               // the lines of the message shown
+    QString configFile;                // as the status line shows it
+    bool changed = false;              // changed since the last save or load
+    QString projectName;
+    QString firmware;                  // "2.05"; empty when no module identified itself
+    qint64 counter = 0;                // programming counter after the run
+    int transmitterType = 0;
+    int codeLength = 0;
+    std::array<quint64, 9> address{};  // codes 1..8 as sent (index 0 unused)
+    std::array<quint8, 9> function{};
+    qint64 durationMs = 0;
+};
+
+// The record's configuration part: addresses and functions of codes 1..8, transmitter type
+// and code length, project name. Call after the image for sending has been prepared.
+void takeSentConfiguration(ProductionRecord& record, const Configuration& cfg);
+
+// The log that belongs to a configuration file: fbe-protokoll.csv in its folder (for a file
+// name without a folder, "neue datei.fbe", the working folder).
+QString productionLogPath(const QString& configFile);
+
+// ISO 8601 with the local offset: "2025-03-14T09:26:53+01:00".
+QString isoTimeWithOffset(const QDateTime& time);
+
+// One field as the file holds it: quoted when it holds ";", a quote or a line break, quotes
+// doubled.
+QString csvField(const QString& text);
+// The header line's fields and a record's fields, as they are written (a text field with an
+// apostrophe in front where a spreadsheet would take it as a formula).
+QStringList productionLogHeader();
+QStringList productionLogFields(const ProductionRecord& record);
+// A line of fields without its CR LF.
+QString csvLine(const QStringList& fields);
+
+// The bytes appended for a record: with the byte order mark and the header line in front
+// when the file is new, each line ended by CR LF.
+QByteArray productionLogBytes(const ProductionRecord& record, bool newFile);
+
+// Splits a log's text (byte order mark already gone) into records of fields, following the
+// quotes; line breaks inside a quoted field stay in the field.
+QList<QStringList> parseCsv(const QString& text);
+
+// Appends the record to the log at path: creates the file with its header when it does not
+// exist or is empty, and starts on a new line after a last line left without its line end.
+// The line is flushed to disk before it returns. A file without any write permission bit is
+// left alone, even by the super-user. On failure returns false and the reason in *reason
+// ("keine Schreibberechtigung", "schreibgeschützt", "Ordner nicht vorhanden", ...).
+bool appendProductionLog(const QString& path, const ProductionRecord& record, QString* reason);
+
+// Whether a line can be appended to the log at path, found out without writing anything but
+// an empty file where there was none (for a command line that must not program a module it
+// cannot log). On failure the reason in *reason.
+bool productionLogWritable(const QString& path, QString* reason);
+
+// The time of the last successful run in the log at path for the same configuration file
+// whose used codes had the addresses that the record's used codes have now (a code counts
+// as used when its function is not "keine"). Nothing when the log holds no such line, when
+// it cannot be read, or when no code is used.
+std::optional<QDateTime> programmedBefore(const QString& path, const ProductionRecord& record);
+
+// " Achtung: diese Adressen wurden bereits programmiert (<time>)", the time as the local
+// date and time "14.03.2025 09:26:53".
+QString msgProgrammedBefore(const QDateTime& time);
+// " Protokoll konnte nicht geschrieben werden"
+QString msgLogNotWritten();
+
+}  // namespace fbe

@@ -1,0 +1,215 @@
+// The production log option ("&Produktionsprotokoll führen") and hands-free series
+// programming ("automatisch programmieren" in the programming panel).
+//
+// While hands-free programming is on, the port stays open and SeriesProgrammer asks for the
+// module every 300 ms; each module put in gets one run of programModule(), as if
+// "Modul programmieren" had been pressed. The message area says what it waits for, once per
+// change; "Modul programmieren" and "Modul auslesen" are locked. No poll goes out while a
+// dialog is open. A failed run ends the mode with its message and a beep, as does a port
+// that goes away; "Datei neu", loading a file, another port and closing the program end it
+// at once (stopSeries).
+#include "mainwindow/TFFBmain.h"
+
+#include "comm/BytePort.h"
+#include "comm/PortCatalogue.h"
+#include "comm/PortNames.h"
+#include "comm/SeriesProgrammer.h"
+#include "comm/TFrs232.h"
+#include "comm/TransferProtocol.h"
+#include "dialogs/Seam.h"
+#include "mainwindow/MainStyle.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace fbe {
+
+using namespace mainstyle;
+
+namespace {
+
+const QString MsgWaiting = QStringLiteral(" warte auf nächstes Modul ...");
+const QString MsgRemove = QStringLiteral(" Modul entfernen ...");
+const QString MsgSeriesOff = QStringLiteral(" automatisches Programmieren ausgeschaltet");
+const QString AutoHint = QStringLiteral(
+    "programmiert jedes eingesetzte Modul ohne Tastendruck (nächste Adressen, Zähler); "
+    "danach zuerst das Modul entfernen");
+const QString LockedHint =
+    QStringLiteral("gesperrt, solange \"automatisch programmieren\" eingeschaltet ist");
+const QString LogHint = QStringLiteral(
+    "jeder Programmiervorgang wird in fbe-protokoll.csv im Ordner der Konfigurationsdatei "
+    "festgehalten");
+
+// The caption of a check box, beside it in two lines: a click on it clicks the box.
+class Caption : public QLabel {
+public:
+    Caption(const QString& text, QAbstractButton* box, QWidget* parent)
+        : QLabel(text, parent), box_(box)
+    {
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())
+            && box_->isEnabled())
+            box_->click();
+    }
+
+private:
+    QAbstractButton* box_;
+};
+
+}  // namespace
+
+void TFFBmain::setupSeries()
+{
+    // "&Einstellungen": the option below the question about the last file.
+    const QList<QAction*> items = MEinstellungen->actions();
+    MProtokoll = new QAction(QStringLiteral("&Produktionsprotokoll führen"), MEinstellungen);
+    MProtokoll->setObjectName(QStringLiteral("MProtokoll"));
+    MProtokoll->setCheckable(true);
+    MProtokoll->setToolTip(LogHint);
+    MProtokoll->setStatusTip(LogHint);
+    MEinstellungen->insertAction(items.value(items.indexOf(MDL) + 1), MProtokoll);
+    MEinstellungen->setToolTipsVisible(true);
+    connect(MProtokoll, &QAction::triggered, this, &TFFBmain::MProtokollClick);
+
+    // Below the counter, in a panel of the counter's kind: its title in two lines, the box
+    // below it. The counter moves up to the first address line to make room; both panels
+    // then end with the address lines.
+    QFrame* counter = Pprogram->findChild<QFrame*>(QStringLiteral("GZaehler"));
+    Pauto = new QFrame(Pprogram);
+    Pauto->setObjectName(QStringLiteral("Pauto"));
+    Pauto->setGeometry(270, 127, 82, 51);
+    if (counter) {
+        counter->setGeometry(270, 35, 82, 88);
+        Pauto->setPalette(counter->palette());
+        Pauto->setFrameStyle(counter->frameStyle());
+    }
+    Pauto->setAutoFillBackground(true);
+    Pauto->setToolTip(AutoHint);
+    CBauto = new QCheckBox(Pauto);
+    CBauto->setObjectName(QStringLiteral("CBauto"));
+    CBauto->setGeometry(33, 31, 16, 16);
+    CBauto->setToolTip(AutoHint);
+    CBauto->setAccessibleName(QStringLiteral("automatisch programmieren"));
+    const QFont titleFont = fitted(sans(12, true), QStringLiteral("programmieren"), 76, 9);
+    int y = 3;
+    for (const char* line : {"automatisch", "programmieren"}) {
+        auto* caption = new Caption(QLatin1String(line), CBauto, Pauto);
+        caption->setObjectName(QStringLiteral("Lauto%1").arg(y == 3 ? 1 : 2));
+        caption->setGeometry(1, y, 80, 14);
+        caption->setFont(titleFont);
+        caption->setAlignment(Qt::AlignCenter);
+        QPalette p = caption->palette();
+        p.setColor(QPalette::Active, QPalette::WindowText, Maroon);
+        p.setColor(QPalette::Inactive, QPalette::WindowText, Maroon);
+        caption->setPalette(p);
+        caption->setToolTip(AutoHint);
+        y += 13;
+    }
+    connect(CBauto, &QCheckBox::clicked, this, &TFFBmain::CBautoClick);
+
+    series = new SeriesProgrammer(this);
+    series->paused = [this] { return dialogOpen(); };
+    series->programModule = [this] {
+        // The port stays open for the polls that follow a successful run.
+        if (forms.Frs232)
+            forms.Frs232->setKeepPortOpen(true);
+        const bool ok = programModule();
+        if (forms.Frs232)
+            forms.Frs232->setKeepPortOpen(false);
+        return ok;
+    };
+    connect(series, &SeriesProgrammer::stateChanged, this, &TFFBmain::seriesStateChanged);
+    connect(series, &SeriesProgrammer::runFailed, this, [this] { seriesEnded(QString()); });
+    connect(series, &SeriesProgrammer::portLost, this,
+            [this] { seriesEnded(TransferProtocol::msgConnectionLost()); });
+}
+
+void TFFBmain::MProtokollClick()
+{
+    productionLog = !productionLog;
+    MProtokoll->setChecked(productionLog);
+}
+
+bool TFFBmain::seriesOn() const
+{
+    return series && series->isOn();
+}
+
+bool TFFBmain::dialogOpen() const
+{
+    // A dialog the toolkit shows modally, an open menu, or one the Seam waits for (a native
+    // file dialog is none of the toolkit's modal widgets).
+    return QApplication::activeModalWidget() != nullptr
+        || QApplication::activePopupWidget() != nullptr || seam.modalDepth() > 0;
+}
+
+void TFFBmain::stopSeries()
+{
+    if (series)
+        series->stop();
+}
+
+void TFFBmain::CBautoClick()
+{
+    if (!CBauto->isChecked()) {
+        stopSeries();
+        return;
+    }
+    if (seriesOn() || !forms.Frs232)
+        return;
+    clearInfo();
+    setInfoColour(InfoColour::Normal);
+    BytePort& port = forms.Frs232->bytePort();
+    const int number = portNumberFromName(comPortName);
+    if (series->start(port, number, systemPort.path()))
+        return;
+    // As a transfer reports a port it cannot open.
+    CBauto->setChecked(false);
+    seam.beep();
+    setInfoColour(InfoColour::Error);
+    addInfo(systemPort.isEmpty() ? TransferProtocol::msgOpenError(number)
+                                 : TransferProtocol::msgOpenError(shortPortName(systemPort.path())));
+    const OpenFailure why = port.openFailure();
+    if (why.failed())
+        addInfo(why.line());
+}
+
+void TFFBmain::seriesStateChanged()
+{
+    const SeriesProgrammer::State state = series->state();
+    const bool on = state != SeriesProgrammer::State::Off;
+    setCheckedIfChanged(CBauto, on);
+    for (QWidget* button : {static_cast<QWidget*>(SendButton), static_cast<QWidget*>(ReadButton)}) {
+        button->setEnabled(!on);
+        button->setToolTip(on ? LockedHint : QString());
+    }
+    Mprogram->setEnabled(!on);
+    Mread->setEnabled(!on);
+    if (state == SeriesProgrammer::State::WaitingForModule)
+        addInfo(MsgWaiting);
+    else if (state == SeriesProgrammer::State::WaitingForRemoval)
+        addInfo(MsgRemove);
+}
+
+void TFFBmain::seriesEnded(const QString& why)
+{
+    // The failed run's message stands in the message area already.
+    seam.beep();
+    if (!why.isEmpty()) {
+        setInfoColour(InfoColour::Error);
+        addInfo(why);
+    }
+    addInfo(MsgSeriesOff);
+}
+
+}  // namespace fbe

@@ -1,0 +1,167 @@
+// Series production on the line: the simulated module put in and taken out, and the
+// production log of "fbe-tool program --log".
+#include "CommTestSupport.h"
+
+#include "comm/ModuleWrite.h"
+#include "comm/SerialPortService.h"
+#include "comm/TransferProtocol.h"
+#include "config/FbeFile.h"
+#include "config/ProductionLog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace fbe;
+using commtest::ComMapping;
+using commtest::SimProcess;
+
+namespace {
+
+Configuration withCode1(quint64 address)
+{
+    Configuration cfg;
+    NeueDatei(cfg);
+    cfg.codes[1].address = address;
+    cfg.codes[1].function = FnEin;
+    cfg.codes[1].out1 = true;
+    cfg.projectName = QStringLiteral("Serie");
+    return cfg;
+}
+
+// One transfer over COM1 to its end; the port's own result (not yet decoded).
+bool transfer(Configuration& cfg, bool write)
+{
+    SerialPortService port;
+    TransferProtocol protocol(cfg, port);
+    bool ended = false;
+    QObject::connect(&protocol, &TransferProtocol::finished, [&] { ended = true; });
+    cfg.transfer.resultPending = false;
+    protocol.setRequest(1, write);
+    protocol.start();
+    EXPECT_TRUE(commtest::runUntil([&] { return ended; }, 30000));
+    return !cfg.transfer.transferFailed;
+}
+
+struct ToolResult {
+    int exitCode = -1;
+    QString err;
+};
+
+ToolResult fbeTool(const QStringList& args, const QString& com1)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("FBE_COM1"), com1);
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(commtest::binDir() + QStringLiteral("/fbe-tool"), args);
+    ToolResult r;
+    if (p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit)
+        r.exitCode = p.exitCode();
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    commtest::abortOnSanitizerReport(r.err.toUtf8(), "fbe-tool");
+    return r;
+}
+
+}  // namespace
+
+TEST(SeriesLine, TheSimulatedModuleAnswersOnlyWhileItIsIn)
+{
+    for (const bool fresh : {false, true}) {
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QStringLiteral("draussen"));
+        QFile(out).open(QIODevice::WriteOnly);
+        QStringList args{QStringLiteral("--absent-while"), out};
+        if (fresh)
+            args << QStringLiteral("--fresh-on-insert");
+        SimProcess sim(args);
+        ASSERT_TRUE(sim.ok());
+        const ComMapping com1(1, sim.device());
+
+        Configuration cfg = withCode1(300);
+        PrepareModuleWrite(cfg);
+        EXPECT_FALSE(transfer(cfg, true)) << fresh;
+        EXPECT_EQ(cfg.transfer.transferMessage, TransferProtocol::msgNoReply());
+
+        ASSERT_TRUE(QFile::remove(out));   // put in
+        EXPECT_TRUE(transfer(cfg, true)) << fresh;
+        EXPECT_TRUE(transfer(cfg, false)) << fresh;
+        EXPECT_EQ(cfg.rxBuffer[2], cfg.txBuffer[2]);
+        EXPECT_EQ(cfg.rxBuffer[3], cfg.txBuffer[3]);
+
+        // Out and in again: the same module, or a new one that was never programmed.
+        QFile(out).open(QIODevice::WriteOnly);
+        EXPECT_FALSE(transfer(cfg, false)) << fresh;
+        ASSERT_TRUE(QFile::remove(out));
+        EXPECT_TRUE(transfer(cfg, false)) << fresh;
+        for (int a = 0; a < 253; ++a) {
+            ASSERT_EQ(cfg.rxBuffer[size_t(a)], fresh ? 0xFF : cfg.txBuffer[size_t(a)])
+                << "fresh " << fresh << " address " << a;
+        }
+        EXPECT_EQ(cfg.rxBuffer[253], 0x02);   // the firmware version stays
+        EXPECT_EQ(cfg.rxBuffer[254], 0x05);
+    }
+}
+
+TEST(SeriesLine, ProgramWithLogAppendsTheLineWarnsOfARepeatAndSendsNothingUnlogged)
+{
+    QTemporaryDir dir;
+    const QString eeprom = dir.filePath(QStringLiteral("eeprom.bin"));
+    SimProcess sim({QStringLiteral("--eeprom"), eeprom});
+    ASSERT_TRUE(sim.ok());
+    const QString file = dir.filePath(QStringLiteral("serie.fbe"));
+    Configuration series = withCode1(300);
+    ASSERT_TRUE(SaveFile(file, BuildFile(series), nullptr));
+    const QString log = dir.filePath(QStringLiteral("protokoll.csv"));
+    const QStringList args{QStringLiteral("program"), file, QStringLiteral("--port"),
+                           QStringLiteral("COM1"), QStringLiteral("--log"), log};
+    const QString repeat = QStringLiteral("Achtung: diese Adressen wurden bereits programmiert (");
+
+    const ToolResult first = fbeTool(args, sim.device());
+    EXPECT_EQ(first.exitCode, 0) << first.err.toStdString();
+    EXPECT_FALSE(first.err.contains(repeat));
+    const ToolResult second = fbeTool(args, sim.device());
+    EXPECT_EQ(second.exitCode, 0) << second.err.toStdString();
+    EXPECT_TRUE(second.err.contains(repeat)) << second.err.toStdString();
+
+    QFile f(log);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBFZeit;Ergebnis;"));
+    const QList<QStringList> lines = parseCsv(QString::fromUtf8(bytes.mid(3)));
+    ASSERT_EQ(lines.size(), 3);
+    for (int i = 1; i <= 2; ++i) {
+        const QStringList& l = lines.at(i);
+        ASSERT_EQ(l.size(), 27);
+        EXPECT_EQ(l.at(1), QStringLiteral("OK"));
+        EXPECT_EQ(l.at(3), QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()));
+        EXPECT_EQ(l.at(4), QStringLiteral("nein"));
+        EXPECT_EQ(l.at(5), QStringLiteral("Serie"));
+        EXPECT_EQ(l.at(6), QStringLiteral("2.05"));
+        EXPECT_EQ(l.at(7), QStringLiteral("1"));   // the tool counts its one run
+        EXPECT_EQ(l.at(10), QStringLiteral("300"));
+    }
+    EXPECT_TRUE(lines.at(2).at(2).contains(repeat)) << lines.at(2).at(2).toStdString();
+
+    // A log that cannot be written: refused before anything is sent.
+    const QString other = dir.filePath(QStringLiteral("andere.fbe"));
+    Configuration changed = withCode1(999);
+    ASSERT_TRUE(SaveFile(other, BuildFile(changed), nullptr));
+    const ToolResult refused = fbeTool({QStringLiteral("program"), other, QStringLiteral("--port"),
+                                 QStringLiteral("COM1"), QStringLiteral("--log"),
+                                 dir.filePath(QStringLiteral("fehlt/protokoll.csv"))},
+                                sim.device());
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("Ordner nicht vorhanden")))
+        << refused.err.toStdString();
+    ASSERT_TRUE(sim.stop());
+    QFile e(eeprom);
+    ASSERT_TRUE(e.open(QIODevice::ReadOnly));
+    const QByteArray image = e.readAll();
+    ASSERT_EQ(image.size(), 256);
+    EXPECT_EQ(quint8(image.at(2)) | quint8(image.at(3)) << 8, 300);
+}

@@ -4,6 +4,7 @@
 
 #include "comm/BytePort.h"
 #include "config/Configuration.h"
+#include "../support/FbeTool.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -15,8 +16,6 @@
 #include <QTimer>
 
 #include <array>
-#include <cstdio>
-#include <cstdlib>
 #include <deque>
 #include <fcntl.h>
 #include <stdlib.h>
@@ -199,23 +198,8 @@ private:
     std::vector<quint8> partial_;
 };
 
-// Directory of the built programs.
-inline QString binDir()
-{
-    const QString dir = qEnvironmentVariable("FBE_BIN_DIR");
-    return dir.isEmpty() ? QCoreApplication::applicationDirPath() : dir;
-}
-
-// In the build with the sanitizers, a report of a program that a test started ends the test
-// program with that report: the tests do not always look at the program's exit code (the
-// simulator's is never looked at).
-inline void abortOnSanitizerReport(const QByteArray& err, const char* program)
-{
-    if (err.contains("runtime error:") || err.contains("Sanitizer")) {
-        std::fprintf(stderr, "%s reported:\n%s\n", program, err.constData());
-        std::abort();
-    }
-}
+using fbe::test::abortOnSanitizerReport;   // the simulator's exit code is never looked at
+using fbe::test::binDir;
 
 // fbe-module-sim running on a pseudo-terminal for the lifetime of this object.
 class SimProcess {

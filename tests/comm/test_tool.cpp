@@ -19,33 +19,10 @@
 
 using namespace fbe;
 using commtest::SimProcess;
+using fbe::test::ToolRun;
+using fbe::test::tool;
 
 namespace {
-
-struct ToolRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-ToolRun tool(const QStringList& args, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
-{
-    commtest::app();
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(commtest::binDir() + QStringLiteral("/fbe-tool"), args);
-    ToolRun r;
-    if (!p.waitForFinished(20000)) {
-        p.kill();
-        p.waitForFinished();
-        return r;
-    }
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    commtest::abortOnSanitizerReport(r.err.toUtf8(), "fbe-tool");
-    return r;
-}
 
 Configuration sample()
 {

@@ -26,6 +26,32 @@
 
 namespace commtest {
 
+// Texts of failed transfers that the tests expect. The second lines (" Konfiguration
+// unverändert", " Modul unvollständig ...") follow the first line after a line break.
+namespace text {
+inline const QString Identify = QStringLiteral("Fehler bei Geräte-Identifizierung! ");
+inline const QString NoReply = QStringLiteral("keine Antwort --> Abbruch");
+inline const QString Interrupted = QStringLiteral("Übertragung unterbrochen --> Abbruch");
+inline const QString Checksum = QStringLiteral("EEPROM-Fehler (checksum)");
+inline const QString Unchanged = QStringLiteral(" Konfiguration unverändert");
+inline const QString Incomplete =
+    QStringLiteral(" Modul unvollständig programmiert - bitte erneut programmieren");
+}  // namespace text
+
+// Codes as a user sets them up: 1 and 2 with a function and an output, 3 with an address
+// but the function "keine" (sent as address 0).
+inline void setUserCodes(fbe::Configuration& cfg)
+{
+    cfg.codes[1].address = 0x123;
+    cfg.codes[1].function = fbe::FnEin;
+    cfg.codes[1].out1 = true;
+    cfg.codes[2].address = 0x456;
+    cfg.codes[2].function = fbe::FnImpuls;
+    cfg.codes[2].out3 = true;
+    cfg.codes[2].timeCount = 150;
+    cfg.codes[3].address = 0x777;
+}
+
 inline QCoreApplication& app()
 {
     static int argc = 1;

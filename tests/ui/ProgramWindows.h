@@ -7,7 +7,14 @@
 // folder, so the settings file and the configuration files land there, and the windows.
 //
 //   struct FilesTest : fbe::test::ProgramTest {};
-//   TEST_F(FilesTest, ...) { create(); main->MsaveClick(); EXPECT_EQ(questions(), 1); }
+//   TEST_F(FilesTest, NewAsksFirst)
+//   {
+//       create();
+//       cfg.projectName = QStringLiteral("Halle 3");
+//       answerNEIN();
+//       main->MNewClick();
+//       EXPECT_EQ(questions(), 1);
+//   }
 #pragma once
 
 #include "FakeSeam.h"

@@ -44,7 +44,8 @@ struct TransferWindowTest : fbe::test::TransferTest {
         ASSERT_NO_FATAL_FAILURE(TransferTest::SetUp());
         useScriptedPort();
         port.afterByte = [this] { noteAction(); };
-        // The warning is confirmed.
+        // Each step the transfer window shows is noted; the lines of every warning are kept
+        // and the warning confirmed.
         seam.defaultAnswer = [this](QDialog& d) {
             if (&d == rs) {
                 noteAction();

@@ -169,37 +169,58 @@ private:
     long sent_ = 0;
 };
 
+// The program's own code for one run: a configuration holding the image, the serial port
+// service behind the timing port, and the protocol.
+struct TimedRun {
+    Configuration cfg;
+    SerialPortService serial;
+    TimedPort timed{serial};
+    TransferProtocol protocol{cfg, timed};
+    qint64 tStart = 0;
+    qint64 tEnd = 0;
+
+    explicit TimedRun(const Image& image)
+    {
+        NeueDatei(cfg);
+        cfg.txBuffer = image;
+    }
+
+    // Runs on the device to the end; atEnd is called at the end, right after tEnd is taken.
+    void exec(const QString& device, bool write, const std::function<void()>& atEnd = nullptr)
+    {
+        QEventLoop loop;
+        const auto end = QObject::connect(&protocol, &TransferProtocol::finished, [&] {
+            tEnd = nowNs();
+            if (atEnd)
+                atEnd();
+            loop.quit();
+        });
+        protocol.setRequest(1, write, device);
+        tStart = nowNs();
+        protocol.start();
+        if (protocol.isRunning())
+            loop.exec();
+        QObject::disconnect(end);
+    }
+};
+
 // One programming run (or read run) of the program's own code. Returns seconds from start
 // to end.
 double programRun(const QString& device, const Image& image, std::vector<double>* reactionsUs,
                   double* perCommandUs = nullptr, bool write = true)
 {
-    Configuration cfg;
-    NeueDatei(cfg);
-    cfg.txBuffer = image;
-    SerialPortService serial;
-    TimedPort timed(serial);
-    TransferProtocol protocol(cfg, timed);
-    QEventLoop loop;
-    qint64 tEnd = 0;
-    QObject::connect(&protocol, &TransferProtocol::finished, [&] {
-        tEnd = nowNs();
-        loop.quit();
-    });
-    protocol.setRequest(1, write, device);
-    const qint64 t0 = nowNs();
-    protocol.start();
-    if (protocol.isRunning())
-        loop.exec();
-    if (cfg.transfer.transferFailed) {
-        std::fprintf(stderr, "bench_transfer: %s\n", qPrintable(cfg.transfer.transferMessage));
+    TimedRun run(image);
+    run.exec(device, write);
+    if (run.cfg.transfer.transferFailed) {
+        std::fprintf(stderr, "bench_transfer: %s\n", qPrintable(run.cfg.transfer.transferMessage));
         return -1;
     }
     if (reactionsUs)
-        reactionsUs->insert(reactionsUs->end(), timed.reactionsUs.begin(), timed.reactionsUs.end());
+        reactionsUs->insert(reactionsUs->end(), run.timed.reactionsUs.begin(),
+                            run.timed.reactionsUs.end());
     if (perCommandUs)
-        *perCommandUs = double(tEnd - t0) / 513 / 1000.0;
-    return double(tEnd - t0) / 1e9;
+        *perCommandUs = double(run.tEnd - run.tStart) / 513 / 1000.0;
+    return double(run.tEnd - run.tStart) / 1e9;
 }
 
 qint64 cpuNs()
@@ -222,37 +243,23 @@ HangUp hangUpRun(const Image& image, long afterBytes)
     commtest::SimProcess sim;
     if (!sim.ok())
         return h;
-    Configuration cfg;
-    NeueDatei(cfg);
-    cfg.txBuffer = image;
-    SerialPortService serial;
-    TimedPort timed(serial);
-    TransferProtocol protocol(cfg, timed);
-    QEventLoop loop;
-    qint64 tKill = 0, cpuKill = 0, tEnd = 0, cpuEnd = 0;
-    timed.afterByte = [&] {
-        if (timed.bytesIn != afterBytes)
+    TimedRun run(image);
+    qint64 tKill = 0, cpuKill = 0, cpuEnd = 0;
+    run.timed.afterByte = [&] {
+        if (run.timed.bytesIn != afterBytes)
             return;
         cpuKill = cpuNs();
         tKill = nowNs();
         ::kill(pid_t(sim.pid()), SIGKILL);
     };
-    QObject::connect(&protocol, &TransferProtocol::finished, [&] {
-        tEnd = nowNs();
-        cpuEnd = cpuNs();
-        loop.quit();
-    });
-    protocol.setRequest(1, true, sim.device());
-    protocol.start();
-    if (protocol.isRunning())
-        loop.exec();
-    if (tKill == 0 || cfg.transfer.transferMessage != TransferProtocol::msgInterrupted()
-                                                           + QLatin1Char('\n')
-                                                           + TransferProtocol::msgConnectionLost()) {
-        std::fprintf(stderr, "bench_transfer: %s\n", qPrintable(cfg.transfer.transferMessage));
+    run.exec(sim.device(), true, [&] { cpuEnd = cpuNs(); });
+    const QString& message = run.cfg.transfer.transferMessage;
+    if (tKill == 0 || message != TransferProtocol::msgInterrupted() + QLatin1Char('\n')
+                                     + TransferProtocol::msgConnectionLost()) {
+        std::fprintf(stderr, "bench_transfer: %s\n", qPrintable(message));
         return h;
     }
-    h.reactionMs = double(tEnd - tKill) / 1e6;
+    h.reactionMs = double(run.tEnd - tKill) / 1e6;
     h.cpuMs = double(cpuEnd - cpuKill) / 1e6;
     const qint64 idle0 = cpuNs();
     commtest::runFor(200);

@@ -4,6 +4,7 @@
 
 #include "comm/BytePort.h"
 #include "config/Configuration.h"
+#include "../support/FbeTool.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -15,8 +16,6 @@
 #include <QTimer>
 
 #include <array>
-#include <cstdio>
-#include <cstdlib>
 #include <deque>
 #include <fcntl.h>
 #include <stdlib.h>
@@ -26,6 +25,32 @@
 #include <vector>
 
 namespace commtest {
+
+// Texts of failed transfers that the tests expect. The second lines (" Konfiguration
+// unverändert", " Modul unvollständig ...") follow the first line after a line break.
+namespace text {
+inline const QString Identify = QStringLiteral("Fehler bei Geräte-Identifizierung! ");
+inline const QString NoReply = QStringLiteral("keine Antwort --> Abbruch");
+inline const QString Interrupted = QStringLiteral("Übertragung unterbrochen --> Abbruch");
+inline const QString Checksum = QStringLiteral("EEPROM-Fehler (checksum)");
+inline const QString Unchanged = QStringLiteral(" Konfiguration unverändert");
+inline const QString Incomplete =
+    QStringLiteral(" Modul unvollständig programmiert - bitte erneut programmieren");
+}  // namespace text
+
+// Codes as a user sets them up: 1 and 2 with a function and an output, 3 with an address
+// but the function "keine" (sent as address 0).
+inline void setUserCodes(fbe::Configuration& cfg)
+{
+    cfg.codes[1].address = 0x123;
+    cfg.codes[1].function = fbe::FnEin;
+    cfg.codes[1].out1 = true;
+    cfg.codes[2].address = 0x456;
+    cfg.codes[2].function = fbe::FnImpuls;
+    cfg.codes[2].out3 = true;
+    cfg.codes[2].timeCount = 150;
+    cfg.codes[3].address = 0x777;
+}
 
 inline QCoreApplication& app()
 {
@@ -199,23 +224,8 @@ private:
     std::vector<quint8> partial_;
 };
 
-// Directory of the built programs.
-inline QString binDir()
-{
-    const QString dir = qEnvironmentVariable("FBE_BIN_DIR");
-    return dir.isEmpty() ? QCoreApplication::applicationDirPath() : dir;
-}
-
-// In the build with the sanitizers, a report of a program that a test started ends the test
-// program with that report: the tests do not always look at the program's exit code (the
-// simulator's is never looked at).
-inline void abortOnSanitizerReport(const QByteArray& err, const char* program)
-{
-    if (err.contains("runtime error:") || err.contains("Sanitizer")) {
-        std::fprintf(stderr, "%s reported:\n%s\n", program, err.constData());
-        std::abort();
-    }
-}
+using fbe::test::abortOnSanitizerReport;   // the simulator's exit code is never looked at
+using fbe::test::binDir;
 
 // fbe-module-sim running on a pseudo-terminal for the lifetime of this object.
 class SimProcess {

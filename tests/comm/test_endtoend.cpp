@@ -29,14 +29,7 @@ Configuration userConfiguration()
 {
     Configuration cfg;
     NeueDatei(cfg);
-    cfg.codes[1].address = 0x123;
-    cfg.codes[1].function = FnEin;
-    cfg.codes[1].out1 = true;
-    cfg.codes[2].address = 0x456;
-    cfg.codes[2].function = FnImpuls;
-    cfg.codes[2].out3 = true;
-    cfg.codes[2].timeCount = 150;
-    cfg.codes[3].address = 0x777;   // function "keine": sent as address 0
+    commtest::setUserCodes(cfg);
     cfg.initout2 = true;
     cfg.pruefanzahl = 5;
     cfg.sperrzeit = 40;
@@ -143,35 +136,31 @@ TEST(EndToEnd, EachFaultOfTheModuleGivesItsMessageAndKeepsTheConfiguration)
         bool write;
         QString message;
     };
-    const QString identify = QStringLiteral("Fehler bei Geräte-Identifizierung! ");
+    using namespace commtest::text;
     const QString firmware = QStringLiteral("Die Firmware ist nicht mit dieser Software kompatibel !"
                                             "\n gefundene Firmware: ");
-    const QString noReply = QStringLiteral("keine Antwort --> Abbruch");
-    const QString interrupted = QStringLiteral("Übertragung unterbrochen --> Abbruch");
-    const QString checksum = QStringLiteral("EEPROM-Fehler (checksum)");
     // A programming run that failed after a write command had gone out, and every read.
-    const QString incomplete =
-        QStringLiteral("\n Modul unvollständig programmiert - bitte erneut programmieren");
-    const QString unchanged = QStringLiteral("\n Konfiguration unverändert");
+    const QString incomplete = QLatin1Char('\n') + Incomplete;
+    const QString unchanged = QLatin1Char('\n') + Unchanged;
     const std::vector<Case> cases{
-        {{"--no-reply"}, true, noReply},
-        {{"--bad-id"}, true, identify},
+        {{"--no-reply"}, true, NoReply},
+        {{"--bad-id"}, true, Identify},
         {{"--firmware", "348"}, true, firmware + "1.92"},
         {{"--firmware", "522"}, true, firmware + "2.10"},
         {{"--bad-echo", "17"}, true,
          QStringLiteral("Übertragungsfehler bei Sendeadresse: [17] !") + incomplete},
-        {{"--silence-after", "40"}, true, interrupted + incomplete},
-        {{"--silence-after", "257"}, true, noReply + incomplete},
+        {{"--silence-after", "40"}, true, Interrupted + incomplete},
+        {{"--silence-after", "257"}, true, NoReply + incomplete},
         {{"--corrupt", "1"}, true,
          QStringLiteral("Vergleichsfehler bei Leseadresse: [1] !") + incomplete},
-        {{"--corrupt", "150"}, true, checksum + incomplete},
-        {{"--corrupt", "150"}, false, checksum + unchanged},
-        {{"--no-reply"}, false, noReply + unchanged},
-        {{"--bad-id"}, false, identify + unchanged},
+        {{"--corrupt", "150"}, true, Checksum + incomplete},
+        {{"--corrupt", "150"}, false, Checksum + unchanged},
+        {{"--no-reply"}, false, NoReply + unchanged},
+        {{"--bad-id"}, false, Identify + unchanged},
         {{"--firmware", "0x020A"}, false, firmware + "2.10" + unchanged},
-        {{"--silence-after", "40"}, false, interrupted + unchanged},
-        {{"--endless-zeros"}, true, identify},
-        {{"--endless-zeros"}, false, identify + unchanged},
+        {{"--silence-after", "40"}, false, Interrupted + unchanged},
+        {{"--endless-zeros"}, true, Identify},
+        {{"--endless-zeros"}, false, Identify + unchanged},
         {{"--flaky-read", "250"}, false,
          QStringLiteral("Lesefehler bei Leseadresse: [250] !") + unchanged},
         {{"--flaky-read", "1"}, true,

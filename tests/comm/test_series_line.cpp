@@ -19,6 +19,7 @@
 using namespace fbe;
 using commtest::ComMapping;
 using commtest::SimProcess;
+using fbe::test::ToolRun;
 
 namespace {
 
@@ -47,24 +48,11 @@ bool transfer(Configuration& cfg, bool write)
     return !cfg.transfer.transferFailed;
 }
 
-struct ToolResult {
-    int exitCode = -1;
-    QString err;
-};
-
-ToolResult fbeTool(const QStringList& args, const QString& com1)
+ToolRun fbeTool(const QStringList& args, const QString& com1)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("FBE_COM1"), com1);
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(commtest::binDir() + QStringLiteral("/fbe-tool"), args);
-    ToolResult r;
-    if (p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit)
-        r.exitCode = p.exitCode();
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    commtest::abortOnSanitizerReport(r.err.toUtf8(), "fbe-tool");
-    return r;
+    return fbe::test::tool(args, env, 30000);
 }
 
 }  // namespace
@@ -121,10 +109,10 @@ TEST(SeriesLine, ProgramWithLogAppendsTheLineWarnsOfARepeatAndSendsNothingUnlogg
                            QStringLiteral("COM1"), QStringLiteral("--log"), log};
     const QString repeat = QStringLiteral("Achtung: diese Adressen wurden bereits programmiert (");
 
-    const ToolResult first = fbeTool(args, sim.device());
+    const ToolRun first = fbeTool(args, sim.device());
     EXPECT_EQ(first.exitCode, 0) << first.err.toStdString();
     EXPECT_FALSE(first.err.contains(repeat));
-    const ToolResult second = fbeTool(args, sim.device());
+    const ToolRun second = fbeTool(args, sim.device());
     EXPECT_EQ(second.exitCode, 0) << second.err.toStdString();
     EXPECT_TRUE(second.err.contains(repeat)) << second.err.toStdString();
 
@@ -151,7 +139,7 @@ TEST(SeriesLine, ProgramWithLogAppendsTheLineWarnsOfARepeatAndSendsNothingUnlogg
     const QString other = dir.filePath(QStringLiteral("andere.fbe"));
     Configuration changed = withCode1(999);
     ASSERT_TRUE(SaveFile(other, BuildFile(changed), nullptr));
-    const ToolResult refused = fbeTool({QStringLiteral("program"), other, QStringLiteral("--port"),
+    const ToolRun refused = fbeTool({QStringLiteral("program"), other, QStringLiteral("--port"),
                                  QStringLiteral("COM1"), QStringLiteral("--log"),
                                  dir.filePath(QStringLiteral("fehlt/protokoll.csv"))},
                                 sim.device());

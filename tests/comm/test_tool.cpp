@@ -19,33 +19,10 @@
 
 using namespace fbe;
 using commtest::SimProcess;
+using fbe::test::ToolRun;
+using fbe::test::tool;
 
 namespace {
-
-struct ToolRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-ToolRun tool(const QStringList& args, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
-{
-    commtest::app();
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(commtest::binDir() + QStringLiteral("/fbe-tool"), args);
-    ToolRun r;
-    if (!p.waitForFinished(20000)) {
-        p.kill();
-        p.waitForFinished();
-        return r;
-    }
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    commtest::abortOnSanitizerReport(r.err.toUtf8(), "fbe-tool");
-    return r;
-}
 
 Configuration sample()
 {
@@ -174,30 +151,29 @@ TEST(Tool, MisbehavingModuleEndsTheRunWithItsMessageAndAFailedReadWritesNothing)
         bool program;       // otherwise read
         QString message;    // every line
     };
-    const QString identify = QStringLiteral("Fehler bei Geräte-Identifizierung! ");
+    using namespace commtest::text;
     const QString hungUp = QStringLiteral("Übertragung unterbrochen --> Abbruch\n"
                                           " Verbindung zur Schnittstelle verloren");
     const QString reread = QStringLiteral("Lesefehler bei Leseadresse: [%1] !");
     const QString sent = QStringLiteral("Übertragungsfehler bei Sendeadresse: [%1] !");
-    const QString unchanged = QStringLiteral("\n Konfiguration unverändert");
-    const QString incomplete =
-        QStringLiteral("\n Modul unvollständig programmiert - bitte erneut programmieren");
+    const QString unchanged = QLatin1Char('\n') + Unchanged;
+    const QString incomplete = QLatin1Char('\n') + Incomplete;
     // Commands count from 0, the identification; in a read, command n + 1 reads address n,
     // in a programming run it writes address n. The sample's bytes 1..3: 0, 0xC3, 0x03.
     const std::vector<Case> cases{
-        {{"--no-reply"}, false, QStringLiteral("keine Antwort --> Abbruch") + unchanged},
-        {{"--endless-zeros"}, false, identify + unchanged},
+        {{"--no-reply"}, false, NoReply + unchanged},
+        {{"--endless-zeros"}, false, Identify + unchanged},
         {{"--hangup-after", "3"}, false, hungUp + unchanged},
         {{"--hangup-after", "150"}, false, hungUp + unchanged},
-        {{"--garbage-from", "0"}, false, identify + unchanged},
+        {{"--garbage-from", "0"}, false, Identify + unchanged},
         {{"--garbage-from", "1"}, false, reread.arg(0) + unchanged},
         {{"--reply-twice", "251"}, false, reread.arg(251) + unchanged},   // taken for 251
         {{"--late-replies", "20"}, false, reread.arg(0) + unchanged},
         {{"--flaky-read", "252"}, false, reread.arg(252) + unchanged},
-        {{"--corrupt", "150"}, false, QStringLiteral("EEPROM-Fehler (checksum)") + unchanged},
-        {{"--endless-zeros"}, true, identify},
+        {{"--corrupt", "150"}, false, Checksum + unchanged},
+        {{"--endless-zeros"}, true, Identify},
         {{"--hangup-after", "100"}, true, hungUp + incomplete},
-        {{"--garbage-from", "0"}, true, identify},
+        {{"--garbage-from", "0"}, true, Identify},
         {{"--garbage-from", "50"}, true, sent.arg(49) + incomplete},
         {{"--reply-twice", "3"}, true, sent.arg(3) + incomplete},    // 0xC3 taken for 3
         {{"--late-replies", "3"}, true, sent.arg(2) + incomplete},   // 0 taken for 2

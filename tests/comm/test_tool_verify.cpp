@@ -11,31 +11,10 @@
 
 using namespace fbe;
 using commtest::SimProcess;
+using fbe::test::ToolRun;
+using fbe::test::tool;
 
 namespace {
-
-struct ToolRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-ToolRun tool(const QStringList& args)
-{
-    commtest::app();
-    QProcess p;
-    p.start(commtest::binDir() + QStringLiteral("/fbe-tool"), args);
-    ToolRun r;
-    if (!p.waitForFinished(20000)) {
-        p.kill();
-        p.waitForFinished();
-        return r;
-    }
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
 
 Configuration sample()
 {

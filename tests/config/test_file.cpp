@@ -2,13 +2,12 @@
 #include "config/Cp1252.h"
 #include "config/FbeFile.h"
 #include "config/ImageCodec.h"
+#include "support/FbeTool.h"
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <csignal>
 #include <random>
@@ -16,6 +15,8 @@
 #include <sys/stat.h>
 
 using namespace fbe;
+using fbe::test::ToolRun;
+using fbe::test::tool;
 
 namespace {
 
@@ -374,37 +375,25 @@ TEST(FileText, SaveOnAFullDiskKeepsTheOldFile)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"a.fbe"});
 }
 
-namespace {
-QString tool()
-{
-    return qEnvironmentVariable("FBE_BIN_DIR") + QStringLiteral("/fbe-tool");
-}
-}  // namespace
-
 TEST(FbeTool, NewAndShowJson)
 {
-    if (!QFile::exists(tool()))
+    if (!QFile::exists(fbe::test::binDir() + QStringLiteral("/fbe-tool")))
         GTEST_SKIP() << "fbe-tool not built";
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("neu.fbe"));
-    QProcess p;
-    p.start(tool(), {QStringLiteral("new"), path});
-    ASSERT_TRUE(p.waitForFinished(10000));
-    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_EQ(tool({QStringLiteral("new"), path}).exitCode, 0);
     Configuration cfg = newConfig();
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), BuildFile(cfg).bytes());
 
-    p.start(tool(), {QStringLiteral("show"), path, QStringLiteral("--json")});
-    ASSERT_TRUE(p.waitForFinished(10000));
-    EXPECT_EQ(p.exitCode(), 0);
-    const QByteArray out = p.readAllStandardOutput();
+    const ToolRun shown = tool({QStringLiteral("show"), path, QStringLiteral("--json")});
+    EXPECT_EQ(shown.exitCode, 0);
     for (const char* key : {"\"projectName\"", "\"softwareVersion\": 773", "\"checksumOk\": true",
                             "\"activeType\": 1", "\"record\"", "\"slots\"", "\"timebase\"",
                             "\"TimeOut\"", "\"interlock\"", "\"optionFlags\"", "\"image\"",
                             "\"umschaltzeit\"", "\"oldFile\": false"})
-        EXPECT_TRUE(out.contains(key)) << key;
+        EXPECT_TRUE(shown.outBytes.contains(key)) << key;
 
     // A bad file: exit 2, nothing on stdout, the load message and the reason on stderr.
     const QString bad = dir.filePath(QStringLiteral("kaputt.fbe"));
@@ -412,10 +401,8 @@ TEST(FbeTool, NewAndShowJson)
     ASSERT_TRUE(b.open(QIODevice::WriteOnly));
     b.write("0\r\nx\r\n");
     b.close();
-    p.start(tool(), {QStringLiteral("show"), bad});
-    ASSERT_TRUE(p.waitForFinished(10000));
-    EXPECT_EQ(p.exitCode(), 2);
-    EXPECT_TRUE(p.readAllStandardOutput().isEmpty());
-    const QString err = QString::fromUtf8(p.readAllStandardError());
-    EXPECT_TRUE(err.contains(QStringLiteral(" Fehler bei \"Datei laden!\""))) << err.toStdString();
+    const ToolRun failed = tool({QStringLiteral("show"), bad});
+    EXPECT_EQ(failed.exitCode, 2);
+    EXPECT_TRUE(failed.outBytes.isEmpty());
+    EXPECT_TRUE(failed.err.contains(QStringLiteral(" Fehler bei \"Datei laden!\""))) << failed.err.toStdString();
 }

@@ -2,49 +2,22 @@
 // gives exactly the file the window saves; diff names the settings two files differ in.
 #include "config/FbeFile.h"
 #include "config/Refresh.h"
+#include "support/FbeTool.h"
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <random>
 
 using namespace fbe;
+using fbe::test::ToolRun;
+using fbe::test::tool;
 
 namespace {
-
-struct ToolRun {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
-
-QString binDir()
-{
-    const QString dir = qEnvironmentVariable("FBE_BIN_DIR");
-    return dir.isEmpty() ? QCoreApplication::applicationDirPath() : dir;
-}
-
-ToolRun tool(const QStringList& args)
-{
-    QProcess p;
-    p.start(binDir() + QStringLiteral("/fbe-tool"), args);
-    ToolRun r;
-    if (!p.waitForFinished(20000)) {
-        p.kill();
-        p.waitForFinished();
-        return r;
-    }
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput();
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
 
 QByteArray readAll(const QString& path)
 {
@@ -152,12 +125,12 @@ TEST(ToolData, BuildIsTheInverseOfShowJson)
 
         const ToolRun shownA = tool({QStringLiteral("show"), a, QStringLiteral("--json")});
         ASSERT_EQ(shownA.exitCode, 0) << shownA.err.toStdString();
-        ASSERT_TRUE(writeAll(json, shownA.out));
+        ASSERT_TRUE(writeAll(json, shownA.outBytes));
         const ToolRun built = tool({QStringLiteral("build"), json, b});
         ASSERT_EQ(built.exitCode, 0) << built.err.toStdString() << shownA.out.toStdString();
         EXPECT_EQ(readAll(b), readAll(a));
         const ToolRun shownB = tool({QStringLiteral("show"), b, QStringLiteral("--json")});
-        EXPECT_EQ(shownB.out, shownA.out);
+        EXPECT_EQ(shownB.outBytes, shownA.outBytes);
         const ToolRun diff = tool({QStringLiteral("diff"), a, b});
         EXPECT_EQ(diff.exitCode, 0);
         EXPECT_TRUE(diff.out.isEmpty()) << diff.out.toStdString();
@@ -285,11 +258,11 @@ TEST(ToolData, DiffListsTheDifferingSettingsInTheOrderOfShow)
         QStringLiteral("Verriegelung OUT3: keine --> OUT1"),
         QStringLiteral("Kommentar Zeile 2: (keine) --> \"zwei\""),
     };
-    EXPECT_EQ(d.out.toStdString(), (expected.join(QLatin1Char(10)) + QLatin1Char(10)).toStdString());
+    EXPECT_EQ(d.outBytes.toStdString(), (expected.join(QLatin1Char(10)) + QLatin1Char(10)).toStdString());
 
     const ToolRun j = tool({QStringLiteral("diff"), fa, fb, QStringLiteral("--json")});
     EXPECT_EQ(j.exitCode, 1);
-    const QJsonArray list = QJsonDocument::fromJson(j.out).array();
+    const QJsonArray list = QJsonDocument::fromJson(j.outBytes).array();
     ASSERT_EQ(list.size(), expected.size());
     EXPECT_EQ(list.at(1).toObject(), (QJsonObject{{"key", "slots[0].address"}, {"name", "Code 1 Adresse"},
                                                   {"a", 963}, {"b", 4095}}));

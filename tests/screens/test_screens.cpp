@@ -2,7 +2,6 @@
 // on a large screen every window is exactly as designed; where a window does not fit, it
 // fits the free area and every control can still be reached; kept positions come onto the
 // free area; a three-position switch takes the half that was clicked in a scrolled dialog.
-#include "ui/FakeSeam.h"
 #include "ui/ProgramWindows.h"
 
 #include "config/AddressBits.h"
@@ -19,15 +18,12 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
 #include <gtest/gtest.h>
-#include <memory>
 
 using namespace fbe;
-using fbe::test::FakeSeam;
 
 namespace {
 
@@ -113,37 +109,7 @@ void expectOnFreeArea(const QWidget* window, const QScreen* screen, const char* 
         << "x" << area.height();
 }
 
-struct ScreenTest : ::testing::Test {
-    QTemporaryDir dir;
-    QString previousFolder;
-    Configuration cfg;
-    FakeSeam seam;
-    Forms forms;
-    std::unique_ptr<TFFBmain> main;
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        previousFolder = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-    }
-
-    void TearDown() override
-    {
-        stop();
-        QDir::setCurrent(previousFolder);
-    }
-
-    // The program entry's order: the main window first, then the others, which it owns.
-    void create() { main = fbe::test::createWindows(cfg, seam, forms); }
-
-    void stop()
-    {
-        main.reset();
-        forms = Forms{};
-        cfg = Configuration{};
-    }
-
+struct ScreenTest : fbe::test::ProgramTest {
     // The program with its main window at the top left of the screen's free area.
     void showOn(QScreen* screen)
     {

@@ -2,7 +2,22 @@
 // others, which it owns.
 //
 //   std::unique_ptr<TFFBmain> main = createWindows(cfg, seam, forms);
+//
+// ProgramTest, a fixture for tests of the whole program: a folder of its own as the working
+// folder, so the settings file and the configuration files land there, and the windows.
+//
+//   struct FilesTest : fbe::test::ProgramTest {};
+//   TEST_F(FilesTest, NewAsksFirst)
+//   {
+//       create();
+//       cfg.projectName = QStringLiteral("Halle 3");
+//       answerNEIN();
+//       main->MNewClick();
+//       EXPECT_EQ(questions(), 1);
+//   }
 #pragma once
+
+#include "FakeSeam.h"
 
 #include "comm/TFrs232.h"
 #include "config/Configuration.h"
@@ -22,6 +37,10 @@
 #include "transmitters/TFFBkeys.h"
 #include "transmitters/TFFBselect.h"
 
+#include <QDir>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace fbe::test {
@@ -48,5 +67,57 @@ inline std::unique_ptr<TFFBmain> createWindows(Configuration& cfg, Seam& seam, F
     main->connectForms();
     return main;
 }
+
+struct ProgramTest : ::testing::Test {
+    QTemporaryDir dir;
+    QString previousFolder;
+    Configuration cfg;
+    FakeSeam seam;
+    Forms forms;
+    std::unique_ptr<TFFBmain> main;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        previousFolder = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+    }
+    // The windows go first, before anything of a derived fixture that they use.
+    void TearDown() override
+    {
+        stop();
+        QDir::setCurrent(previousFolder);
+    }
+
+    void create() { main = createWindows(cfg, seam, forms); }
+
+    // Ends the run: every window goes, the configuration starts afresh for the next run.
+    void stop()
+    {
+        main.reset();
+        forms = Forms{};
+        cfg = Configuration{};
+    }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    // How often the window was shown modally.
+    int shows(const QWidget* window) const
+    {
+        int n = 0;
+        for (const auto& shown : seam.modalShows)
+            n += shown.window == window;
+        return n;
+    }
+    int questions() const { return shows(forms.Fask); }
+    void answerJA()
+    {
+        seam.answerNext([this](QDialog&) { forms.Fask->JA->click(); });
+    }
+    void answerNEIN()
+    {
+        seam.answerNext([this](QDialog&) { forms.Fask->NEIN->click(); });
+    }
+};
 
 }  // namespace fbe::test

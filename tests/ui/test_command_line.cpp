@@ -1,23 +1,18 @@
 // The program's command line: "fbe FILE" loads FILE at start instead of asking about the
 // last file; "fbe --desktop" keeps the settings file and the working folder in a folder of
 // its own.
-#include "FakeSeam.h"
+#include "ProgramWindows.h"
 
 #include "config/FbeFile.h"
 #include "config/SettingsFile.h"
 #include "config/StartOptions.h"
-#include "dialogs/Uask.h"
-#include "mainwindow/TFFBmain.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
-#include <memory>
 
 using namespace fbe;
-using fbe::test::FakeSeam;
 
 namespace {
 
@@ -49,45 +44,14 @@ private:
     QByteArray old_;
 };
 
-struct CommandLineTest : ::testing::Test {
-    QTemporaryDir dir;
-    QString previousFolder;
-    Configuration cfg;
-    FakeSeam seam;
-    Forms forms;
-    std::unique_ptr<TFFBmain> main;
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        previousFolder = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-    }
-    void TearDown() override
-    {
-        main.reset();
-        QDir::setCurrent(previousFolder);
-    }
-
-    QString path(const QString& name) const { return dir.filePath(name); }
-
-    // The window and the question dialog, as the program entry creates them; then the
-    // start-up step with the command line's file.
+struct CommandLineTest : fbe::test::ProgramTest {
+    // The windows as the program entry creates them, then the start-up step with the command
+    // line's file.
     void start(const QString& startFile)
     {
-        main = std::make_unique<TFFBmain>(cfg, seam, forms);
-        forms.Fask = new TFask(cfg, seam, forms, main.get());
-        main->connectForms();
+        create();
         main->startFile = startFile;
         main->inittimerTimer();
-    }
-
-    int questions() const
-    {
-        int n = 0;
-        for (const auto& shown : seam.modalShows)
-            n += shown.window == forms.Fask;
-        return n;
     }
 
     QString saveConfiguration(const QString& name, const QString& project)

@@ -8,12 +8,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
@@ -163,18 +161,8 @@ TEST(DesktopTest, DarkDesktopThemeKeepsTheDesignColours)
 
 namespace {
 
-struct ShortcutTest : ::testing::Test {
-    QTemporaryDir dir;
-    QString previousFolder;
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        previousFolder = QDir::currentPath();
-        QDir::setCurrent(dir.path());   // "&Ende" writes the settings file here
-    }
-    void TearDown() override { QDir::setCurrent(previousFolder); }
-};
+// "&Ende" writes the settings file in the test's own working folder.
+struct ShortcutTest : fbe::test::ProgramTest {};
 
 }  // namespace
 
@@ -194,43 +182,44 @@ TEST_F(ShortcutTest, EachShortcutRunsItsMenuCommand)
         {"Mexit", QStringLiteral("&Ende"), Qt::Key_Q, Qt::ControlModifier, QStringLiteral("Ctrl+Q")},
     };
 
-    Program p;
-    p.main->show();
-    p.main->activateWindow();
+    create();
+    main->inittimer->stop();
+    main->show();
+    main->activateWindow();
     QCoreApplication::processEvents();
-    ASSERT_EQ(QApplication::activeWindow(), p.main.get());
+    ASSERT_EQ(QApplication::activeWindow(), main.get());
     for (const auto& s : shortcuts) {
-        auto* action = p.main->findChild<QAction*>(QLatin1String(s.action));
+        auto* action = main->findChild<QAction*>(QLatin1String(s.action));
         ASSERT_NE(action, nullptr) << s.action;
         EXPECT_EQ(action->text(), s.text);
         EXPECT_EQ(action->shortcut().toString(QKeySequence::PortableText), s.shown);
     }
 
     // Ctrl+N with a changed configuration: the question, "NEIN !", a new configuration.
-    p.cfg.projectName = QStringLiteral("Halle 3");
-    p.seam.answerNext([&](QDialog&) { p.forms.Fask->NEIN->click(); });
-    QTest::keyClick(p.main.get(), Qt::Key_N, Qt::ControlModifier);
-    ASSERT_EQ(p.seam.modalShows.size(), 1u);
-    EXPECT_EQ(p.seam.modalShows.back().window, p.forms.Fask);
-    EXPECT_EQ(p.cfg.projectName, QStringLiteral("-Projektname-"));
+    cfg.projectName = QStringLiteral("Halle 3");
+    answerNEIN();
+    QTest::keyClick(main.get(), Qt::Key_N, Qt::ControlModifier);
+    ASSERT_EQ(seam.modalShows.size(), 1u);
+    EXPECT_EQ(seam.modalShows.back().window, forms.Fask);
+    EXPECT_EQ(cfg.projectName, QStringLiteral("-Projektname-"));
 
     // Ctrl+O and Ctrl+S: the open and the save dialog (cancelled).
-    QTest::keyClick(p.main.get(), Qt::Key_O, Qt::ControlModifier);
-    QTest::keyClick(p.main.get(), Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(p.seam.fileDialogCaptions,
+    QTest::keyClick(main.get(), Qt::Key_O, Qt::ControlModifier);
+    QTest::keyClick(main.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(seam.fileDialogCaptions,
               (QStringList{QStringLiteral("Datei laden"), QStringLiteral("Datei speichern als...")}));
 
     // F1: the help window; typed in an entry field as well.
-    QTest::keyClick(p.main.get(), Qt::Key_F1);
-    p.main->pruefanzahl->setFocus();
-    QTest::keyClick(p.main->pruefanzahl, Qt::Key_F1);
-    ASSERT_EQ(p.seam.modalShows.size(), 3u);
-    EXPECT_EQ(p.seam.modalShows[1].window, p.forms.FHelp);
-    EXPECT_EQ(p.seam.modalShows[2].window, p.forms.FHelp);
+    QTest::keyClick(main.get(), Qt::Key_F1);
+    main->pruefanzahl->setFocus();
+    QTest::keyClick(main->pruefanzahl, Qt::Key_F1);
+    ASSERT_EQ(seam.modalShows.size(), 3u);
+    EXPECT_EQ(seam.modalShows[1].window, forms.FHelp);
+    EXPECT_EQ(seam.modalShows[2].window, forms.FHelp);
 
     // Ctrl+Q: the program ends (nothing changed since the new configuration: no question).
-    QTest::keyClick(p.main.get(), Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_FALSE(p.main->isVisible());
-    EXPECT_EQ(p.seam.modalShows.size(), 3u);
+    QTest::keyClick(main.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_EQ(seam.modalShows.size(), 3u);
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("fbe_ini.ini"))));
 }

@@ -2,27 +2,12 @@
 //
 // Every test runs in a folder of its own, which is the working folder at start, so the
 // settings file and the configuration files land there.
-#include "FakeSeam.h"
 #include "comm/CommTestSupport.h"
 #include "ProgramWindows.h"
 
-#include "comm/TFrs232.h"
 #include "config/Cp1252.h"
 #include "config/FbeFile.h"
 #include "config/SettingsFile.h"
-#include "dialogs/UHelp.h"
-#include "dialogs/Uask.h"
-#include "dialogs/Uhinweis.h"
-#include "dialogs/Uinfo.h"
-#include "dialogs/Uprojekt.h"
-#include "dialogs/Uwarnung.h"
-#include "editors/TFCode.h"
-#include "editors/TFsystem.h"
-#include "mainwindow/TFFBmain.h"
-#include "transmitters/TFFB16.h"
-#include "transmitters/TFFB3SVS.h"
-#include "transmitters/TFFBkeys.h"
-#include "transmitters/TFFBselect.h"
 
 #include <QAction>
 #include <QDir>
@@ -31,7 +16,6 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QTextDocument>
 #include <QLabel>
@@ -41,10 +25,8 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 #include <functional>
-#include <memory>
 
 using namespace fbe;
-using fbe::test::FakeSeam;
 
 namespace {
 
@@ -79,38 +61,7 @@ QByteArray crlf(const QStringList& lines)
     return out;
 }
 
-struct FilesTest : ::testing::Test {
-    QTemporaryDir dir;
-    QString previousFolder;
-    Configuration cfg;
-    FakeSeam seam;
-    Forms forms;
-    std::unique_ptr<TFFBmain> main;
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        previousFolder = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-    }
-
-    void TearDown() override
-    {
-        stop();
-        QDir::setCurrent(previousFolder);
-    }
-
-    // The program entry's order: the main window first, then the others, which it owns.
-    void create() { main = fbe::test::createWindows(cfg, seam, forms); }
-
-    // Ends the run: every window goes, the configuration starts afresh for the next run.
-    void stop()
-    {
-        main.reset();
-        forms = Forms{};
-        cfg = Configuration{};
-    }
-
+struct FilesTest : fbe::test::ProgramTest {
     // Creation and the start-up step (which the timer would run 100 ms later).
     void start()
     {
@@ -120,24 +71,7 @@ struct FilesTest : ::testing::Test {
         ASSERT_FALSE(main->inittimer->isActive());
     }
 
-    QString path(const QString& name) const { return dir.filePath(name); }
     QString settingsPath() const { return path(QStringLiteral("fbe_ini.ini")); }
-
-    void answerJA()
-    {
-        seam.answerNext([this](QDialog&) { forms.Fask->JA->click(); });
-    }
-    void answerNEIN()
-    {
-        seam.answerNext([this](QDialog&) { forms.Fask->NEIN->click(); });
-    }
-    int questions() const
-    {
-        int n = 0;
-        for (const auto& shown : seam.modalShows)
-            n += shown.window == forms.Fask;
-        return n;
-    }
 
     bool guardSeesChange() { return BuildFile(cfg).lines != main->saveMemo; }
 

@@ -2,23 +2,11 @@
 // that fails changes nothing, a read over unsaved changes asks first, addresses stay within
 // the code length, an aborted programming run says what the module holds, and the project
 // name and the comment take only what the file can hold.
-#include "FakeSeam.h"
 #include "FieldInput.h"
-#include "comm/CommTestSupport.h"
+#include "TransferTest.h"
 
-#include "comm/TFrs232.h"
-#include "config/Configuration.h"
 #include "config/FbeFile.h"
 #include "config/ImageCodec.h"
-#include "dialogs/Uask.h"
-#include "dialogs/Uhinweis.h"
-#include "dialogs/Uprojekt.h"
-#include "dialogs/Uwarnung.h"
-#include "editors/TFCode.h"
-#include "editors/TFsystem.h"
-#include "mainwindow/Forms.h"
-#include "mainwindow/TFFBmain.h"
-#include "transmitters/TFFB16.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -44,13 +32,11 @@
 using namespace fbe;
 using namespace fbe::test;
 using commtest::ComMapping;
-using commtest::ScriptedPort;
+using commtest::text::Incomplete;
+using commtest::text::Unchanged;
 
 namespace {
 
-const QString Unchanged = QStringLiteral(" Konfiguration unverändert");
-const QString Incomplete =
-    QStringLiteral(" Modul unvollständig programmiert - bitte erneut programmieren");
 const QString Limited = QStringLiteral(" Adresse wurde begrenzt !!!");
 
 // The user types text into the widget that has the focus, one key a character.
@@ -79,77 +65,19 @@ Image moduleImage(Configuration cfg)
     return cfg.txBuffer;
 }
 
-struct SafeguardTest : ::testing::Test {
-    QTemporaryDir dir;
-    QString previousFolder;
-    Configuration cfg;
-    ScriptedPort port;   // outlives the windows that use it
-    FakeSeam seam;
-    Forms forms;
-    std::unique_ptr<TFFBmain> w;
-    TFrs232* rs = nullptr;
-
+struct SafeguardTest : TransferTest {
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        previousFolder = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-        w = std::make_unique<TFFBmain>(cfg, seam, forms);
-        QWidget* owner = w.get();
-        forms.Fask = new TFask(cfg, seam, forms, owner);
-        forms.Fwarnung = new TFwarnung(cfg, seam, forms, owner);
-        forms.FProjekt = new TFProjekt(cfg, seam, forms, owner);
-        forms.FCode = new TFCode(cfg, seam, forms, owner);
-        forms.Fhinweis = new TFhinweis(cfg, seam, forms, owner);
-        forms.Fsystem = new TFsystem(cfg, seam, forms, owner);
-        forms.FB16 = new TFFB16(cfg, seam, forms, owner);
-        forms.Frs232 = rs = new TFrs232(cfg, seam, forms, owner);
-        w->connectForms();
-        w->inittimer->stop();
-        w->FormPaint();
-        rs->setBytePort(&port);
-        // The transfer window runs until it closes itself; other windows are closed by
-        // their title bar (a question so answered counts as "NEIN !").
-        seam.defaultAnswer = [this](QDialog& d) {
-            if (&d == rs) {
-                EXPECT_TRUE(commtest::runUntil([&] { return !d.isVisible(); }, 20000));
-            }
-        };
-    }
-    void TearDown() override
-    {
-        w.reset();
-        QDir::setCurrent(previousFolder);
+        ASSERT_NO_FATAL_FAILURE(TransferTest::SetUp());
+        useScriptedPort();
     }
 
     QColor infoBase() const { return w->Info->palette().color(QPalette::Base); }
-    int transferShows() const
-    {
-        int n = 0;
-        for (const auto& shown : seam.modalShows)
-            n += shown.window == rs;
-        return n;
-    }
-    int questions() const
-    {
-        int n = 0;
-        for (const auto& shown : seam.modalShows)
-            n += shown.window == forms.Fask;
-        return n;
-    }
-    void answerJA() { seam.answerNext([this](QDialog&) { forms.Fask->JA->click(); }); }
 
     // Codes 1 and 2 used with outputs, code 3 with an address but no function.
     void userConfiguration()
     {
-        cfg.codes[1].address = 0x123;
-        cfg.codes[1].function = FnEin;
-        cfg.codes[1].out1 = true;
-        cfg.codes[2].address = 0x456;
-        cfg.codes[2].function = FnImpuls;
-        cfg.codes[2].out3 = true;
-        cfg.codes[2].timeCount = 150;
-        cfg.codes[3].address = 0x777;
+        commtest::setUserCodes(cfg);
         cfg.pruefanzahl = 4;
         w->FormPaint();
     }
@@ -295,8 +223,7 @@ TEST_F(SafeguardTest, ReadOverUnsavedChangesAsksAsNewFileDoes)
     };
     const std::vector<Case> cases{
         {"nothing changed", false, nullptr, true, {}},
-        {"NEIN !", true, [this] { seam.answerNext([this](QDialog&) { forms.Fask->NEIN->click(); }); },
-         true, {}},
+        {"NEIN !", true, [this] { answerNEIN(); }, true, {}},
         {"JA, saved", true,
          [this] {
              answerJA();

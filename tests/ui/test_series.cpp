@@ -1,9 +1,7 @@
 // Series production in the window: the production log of "Modul programmieren", the warning
 // against programming one address set twice, and hands-free programming of module after
 // module ("automatisch programmieren").
-#include "FakeSeam.h"
-#include "ProgramWindows.h"
-#include "comm/CommTestSupport.h"
+#include "TransferTest.h"
 
 #include "comm/SerialPortService.h"
 #include "comm/SeriesProgrammer.h"
@@ -17,7 +15,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -27,7 +24,6 @@ using namespace fbe;
 using commtest::ComMapping;
 using commtest::ScriptedPort;
 using commtest::runUntil;
-using fbe::test::FakeSeam;
 using State = SeriesProgrammer::State;
 
 namespace {
@@ -47,25 +43,12 @@ bool isIdentify(const ScriptedPort::Command& c)
     return c == ScriptedPort::Command{0x00, 0xFF, 0x14};
 }
 
-struct SeriesTest : ::testing::Test {
-    QTemporaryDir dir;
-    Configuration cfg;
-    ScriptedPort port;   // outlives the windows that use it
-    FakeSeam seam;
-    Forms forms;
-    std::unique_ptr<TFFBmain> w;
+struct SeriesTest : fbe::test::TransferTest {
     bool moduleIn = true;   // the scripted module answers only while it is in the adapter
 
     void SetUp() override
     {
-        w = fbe::test::createWindows(cfg, seam, forms);
-        w->inittimer->stop();
-        // The transfer window runs until it closes itself.
-        seam.defaultAnswer = [this](QDialog& d) {
-            if (&d == forms.Frs232) {
-                EXPECT_TRUE(runUntil([&] { return !d.isVisible(); }, 20000));
-            }
-        };
+        ASSERT_NO_FATAL_FAILURE(TransferTest::SetUp());
         port.responder = [this](const ScriptedPort::Command& c, int) {
             return moduleIn ? port.answer(c) : std::vector<quint8>{};
         };
@@ -83,9 +66,6 @@ struct SeriesTest : ::testing::Test {
         w->saveMemo = BuildFile(cfg).lines;
         w->productionLog = true;
     }
-    void TearDown() override { w.reset(); }
-
-    void useScriptedPort() { forms.Frs232->setBytePort(&port); }
     QString logPath() const { return dir.filePath(ProductionLogName); }
     QByteArray logBytes() const
     {

@@ -1,19 +1,12 @@
 // The transfer window as the user reaches it: "Modul programmieren" and "Modul auslesen" in
 // the main window, the steps and gauges it shows, every way of ending it early, the
 // hand-over of the result to the main window, and the COM port menu's probe.
-#include "FakeSeam.h"
-#include "comm/CommTestSupport.h"
+#include "TransferTest.h"
 
 #include "comm/SerialPortService.h"
-#include "comm/TFrs232.h"
-#include "config/Configuration.h"
+#include "config/FbeFile.h"
 #include "config/ImageCodec.h"
-#include "dialogs/Uhinweis.h"
-#include "dialogs/Uprojekt.h"
 #include "dialogs/Uwarnung.h"
-#include "editors/TFCode.h"
-#include "mainwindow/Forms.h"
-#include "mainwindow/TFFBmain.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,78 +24,37 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <map>
-#include <memory>
-#include <stdlib.h>
-#include <unistd.h>
 
 using namespace fbe;
 using commtest::ComMapping;
 using commtest::ScriptedPort;
-using fbe::test::FakeSeam;
+using commtest::text::Incomplete;
 
 namespace {
 
 const QColor ErrorColour(254, 80, 75);
-const QString Incomplete =
-    QStringLiteral(" Modul unvollständig programmiert - bitte erneut programmieren");
 
-// A pseudo-terminal without anything behind it: a device that can be opened.
-class Pty {
-public:
-    Pty()
-    {
-        master_ = posix_openpt(O_RDWR | O_NOCTTY);
-        if (master_ >= 0 && grantpt(master_) == 0 && unlockpt(master_) == 0)
-            device_ = QString::fromLocal8Bit(ptsname(master_));
-    }
-    ~Pty()
-    {
-        if (master_ >= 0)
-            ::close(master_);
-    }
-    QString device() const { return device_; }
-
-private:
-    int master_ = -1;
-    QString device_;
-};
-
-struct TransferWindowTest : ::testing::Test {
-    Configuration cfg;
-    ScriptedPort port;   // outlives the windows that use it
-    FakeSeam seam;
-    Forms forms;
-    std::unique_ptr<TFFBmain> w;
-    TFrs232* rs = nullptr;
+struct TransferWindowTest : fbe::test::TransferTest {
     QStringList actions;   // the steps the window showed, each once
     QList<QStringList> warnings;   // lines of every modal warning
 
     void SetUp() override
     {
-        w = std::make_unique<TFFBmain>(cfg, seam, forms);
-        forms.Fwarnung = new TFwarnung(cfg, seam, forms, w.get());
-        forms.FProjekt = new TFProjekt(cfg, seam, forms, w.get());
-        forms.FCode = new TFCode(cfg, seam, forms, w.get());
-        forms.Fhinweis = new TFhinweis(cfg, seam, forms, w.get());
-        forms.Frs232 = rs = new TFrs232(cfg, seam, forms, w.get());
-        w->connectForms();
-        w->inittimer->stop();
-        w->FormPaint();
-        rs->setBytePort(&port);
+        ASSERT_NO_FATAL_FAILURE(TransferTest::SetUp());
+        useScriptedPort();
         port.afterByte = [this] { noteAction(); };
-        // The transfer window runs until it closes itself; the warning is confirmed.
+        // Each step the transfer window shows is noted; the lines of every warning are kept
+        // and the warning confirmed.
         seam.defaultAnswer = [this](QDialog& d) {
             if (&d == rs) {
                 noteAction();
-                EXPECT_TRUE(commtest::runUntil([&] { return !d.isVisible(); }, 20000));
+                runToTheEnd();
             } else if (&d == forms.Fwarnung) {
                 warnings << forms.Fwarnung->warnung->toPlainText().split(QLatin1Char('\n'));
             }
         };
     }
-    void TearDown() override { w.reset(); }
 
     void noteAction()
     {
@@ -117,14 +69,7 @@ struct TransferWindowTest : ::testing::Test {
     // Codes 1 and 2 used, code 3 with an address but no function.
     void userConfiguration()
     {
-        cfg.codes[1].address = 0x123;
-        cfg.codes[1].function = FnEin;
-        cfg.codes[1].out1 = true;
-        cfg.codes[2].address = 0x456;
-        cfg.codes[2].function = FnImpuls;
-        cfg.codes[2].out3 = true;
-        cfg.codes[2].timeCount = 150;
-        cfg.codes[3].address = 0x777;
+        commtest::setUserCodes(cfg);
         cfg.offset[1] = 2;
         cfg.offset[2] = 1;
         w->FormPaint();
@@ -193,6 +138,7 @@ TEST_F(TransferWindowTest, ReadShowsWhatTheModuleHoldsAndSendsNothing)
     port.versionHigh = 0x01;
     port.versionLow = 0x5D;
     userConfiguration();
+    w->saveMemo = BuildFile(cfg).lines;   // saved: the read asks nothing before it starts
     const Image tx = cfg.txBuffer;
 
     w->ReadButton->click();
@@ -425,7 +371,7 @@ TEST_F(TransferWindowTest, GaugesFollowTheRepliesRoundedHalfToEven)
 
 TEST_F(TransferWindowTest, ComMenuProbeGreysOutPortsThatCannotBeOpened)
 {
-    Pty one, held, four;
+    commtest::Terminal one, held, four;
     ASSERT_FALSE(one.device().isEmpty());
     ComMapping com1(1, one.device());
     ComMapping com2(2, QStringLiteral("/nonexistent/fbe-com2"));

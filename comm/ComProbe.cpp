@@ -4,19 +4,6 @@
 
 namespace fbe {
 
-std::array<bool, 4> probeComPorts(BytePort& port)
-{
-    std::array<bool, 4> usable{};
-    for (int n = 1; n <= 4; ++n) {
-        port.close();
-        const bool numbered = port.setComNumber(n);
-        const bool opened = numbered && port.open();
-        port.close();
-        usable[n - 1] = opened;
-    }
-    return usable;
-}
-
 std::vector<OpenFailure> probePorts(BytePort& port, const QList<PortEntry>& ports)
 {
     std::vector<OpenFailure> states;

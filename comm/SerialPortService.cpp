@@ -91,7 +91,6 @@ bool SerialPortService::setComNumber(int number)
 
 bool SerialPortService::fail(OpenFailure::Kind kind, const QString& why)
 {
-    lastError_ = devicePath() + QStringLiteral(": ") + why;
     failure_.kind = kind;
     failure_.systemText = why;
     if (port_.isOpen())
@@ -105,7 +104,6 @@ bool SerialPortService::open()
 {
     if (isOpen())
         return true;
-    lastError_.clear();
     pending_.clear();
     next_ = 0;
     lost_ = false;

@@ -27,7 +27,6 @@ public:
     int comNumber() const override { return comNumber_; }
 
     // A device path that replaces the COM mapping (a system port); empty: use the mapping.
-    void setDeviceOverride(const QString& path) { deviceOverride_ = path; }
     void setDevicePath(const QString& path) override { deviceOverride_ = path; }
     // The device that open() uses now, as chosen (a link stays a link; a bare name such as
     // "ttyUSB0" is the device of that name in /dev).
@@ -42,8 +41,12 @@ public:
     void sendByte(quint8 byte) override;
     void flush() override;
 
-    // Why the last open() failed (for logs and the command line; the windows show none).
-    QString lastError() const { return lastError_; }
+    // Why the last open() failed, in the system's own words (for diagnosis).
+    QString lastError() const
+    {
+        return failure_.failed() ? failure_.path + QStringLiteral(": ") + failure_.systemText
+                                 : QString();
+    }
 
 private:
     void readAvailable();
@@ -55,7 +58,6 @@ private:
     QSerialPort port_;
     int comNumber_ = 1;
     QString deviceOverride_;
-    QString lastError_;
     OpenFailure failure_;
     bool opening_ = false;    // inside open(): errors there are open failures
     bool closing_ = false;    // inside close(): errors there are of no interest

@@ -67,6 +67,16 @@ QString TransferProtocol::msgOpenError(const QString& portName)
     return QStringLiteral("Fehler bei Öffnen von Com-Port: ") + portName;
 }
 
+QString TransferProtocol::msgOpenFailure(int portNumber, const QString& device,
+                                         const OpenFailure& why)
+{
+    QString message = device.isEmpty() ? msgOpenError(portNumber)
+                                       : msgOpenError(shortPortName(device));
+    if (why.failed())
+        message += QLatin1Char('\n') + why.line();
+    return message;
+}
+
 QString TransferProtocol::msgWriteMismatch(int address)
 {
     return QStringLiteral("Übertragungsfehler bei Sendeadresse: [") + QString::number(address)
@@ -174,13 +184,7 @@ void TransferProtocol::startRS232()
     leadingZeros_ = 0;
     setAction(actionCheck());
     if (!port_->isOpen() && !port_->open()) {
-        // The first line names the port, the second (when the port knows it) says why.
-        QString message = device_.isEmpty() ? msgOpenError(portNumber_)
-                                            : msgOpenError(shortPortName(device_));
-        const OpenFailure why = port_->openFailure();
-        if (why.failed())
-            message += QLatin1Char('\n') + why.line();
-        fail(message);
+        fail(msgOpenFailure(portNumber_, device_, port_->openFailure()));
         return;
     }
     port_->discardInput();

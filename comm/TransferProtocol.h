@@ -6,6 +6,7 @@
 // receive buffers and transfer result; knows no window.
 #pragma once
 
+#include "comm/OpenFailure.h"
 #include "config/Configuration.h"
 
 #include <QElapsedTimer>
@@ -101,6 +102,9 @@ public:
     static QString msgOpenError(int portNumber);
     // The same for a system port, named by its short name ("ttyUSB0").
     static QString msgOpenError(const QString& portName);
+    // The whole message of a port that cannot be opened: msgOpenError for COMn (device empty)
+    // or the system port, and below it why, when the port knows.
+    static QString msgOpenFailure(int portNumber, const QString& device, const OpenFailure& why);
     static QString msgConnectionLost() { return QStringLiteral(" Verbindung zur Schnittstelle verloren"); }
     static QString msgNoReply() { return QStringLiteral("keine Antwort --> Abbruch"); }
     static QString msgInterrupted() { return QStringLiteral("Übertragung unterbrochen --> Abbruch"); }

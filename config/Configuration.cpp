@@ -1,5 +1,7 @@
 #include "config/Configuration.h"
 
+#include "config/Formatting.h"
+
 namespace fbe {
 
 namespace {
@@ -83,6 +85,19 @@ void Configuration::setTimeOut(quint16 units)
 quint16 Configuration::softwareVersionOf(const Image& image) const
 {
     return quint16(256 * image[img::SoftwareMajor] + image[img::SoftwareMinor]);
+}
+
+QString programVersion()
+{
+    return QString::number(SoftwareMajor) + QLatin1Char('.')
+           + PadLeft(2, QLatin1Char('0'), SoftwareMinor);
+}
+
+const char* functionName(int function)
+{
+    static const char* const names[] = {"keine", "Ein", "Aus", "Wechsel (Toggle)",
+                                        "1:1 (Tastend)", "Impuls"};
+    return function >= FnKeine && function <= FnImpuls ? names[function] : "?";
 }
 
 QStringList defaultComment()

@@ -55,6 +55,9 @@ constexpr quint8 Direkt = 0x04;     // "Direktausgabe"
 // Software version written into every image (bytes 248, 249) and shown in the caption.
 constexpr int SoftwareMajor = 3;
 constexpr int SoftwareMinor = 5;
+// "3.05": the version the main window's caption and the information window show and every
+// image carries.
+QString programVersion();
 // Files written by a version below 2.90 do not fit this layout.
 constexpr int CompatibleVersion = 602;
 
@@ -194,6 +197,10 @@ struct Configuration {
 
 // Default comment lines of a new configuration.
 QStringList defaultComment();
+
+// The name of a code function as the code editor offers it: "keine", "Ein", "Aus",
+// "Wechsel (Toggle)", "1:1 (Tastend)", "Impuls"; "?" for any other value.
+const char* functionName(int function);
 
 // Resets every field of a new configuration (the state part of a new file): send image zero,
 // type table defaults, slots, basic settings, firmware 0, active type 1, fixed codes, comment.

@@ -207,8 +207,7 @@ LoadOutcome LoadFile(Configuration& cfg, const QString& path)
     QFile file(path);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
-        outcome.error = errno != 0 ? reasonForError(errno, path, FileAccess::Read)
-                                   : QStringLiteral("Fehler (%1)").arg(file.errorString());
+        outcome.error = reasonForFailure(file, errno, path, FileAccess::Read);
         return outcome;
     }
     if (file.size() > MaxFileSize) {
@@ -219,8 +218,7 @@ LoadOutcome LoadFile(Configuration& cfg, const QString& path)
     errno = 0;
     const QByteArray bytes = file.read(MaxFileSize + 1);
     if (file.error() != QFileDevice::NoError) {
-        outcome.error = errno != 0 ? reasonForError(errno, path, FileAccess::Read)
-                                   : QStringLiteral("Fehler (%1)").arg(file.errorString());
+        outcome.error = reasonForFailure(file, errno, path, FileAccess::Read);
         return outcome;
     }
     return LoadFileBytes(cfg, bytes);

@@ -25,19 +25,10 @@ constexpr int TimeColumn = 0;
 constexpr int ResultColumn = 1;
 constexpr int FileColumn = 3;
 
-const char* const FunctionNames[] = {"keine", "Ein", "Aus", "Wechsel (Toggle)",
-                                     "1:1 (Tastend)", "Impuls"};
-
 const QString Ok = QStringLiteral("OK");
 const QString Failed = QStringLiteral("Fehler");
 const QByteArray Bom("\xEF\xBB\xBF");
 const QString NotAFile = QStringLiteral("ein Ordner, keine Datei");
-
-QString functionName(quint8 function)
-{
-    return function < std::size(FunctionNames) ? QLatin1String(FunctionNames[function])
-                                               : QString::number(function);
-}
 
 // A spreadsheet takes a field that begins with one of these as a formula.
 bool looksLikeFormula(const QString& text)
@@ -96,15 +87,6 @@ bool mayAppend(const QString& path, QString* reason)
     if (!info.exists() && !QFileInfo(info.absolutePath()).isDir())
         return fail(reason, reason::NoFolder);
     return true;
-}
-
-QString openFailure(const QFile& file, int errorNumber, const QString& path)
-{
-    if (errorNumber != 0)
-        return reasonForError(errorNumber, path, FileAccess::Write);
-    if (file.error() == QFileDevice::ResourceError)
-        return reason::DiskFull;
-    return QStringLiteral("Fehler (%1)").arg(file.errorString());
 }
 
 }  // namespace
@@ -173,7 +155,8 @@ QStringList productionLogFields(const ProductionRecord& r)
                   QString::number(r.transmitterType),
                   QString::number(r.codeLength)};
     for (int n = 1; n <= 8; ++n)
-        f << QString::number(r.address[size_t(n)]) << functionName(r.function[size_t(n)]);
+        f << QString::number(r.address[size_t(n)])
+          << QLatin1String(functionName(r.function[size_t(n)]));
     f << QString::number(r.durationMs);
     return f;
 }
@@ -253,7 +236,7 @@ bool appendProductionLog(const QString& path, const ProductionRecord& record, QS
     QFile file(path);
     errno = 0;
     if (!file.open(QIODevice::ReadWrite))
-        return fail(reason, openFailure(file, errno, path));
+        return fail(reason, reasonForFailure(file, errno, path, FileAccess::Write));
     const qint64 size = file.size();
     QByteArray bytes;
     if (size > 0) {
@@ -267,7 +250,7 @@ bool appendProductionLog(const QString& path, const ProductionRecord& record, QS
     bytes += productionLogBytes(record, size == 0);
     errno = 0;
     if (!file.seek(size) || file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString why = openFailure(file, errno, path);
+        const QString why = reasonForFailure(file, errno, path, FileAccess::Write);
         file.resize(size);   // no half line is left behind
         return fail(reason, why);
     }
@@ -289,7 +272,7 @@ bool productionLogWritable(const QString& path, QString* reason)
     QFile file(path);
     errno = 0;
     if (!file.open(QIODevice::Append))
-        return fail(reason, openFailure(file, errno, path));
+        return fail(reason, reasonForFailure(file, errno, path, FileAccess::Write));
     return true;
 }
 
@@ -350,7 +333,7 @@ std::optional<QDateTime> programmedBefore(const QString& path, const ProductionR
                 continue;
             const int column = FirstCodeColumn + 2 * (n - 1);
             same = r.at(column) == now.at(column)
-                && r.at(column + 1) != QLatin1String(FunctionNames[FnKeine]);
+                && r.at(column + 1) != QLatin1String(functionName(FnKeine));
         }
         if (!same)
             continue;

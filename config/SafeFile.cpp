@@ -31,17 +31,6 @@ QString resolvedTarget(const QString& path)
     return info.isSymLink() ? path : info.filePath();   // a loop of links: left to the system
 }
 
-// The reason after a failed call of file, with the error number it left (0 when the failure
-// came from the file object itself and not from the system).
-QString failureOf(const QSaveFile& file, int errorNumber, const QString& path)
-{
-    if (errorNumber != 0)
-        return reasonForError(errorNumber, path, FileAccess::Write);
-    if (file.error() == QFileDevice::ResourceError)
-        return reason::DiskFull;
-    return systemError(file.errorString());
-}
-
 #ifdef Q_OS_UNIX
 // Whether the permission bits forbid writing. The super-user may write any file, so for
 // him, as editors do, only a file without any write bit counts as protected.
@@ -100,6 +89,16 @@ QString reasonForError(int errorNumber, const QString& path, FileAccess access)
     return systemError(qt_error_string(errorNumber));
 }
 
+QString reasonForFailure(const QFileDevice& file, int errorNumber, const QString& path,
+                         FileAccess access)
+{
+    if (errorNumber != 0)
+        return reasonForError(errorNumber, path, access);
+    if (file.error() == QFileDevice::ResourceError)
+        return reason::DiskFull;
+    return systemError(file.errorString());
+}
+
 bool ReplaceFile(const QString& path, const QByteArray& bytes, QString* reason)
 {
     auto fail = [reason](const QString& why) {
@@ -131,7 +130,7 @@ bool ReplaceFile(const QString& path, const QByteArray& bytes, QString* reason)
     QSaveFile file(target);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
-        return fail(failureOf(file, errno, target));
+        return fail(reasonForFailure(file, errno, target, FileAccess::Write));
 #ifdef Q_OS_UNIX
     if (exists)
         keepRights(file.handle(), old);
@@ -142,13 +141,13 @@ bool ReplaceFile(const QString& path, const QByteArray& bytes, QString* reason)
     errno = 0;
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         const int error = errno;
-        const QString why = failureOf(file, error, target);
+        const QString why = reasonForFailure(file, error, target, FileAccess::Write);
         file.cancelWriting();
         return fail(why);
     }
     errno = 0;
     if (!file.commit())
-        return fail(failureOf(file, errno, target));
+        return fail(reasonForFailure(file, errno, target, FileAccess::Write));
     return true;
 }
 

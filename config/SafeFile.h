@@ -12,6 +12,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QString>
 
 namespace fbe {
@@ -30,6 +31,11 @@ enum class FileAccess { Read, Write };
 // The reason for a system error number met while reading or writing path: a missing file
 // or folder, no permission, a full disk, otherwise "Fehler (<the system's text>)".
 QString reasonForError(int errorNumber, const QString& path, FileAccess access);
+// The reason after a failed call of file: by the error number the call left (0 when the
+// failure came from the file object and not from the system), else a full disk for a
+// resource error, else "Fehler (<the file's text>)".
+QString reasonForFailure(const QFileDevice& file, int errorNumber, const QString& path,
+                         FileAccess access);
 
 // Writes bytes to path as described above. On failure returns false and the reason in
 // *reason (may be null).

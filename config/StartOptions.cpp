@@ -1,18 +1,10 @@
 #include "config/StartOptions.h"
 
-#include "config/Configuration.h"
-#include "config/Formatting.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 namespace fbe {
-
-QString programVersion()
-{
-    return QString::number(SoftwareMajor) + QLatin1Char('.')
-           + PadLeft(2, QLatin1Char('0'), SoftwareMinor);
-}
 
 StartOptions parseStartOptions(const QStringList& arguments)
 {

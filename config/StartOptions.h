@@ -6,13 +6,12 @@
 //   fbe --version | --help
 #pragma once
 
+#include "config/Configuration.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace fbe {
-
-// "3.05": the version the main window's caption shows and every image carries.
-QString programVersion();
 
 struct StartOptions {
     QString file;              // absolute path of the configuration to load; empty: none

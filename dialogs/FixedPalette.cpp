@@ -28,19 +28,28 @@ void apply()
     QToolTip::setPalette(palette);
 }
 
-// A desktop theme changed while the program runs: the application sets its colours again,
-// once the toolkit has taken the new theme's.
+// A desktop theme changed while the program runs: the toolkit takes the new theme's colours
+// (also for the kinds of control) and tells every window. The application sets its own
+// again, once for all windows, when the toolkit is done.
 class ThemeWatch : public QObject {
 public:
     using QObject::QObject;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
+    bool eventFilter(QObject*, QEvent* event) override
     {
-        if (watched == qApp && event->type() == QEvent::ThemeChange)
-            QTimer::singleShot(0, this, &apply);
+        if (event->type() == QEvent::ThemeChange && !posted_) {
+            posted_ = true;
+            QTimer::singleShot(0, this, [this] {
+                posted_ = false;
+                apply();
+            });
+        }
         return false;
     }
+
+private:
+    bool posted_ = false;
 };
 
 }  // namespace

@@ -81,14 +81,14 @@ void restoreTabChain(const QList<QWidget*>& chain)
         QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
 }
 
-// Moves the child widgets of from (not the windows among them, not except) to to, each at
-// its place and with its visibility.
-void moveChildren(QWidget* from, QWidget* to, const QObject* except)
+// Moves the child widgets of from (not the windows among them) to to, each at its place and
+// with its visibility.
+void moveChildren(QWidget* from, QWidget* to)
 {
     const QObjectList children = from->children();
     for (QObject* o : children) {
         auto* w = qobject_cast<QWidget*>(o);
-        if (!w || w == except || w->isWindow())
+        if (!w || w->isWindow())
             continue;
         const bool hidden = explicitlyHidden(w);
         const QRect geometry = w->geometry();
@@ -370,7 +370,7 @@ void ScreenFit::wrap()
         content->setFixedSize(design_);
         if (QLayout* layout = window_->layout())
             content->setLayout(layout);
-        moveChildren(window_, content, nullptr);
+        moveChildren(window_, content);
         QScrollArea* area = makeScrollArea(window_);
         area->setWidget(content);
         area->show();
@@ -400,7 +400,7 @@ void ScreenFit::unwrap()
         QWidget* content = scroll_->takeWidget();
         if (QLayout* layout = content->layout())
             window_->setLayout(layout);
-        moveChildren(content, window_, nullptr);
+        moveChildren(content, window_);
         delete scroll_;
         delete content;
         window_->setFixedSize(design_);

@@ -103,9 +103,8 @@ TFinfo::TFinfo(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
 
 QString TFinfo::versionText()
 {
-    return QStringLiteral("Software Version ") + QString::number(SoftwareMajor)
-           + QStringLiteral(".") + PadLeft(2, QLatin1Char('0'), SoftwareMinor)
-           + QStringLiteral("  -  ") + QString::fromUtf8(ReleaseDate);
+    return QStringLiteral("Software Version ") + programVersion() + QStringLiteral("  -  ")
+           + QString::fromUtf8(ReleaseDate);
 }
 
 void TFinfo::execute()

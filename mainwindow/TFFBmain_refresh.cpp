@@ -301,9 +301,7 @@ void TFFBmain::ShowBasicsWin()
     showStatusLine();
 
     const QString caption = QStringLiteral("Funkempfänger Konfiguration  [Ver.: ")
-        + QString::number(SoftwareMajor) + QLatin1Char('.')
-        + PadLeft(2, QLatin1Char('0'), SoftwareMinor) + QStringLiteral("]     - ")
-        + cfg.projectName + QStringLiteral(" -");
+        + programVersion() + QStringLiteral("]     - ") + cfg.projectName + QStringLiteral(" -");
     if (windowTitle() != caption)
         setWindowTitle(caption);
     setTextIfChanged(projectname, cfg.projectName);

@@ -177,11 +177,7 @@ void TFFBmain::CBautoClick()
     CBauto->setChecked(false);
     seam.beep();
     setInfoColour(InfoColour::Error);
-    addInfo(systemPort.isEmpty() ? TransferProtocol::msgOpenError(number)
-                                 : TransferProtocol::msgOpenError(shortPortName(systemPort.path())));
-    const OpenFailure why = port.openFailure();
-    if (why.failed())
-        addInfo(why.line());
+    addInfo(TransferProtocol::msgOpenFailure(number, systemPort.path(), port.openFailure()));
 }
 
 void TFFBmain::seriesStateChanged()

@@ -37,16 +37,11 @@ QTextStream& out()
     return stream;
 }
 
-struct Arguments {
-    QString file;
-    QString port;
-    QString log;      // program --log FILE: the production log to append to
-    QString error;
-};
+}  // namespace
 
-Arguments parseArguments(const QStringList& args, const char* command)
+TransferArguments parseTransferArguments(const QStringList& args, const char* command)
 {
-    Arguments a;
+    TransferArguments a;
     for (int i = 0; i < args.size(); ++i) {
         const QString& word = args.at(i);
         if (word == QLatin1String("--port")) {
@@ -76,13 +71,19 @@ Arguments parseArguments(const QStringList& args, const char* command)
             return a;
         }
     }
-    if (a.error.isEmpty() && (a.file.isEmpty() || a.port.isEmpty()))
+    if (a.error.isEmpty() && (a.file.isEmpty() || a.port.isEmpty())) {
+        const QLatin1String name(command);
         a.error = QStringLiteral("Aufruf: fbe-tool %1")
-                      .arg(QLatin1String(command) == QLatin1String("program")
+                      .arg(name == QLatin1String("program")
                                ? QStringLiteral("program DATEI --port PORT [--log PROTOKOLL]")
-                               : QStringLiteral("read --port PORT DATEI"));
+                               : name == QLatin1String("verify")
+                                     ? QStringLiteral("verify DATEI --port PORT")
+                                     : QStringLiteral("read --port PORT DATEI"));
+    }
     return a;
 }
+
+namespace {
 
 int usageError(const QString& message)
 {
@@ -288,7 +289,7 @@ ModuleRead readModule(const QString& portName)
 
 int runProgramCommand(const QStringList& args)
 {
-    const Arguments a = parseArguments(args, "program");
+    const TransferArguments a = parseTransferArguments(args, "program");
     if (!a.error.isEmpty())
         return usageError(a.error);
 
@@ -340,7 +341,7 @@ int runProgramCommand(const QStringList& args)
 
 int runReadCommand(const QStringList& args)
 {
-    const Arguments a = parseArguments(args, "read");
+    const TransferArguments a = parseTransferArguments(args, "read");
     if (!a.error.isEmpty())
         return usageError(a.error);
 

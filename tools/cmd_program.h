@@ -10,6 +10,17 @@
 #include <QStringList>
 
 int runProgramCommand(const QStringList& args);
+
+// The words of program, read and verify: FILE and --port PORT in any order, for program also
+// --log LOG. error holds the usage error (an unknown option, a missing value, too many or too
+// few words), empty when there is none.
+struct TransferArguments {
+    QString file;
+    QString port;
+    QString log;      // program --log FILE: the production log to append to
+    QString error;
+};
+TransferArguments parseTransferArguments(const QStringList& args, const char* command);
 int runReadCommand(const QStringList& args);
 
 // What programming FILE would write, as "Modul programmieren" builds it: a new

@@ -10,26 +10,6 @@
 
 using namespace fbe;
 
-const char* functionName(int function)
-{
-    switch (function) {
-    case FnKeine:
-        return "keine";
-    case FnEin:
-        return "Ein";
-    case FnAus:
-        return "Aus";
-    case FnWechsel:
-        return "Wechsel (Toggle)";
-    case FnTastend:
-        return "1:1 (Tastend)";
-    case FnImpuls:
-        return "Impuls";
-    default:
-        return "?";
-    }
-}
-
 namespace {
 
 QJsonObject recordJson(const TypeRecord& r)

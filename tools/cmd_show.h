@@ -20,5 +20,3 @@ fbe::LoadOutcome loadConfiguration(fbe::Configuration& cfg, const QString& path)
 void printLoadWarnings(QTextStream& err, const fbe::LoadOutcome& load, const QString& prefix);
 // The configuration as show --json prints it.
 QJsonObject configurationJson(const fbe::Configuration& cfg, const fbe::LoadOutcome& load);
-// "keine", "Ein", "Aus", "Wechsel (Toggle)", "1:1 (Tastend)", "Impuls"; "?" otherwise.
-const char* functionName(int function);

@@ -9,42 +9,15 @@
 
 using namespace fbe;
 
-namespace {
-
-int usage(QTextStream& err, const QString& message = QString())
-{
-    if (!message.isEmpty())
-        err << "fbe-tool: " << message << "\n";
-    err << "Aufruf: fbe-tool verify DATEI --port PORT\n";
-    return 2;
-}
-
-}  // namespace
-
 int runVerifyCommand(const QStringList& args)
 {
-    QTextStream err(stderr);
-    QString file;
-    QString port;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& word = args.at(i);
-        if (word == QLatin1String("--port")) {
-            if (i + 1 >= args.size())
-                return usage(err, QStringLiteral("--port braucht einen Wert (COM1..COM4 oder "
-                                                 "Gerätepfad)"));
-            port = args.at(++i);
-        } else if (word.startsWith(QLatin1String("--port="))) {
-            port = word.mid(7);
-        } else if (word.startsWith(QLatin1String("--")) && word.size() > 2) {
-            return usage(err, QStringLiteral("unbekannte Option ") + word);
-        } else if (file.isEmpty()) {
-            file = word;
-        } else {
-            return usage(err, QStringLiteral("zu viele Argumente: ") + word);
-        }
+    const TransferArguments a = parseTransferArguments(args, "verify");
+    if (!a.error.isEmpty()) {
+        QTextStream(stderr) << "fbe-tool: " << a.error << "\n";
+        return 2;
     }
-    if (file.isEmpty() || port.isEmpty())
-        return usage(err);
+    const QString& file = a.file;
+    const QString& port = a.port;
 
     // The file first: a file that cannot be loaded needs no module.
     Configuration cfg;

@@ -408,18 +408,28 @@ TEST(ComProbe, MissingAndHeldPortsAreDisabled)
     QSerialPort holder(held.device());
     ASSERT_TRUE(holder.open(QIODevice::ReadWrite));
 
+    // COM1 .. COM4 as the menu lists them first.
+    QList<PortEntry> coms;
+    for (int n = 1; n <= 4; ++n) {
+        PortEntry e;
+        e.name = QStringLiteral("COM%1").arg(n);
+        e.device = comDevicePath(n);
+        e.comNumber = n;
+        coms << e;
+    }
     SerialPortService port;
-    const std::array<bool, 4> usable = probeComPorts(port);
-    EXPECT_TRUE(usable[0]);
-    EXPECT_FALSE(usable[1]);
-    EXPECT_FALSE(usable[2]);
-    EXPECT_TRUE(usable[3]);
+    const std::vector<OpenFailure> states = probePorts(port, coms);
+    ASSERT_EQ(states.size(), 4u);
+    EXPECT_FALSE(states[0].failed());
+    EXPECT_TRUE(states[1].failed());
+    EXPECT_TRUE(states[2].failed());
+    EXPECT_FALSE(states[3].failed());
     EXPECT_FALSE(port.isOpen());
     EXPECT_EQ(port.comNumber(), 4);
 
     // Released, the port is usable at the next probe.
     holder.close();
-    EXPECT_TRUE(probeComPorts(port)[2]);
+    EXPECT_FALSE(probePorts(port, coms)[2].failed());
 }
 
 TEST(PortNames, NumbersAndDevices)

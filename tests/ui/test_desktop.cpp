@@ -154,6 +154,14 @@ TEST(DesktopTest, DarkDesktopThemeKeepsTheDesignColours)
     EXPECT_GT(p.main->CBvr21->palette().color(QPalette::Disabled, QPalette::Base).lightness(), 200);
     EXPECT_EQ(QToolTip::palette().color(QPalette::Inactive, QPalette::ToolTipText), QColor(Qt::black));
 
+    // The desktop's theme changes while the program runs: the toolkit takes the new theme's
+    // colours and tells the windows; the program sets its own again.
+    useDarkTheme();
+    QEvent themeChange(QEvent::ThemeChange);
+    QApplication::sendEvent(p.main.get(), &themeChange);
+    QApplication::processEvents();
+    EXPECT_EQ(differences(design, programLooks()), 0);
+
     // The other tests keep the light desktop they started with.
     QApplication::setPalette(before);
     useFixedPalette();

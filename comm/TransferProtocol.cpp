@@ -6,20 +6,16 @@
 
 namespace fbe {
 
-TransferProtocol::TransferProtocol(Configuration& cfg, BytePort& port, QObject* parent)
-    : QObject(parent), cfg_(cfg), port_(nullptr)
+TransferProtocol::TransferProtocol(Configuration& cfg, BytePort& port, QObject* parent,
+                                   TransferClock& clock)
+    : QObject(parent),
+      cfg_(cfg),
+      port_(nullptr),
+      clock_(clock),
+      timeout_(clock.timer([this] { timeoutTimer(); })),
+      TxTimer_(clock.timer([this] { TxTimerTimer(); })),
+      identifyDeadline_(clock.timer([this] { identifyDeadlineTimer(); }))
 {
-    timeout_.setSingleShot(true);
-    timeout_.setTimerType(Qt::PreciseTimer);   // never before the 500 ms are up
-    connect(&timeout_, &QTimer::timeout, this, &TransferProtocol::timeoutTimer);
-    TxTimer_.setSingleShot(true);
-    TxTimer_.setInterval(TxTickMs);
-    TxTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&TxTimer_, &QTimer::timeout, this, &TransferProtocol::TxTimerTimer);
-    identifyDeadline_.setSingleShot(true);
-    identifyDeadline_.setInterval(IdentifyDeadlineMs);
-    identifyDeadline_.setTimerType(Qt::PreciseTimer);
-    connect(&identifyDeadline_, &QTimer::timeout, this, &TransferProtocol::identifyDeadlineTimer);
     setPort(port);
 }
 
@@ -153,9 +149,9 @@ void TransferProtocol::restartTimeout()
 {
     // Restarted on every byte: only the moment is noted here, and a tick that comes early
     // for it waits the rest (timeoutTimer), which spares the timer list a change per byte.
-    sinceRestart_.start();
-    if (!timeout_.isActive())
-        timeout_.start(ReplyTimeoutMs);
+    restartedNs_ = clock_.nowNs();
+    if (!timeout_->isActive())
+        timeout_->start(ReplyTimeoutMs);
 }
 
 void TransferProtocol::start()
@@ -198,7 +194,7 @@ void TransferProtocol::sendstring(quint8 b1, quint8 b2, quint8 b3)
     if (rxCount_ >= ImmediateFrom)
         sendesofort();
     else
-        TxTimer_.start();
+        TxTimer_->start(TxTickMs);
 }
 
 void TransferProtocol::sendesofort()
@@ -206,7 +202,7 @@ void TransferProtocol::sendesofort()
     if (pendingCommand_[0] == CmdWrite)
         cfg_.transfer.moduleWritten = true;   // from now on the module may differ
     if (transferMode_ == Identify)
-        identifyDeadline_.start();
+        identifyDeadline_->start(IdentifyDeadlineMs);
     port_->sendByte(pendingCommand_[0]);
     port_->sendByte(pendingCommand_[1]);
     port_->discardInput();
@@ -216,7 +212,7 @@ void TransferProtocol::sendesofort()
 
 void TransferProtocol::TxTimerTimer()
 {
-    TxTimer_.stop();
+    TxTimer_->stop();
     if (running_)
         sendesofort();
 }
@@ -253,7 +249,7 @@ void TransferProtocol::RS232RxChar(quint8 b)
             fail(msgFirmware() + QLatin1Char('\n') + msgFirmwareFound(reply_[2], reply_[3]));
             return;
         }
-        identifyDeadline_.stop();
+        identifyDeadline_->stop();
         firmwareText_ = firmwareLabel(reply_[2], reply_[3]);
         emit firmwareAccepted(firmwareText_);
         transferMode_ = operation_;
@@ -333,9 +329,9 @@ void TransferProtocol::timeoutTimer()
 {
     if (!running_)
         return;
-    const qint64 leftNs = qint64(ReplyTimeoutMs) * 1000000 - sinceRestart_.nsecsElapsed();
+    const qint64 leftNs = qint64(ReplyTimeoutMs) * 1000000 - (clock_.nowNs() - restartedNs_);
     if (leftNs > 0) {
-        timeout_.start(int((leftNs + 999999) / 1000000));
+        timeout_->start(int((leftNs + 999999) / 1000000));
         return;
     }
     fail(rxCount_ == 0 ? msgNoReply() : msgInterrupted());
@@ -370,9 +366,9 @@ void TransferProtocol::abort(const QString& message)
 
 void TransferProtocol::FormClose()
 {
-    timeout_.stop();
-    TxTimer_.stop();
-    identifyDeadline_.stop();
+    timeout_->stop();
+    TxTimer_->stop();
+    identifyDeadline_->stop();
     running_ = false;
     cfg_.transfer.resultPending = true;
     if (!keepPortOpen_ || cfg_.transfer.transferFailed)

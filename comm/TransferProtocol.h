@@ -1,19 +1,19 @@
 // One exchange with the receiver module over a byte port: identify the module and check its
 // firmware version, then write the transmit buffer and read it back (operation 1), or read
 // the module into the receive buffer (operation 3), the bytes that the image's checksum does
-// not cover read twice. Driven by the received bytes and three
-// timers on the GUI thread; nothing blocks. Works on the configuration's transmit and
+// not cover read twice. Driven by the received bytes and three timers of its clock on the
+// GUI thread; nothing blocks. Works on the configuration's transmit and
 // receive buffers and transfer result; knows no window.
 #pragma once
 
 #include "comm/OpenFailure.h"
+#include "comm/TransferClock.h"
 #include "config/Configuration.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
-#include <QTimer>
 #include <array>
+#include <memory>
 
 namespace fbe {
 
@@ -49,7 +49,8 @@ public:
     static constexpr quint8 CmdRead = 0x28;
     static constexpr quint8 IdentifyReply = 0x14;
 
-    TransferProtocol(Configuration& cfg, BytePort& port, QObject* parent = nullptr);
+    TransferProtocol(Configuration& cfg, BytePort& port, QObject* parent = nullptr,
+                     TransferClock& clock = TransferClock::system());
     ~TransferProtocol() override;
 
     void setPort(BytePort& port);
@@ -149,10 +150,11 @@ private:
 
     Configuration& cfg_;
     BytePort* port_;
-    QTimer timeout_;
-    QElapsedTimer sinceRestart_;
-    QTimer TxTimer_;
-    QTimer identifyDeadline_;
+    TransferClock& clock_;
+    std::unique_ptr<TransferClock::Timer> timeout_;
+    qint64 restartedNs_ = 0;   // the clock when the reply time-out last started again
+    std::unique_ptr<TransferClock::Timer> TxTimer_;
+    std::unique_ptr<TransferClock::Timer> identifyDeadline_;
 
     int portNumber_ = 1;
     QString device_;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "comm/BytePort.h"
+#include "comm/TransferClock.h"
 #include "config/Configuration.h"
 #include "../support/FbeTool.h"
 
@@ -15,6 +16,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <algorithm>
 #include <array>
 #include <deque>
 #include <fcntl.h>
@@ -157,11 +159,18 @@ public:
         const std::vector<quint8> reply =
             responder ? responder(cmd, int(commands.size()) - 1) : answer(cmd);
         replyOutstanding_ = int(reply.size());
-        for (quint8 b : reply)
+        push(reply);
+    }
+
+    // Bytes from the module, handed over by the event loop (a reply the responder held back
+    // and sends later).
+    void push(const std::vector<quint8>& bytes)
+    {
+        for (quint8 b : bytes)
             queue_.push_back(b);
         // One delivery pass at a time, bound to this port: a pass still queued when the
         // port is gone is dropped with it.
-        if (!reply.empty() && !deliveryQueued_) {
+        if (!bytes.empty() && !deliveryQueued_) {
             deliveryQueued_ = true;
             QTimer::singleShot(0, &context_, [this] {
                 deliveryQueued_ = false;
@@ -169,6 +178,7 @@ public:
             });
         }
     }
+    bool deliveryPending() const { return deliveryQueued_; }
 
     // The module's ordinary answer.
     std::vector<quint8> answer(const Command& cmd)
@@ -223,6 +233,82 @@ private:
     std::deque<quint8> queue_;
     std::vector<quint8> partial_;
 };
+
+// A transfer clock that moves only when told: the next timer due fires at once, however far
+// ahead it lies, so that a module's pauses of any length cost no time.
+class VirtualClock : public fbe::TransferClock {
+public:
+    qint64 nowNs() const override { return nowNs_; }
+    std::unique_ptr<Timer> timer(std::function<void()> fire) override
+    {
+        return std::make_unique<VirtualTimer>(*this, std::move(fire));
+    }
+    // Calls f ms from now.
+    void after(int ms, std::function<void()> f)
+    {
+        owned_.push_back(timer(std::move(f)));
+        owned_.back()->start(ms);
+    }
+    // Moves the clock to the earliest running timer and fires it; false when none runs.
+    bool fireNext()
+    {
+        VirtualTimer* next = nullptr;
+        for (VirtualTimer* t : timers_)
+            if (t->isActive() && (!next || t->due < next->due
+                                  || (t->due == next->due && t->order < next->order)))
+                next = t;
+        if (!next)
+            return false;
+        nowNs_ = std::max(nowNs_, next->due);
+        next->due = -1;
+        next->fire();
+        return true;
+    }
+
+private:
+    struct VirtualTimer : Timer {
+        VirtualClock& clock;
+        std::function<void()> fire;
+        qint64 due = -1;
+        quint64 order = 0;   // timers due at the same moment fire in the order they were started
+        VirtualTimer(VirtualClock& c, std::function<void()> f) : clock(c), fire(std::move(f))
+        {
+            clock.timers_.push_back(this);
+        }
+        ~VirtualTimer() override
+        {
+            clock.timers_.erase(std::find(clock.timers_.begin(), clock.timers_.end(), this));
+        }
+        void start(int ms) override
+        {
+            due = clock.nowNs_ + qint64(ms) * 1000000;
+            order = clock.started_++;
+        }
+        void stop() override { due = -1; }
+        bool isActive() const override { return due >= 0; }
+    };
+
+    qint64 nowNs_ = 0;
+    quint64 started_ = 0;
+    std::vector<VirtualTimer*> timers_;
+    std::vector<std::unique_ptr<Timer>> owned_;   // destroyed first, while timers_ lives
+};
+
+// Runs until done() on the virtual clock: bytes handed over now are delivered by the event
+// loop first, then the clock jumps to the next timer. False when nothing is left to happen.
+inline bool runVirtual(VirtualClock& clock, const ScriptedPort& port,
+                       const std::function<bool()>& done)
+{
+    app();
+    for (int step = 0; step < 1000000; ++step) {
+        QCoreApplication::processEvents();
+        if (done())
+            return true;
+        if (!port.deliveryPending() && !clock.fireNext())
+            return done();
+    }
+    return false;
+}
 
 using fbe::test::abortOnSanitizerReport;   // the simulator's exit code is never looked at
 using fbe::test::binDir;

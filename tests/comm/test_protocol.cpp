@@ -17,12 +17,13 @@ namespace {
 struct Transfer {
     Configuration cfg;
     ScriptedPort port;
-    TransferProtocol protocol{cfg, port};
+    TransferProtocol protocol;
     int finishedCount = 0;
     std::vector<QString> actions;
     QString firmware;
 
-    Transfer()
+    explicit Transfer(TransferClock& clock = TransferClock::system())
+        : protocol(cfg, port, nullptr, clock)
     {
         commtest::app();
         for (int i = 0; i < 256; ++i)
@@ -41,6 +42,15 @@ struct Transfer {
         protocol.setRequest(portNumber, write);
         protocol.start();
         return commtest::runUntil([&] { return finishedCount > before; }, timeoutMs);
+    }
+
+    // The same on a virtual clock (the one given to the constructor).
+    bool goVirtual(commtest::VirtualClock& clock, bool write)
+    {
+        const int before = finishedCount;
+        protocol.setRequest(1, write);
+        protocol.start();
+        return commtest::runVirtual(clock, port, [&] { return finishedCount > before; });
     }
 
     void expectFailure(const QString& message)
@@ -249,6 +259,63 @@ TEST(Protocol, NoReplyInALaterPhaseIsAlsoNoReply)
     r.expectFailure(QStringLiteral("keine Antwort --> Abbruch"));
 }
 
+// The reply time-out runs 500 ms from each byte received (and from the start), whatever the
+// pauses before it add up to. A module that pauses before some bytes of its replies, on a
+// virtual clock; the first commands of a phase leave 1 ms after the byte before them, so
+// 498 ms after such a command is just under the time-out.
+TEST(Protocol, ReplyTimeOutRunsFromEachByte)
+{
+    using Command = ScriptedPort::Command;
+    const auto isIdentify = [](const Command& c) { return c[0] == 0x00; };
+    const auto isWriteOf = [](int a) {
+        return [a](const Command& c) { return c[0] == 0x32 && c[1] == a; };
+    };
+    const auto firstRead = [](const Command& c) { return c[0] == 0x28 && c[1] == 0; };
+    const auto any = [](const Command&) { return true; };
+    const QString ok = QStringLiteral("Übertragung erfolgreich");
+    const struct {
+        const char* what;
+        bool write;
+        std::function<bool(const Command&)> paused;
+        int firstByte;   // pause before the reply's first byte, ms
+        int laterBytes;  // pause before each further byte of the same reply, ms
+        QString message;
+    } rows[] = {
+        {"identification, 498 ms before each byte", false, isIdentify, 498, 498, ok},
+        {"identification, 501 ms before its first byte", false, isIdentify, 501, 0,
+         commtest::text::NoReply},
+        {"identification, 501 ms before its second byte", false, isIdentify, 0, 501,
+         commtest::text::Interrupted},
+        {"write of byte 100, 499 ms", true, isWriteOf(100), 499, 0, ok},
+        {"write of byte 100, 501 ms", true, isWriteOf(100), 501, 0, commtest::text::Interrupted},
+        {"first read-back, 501 ms", true, firstRead, 501, 0, commtest::text::NoReply},
+        {"every reply of a read, 498 ms", false, any, 498, 498, ok},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        commtest::VirtualClock clock;
+        Transfer r(clock);
+        r.port.responder = [&](const Command& c, int) {
+            std::vector<quint8> reply = r.port.answer(c);
+            if (!row.paused(c))
+                return reply;
+            std::vector<quint8> now;
+            int at = 0;
+            for (size_t k = 0; k < reply.size(); ++k) {
+                at += k == 0 ? row.firstByte : row.laterBytes;
+                if (at == 0)
+                    now.push_back(reply[k]);
+                else
+                    clock.after(at, [&r, b = reply[k]] { r.port.push({b}); });
+            }
+            return now;
+        };
+        ASSERT_TRUE(r.goVirtual(clock, row.write));
+        EXPECT_EQ(r.cfg.transfer.transferMessage, row.message);
+        EXPECT_EQ(r.cfg.transfer.transferFailed, row.message != ok);
+    }
+}
+
 TEST(Protocol, ReplyStoppingMidPhaseIsInterrupted)
 {
     Transfer r;
@@ -393,47 +460,35 @@ TEST(Protocol, WriteMismatchNamesTheAddress)
     }
 }
 
-TEST(Protocol, WrittenStartStateThatReadsBackWrongFailsTheRun)
+// A module that stores one byte wrongly but echoes it right: the read-back after the write
+// compares the configuration (0..101) and the version, type and time-base bytes (248..252);
+// the free bytes and the firmware may differ.
+TEST(Protocol, ReadBackComparesTheConfigurationAndTypeBytes)
 {
-    Transfer r;
-    r.port.responder = [&](const ScriptedPort::Command& c, int) {
-        std::vector<quint8> reply = r.port.answer(c);
-        if (c[0] == 0x32 && c[1] == 1)
-            r.port.eeprom[1] ^= 0x80;   // stored wrong, echoed right
-        return reply;
-    };
-    ASSERT_TRUE(r.go(true));
-    r.expectFailure(QStringLiteral("Vergleichsfehler bei Leseadresse: [1] !"));
-}
-
-TEST(Protocol, WrongTypeBytesReadBackFailTheRun)
-{
-    Transfer r;
-    r.port.responder = [&](const ScriptedPort::Command& c, int) {
-        std::vector<quint8> reply = r.port.answer(c);
-        if (c[0] == 0x32 && c[1] == 251)
-            r.port.eeprom[251] = 0x63;
-        return reply;
-    };
-    ASSERT_TRUE(r.go(true));
-    r.expectFailure(QStringLiteral("Vergleichsfehler bei Leseadresse: [251] !"));
-}
-
-TEST(Protocol, FreeBytesAndFirmwareMayDifferAfterAWrite)
-{
-    Transfer r;
-    r.port.responder = [&](const ScriptedPort::Command& c, int) {
-        std::vector<quint8> reply = r.port.answer(c);
-        if (c[0] == 0x32) {
-            r.port.eeprom[150] = 0xAA;
-            r.port.eeprom[253] = 0x02;
-            r.port.eeprom[254] = 0x05;
+    const struct {
+        int address;
+        bool compared;
+    } rows[] = {{0, true},    {1, true},    {101, true},  {102, false}, {150, false},
+                {247, false}, {248, true},  {251, true},  {252, true},  {253, false},
+                {254, false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.address);
+        Transfer r;
+        r.port.responder = [&](const ScriptedPort::Command& c, int) {
+            std::vector<quint8> reply = r.port.answer(c);
+            if (c[0] == 0x32 && c[1] == row.address)
+                r.port.eeprom[row.address] ^= 0x80;
+            return reply;
+        };
+        ASSERT_TRUE(r.go(true));
+        if (row.compared) {
+            r.expectFailure(
+                QStringLiteral("Vergleichsfehler bei Leseadresse: [%1] !").arg(row.address));
+        } else {
+            EXPECT_FALSE(r.cfg.transfer.transferFailed) << "byte " << row.address;
+            EXPECT_TRUE(r.cfg.transfer.programmed) << "byte " << row.address;
         }
-        return reply;
-    };
-    ASSERT_TRUE(r.go(true));
-    EXPECT_FALSE(r.cfg.transfer.transferFailed);
-    EXPECT_TRUE(r.cfg.transfer.programmed);
+    }
 }
 
 TEST(Protocol, OneCommandOutstandingEvenWithStrayBytes)

@@ -422,13 +422,24 @@ TEST(Tool, NamesThatAreNotUtf8AreRefused)
 
 TEST(ModuleWrite, UnusedCodesLoseTheirAddress)
 {
-    Configuration cfg = sample();
-    cfg.codes[6].address = 0x77;
-    PrepareModuleWrite(cfg);
-    EXPECT_EQ(cfg.codes[6].address, 0u);
-    EXPECT_EQ(cfg.codes[1].address, 0x3C3u);
-    EXPECT_EQ(cfg.txBuffer, cfg.sendImage);
-    EXPECT_EQ(cfg.txBuffer[2], 0xC3);
+    // Each code in turn without a function among seven used ones: only it is sent as 0.
+    for (int unused = 1; unused <= 8; ++unused) {
+        Configuration cfg = sample();
+        for (int n = 1; n <= 8; ++n) {
+            cfg.codes[n].address = 0x5A0 + n;
+            cfg.codes[n].function = n == unused ? FnKeine : FnEin;
+            cfg.codes[n].out1 = true;
+        }
+        PrepareModuleWrite(cfg);
+        EXPECT_EQ(cfg.txBuffer, cfg.sendImage);
+        for (int n = 1; n <= 8; ++n) {
+            const int low = 2 + 5 * (n - 1);   // five address bytes per code, low byte first
+            const quint64 want = n == unused ? 0 : 0x5A0 + n;
+            EXPECT_EQ(cfg.codes[n].address, want) << "code " << n << ", unused " << unused;
+            EXPECT_EQ(cfg.txBuffer[low], want & 0xFF) << "code " << n << ", unused " << unused;
+            EXPECT_EQ(cfg.txBuffer[low + 1], want >> 8) << "code " << n << ", unused " << unused;
+        }
+    }
 }
 
 TEST(ModuleWrite, OutputCheckListsCodesWithAFunctionButNoOutput)

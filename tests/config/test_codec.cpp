@@ -271,15 +271,33 @@ TEST(Decode, ChecksumMismatchIsReportedAndKeepsTheDecodedValues)
     EXPECT_EQ(other.transfer.transferMessage, QStringLiteral("EEPROM-Fehler (checksum)"));
     EXPECT_EQ(other.codes[1].address, 0x123 ^ 0x100);
 
-    // Bytes 0, 1 and 224..254 are not covered.
-    image = encoded(cfg);
-    image[1] = 0xFF;
-    image[230] = 9;
-    image[254] = 1;
-    Configuration third = newConfig();
-    third.rxBuffer = image;
-    EXPECT_TRUE(DecodeImage(third));
-    EXPECT_FALSE(third.transfer.transferFailed);
+}
+
+// The checksum is the sum of bytes 2..223: one byte 0x20 in an image of a new configuration
+// (checksum 0x91) makes it 0xB1 where it counts and leaves it 0x91 where it does not.
+TEST(Decode, ChecksumCoversBytes2To223Only)
+{
+    const struct {
+        int address;
+        bool covered;
+    } rows[] = {{0, false}, {1, false}, {2, true}, {103, true}, {223, true}, {224, false},
+                {254, false}};
+    for (const auto& row : rows) {
+        Configuration cfg = newConfig();
+        Image image = encoded(cfg);
+        ASSERT_EQ(image[img::Checksum], 0x91);
+        ASSERT_EQ(image[row.address], 0);
+        image[row.address] = 0x20;
+        for (const quint8 stored : {quint8(0x91), quint8(0xB1)}) {
+            image[img::Checksum] = stored;
+            Configuration read = newConfig();
+            read.rxBuffer = image;
+            const bool sound = (stored == 0xB1) == row.covered;
+            EXPECT_EQ(DecodeImage(read), sound) << "byte " << row.address << " checksum "
+                                                 << int(stored);
+            EXPECT_EQ(read.transfer.transferFailed, !sound) << "byte " << row.address;
+        }
+    }
 }
 
 // Encoding and decoding again reproduces everything that the image can carry.

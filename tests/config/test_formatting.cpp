@@ -34,6 +34,10 @@ TEST(TimeValue, UnitsWidthsAndDecimalComma)
     EXPECT_EQ(timeText(65535, false, 1), QStringLiteral("655,35s"));
     EXPECT_EQ(timeText(1, false, 2), QStringLiteral("0,000166min"));
     EXPECT_EQ(timeText(1, false, 3), QStringLiteral("0,000002h"));       // fixed form below 0.0001
+    // Either side of 0.0001: 350 ms and 360 ms in hours; 30 ms in minutes (0.0005) is general.
+    EXPECT_EQ(timeText(35, false, 3), QStringLiteral("0,000097h"));
+    EXPECT_EQ(timeText(36, false, 3), QStringLiteral("0,0001h"));
+    EXPECT_EQ(timeText(3, false, 2), QStringLiteral("0,0005min"));
     EXPECT_EQ(timeText(1800, true, 3), QStringLiteral("    1h"));
     EXPECT_EQ(timeText(30, true, 2), QStringLiteral("    1min"));
     EXPECT_EQ(timeText(10, false, 7), QStringLiteral("0,000000???"));

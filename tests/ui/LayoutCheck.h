@@ -105,7 +105,7 @@ inline void checkText(QStringList& lines, QWidget* w)
         else if (qobject_cast<QRadioButton*>(w))
             room = QStyle::SE_RadioButtonContents;
         else if (!qobject_cast<QPushButton*>(w))
-            return;  // tool buttons and drawn buttons lay out their own text
+            return;  // tool buttons and drawn buttons place their own text
         const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
         report(lines, w, button->text(), textWidth(w, button->text()) + icon,
                style->subElementRect(room, &opt, button).width());
@@ -164,8 +164,11 @@ inline void walk(QStringList& lines, QWidget* parent, const Covers& covers)
     for (int i = 0; i < shown.size(); ++i) {
         checkText(lines, shown[i]);
         for (int j = i + 1; j < shown.size(); ++j)
-            if (overlap(shown[i], shown[j], covers))
-                lines << name(shown[i]) + QStringLiteral(" overlaps ") + name(shown[j]);
+            if (overlap(shown[i], shown[j], covers)) {
+                const QRect both = shown[i]->geometry() & shown[j]->geometry();
+                lines << name(shown[i]) + QStringLiteral(" overlaps ") + name(shown[j])
+                             + QStringLiteral(" by %1 x %2 px").arg(both.width()).arg(both.height());
+            }
         walk(lines, shown[i], covers);
     }
 }

@@ -18,7 +18,8 @@ TFProjekt::TFProjekt(Configuration& cfg, Seam& seam, Forms& forms, QWidget* pare
     setObjectName(QStringLiteral("FProjekt"));
     setWindowTitle(QStringLiteral("Projektname"));
     setModal(true);
-    setFixedSize(400, 64);
+    // Wide enough to show whole every name the main window shows without shortening it.
+    setFixedSize(520, 64);
 
     Label1 = new QLabel(QStringLiteral("Projektname:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));

@@ -744,7 +744,7 @@ void TFFBmain::setupRightColumn(QWidget* c)
               sans(11, true), Blue, Qt::AlignCenter);
     const QString incHint = QStringLiteral(
         "dieser Wert wird nach jedem erfolgreichen Programmiervorgang der Adresse aufaddiert");
-    QLabel* linc = makeLabel(Pprogram, "LIncrement", QRect(204, 19, 60, 15),
+    QLabel* linc = makeLabel(Pprogram, "LIncrement", QRect(202, 19, 64, 15),
                              QStringLiteral("increment"), sans(11, true), Blue, Qt::AlignCenter);
     linc->setToolTip(incHint);
     for (int n = 1; n <= 8; ++n) {

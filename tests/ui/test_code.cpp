@@ -2,6 +2,7 @@
 // the address limit, the time entry, stepping through the codes and parallel mode.
 #include "FakeSeam.h"
 #include "FieldInput.h"
+#include "LayoutCheck.h"
 
 #include "config/Configuration.h"
 #include "editors/TFCode.h"
@@ -432,12 +433,14 @@ TEST_F(CodeTest, AddressButtonOpensTheDialogOfTheActiveType)
     forms.FB4 = nullptr;
 }
 
-// The longest address and time show in full. Pictures of the editor in these states are saved
-// when FBE_SHOT_DIR names a folder.
-TEST_F(CodeTest, LongestTextsShowInFull)
+// The longest address and time show in full, every text fits and no control lies on another.
+// Pictures of the editor in these states are saved when FBE_SHOT_DIR names a folder.
+TEST_F(CodeTest, LongestTextsFitAndNothingOverlaps)
 {
     const QString dir = qEnvironmentVariable("FBE_SHOT_DIR");
     auto shot = [&](const char* name) {
+        QApplication::processEvents();
+        EXPECT_TRUE(laidOutWell(code)) << name;
         if (!dir.isEmpty())
             code->grab().save(dir + QLatin1Char('/') + S(name) + S(".png"));
     };

@@ -1,5 +1,6 @@
 // The small dialogs: question, notice, warning, project name, information and help.
 #include "FakeSeam.h"
+#include "LayoutCheck.h"
 
 #include "config/Configuration.h"
 #include "dialogs/Artwork.h"
@@ -420,14 +421,15 @@ TEST(Artwork, EveryPictureIsCompiledInAndDrawable)
     EXPECT_EQ(QSvgRenderer(QString::fromLatin1(art::Codepos)).defaultSize().width(), 7);
 }
 
-// Pictures of the dialogs with the texts they carry in use, saved when FBE_SHOT_DIR names a
-// folder (for looking at the layout).
-TEST_F(DialogTest, PicturesWithTheirLongestTexts)
+// With the longest texts they carry in use, every dialog shows its texts in full and no
+// control lies on another. Pictures are saved when FBE_SHOT_DIR names a folder.
+TEST_F(DialogTest, LongestTextsFitAndNothingOverlaps)
 {
     const QString dir = qEnvironmentVariable("FBE_SHOT_DIR");
     auto shot = [&](QDialog& d, const char* name) {
         seam.answerNext([&, name](QDialog&) {
             QApplication::processEvents();
+            EXPECT_TRUE(fbe::test::laidOutWell(&d)) << name;
             if (!dir.isEmpty())
                 d.grab().save(dir + QLatin1Char('/') + QLatin1String(name)
                               + QStringLiteral(".png"));

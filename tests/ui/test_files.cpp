@@ -4,6 +4,7 @@
 // settings file and the configuration files land there.
 #include "comm/CommTestSupport.h"
 #include "ProgramWindows.h"
+#include "LayoutCheck.h"
 
 #include "config/Cp1252.h"
 #include "config/FbeFile.h"
@@ -741,13 +742,15 @@ TEST_F(SettingsTest, WholeSessionComesBackAsLeft)
 
 namespace {
 
-// Pictures of this area's windows in typical and extreme states, saved when FBE_SHOT_DIR
-// names a folder; without it the test checks only that the question shows its whole text.
-TEST_F(SettingsTest, PicturesOfQuestionsNoticesAndMessages)
+// This area's windows in typical and extreme states show their texts in full, the question
+// every line without scrolling, and no control lies on another. Pictures are saved when
+// FBE_SHOT_DIR names a folder.
+TEST_F(SettingsTest, QuestionsNoticesAndMessagesShowInFull)
 {
     const QString dir = qEnvironmentVariable("FBE_SHOT_DIR");
     auto shot = [&](QWidget* widget, const char* name) {
         QCoreApplication::processEvents();
+        EXPECT_TRUE(fbe::test::laidOutWell(widget)) << name;
         if (!dir.isEmpty())
             widget->grab().save(dir + QLatin1Char('/') + QLatin1String(name)
                                 + QStringLiteral(".png"));

@@ -1,6 +1,7 @@
 // The main window: what each refresh shows, the taking over of a transfer result, the
 // window's own commands and the code table's clicks and keys.
 #include "FakeSeam.h"
+#include "LayoutCheck.h"
 
 #include "config/Configuration.h"
 #include "config/Formatting.h"
@@ -749,13 +750,19 @@ TEST_F(MainWindowTest, LongTextsStayReadable)
     }
 }
 
-// Pictures of the window in typical and extreme states, saved when FBE_SHOT_DIR names a
-// folder (for looking at the layout); without it the test only builds the states.
-TEST_F(MainWindowTest, PicturesOfTypicalAndExtremeStates)
+// In typical and extreme states every text shows in full and no control lies on another.
+// Pictures of the states are saved when FBE_SHOT_DIR names a folder.
+TEST_F(MainWindowTest, LongestTextsFitAndNothingOverlaps)
 {
     const QString dir = qEnvironmentVariable("FBE_SHOT_DIR");
+    // The panels of parallel codes and of direct output lie over the code table's rows on
+    // purpose: they take the place of the rows that have no use then.
+    const fbe::test::layout::Covers covers{
+        {QStringLiteral("Panel62"), QStringLiteral("Ppar")},
+        {QStringLiteral("Panel62"), QStringLiteral("Pdirektausgabe")}};
     auto shot = [&](QWidget* widget, const char* name) {
         QApplication::processEvents();
+        EXPECT_TRUE(fbe::test::laidOutWell(widget, covers)) << name;
         if (!dir.isEmpty())
             widget->grab().save(dir + QLatin1Char('/') + QLatin1String(name)
                                 + QStringLiteral(".png"));

@@ -1,6 +1,7 @@
 // The transmitter selection and the address dialogs of the hand transmitters (1-, 2-, 4-key,
 // SVS 3-key) and of the programmable transmitter.
 #include "FakeSeam.h"
+#include "LayoutCheck.h"
 #include "FieldInput.h"
 
 #include "config/Configuration.h"
@@ -68,9 +69,14 @@ void pressKey(QWidget* target, int key)
     QCoreApplication::sendEvent(target, &release);
 }
 
-// Saves a picture of the window when FBE_SHOT_DIR names a folder (for looking at the art).
+// Every text of the shown window fits and no control lies on another; a picture of the
+// window is saved when FBE_SHOT_DIR names a folder (for looking at the art).
 void saveShot(QWidget& w, const char* name)
 {
+    // The switches and keys sit on the drawing of the transmitter's board.
+    const fbe::test::layout::Covers board{{QStringLiteral("Image1"), QString()},
+                                          {QStringLiteral("Image2"), QString()}};
+    EXPECT_TRUE(fbe::test::laidOutWell(&w, board)) << name;
     const QString dir = qEnvironmentVariable("FBE_SHOT_DIR");
     if (!dir.isEmpty())
         w.grab().save(dir + QLatin1Char('/') + QString::fromLatin1(name) + QStringLiteral(".png"));
@@ -810,8 +816,9 @@ TEST_F(SelectTest, MainWindowOpensSelectionAndSystemDialogs)
 // ---- Screens ---------------------------------------------------------------------------------
 
 // The drawings are compiled in and drawn: a switch looks different up and down, a key
-// pressed and released. (With FBE_SHOT_DIR set, pictures of every dialog are saved.)
-TEST_F(TxTest, DrawingsAreRendered)
+// pressed and released. Every dialog shows its texts in full and no control lies on another.
+// (With FBE_SHOT_DIR set, pictures of every dialog are saved.)
+TEST_F(TxTest, DrawingsAreRenderedAndTextsFit)
 {
     const auto region = [](QWidget& w, QWidget* part) {
         return w.grab(part->geometry()).toImage();

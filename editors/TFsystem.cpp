@@ -200,7 +200,9 @@ void TFsystem::setupUi()
         l->setFont(look::arial(8));
         l->setStyleSheet(QStringLiteral("color: #606870;"));
         l->setAlignment(end == 0 ? Qt::AlignLeft : Qt::AlignRight);
-        l->setGeometry(Margin, y + 29, mask->width(), 16);
+        // Under the field's left and right halves, each text at its end of the field.
+        const int half = mask->width() / 2;
+        l->setGeometry(Margin + end * half, y + 29, mask->width() - half, 16);
     }
     y += 28 + 22;
 

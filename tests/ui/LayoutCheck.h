@@ -139,6 +139,14 @@ inline void checkText(QStringList& lines, QWidget* w)
 
 using Covers = std::vector<std::pair<QString, QString>>;
 
+// The main window's panels of parallel codes and of direct output lie over the code table's
+// rows on purpose: they take the place of the rows that have no use then.
+inline Covers mainWindowCovers()
+{
+    return {{QStringLiteral("Panel62"), QStringLiteral("Ppar")},
+            {QStringLiteral("Panel62"), QStringLiteral("Pdirektausgabe")}};
+}
+
 inline bool overlap(const QWidget* a, const QWidget* b, const Covers& covers)
 {
     const QRect both = a->geometry() & b->geometry();

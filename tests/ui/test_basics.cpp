@@ -2,6 +2,7 @@
 // bounds and writes back its entry, and what the check boxes and radio pairs store.
 #include "FakeSeam.h"
 #include "FieldInput.h"
+#include "LayoutCheck.h"
 
 #include "config/Configuration.h"
 #include "dialogs/Uhinweis.h"
@@ -349,13 +350,15 @@ TEST_F(BasicsTest, CounterAndIncrements)
     EXPECT_EQ(win->offset[8]->text(), S("   0"));
 }
 
-// The largest values of every field show in full. Pictures of the window in these states are
-// saved when FBE_SHOT_DIR names a folder.
+// The largest values of every field show in full, and nothing else is cut off or covered.
+// Pictures of the window in these states are saved when FBE_SHOT_DIR names a folder.
 TEST_F(BasicsTest, LargestValuesShowInFull)
 {
     const QString dir = qEnvironmentVariable("FBE_SHOT_DIR");
     auto shot = [&](const char* name) {
         win->FormPaint();
+        EXPECT_TRUE(fbe::test::laidOutWell(win.get(), fbe::test::layout::mainWindowCovers()))
+            << name;
         if (!dir.isEmpty())
             win->grab().save(dir + QLatin1Char('/') + S(name) + S(".png"));
     };

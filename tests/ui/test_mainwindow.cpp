@@ -755,11 +755,7 @@ TEST_F(MainWindowTest, LongTextsStayReadable)
 TEST_F(MainWindowTest, LongestTextsFitAndNothingOverlaps)
 {
     const QString dir = qEnvironmentVariable("FBE_SHOT_DIR");
-    // The panels of parallel codes and of direct output lie over the code table's rows on
-    // purpose: they take the place of the rows that have no use then.
-    const fbe::test::layout::Covers covers{
-        {QStringLiteral("Panel62"), QStringLiteral("Ppar")},
-        {QStringLiteral("Panel62"), QStringLiteral("Pdirektausgabe")}};
+    const fbe::test::layout::Covers covers = fbe::test::layout::mainWindowCovers();
     auto shot = [&](QWidget* widget, const char* name) {
         QApplication::processEvents();
         EXPECT_TRUE(fbe::test::laidOutWell(widget, covers)) << name;

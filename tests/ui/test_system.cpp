@@ -1,6 +1,7 @@
 // The system base settings: the decoder parameters of the current record, edited by hand.
 #include "FakeSeam.h"
 #include "FieldInput.h"
+#include "LayoutCheck.h"
 
 #include "config/Configuration.h"
 #include "editors/TFsystem.h"
@@ -197,6 +198,7 @@ TEST_F(SystemTest, Screen)
         const QString dir = qEnvironmentVariable("FBE_SHOT_DIR");
         if (!dir.isEmpty())
             dlg.grab().save(dir + S("/system.png"));
+        EXPECT_TRUE(fbe::test::laidOutWell(&dlg));
         EXPECT_EQ(dlg.windowTitle(), S("System Grundeinstellungen"));
         EXPECT_EQ(dlg.Button1->text(), S("o.k."));
         EXPECT_EQ(dlg.warnung->text(), S("Warnung: Werte wurden manuell geändert !"));

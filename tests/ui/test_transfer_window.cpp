@@ -1,6 +1,7 @@
 // The transfer window as the user reaches it: "Modul programmieren" and "Modul auslesen" in
 // the main window, the steps and gauges it shows, every way of ending it early, the
 // hand-over of the result to the main window, and the COM port menu's probe.
+#include "LayoutCheck.h"
 #include "TransferTest.h"
 
 #include "comm/SerialPortService.h"
@@ -455,6 +456,7 @@ TEST_F(TransferWindowTest, PicturesOfTheStepsAndNoTextClipped)
         const int part = rs->G1->value();
         auto it = shots.find(a);
         if (it != shots.end() && (a == QStringLiteral("check System") || (part > 30 && part < 70))) {
+            EXPECT_TRUE(fbe::test::laidOutWell(rs)) << a.toStdString();
             if (!dir.isEmpty())
                 rs->grab().save(dir + QLatin1Char('/') + it->second + QStringLiteral(".png"));
             shots.erase(it);

@@ -259,7 +259,7 @@ public:
                 next = t;
         if (!next)
             return false;
-        nowNs_ = std::max(nowNs_, next->due);
+        nowNs_ = next->due;
         next->due = -1;
         next->fire();
         return true;

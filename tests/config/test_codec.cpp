@@ -270,7 +270,6 @@ TEST(Decode, ChecksumMismatchIsReportedAndKeepsTheDecodedValues)
     EXPECT_TRUE(other.transfer.transferFailed);
     EXPECT_EQ(other.transfer.transferMessage, QStringLiteral("EEPROM-Fehler (checksum)"));
     EXPECT_EQ(other.codes[1].address, 0x123 ^ 0x100);
-
 }
 
 // The checksum is the sum of bytes 2..223: one byte 0x20 in an image of a new configuration

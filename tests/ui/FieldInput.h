@@ -43,15 +43,20 @@ inline void clickInto(QLineEdit* edit, const QString& text)
     edit->setText(text);
 }
 
+// The width a field has for its text: without the frame and the edit's inner margin of 2
+// pixels on either side.
+inline int textRoom(const QLineEdit* edit)
+{
+    const int frame = edit->hasFrame()
+        ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit) : 0;
+    return edit->contentsRect().width() - edit->textMargins().left()
+           - edit->textMargins().right() - 2 * (frame + 2);
+}
+
 // Whether the whole text of a field can be seen.
 inline bool fits(const QLineEdit* edit)
 {
-    // The frame and the edit's inner margin of 2 pixels on either side.
-    const int frame = edit->hasFrame()
-        ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit) : 0;
-    const int room = edit->contentsRect().width() - edit->textMargins().left()
-                     - edit->textMargins().right() - 2 * (frame + 2);
-    return edit->fontMetrics().horizontalAdvance(edit->text()) <= room;
+    return edit->fontMetrics().horizontalAdvance(edit->text()) <= textRoom(edit);
 }
 
 }  // namespace fbe::test

@@ -2,6 +2,7 @@
 // one another.
 //
 //   EXPECT_TRUE(laidOutWell(dialog)) << "dialog";  // the faults, one line each, if any
+//   checkLayout(dialog, "dialog");                  // the same, and its picture on demand
 //
 // Texts: a label's text (a word-wrapped label's height for its width), the text of a check
 // box, radio button, push button or group box title, the current text of a line edit or a
@@ -13,6 +14,7 @@
 // another on purpose (a panel laid over a table it replaces; an empty name: any sibling).
 #pragma once
 
+#include "FieldInput.h"
 #include "mainwindow/MainStyle.h"
 
 #include <QAbstractButton>
@@ -110,15 +112,9 @@ inline void checkText(QStringList& lines, QWidget* w)
         report(lines, w, button->text(), textWidth(w, button->text()) + icon,
                style->subElementRect(room, &opt, button).width());
     } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-        QStyleOptionFrame opt;
-        opt.initFrom(edit);
-        opt.lineWidth = edit->hasFrame() ? style->pixelMetric(QStyle::PM_DefaultFrameWidth,
-                                                              &opt, edit) : 0;
-        const QMargins m = edit->textMargins();
-        // The line edit keeps 2 pixels free on either side of its text.
-        const int room = style->subElementRect(QStyle::SE_LineEditContents, &opt, edit).width()
-                         - m.left() - m.right() - 4;
-        report(lines, w, edit->displayText(), textWidth(w, edit->displayText()), room);
+        // An edit shows a '&' as it is.
+        report(lines, w, edit->displayText(),
+               edit->fontMetrics().horizontalAdvance(edit->displayText()), textRoom(edit));
     } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
         if (combo->isEditable())
             return;  // its line edit is checked as one
@@ -129,8 +125,8 @@ inline void checkText(QStringList& lines, QWidget* w)
         opt.subControls = QStyle::SC_All;
         const QRect field = style->subControlRect(QStyle::CC_ComboBox, &opt,
                                                   QStyle::SC_ComboBoxEditField, combo);
-        report(lines, w, combo->currentText(), textWidth(w, combo->currentText()),
-               field.width() - 2);
+        report(lines, w, combo->currentText(),
+               combo->fontMetrics().horizontalAdvance(combo->currentText()), field.width() - 2);
     } else if (qobject_cast<QMenuBar*>(w)) {
         // Items that do not fit are left out of the bar, behind its extension button.
         report(lines, w, QString(), w->sizeHint().width(), w->width());
@@ -183,23 +179,27 @@ inline void walk(QStringList& lines, QWidget* parent, const Covers& covers)
 
 }  // namespace layout
 
-// The faults of a shown window, one line each; empty when the window looks right.
-inline QStringList layoutFaults(QWidget* window, const layout::Covers& covers = {})
+// For EXPECT_TRUE(laidOutWell(window)) << "state": the faults of a shown window, one line
+// each, are the failure message.
+inline ::testing::AssertionResult laidOutWell(QWidget* window,
+                                              const layout::Covers& covers = {})
 {
     QStringList lines;
     layout::checkText(lines, window);
     layout::walk(lines, window, covers);
-    return lines;
-}
-
-// For EXPECT_TRUE(laidOutWell(window)) << "state": the faults are the failure message.
-inline ::testing::AssertionResult laidOutWell(QWidget* window,
-                                              const layout::Covers& covers = {})
-{
-    const QStringList lines = layoutFaults(window, covers);
     if (lines.isEmpty())
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << lines.join(QLatin1Char('\n')).toStdString();
+}
+
+// Checks a shown window in one of its states and, when FBE_SHOT_DIR names a folder
+// (scripts/pictures), saves its picture there as <name>.png for a person to look at.
+inline void checkLayout(QWidget* window, const QString& name, const layout::Covers& covers = {})
+{
+    EXPECT_TRUE(laidOutWell(window, covers)) << name.toStdString();
+    const QString dir = qEnvironmentVariable("FBE_SHOT_DIR");
+    if (!dir.isEmpty())
+        window->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 }  // namespace fbe::test

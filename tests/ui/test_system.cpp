@@ -195,10 +195,7 @@ TEST_F(SystemTest, Screen)
     cfg.activeType = typ::Hand;
     cfg.current().typ = typ::Hand;
     open([&] {
-        const QString dir = qEnvironmentVariable("FBE_SHOT_DIR");
-        if (!dir.isEmpty())
-            dlg.grab().save(dir + S("/system.png"));
-        EXPECT_TRUE(fbe::test::laidOutWell(&dlg));
+        fbe::test::checkLayout(&dlg, S("system"));
         EXPECT_EQ(dlg.windowTitle(), S("System Grundeinstellungen"));
         EXPECT_EQ(dlg.Button1->text(), S("o.k."));
         EXPECT_EQ(dlg.warnung->text(), S("Warnung: Werte wurden manuell geändert !"));

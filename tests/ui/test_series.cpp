@@ -324,6 +324,13 @@ TEST_F(SeriesTest, AModuleIsFoundByOneReplyProgrammedOnceAndMissedAfterThreePoll
 {
     useScriptedPort();
     moduleIn = false;
+    // This module sends two zero bytes before every identification reply.
+    port.responder = [this](const ScriptedPort::Command& c, int) {
+        std::vector<quint8> reply = moduleIn ? port.answer(c) : std::vector<quint8>{};
+        if (isIdentify(c) && !reply.empty())
+            reply.insert(reply.begin(), 2, 0x00);
+        return reply;
+    };
     // The unanswered polls before each change of state.
     int counted = 0;
     std::vector<std::pair<State, int>> changes;

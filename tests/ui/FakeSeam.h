@@ -15,7 +15,8 @@
 // modal dialogs; those take the next queued answers.
 //
 // File dialogs return the queued paths (openFileNames / saveFileNames), an empty string
-// (cancel) when none is queued. Message boxes, modeless shows and URLs are recorded. The
+// (cancel) when none is queued. The print dialog is counted; with printToFile set it is
+// answered "print" with the printer writing a PDF to that file, otherwise cancelled. Message boxes, modeless shows and URLs are recorded. The
 // serial ports are those of serialPorts (none unless a test offers some).
 #pragma once
 
@@ -23,6 +24,7 @@
 #include "dialogs/Seam.h"
 
 #include <QDialog>
+#include <QPrinter>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -64,6 +66,9 @@ public:
     std::deque<QString> openFileNames;
     std::deque<QString> saveFileNames;
     QStringList fileDialogCaptions;
+
+    int printDialogs = 0;
+    QString printToFile;
 
     void answerNext(Answer answer) { answers.push_back(std::move(answer)); }
 
@@ -113,6 +118,16 @@ public:
     {
         fileDialogCaptions << caption;
         return take(saveFileNames);
+    }
+
+    bool printDialog(QWidget*, QPrinter& printer) override
+    {
+        ++printDialogs;
+        if (printToFile.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printToFile);
+        return true;
     }
 
     bool openUrl(const QUrl& url) override

@@ -264,10 +264,9 @@ Sheet makeSheet(const Configuration& cfg, const SheetSource& source)
 
     if (cfg.parallelCodes) {
         sh.parallelHeading = tr("\"Parallel\"-Codes");
-        sh.parallel.push_back({tr("Generaladresse:"),
-                               tr("%1  (%2)").arg(FormatNumber(2, 40, cfg.GeneralCode))
-                                   .arg(cfg.GeneralCode)});
-        sh.parallel.push_back({tr("Adress-Maske:"), FormatNumber(2, 40, cfg.direktmaske)});
+        sh.parallel.push_back({tr("Generaladresse:"), tr("(dezimal: %1)").arg(cfg.GeneralCode),
+                               FormatNumber(2, 40, cfg.GeneralCode)});
+        sh.parallel.push_back({tr("Adress-Maske:"), QString(), FormatNumber(2, 40, cfg.direktmaske)});
         sh.parallel.push_back({tr("Code-Pos:"), QString::number(cfg.dirshift())});
         sh.parallel.push_back({tr("Ausgabe:"), direct ? tr("Direktausgabe") : tr("Codeinhalt")});
     }

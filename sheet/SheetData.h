@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <utility>
 #include <vector>
 
 namespace fbe {
@@ -35,10 +36,15 @@ struct SheetCode {
     QString next;              // after a series run: the next module's address
 };
 
-// One line of a settings block: a label and its value.
+// One line of a settings block: a label and its value; a code value as 40 digits first.
 struct SheetField {
+    SheetField(QString l, QString v, QString b = QString())
+        : label(std::move(l)), value(std::move(v)), binary(std::move(b))
+    {
+    }
     QString label;
     QString value;
+    QString binary;
 };
 
 struct Sheet {

@@ -171,6 +171,21 @@ public:
         }
     }
 
+    // 40 binary digits in groups of eight with a thin mark between, as the window's 40-digit
+    // fields show them. Returns the x after them.
+    double digits(double x, double y, double h, const QFont& f, const QString& d)
+    {
+        const double group = textWidth(f, QStringLiteral("00000000"));
+        const double gap = h * 0.37;
+        for (int g = 0; g * 8 < d.size(); ++g) {
+            const double gx = x + g * (group + gap);
+            text(gx, y, group + gap, h, Qt::AlignLeft | Qt::AlignVCenter, f, d.mid(g * 8, 8));
+            if (g > 0)
+                line(gx - gap / 2, y + h * 0.07, gx - gap / 2, y + h * 0.93, Hairline, Grey);
+        }
+        return x + ((d.size() + 7) / 8) * (group + gap);
+    }
+
     // A section heading with a line below; right is shown at the right end. Returns the y
     // below it.
     double heading(double y, const QString& title, const QString& right = QString())
@@ -279,56 +294,48 @@ double paintCodes(Page& pg, const Sheet& s, double y)
 
     // Columns: label, address (decimal over the 40 digits), function, [increment, next],
     // outputs.
-    const double labelW = 19;
+    const double labelW = 17;
     const double addressW = 55;
-    const double markPitch = s.series ? 6.2 : 8;
+    const double markPitch = s.series ? 5.8 : 8;
     const double outputsW = 4 * markPitch;
     const double incW = s.series ? 15 : 0;
-    const double nextW = s.lastProgrammed ? 25 : 0;
+    const double nextW = s.lastProgrammed ? 25.5 : 0;
     const double xAddress = Left + labelW;
     const double xFunction = xAddress + addressW + 3;
     const double xOutputs = Right - outputsW;
-    const double xNext = xOutputs - nextW - (nextW > 0 ? 2 : 0);
+    const double xNext = xOutputs - nextW - (nextW > 0 ? 1.5 : 0);
     const double xInc = xNext - incW;
     const double functionW = xInc - xFunction - 2;
 
-    const QFont head = pg.font(8.5, true);
-    const double headH = 5;
-    pg.text(xAddress, y, addressW, headH, Qt::AlignLeft | Qt::AlignVCenter, head, s.columnAddress);
-    pg.text(xFunction, y, functionW, headH, Qt::AlignLeft | Qt::AlignVCenter, head, s.columnFunction);
-    if (incW > 0)
-        pg.text(xInc, y, incW, headH, Qt::AlignRight | Qt::AlignVCenter, head, s.columnIncrement);
-    if (nextW > 0)
-        pg.text(xNext, y, nextW, headH, Qt::AlignRight | Qt::AlignVCenter, head, s.columnNext);
-    pg.text(xOutputs, y, outputsW, headH, Qt::AlignHCenter | Qt::AlignVCenter, head, s.columnOutputs);
-    y += headH + 0.5;
-    pg.line(Left, y, Right, y, Thin);
+    const QFont head = pg.font(s.series ? 8 : 8.5, true);
+    const double headH = s.codes.empty() ? 0 : 5;
+    if (headH > 0) {
+        pg.text(xAddress, y, addressW, headH, Qt::AlignLeft | Qt::AlignVCenter, head, s.columnAddress);
+        pg.text(xFunction, y, functionW, headH, Qt::AlignLeft | Qt::AlignVCenter, head, s.columnFunction);
+        if (incW > 0)
+            pg.text(xInc - 8, y, incW + 8, headH, Qt::AlignRight | Qt::AlignVCenter, head,
+                    s.columnIncrement);   // may reach into the function column's head
+        if (nextW > 0)
+            pg.text(xNext, y, nextW, headH, Qt::AlignRight | Qt::AlignVCenter, head, s.columnNext);
+        pg.text(xOutputs, y, outputsW, headH, Qt::AlignHCenter | Qt::AlignVCenter, head, s.columnOutputs);
+        y += headH + 0.5;
+        pg.line(Left, y, Right, y, Thin);
+    }
 
     const double rowH = 8.4;
     const QFont label = pg.font(9.5, true);
     const QFont address = pg.font(11, true, true);
     const QFont binary = pg.font(6.1, false, true);
-    const QFont function = pg.font(10, true);
+    const QFont function = pg.font(s.series ? 9.5 : 10, true);
     const QFont time = pg.font(8.5);
-    const QFont series = pg.font(9, false, true);
+    const QFont series = pg.font(8.5, false, true);
     const double mark = s.series ? 4.4 : 4.8;
     for (const SheetCode& c : s.codes) {
         pg.text(Left, y, labelW, 5.2, Qt::AlignLeft | Qt::AlignBottom, label, c.label);
         if (!c.address.isEmpty()) {
             pg.text(xAddress, y, addressW, 5.2, Qt::AlignLeft | Qt::AlignBottom, address, c.address);
-            if (!c.binary.isEmpty()) {
-                // The digits in groups of eight with a thin mark between, as the window's
-                // 40-digit fields show them.
-                const double group = pg.textWidth(binary, QStringLiteral("00000000"));
-                const double gap = 1.1;
-                for (int g = 0; g * 8 < c.binary.size(); ++g) {
-                    const double gx = xAddress + g * (group + gap);
-                    pg.text(gx, y + 5.4, group + gap, 3, Qt::AlignLeft | Qt::AlignVCenter, binary,
-                            c.binary.mid(g * 8, 8));
-                    if (g > 0)
-                        pg.line(gx - gap / 2, y + 5.6, gx - gap / 2, y + 8.2, Hairline, Grey);
-                }
-            }
+            if (!c.binary.isEmpty())
+                pg.digits(xAddress, y + 5.4, 3, binary, c.binary);
         }
         pg.text(xFunction, y, functionW, 5.2, Qt::AlignLeft | Qt::AlignBottom, function,
                 pg.elided(function, c.function, functionW, Qt::ElideRight));
@@ -423,10 +430,14 @@ double paintParallel(Page& pg, const Sheet& s, double y)
         return y;
     y = pg.heading(y, s.parallelHeading);
     const QFont label = pg.font(9.5);
-    const QFont value = pg.font(9.5, true, true);
+    const QFont value = pg.font(9.5, true);
+    const QFont binary = pg.font(8.5, true, true);
     for (const SheetField& f : s.parallel) {
         pg.text(Left, y, 36, 5.6, Qt::AlignLeft | Qt::AlignVCenter, label, f.label);
-        pg.text(Left + 36, y, Width - 36, 5.6, Qt::AlignLeft | Qt::AlignVCenter, value, f.value);
+        double x = Left + 36;
+        if (!f.binary.isEmpty())
+            x = pg.digits(x, y + 0.8, 4, binary, f.binary) + 2;
+        pg.text(x, y, Right - x, 5.6, Qt::AlignLeft | Qt::AlignVCenter, value, f.value);
         y += 5.6;
     }
     return y + 3;
@@ -460,7 +471,7 @@ void paintComment(Page& pg, const Sheet& s, double y)
     y = pg.heading(y, s.commentHeading);
     const QFont f = pg.font(9);
     const double lh = pg.lineHeight(f);
-    const int room = std::max(1, int((FootTop - 4 - y) / lh));
+    const int room = std::max(1, int((FootTop - 2 - y) / lh));
     // Blank lines at the end take no room.
     qsizetype count = s.comment.size();
     while (count > 0 && s.comment.at(count - 1).trimmed().isEmpty())

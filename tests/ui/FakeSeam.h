@@ -66,6 +66,7 @@ public:
     std::deque<QString> openFileNames;
     std::deque<QString> saveFileNames;
     QStringList fileDialogCaptions;
+    QStringList fileDialogDirs;   // the folder or file each file dialog started with
 
     int printDialogs = 0;
     QString printToFile;
@@ -106,17 +107,19 @@ public:
         messages.push_back({title, text});
     }
 
-    QString openFileName(QWidget*, const QString& caption, const QString&,
+    QString openFileName(QWidget*, const QString& caption, const QString& dir,
                          const QString&) override
     {
         fileDialogCaptions << caption;
+        fileDialogDirs << dir;
         return take(openFileNames);
     }
 
-    QString saveFileName(QWidget*, const QString& caption, const QString&, const QString&,
+    QString saveFileName(QWidget*, const QString& caption, const QString& dir, const QString&,
                          const QString&) override
     {
         fileDialogCaptions << caption;
+        fileDialogDirs << dir;
         return take(saveFileNames);
     }
 

@@ -82,7 +82,7 @@ void TFFBmain::MpdfClick()
     if (path.isEmpty())
         return;
     QString reason;
-    if (!writeSheetPdf(windowSheet(*this), path, &reason)) {
+    if (!writeSheetPdf(windowSheet(*this), path, &reason, OpenDialog1.FileName)) {
         reportFailure(*this, tr(" Fehler bei \"Als PDF speichern!\""), reason);
         return;
     }

@@ -3,8 +3,9 @@
 #include "config/SafeFile.h"
 
 #include <QBuffer>
-#include <QDir>
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -567,8 +568,16 @@ QByteArray sheetPdf(const Sheet& sheet)
     return bytes;
 }
 
-bool writeSheetPdf(const Sheet& sheet, const QString& path, QString* reason)
+bool writeSheetPdf(const Sheet& sheet, const QString& path, QString* reason,
+                   const QString& configuration)
 {
+    const QFileInfo kept(configuration);
+    if (!configuration.isEmpty() && kept.exists()
+        && kept.canonicalFilePath() == QFileInfo(path).canonicalFilePath()) {
+        if (reason)
+            *reason = QCoreApplication::translate("Sheet", "die Ausgabe wäre die Konfigurationsdatei selbst");
+        return false;
+    }
     return ReplaceFile(path, sheetPdf(sheet), reason);
 }
 

@@ -34,8 +34,11 @@ QByteArray sheetPdf(const Sheet& sheet);
 
 // Writes the sheet as a PDF file to path atomically, as configuration files are written: a
 // failure leaves any earlier file as it was and gives the reason (the second line of the
-// failure message) in *reason.
-bool writeSheetPdf(const Sheet& sheet, const QString& path, QString* reason);
+// failure message) in *reason. A path that names the file configuration (the configuration
+// file the sheet shows, by whatever name or link) is refused: a slip of the hand must not
+// put a PDF in place of the configuration.
+bool writeSheetPdf(const Sheet& sheet, const QString& path, QString* reason,
+                   const QString& configuration = QString());
 
 // The font families the sheet uses, registered from the DejaVu files on first use.
 QString sheetFontFamily(bool mono);

@@ -58,13 +58,7 @@ int runSheetCommand(const QStringList& args)
     const QString& path = args[0];
     const QString& out = args[1];
     const QString failed = tr(" Fehler bei \"Als PDF speichern!\"");
-
-    // A slip of the hand in a script must not put a PDF in place of the configuration.
     const QFileInfo in(path);
-    if (in.exists() && in.canonicalFilePath() == QFileInfo(out).canonicalFilePath()) {
-        err << failed << "\n" << tr(" die Ausgabe wäre die Konfigurationsdatei selbst") << "\n";
-        return 2;
-    }
 
     Configuration cfg;
     const LoadOutcome load = loadConfiguration(cfg, path);
@@ -79,7 +73,7 @@ int runSheetCommand(const QStringList& args)
     const SheetSource source{QDir::toNativeSeparators(in.absoluteFilePath()),
                              QDateTime::currentDateTime(), false};
     QString reason;
-    if (!writeSheetPdf(makeSheet(cfg, source), out, &reason)) {
+    if (!writeSheetPdf(makeSheet(cfg, source), out, &reason, path)) {
         err << failed << "\n " << reason << "\n";
         return 2;
     }

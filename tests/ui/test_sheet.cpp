@@ -356,6 +356,9 @@ TEST_F(SheetWindowTest, PrintAndPdfFromTheFileMenu)
         {"pdf cancelled", false, false, QString(), {}, 0, {}},
         {"pdf refused", false, false, path(QStringLiteral("fehlt/blatt.pdf")),
          {QStringLiteral(" Fehler bei \"Als PDF speichern!\""), QStringLiteral(" Ordner nicht vorhanden")}, 1, {}},
+        {"pdf over the configuration", false, false, path(QStringLiteral("halle3.fbe")),
+         {QStringLiteral(" Fehler bei \"Als PDF speichern!\""),
+          QStringLiteral(" die Ausgabe wäre die Konfigurationsdatei selbst")}, 1, {}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -379,7 +382,8 @@ TEST_F(SheetWindowTest, PrintAndPdfFromTheFileMenu)
         EXPECT_EQ(main->infoLines(), row.info);
         EXPECT_EQ(main->infoColour(), row.beeps ? TFFBmain::InfoColour::Error : TFFBmain::InfoColour::Normal);
         EXPECT_EQ(seam.beeps, row.beeps);
-        EXPECT_EQ(QFile::exists(row.chosen), !row.onPage.isEmpty());
+        QFile written(row.chosen);
+        EXPECT_EQ(written.open(QIODevice::ReadOnly) && written.read(5) == "%PDF-", !row.onPage.isEmpty());
         const QStringList lines = row.onPage.isEmpty() ? QStringList() : pageLines(row.chosen);
         for (const QString& text : row.onPage)
             EXPECT_TRUE(hasLineWith(lines, text)) << text.toStdString();

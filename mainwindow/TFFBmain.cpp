@@ -826,6 +826,7 @@ void TFFBmain::setupMenu()
     MNew = MDatei->addAction(QStringLiteral("Datei &neu"), this, &TFFBmain::MNewClick);
     Mopen = MDatei->addAction(QStringLiteral("Datei &laden"), this, &TFFBmain::MopenClick);
     Msave = MDatei->addAction(QStringLiteral("Datei &speichern"), this, &TFFBmain::MsaveClick);
+    setupSheetMenu();
     MDatei->addSeparator();
     MDatei->addSeparator();
     Projektname1 = MDatei->addAction(QStringLiteral("&Projektname"), this,

@@ -14,6 +14,7 @@
 //   TFFBmain_files.cpp     new/open/save, start-up, settings file, shutdown
 //   TFFBmain_transfer.cpp  module transfer commands and the COM port menu
 //   TFFBmain_series.cpp    production log option and hands-free series programming
+//   TFFBmain_sheet.cpp     the configuration sheet: print it, save it as PDF
 #pragma once
 
 #include "comm/PortCatalogue.h"
@@ -181,6 +182,10 @@ public:
     bool seriesOn() const;
     // Whether a dialog is open (hands-free programming does not poll then).
     bool dialogOpen() const;
+
+    // ---- The configuration sheet (TFFBmain_sheet.cpp) ----
+    void MdruckenClick();                 // "&Drucken ..."
+    void MpdfClick();                     // "Als PD&F speichern ..."
 
     // ---- Basic settings in place (TFFBmain_basics.cpp) ----
     // Exit handlers run on every loss of focus; KeyUp handlers on the release of Enter.
@@ -367,6 +372,8 @@ public:
     QAction* MNew = nullptr;
     QAction* Mopen = nullptr;
     QAction* Msave = nullptr;
+    QAction* Mdrucken = nullptr;
+    QAction* Mpdf = nullptr;
     QAction* Projektname1 = nullptr;
     QAction* Mexit = nullptr;
     QMenu* MKomm = nullptr;
@@ -411,6 +418,7 @@ private:
     void setupCodeGroup(QWidget* client);
     void setupRightColumn(QWidget* client);
     void setupMenu();
+    void setupSheetMenu();
     void setupSeries();
     void seriesStateChanged();
     void seriesEnded(const QString& why);

@@ -14,6 +14,7 @@
 //   TFFBmain_files.cpp     new/open/save, start-up, settings file, shutdown
 //   TFFBmain_transfer.cpp  module transfer commands and the COM port menu
 //   TFFBmain_series.cpp    production log option and hands-free series programming
+//   EditMenu.cpp           the menu "&Bearbeiten" with the history of changes (UndoHistory)
 #pragma once
 
 #include "comm/PortCatalogue.h"
@@ -47,6 +48,7 @@ namespace fbe {
 class PortMenu;
 class Seam;
 class SeriesProgrammer;
+class UndoHistory;
 
 class TFFBmain : public QMainWindow {
     Q_OBJECT
@@ -181,6 +183,9 @@ public:
     bool seriesOn() const;
     // Whether a dialog is open (hands-free programming does not poll then).
     bool dialogOpen() const;
+
+    // ---- History of changes: "&Rückgängig", "&Wiederholen" (UndoHistory, EditMenu) ----
+    UndoHistory* history = nullptr;
 
     // ---- Basic settings in place (TFFBmain_basics.cpp) ----
     // Exit handlers run on every loss of focus; KeyUp handlers on the release of Enter.
@@ -369,6 +374,9 @@ public:
     QAction* Msave = nullptr;
     QAction* Projektname1 = nullptr;
     QAction* Mexit = nullptr;
+    QMenu* MBearbeiten = nullptr;
+    QAction* MUndo = nullptr;             // "&Rückgängig"
+    QAction* MRedo = nullptr;             // "&Wiederholen"
     QMenu* MKomm = nullptr;
     QMenu* Mport = nullptr;
     QAction* MCom1 = nullptr;

@@ -244,3 +244,153 @@ TEST_F(UndoTest, EveryKindOfChangeIsTakenBackAndRedoneWhole)
         EXPECT_EQ(w->MUndo->text(), S("&Rückgängig: ") + row.name);
     }
 }
+
+// Typing not yet committed is the field's own to take back; the configuration's history
+// stays as it was.
+TEST_F(UndoTest, AFieldTakesTheKeysOnlyForItsOwnTyping)
+{
+    w->McommentClick();
+    leave(w->umschaltzeit, S("500"));   // an earlier step the keys must not reach
+    struct Row {
+        const char* what;
+        QWidget* field;
+        std::function<QString()> text;
+    };
+    const std::vector<Row> rows{
+        {"a field", w->sperrzeit, [this] { return w->sperrzeit->text(); }},
+        {"the comment", w->comment, [this] { return w->comment->toPlainText(); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const QStringList before = state();
+        const QString shown = row.text();
+        typeInto(row.field, S("70"));
+        const QString typed = row.text();
+        ASSERT_NE(typed, shown);
+
+        ctrlZ();
+        EXPECT_EQ(row.text(), shown);
+        ctrlY();
+        EXPECT_EQ(row.text(), typed);
+        ctrlZ();
+        EXPECT_EQ(state(), before);
+        EXPECT_EQ(w->MUndo->text(), S("&Rückgängig: Umschaltzeit"));
+        w->pruefanzahl->setFocus();
+    }
+}
+
+// The code editor's own keys take back the steps made since it opened, and it shows them.
+TEST_F(UndoTest, TheCodeEditorTakesBackOnlyItsOwnSteps)
+{
+    leave(w->sperrzeit, S("500"));
+    cfg.codes[2].address = 40;
+    w->FormPaint();
+    TFCode* code = forms.FCode;
+    then([&](QDialog&) {
+        activate(code);
+        typeInto(code->codeadresse, S("1234"));
+        QTest::keyClick(code->codeadresse, Qt::Key_Return);
+        code->RBoff->click();
+        ASSERT_EQ(cfg.codes[2].address, 1234u);
+        code->codeadresse->setFocus();
+
+        ctrlZ();   // the function
+        EXPECT_FALSE(code->RBoff->isChecked());
+        ctrlZ();   // the address
+        EXPECT_EQ(code->codeadresse->text().trimmed(), S("40"));
+        ctrlZ();   // nothing more: the step before the editor opened stays
+        EXPECT_EQ(cfg.sperrzeit, 50);
+        ctrlY();
+        EXPECT_EQ(code->codeadresse->text().trimmed(), S("1234"));
+    });
+    openCode(2);
+    EXPECT_EQ(cfg.codes[2].address, 1234u);
+    EXPECT_EQ(cfg.codes[2].function, FnKeine);
+    EXPECT_EQ(w->MUndo->text(), S("&Rückgängig: CODE 2"));
+    EXPECT_EQ(w->MRedo->text(), S("&Wiederholen: CODE 2"));
+}
+
+// 200 steps are kept; beyond that the oldest go.
+TEST_F(UndoTest, TheHistoryKeepsTheLast200Steps)
+{
+    w->MProgClick();
+    for (int i = 1; i <= 205; ++i)
+        leave(w->offset[1], QString::number(i));
+    for (int i = 0; i < 210 && w->MUndo->isEnabled(); ++i)
+        ctrlZ();
+    EXPECT_EQ(cfg.offset[1], 5);
+    EXPECT_EQ(w->offset[1]->text(), S("   5"));
+    EXPECT_EQ(w->MUndo->text(), S("&Rückgängig"));
+    EXPECT_EQ(w->MRedo->text(), S("&Wiederholen: increment CODE 1"));
+}
+
+// "Datei neu" and loading a file start a new history; taking back to the saved state leaves
+// nothing to save.
+TEST_F(UndoTest, NewAndLoadStartANewHistoryAndTheSavedStateIsUnchangedAgain)
+{
+    const QString file = dir.filePath(S("tor.fbe"));
+    leave(w->sperrzeit, S("500"));
+    seam.saveFileNames.push_back(file);
+    w->MsaveClick();
+    w->CBvr24->click();
+    leave(w->pruefanzahl, S("7"));
+
+    struct Row {
+        const char* what;
+        std::function<void()> start;
+    };
+    const std::vector<Row> rows{
+        {"Datei neu", [this] { w->MNewClick(); }},
+        {"Datei laden",
+         [&] {
+             seam.openFileNames.push_back(file);
+             w->MopenClick();
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        leave(w->sperrzeit, S("100"));
+        answerNEIN();   // the changes are not saved
+        row.start();
+        EXPECT_FALSE(w->MUndo->isEnabled());
+        EXPECT_EQ(w->MUndo->text(), S("&Rückgängig"));
+        EXPECT_FALSE(w->MRedo->isEnabled());
+    }
+    EXPECT_EQ(cfg.sperrzeit, 50);
+
+    // Changed and taken back: closing asks nothing.
+    const int asked = questions();
+    w->CBvr24->click();
+    leave(w->sperrzeit, S("900"));
+    ctrlZ();
+    ctrlZ();
+    w->close();
+    EXPECT_EQ(questions(), asked);
+    EXPECT_FALSE(w->isVisible());
+}
+
+// The menu between "&Datei" and "&Kommunikation", its keys, and greyed without a step.
+TEST_F(UndoTest, TheEditMenuSitsAfterTheFileMenuWithItsKeys)
+{
+    QStringList titles;
+    for (QAction* a : w->menuBar()->actions())
+        titles << a->text();
+    EXPECT_EQ(titles, (QStringList{S("&Datei"), S("&Bearbeiten"), S("&Kommunikation"),
+                                   S("&Einstellungen"), S("S&ystem"), S("&Hilfe")}));
+    EXPECT_EQ(w->MUndo->shortcut().toString(QKeySequence::PortableText), S("Ctrl+Z"));
+    QStringList redo;
+    for (const QKeySequence& k : w->MRedo->shortcuts())
+        redo << k.toString(QKeySequence::PortableText);
+    EXPECT_EQ(redo, (QStringList{S("Ctrl+Y"), S("Ctrl+Shift+Z")}));
+    EXPECT_FALSE(w->MUndo->isEnabled());
+    EXPECT_FALSE(w->MRedo->isEnabled());
+
+    // Ctrl+Shift+Z redoes as Ctrl+Y does; a field left unchanged makes no step.
+    leave(w->sperrzeit, S("20"));
+    leave(w->sperrzeit, S("20"));
+    ctrlZ();
+    EXPECT_FALSE(w->MUndo->isEnabled());
+    keys(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(cfg.sperrzeit, 2);
+    EXPECT_FALSE(w->MRedo->isEnabled());
+}

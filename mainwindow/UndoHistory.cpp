@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
 #include <QTextDocument>
+#include <QTimer>
 #include <QUndoCommand>
 #include <QUndoStack>
 
@@ -383,6 +384,16 @@ bool UndoHistory::eventFilter(QObject* watched, QEvent* event)
             enterComment();
         else if (type == QEvent::FocusOut)
             leaveComment();
+        return false;
+    }
+    // Text dropped into the comment without entering it is a visit of its own.
+    if (type == QEvent::Drop && w_.comment && watched == w_.comment->viewport()
+        && !visiting_) {
+        enterComment();
+        QTimer::singleShot(0, this, [this] {
+            if (!w_.comment->hasFocus())
+                leaveComment();
+        });
         return false;
     }
     if ((type != QEvent::ShortcutOverride && type != QEvent::KeyPress) || !isTypingField(watched))

@@ -11,9 +11,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -197,6 +199,20 @@ TEST_F(UndoTest, EveryKindOfChangeIsTakenBackAndRedoneWhole)
              w->pruefanzahl->setFocus();
          },
          S("Kommentar"), [this] { EXPECT_FALSE(w->comment->toPlainText().contains(S("Tor"))); }},
+        {"text dropped into the comment", [this] { w->pruefanzahl->setFocus(); },
+         [this] {
+             QMimeData text;
+             text.setText(S("Halle 9 "));
+             QWidget* area = w->comment->viewport();
+             const QPoint at(5, 5);
+             QDragEnterEvent enter(at, Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+             QCoreApplication::sendEvent(area, &enter);
+             QDropEvent drop(at, Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+             QCoreApplication::sendEvent(area, &drop);
+             QCoreApplication::processEvents();
+             ASSERT_TRUE(cfg.comment.join(QString()).contains(S("Halle 9")));
+         },
+         S("Kommentar"), nullptr},
         {"a read that replaced the configuration",
          [this] {
              Configuration module;
@@ -385,11 +401,19 @@ TEST_F(UndoTest, TheEditMenuSitsAfterTheFileMenuWithItsKeys)
     EXPECT_FALSE(w->MUndo->isEnabled());
     EXPECT_FALSE(w->MRedo->isEnabled());
 
-    // Ctrl+Shift+Z redoes as Ctrl+Y does; a field left unchanged makes no step.
-    leave(w->sperrzeit, S("20"));
+    // Commits that change nothing make no step: a field left as it was, a start state ticked
+    // while the store function is on (the refresh clears it again).
+    cfg.store = true;
+    w->FormPaint();
+    leave(w->sperrzeit, S("0"));
+    w->CBinitout1->click();
+    w->FormPaint();
+    EXPECT_FALSE(w->CBinitout1->isChecked());
+    EXPECT_FALSE(w->MUndo->isEnabled());
+
+    // Ctrl+Shift+Z redoes as Ctrl+Y does.
     leave(w->sperrzeit, S("20"));
     ctrlZ();
-    EXPECT_FALSE(w->MUndo->isEnabled());
     keys(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(cfg.sperrzeit, 2);
     EXPECT_FALSE(w->MRedo->isEnabled());

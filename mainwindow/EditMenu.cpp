@@ -15,11 +15,6 @@ namespace fbe {
 
 namespace {
 
-QString text(const char* source)
-{
-    return QCoreApplication::translate("TFFBmain", source);
-}
-
 // Keeps the two items up to date: their texts name the steps, their state follows the
 // history; the texts are set again when the language changes.
 class EditMenu : public QObject {
@@ -34,14 +29,20 @@ public:
     void update()
     {
         UndoHistory& h = *w_.history;
-        w_.MBearbeiten->setTitle(text("&Bearbeiten"));
+        w_.MBearbeiten->setTitle(QCoreApplication::translate("TFFBmain", "&Bearbeiten"));
         const QString undoName = h.undoName();
-        w_.MUndo->setText(undoName.isEmpty() ? text("&Rückgängig")
-                                             : text("&Rückgängig: %1").arg(undoName));
-        w_.MUndo->setEnabled(h.canUndo());
         const QString redoName = h.redoName();
-        w_.MRedo->setText(redoName.isEmpty() ? text("&Wiederholen")
-                                             : text("&Wiederholen: %1").arg(redoName));
+        //: %1 names the step taken back, as "Codierlänge" or "CODE 3"
+        const QString undoStep = QCoreApplication::translate("TFFBmain", "&Rückgängig: %1");
+        //: %1 names the step redone, as "Modul auslesen"
+        const QString redoStep = QCoreApplication::translate("TFFBmain", "&Wiederholen: %1");
+        w_.MUndo->setText(undoName.isEmpty()
+                              ? QCoreApplication::translate("TFFBmain", "&Rückgängig")
+                              : undoStep.arg(undoName));
+        w_.MUndo->setEnabled(h.canUndo());
+        w_.MRedo->setText(redoName.isEmpty()
+                              ? QCoreApplication::translate("TFFBmain", "&Wiederholen")
+                              : redoStep.arg(redoName));
         w_.MRedo->setEnabled(h.canRedo());
     }
 

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -95,8 +96,9 @@ bool isTypingField(QObject* o)
     return qobject_cast<QLineEdit*>(o) || qobject_cast<QPlainTextEdit*>(o);
 }
 
-// The image bytes a step compares: the encoded image, without the bytes that only a module
-// or a file brings (firmware) and those that EncodeImage derives from the fields.
+// The image a configuration encodes to: the bytes the editors keep in the send image, with
+// those EncodeImage derives from the fields written anew, so that an encoding done during a
+// step (a save, a programming run) is no change of its own.
 Image encoded(const Configuration& cfg)
 {
     Configuration c = cfg;
@@ -330,11 +332,6 @@ QString UndoHistory::redoName() const
     return static_cast<const Command*>(stack_->command(i))->name().text();
 }
 
-int UndoHistory::count() const
-{
-    return stack_->count();
-}
-
 quint64 UndoHistory::mark() const
 {
     return serial_;
@@ -380,10 +377,17 @@ bool UndoHistory::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
     if (watched == w_.comment) {
-        if (type == QEvent::FocusIn)
+        if (type == QEvent::FocusIn) {
             enterComment();
-        else if (type == QEvent::FocusOut)
-            leaveComment();
+        } else if (type == QEvent::FocusOut) {
+            // A menu or another window that opens does not end the visit: what was typed so
+            // far becomes a step (the menu names it), and the typing stays the comment's own.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
+                recordVisit();
+            else
+                leaveComment();
+        }
         return false;
     }
     // Text dropped into the comment without entering it is a visit of its own.

@@ -113,7 +113,6 @@ public:
     bool canRedo() const;
     QString undoName() const;   // the step "Rückgängig" takes back; empty when none
     QString redoName() const;
-    int count() const;          // steps kept
 
     // For a dialog that takes back only its own steps: the history as it opened, and
     // whether the step to take back or redo was made since.

@@ -15,6 +15,7 @@
 //   TFFBmain_transfer.cpp  module transfer commands and the COM port menu
 //   TFFBmain_series.cpp    production log option and hands-free series programming
 //   TFFBmain_sheet.cpp     the configuration sheet: print it, save it as PDF
+//   EditMenu.cpp           the menu "&Bearbeiten" with the history of changes (UndoHistory)
 #pragma once
 
 #include "comm/PortCatalogue.h"
@@ -48,6 +49,7 @@ namespace fbe {
 class PortMenu;
 class Seam;
 class SeriesProgrammer;
+class UndoHistory;
 
 class TFFBmain : public QMainWindow {
     Q_OBJECT
@@ -186,6 +188,9 @@ public:
     // ---- The configuration sheet (TFFBmain_sheet.cpp) ----
     void MdruckenClick();                 // "&Drucken ..."
     void MpdfClick();                     // "Als PD&F speichern ..."
+
+    // ---- History of changes: "&Rückgängig", "&Wiederholen" (UndoHistory, EditMenu) ----
+    UndoHistory* history = nullptr;
 
     // ---- Basic settings in place (TFFBmain_basics.cpp) ----
     // Exit handlers run on every loss of focus; KeyUp handlers on the release of Enter.
@@ -376,6 +381,9 @@ public:
     QAction* Mpdf = nullptr;
     QAction* Projektname1 = nullptr;
     QAction* Mexit = nullptr;
+    QMenu* MBearbeiten = nullptr;
+    QAction* MUndo = nullptr;             // "&Rückgängig"
+    QAction* MRedo = nullptr;             // "&Wiederholen"
     QMenu* MKomm = nullptr;
     QMenu* Mport = nullptr;
     QAction* MCom1 = nullptr;

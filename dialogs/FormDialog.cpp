@@ -26,6 +26,13 @@ void FormDialog::showEvent(QShowEvent* event)
         FormActivate();
 }
 
+void FormDialog::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+}
+
 void FormDialog::done(int result)
 {
     const bool wasVisible = isVisible();

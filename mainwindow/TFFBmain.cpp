@@ -12,6 +12,7 @@
 #include "editors/TFsystem.h"
 #include "mainwindow/MainStyle.h"
 #include "comm/SeriesProgrammer.h"
+#include "mainwindow/LanguageMenu.h"
 #include "mainwindow/PortMenu.h"
 #include "mainwindow/MenuShortcuts.h"
 #include "transmitters/TFFBselect.h"
@@ -234,6 +235,7 @@ TFFBmain::TFFBmain(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent
     setupUi();
     setupMenu();
     portMenu = new PortMenu(*this);
+    languageMenu = new LanguageMenu(*MEinstellungen);
     wireFields();
     setupSeries();
     ScreenFit::install(this);

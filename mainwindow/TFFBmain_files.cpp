@@ -21,6 +21,7 @@
 #include "dialogs/Uprojekt.h"
 #include "editors/TFCode.h"
 #include "editors/TFsystem.h"
+#include "mainwindow/LanguageMenu.h"
 #include "mainwindow/PortMenu.h"
 #include "transmitters/TFFB16.h"
 #include "transmitters/TFFB3SVS.h"
@@ -238,6 +239,8 @@ Settings currentSettings(TFFBmain& w)
     s.comPortName = w.comPortName;
     s.systemPort = w.systemPort.path();
     s.productionLog = w.productionLog;
+    if (w.languageMenu)
+        s.language = w.languageMenu->choice();
     s.showNotices = w.showNotices;
     s.progView = w.MProg && w.MProg->isChecked();
     s.workingFolder = QDir::toNativeSeparators(QDir::currentPath());
@@ -336,6 +339,8 @@ void TFFBmain::inittimerTimer()
         productionLog = s.productionLog;
         if (MProtokoll)
             MProtokoll->setChecked(productionLog);
+        if (languageMenu)
+            languageMenu->setChoice(s.language);
         ShowBasicsWin();
     }
 

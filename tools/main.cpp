@@ -10,6 +10,7 @@
 #include "tools/cmd_verify.h"
 #endif
 
+#include "config/Language.h"
 #include "config/StartOptions.h"
 
 #include <QCoreApplication>
@@ -71,6 +72,8 @@ int main(int argc, char** argv)
     if (const int refused = fbe::refuseNonUtf8Arguments(argc, argv))
         return refused;
     QCoreApplication app(argc, argv);
+    // Texts follow the environment's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+    fbe::language::use(fbe::language::choose(QString(), fbe::language::desktopLanguages()));
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args.first() == QLatin1String("--help")
         || args.first() == QLatin1String("-h") || args.first() == QLatin1String("help")) {

@@ -677,7 +677,7 @@ Keys: click the keys that are pressed.</translation>
     </message>
     <message>
         <source>Projektname:</source>
-        <translation>Project name:</translation>
+        <translation>Project:</translation>
     </message>
     <message>
         <source>Eingabe mit Enter übernehmen, mit Esc verwerfen</source>

@@ -34,7 +34,7 @@ QStringList unfinishedMessages(const QString& tsPath)
     QXmlStreamReader xml(&file);
     QString context, source;
     while (!xml.atEnd()) {
-        if (!xml.readNextStartElement())
+        if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         if (xml.name() == QLatin1String("name"))
             context = xml.readElementText();
@@ -66,7 +66,7 @@ TEST(Catalogue, EveryTextOfTheCodeHasAFinishedEnglishTranslation)
     QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
 
     // The catalogue as it stands has every translation finished ...
-    EXPECT_EQ(unfinishedMessages(copy).join(QLatin1Char('\n')), QString());
+    EXPECT_EQ(unfinishedMessages(copy).join(QLatin1Char('\n')).toStdString(), "");
 
     // ... and lupdate finds nothing to add and nothing gone.
     QProcess lupdate;
@@ -77,7 +77,7 @@ TEST(Catalogue, EveryTextOfTheCodeHasAFinishedEnglishTranslation)
                       + sourceFolders(root) + QStringList{QStringLiteral("-ts"), copy});
     ASSERT_TRUE(lupdate.waitForFinished(120000)) << "lupdate did not finish";
     ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAll().toStdString();
-    EXPECT_EQ(unfinishedMessages(copy).join(QLatin1Char('\n')), QString())
+    EXPECT_EQ(unfinishedMessages(copy).join(QLatin1Char('\n')).toStdString(), "")
         << "cmake --build build --target update_translations, then translate in "
            "translations/fbe_en.ts";
 }

@@ -1,5 +1,6 @@
 // Program entry: the configuration, the desktop seam and every window, created once for the
 // whole run, the main window first.
+#include "app/StartupProbe.h"
 #include "comm/TFrs232.h"
 #include "config/Configuration.h"
 #include "config/Language.h"
@@ -97,6 +98,7 @@ int main(int argc, char** argv)
     forms.FHelp = new fbe::TFHelp(cfg, seam, forms, owner);
     forms.Fwarnung = new fbe::TFwarnung(cfg, seam, forms, owner);
     mainWindow.connectForms();
+    fbe::StartupProbe::installIfWanted(mainWindow);
 
     return app.exec();
 }

@@ -12,7 +12,7 @@ FormDialog::FormDialog(Configuration& cfg, Seam& seam, Forms& forms, QWidget* pa
     : QDialog(parent), cfg(cfg), seam(seam), forms(forms)
 {
     art::ensureLoaded();
-    setWindowIcon(QIcon(QString::fromLatin1(art::Icon)));
+    setWindowIcon(art::icon(QString::fromLatin1(art::Icon)));
     // Only the system menu and the close box, as all small windows of the program.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);

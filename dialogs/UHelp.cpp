@@ -79,7 +79,7 @@ TFHelp::TFHelp(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
-    picture->setPixmap(QIcon(QString::fromLatin1(art::Icon)).pixmap(QSize(96, 96)));
+    picture->setPixmap(art::icon(QString::fromLatin1(art::Icon)).pixmap(QSize(96, 96)));
     picture->setAlignment(Qt::AlignCenter);
 
     auto* side = new QVBoxLayout;

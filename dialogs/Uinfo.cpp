@@ -31,7 +31,7 @@ TFinfo::TFinfo(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
-    picture->setPixmap(QIcon(QString::fromLatin1(art::Icon)).pixmap(QSize(64, 64)));
+    picture->setPixmap(art::icon(QString::fromLatin1(art::Icon)).pixmap(QSize(64, 64)));
     picture->setFixedSize(64, 64);
 
     auto* title = new QLabel(this);

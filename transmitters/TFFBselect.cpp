@@ -143,7 +143,7 @@ void TFFBselect::setupUi()
         r.button = new QToolButton(r.panel);
         r.button->setObjectName(QString::fromLatin1(t.button));
         r.button->setGeometry(Border, Border, Picture, Picture);
-        r.button->setIcon(QIcon(art::glyphPath(t.code)));
+        r.button->setIcon(art::icon(art::glyphPath(t.code)));
         r.button->setIconSize(QSize(Picture - 8, Picture - 8));
         r.button->setAutoRaise(false);
         r.button->setStyleSheet(QStringLiteral(

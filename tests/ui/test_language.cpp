@@ -2,6 +2,8 @@
 // line 9 at the end and comes back at the next start.
 #include "ProgramWindows.h"
 
+#include "comm/OpenFailure.h"
+#include "comm/TransferProtocol.h"
 #include "config/SettingsFile.h"
 #include "mainwindow/LanguageMenu.h"
 
@@ -72,4 +74,33 @@ TEST_F(LanguageTest, AChoiceChangesTheOpenWindowsAtOnceAndIsKeptInLineNine)
         EXPECT_EQ(forms.FBselect->windowTitle(), QString::fromUtf8(r.selectTitle));
         stop();
     }
+}
+
+// A transfer's message is kept German; shown in English, every line is translated with its
+// values kept as they are, and a line of other origin stays.
+TEST_F(LanguageTest, AKeptMessageIsShownInEnglishLineByLine)
+{
+    struct Row {
+        QString kept;
+        QString shown;
+    };
+    const Row rows[] = {
+        {TransferProtocol::msgOpenError(QStringLiteral("ttyUSB0")) + QStringLiteral("\n")
+             + OpenFailure{OpenFailure::Missing, QStringLiteral("/dev/ttyUSB0"), {}}.line(),
+         QStringLiteral("Error opening COM port: ttyUSB0\n /dev/ttyUSB0: device not present")},
+        // A value that looks like a placeholder is kept as it is.
+        {OpenFailure{OpenFailure::Other, QStringLiteral("/tmp/a%2b"), QStringLiteral("%1")}
+             .line(),
+         QStringLiteral(" /tmp/a%2b: error on opening (%1)")},
+        {TransferProtocol::msgWriteMismatch(101),
+         QStringLiteral("Transfer error at send address: [101] !")},
+        {TransferProtocol::msgInterrupted() + QStringLiteral("\n")
+             + TransferProtocol::msgConnectionLost(),
+         QStringLiteral("transfer interrupted --> aborted\n connection to the port lost")},
+        // Not a text of the transfer: as it is.
+        {QStringLiteral("Übertragung erfolgreich!"), QStringLiteral("Übertragung erfolgreich!")},
+    };
+    const fbe::test::InLanguage english(QStringLiteral("en"));
+    for (const Row& r : rows)
+        EXPECT_EQ(TransferProtocol::shown(r.kept).toStdString(), r.shown.toStdString());
 }

@@ -24,6 +24,7 @@ public:
 protected:
     void FormActivate() override;
     void FormClose() override;
+    void retranslateUi() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

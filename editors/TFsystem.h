@@ -28,6 +28,7 @@ public:
     void FormActivate() override;
     // A field still entered when the dialog closes counts as left: its value is taken.
     void FormClose() override;
+    void retranslateUi() override;
     void ShowSystemValues();
     void Button1Click();
     void bitsExit();

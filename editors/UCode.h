@@ -104,12 +104,15 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;   // Page Up / Page Down step the codes
     // Tab and Shift+Tab go through the controls in a fixed order and enter the function
     // group at the selected function.
     bool focusNextPrevChild(bool next) override;
 
 private:
+    // Sets every text in the language in use (at creation and on a change of language).
+    void retranslateUi();
     void setupUi();
     void functionClick(QRadioButton* button, int function);
     bool parallelMode() const;

@@ -47,6 +47,7 @@ class QToolButton;
 namespace fbe {
 
 class PortMenu;
+class LanguageMenu;
 class Seam;
 class SeriesProgrammer;
 class UndoHistory;
@@ -392,6 +393,7 @@ public:
     QAction* MCom4 = nullptr;
     QActionGroup* MComGroup = nullptr;
     PortMenu* portMenu = nullptr;         // the system port items below COM1 .. COM4
+    LanguageMenu* languageMenu = nullptr; // "&Sprache" at the end of "&Einstellungen"
     QAction* Mprogram = nullptr;
     QAction* Mread = nullptr;
     QMenu* MEinstellungen = nullptr;

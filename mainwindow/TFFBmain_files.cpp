@@ -21,6 +21,7 @@
 #include "dialogs/Uprojekt.h"
 #include "editors/TFCode.h"
 #include "editors/TFsystem.h"
+#include "mainwindow/LanguageMenu.h"
 #include "mainwindow/PortMenu.h"
 #include "mainwindow/UndoHistory.h"
 #include "transmitters/TFFB16.h"
@@ -239,6 +240,8 @@ Settings currentSettings(TFFBmain& w)
     s.comPortName = w.comPortName;
     s.systemPort = w.systemPort.path();
     s.productionLog = w.productionLog;
+    if (w.languageMenu)
+        s.language = w.languageMenu->choice();
     s.showNotices = w.showNotices;
     s.progView = w.MProg && w.MProg->isChecked();
     s.workingFolder = QDir::toNativeSeparators(QDir::currentPath());
@@ -337,6 +340,8 @@ void TFFBmain::inittimerTimer()
         productionLog = s.productionLog;
         if (MProtokoll)
             MProtokoll->setChecked(productionLog);
+        if (languageMenu)
+            languageMenu->setChoice(s.language);
         ShowBasicsWin();
     }
 

@@ -13,6 +13,7 @@
 #include "tools/cmd_sheet.h"
 #endif
 
+#include "config/Language.h"
 #include "config/StartOptions.h"
 
 #include <QCoreApplication>
@@ -84,6 +85,8 @@ int main(int argc, char** argv)
 #else
     QCoreApplication app(argc, argv);
 #endif
+    // Texts follow the environment's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+    fbe::language::use(fbe::language::choose(QString(), fbe::language::desktopLanguages()));
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args.first() == QLatin1String("--help")
         || args.first() == QLatin1String("-h") || args.first() == QLatin1String("help")) {

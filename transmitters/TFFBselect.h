@@ -28,6 +28,7 @@ public:
     void FormCreate();
     void FormActivate() override;
     void FormClose() override;
+    void retranslateUi() override;
     void FB1aurelClick();   // type 7
     void FB2aurelClick();   // type 2
     void FB3svsClick();     // type 10

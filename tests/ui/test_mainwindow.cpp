@@ -10,6 +10,7 @@
 #include "dialogs/Uprojekt.h"
 #include "dialogs/Uwarnung.h"
 #include "editors/TFCode.h"
+#include "mainwindow/LanguageMenu.h"
 #include "mainwindow/Forms.h"
 #include "mainwindow/MainStyle.h"
 #include "mainwindow/TFFBmain.h"
@@ -593,7 +594,8 @@ TEST_F(MainWindowTest, MenuTreeWithSeparators)
     EXPECT_EQ(texts(w->MEinstellungen),
               (QStringList{"&Infos anzeigen", "&Abfrage: Datei der letzten Sitzung laden?",
                            "&Produktionsprotokoll führen", "-", "&Kommentarfenster anzeigen",
-                           "erweiterte &Programmiereinstellung anzeigen"}));
+                           "erweiterte &Programmiereinstellung anzeigen", "-", "&Sprache"}));
+    EXPECT_EQ(texts(w->languageMenu), (QStringList{"wie System", "Deutsch", "English"}));
     EXPECT_EQ(texts(w->MHelp), (QStringList{"&Help", "&Info"}));
     EXPECT_EQ(w->MSystem->text(), QStringLiteral("S&ystem"));
 }

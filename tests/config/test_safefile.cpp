@@ -210,9 +210,9 @@ TEST(SafeFile, LoadFailuresSayWhy)
     QString reason;
     EXPECT_FALSE(ReplaceFile(file + QStringLiteral("/a.fbe"), "neu", &reason));
     EXPECT_EQ(reason, QStringLiteral("Ordner nicht vorhanden"));
-    // Any other system error gives the system's own text.
+    // A folder in the file's place is named as such.
     EXPECT_FALSE(ReplaceFile(dir.path(), "neu", &reason));
-    EXPECT_EQ(reason, QStringLiteral("Fehler (%1)").arg(qt_error_string(EISDIR)));
+    EXPECT_EQ(reason, QStringLiteral("ein Ordner, keine Datei"));
 }
 
 // A disk that is full: a small file system of its own, in a mount namespace of its own so

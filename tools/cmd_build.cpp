@@ -6,8 +6,10 @@
 #include "config/FbeFile.h"
 #include "config/Formatting.h"
 #include "config/Refresh.h"
+#include "config/SafeFile.h"
+#include "config/TerminalText.h"
 
-#include <QFile>
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -448,6 +450,24 @@ void checkRefresh(const Configuration& cfg, const QJsonObject& o, Reader& r)
                 QStringLiteral("nicht speicherbare Zeichen: ") + describeCharacters(inComment));
 }
 
+// A file larger than a load takes, named by the text that makes it so: the comment or the
+// project name, whichever holds more of it.
+void checkSize(const Configuration& cfg, const BuiltFile& file, Reader& r)
+{
+    const qint64 size = file.bytes().size();
+    if (size <= MaxFileSize)
+        return;
+    qint64 comment = 0;
+    for (const QString& line : cfg.comment)
+        comment += line.size() + 2;
+    const QString key = comment >= cfg.projectName.size() ? QStringLiteral("comment")
+                                                          : QStringLiteral("projectName");
+    r.error(key, QCoreApplication::translate("fbe-tool", "die Datei würde %1 Bytes groß werden; "
+                                                         "erlaubt: höchstens %2 Bytes (1 MiB)")
+                     .arg(size)
+                     .arg(MaxFileSize));
+}
+
 bool sameValue(const QJsonValue& a, const QJsonValue& b)
 {
     if (a.isDouble() && b.isDouble())
@@ -504,12 +524,13 @@ int runBuildCommand(const QStringList& args)
     if (files.size() != 2)
         return usage(err);
 
-    QFile in(files[0]);
-    if (!in.open(QIODevice::ReadOnly)) {
-        err << "fbe-tool: " << files[0] << ": " << in.errorString() << "\n";
+    // A plain file only, as show takes: a pipe would wait for a writer for ever.
+    QByteArray bytes;
+    QString why;
+    if (!ReadPlainFile(files[0], MaxFileSize, &bytes, &why)) {
+        err << "fbe-tool: " << files[0] << ": " << why << "\n";
         return 2;
     }
-    const QByteArray bytes = in.read(MaxFileSize + 1);
     if (bytes.size() > MaxFileSize) {
         err << "fbe-tool: " << files[0] << ": zu groß (höchstens 1 MiB)\n";
         return 2;
@@ -538,6 +559,8 @@ int runBuildCommand(const QStringList& args)
     Configuration saved = cfg;
     NormaliseForRefresh(saved);
     const BuiltFile file = BuildFile(saved);
+    if (r.errors.isEmpty())
+        checkSize(saved, file, r);
     if (r.errors.isEmpty()) {
         Configuration back;
         NeueDatei(back);
@@ -548,8 +571,9 @@ int runBuildCommand(const QStringList& args)
             compareGiven(given, configurationJson(back, load), QString(), r);
     }
     if (!r.errors.isEmpty()) {
+        // A key or a text from the input may hold control characters.
         for (const QString& e : r.errors)
-            err << "fbe-tool: " << e << "\n";
+            err << "fbe-tool: " << terminalSafe(e) << "\n";
         err << "fbe-tool: " << files[1] << " wurde nicht geschrieben\n";
         return 2;
     }

@@ -245,7 +245,8 @@ TEST_F(SeriesTest, EachRunAppendsItsLineSuccessfulOrNot)
     EXPECT_EQ(logLines().size(), 2);
 }
 
-TEST_F(SeriesTest, AFailedAppendSaysWhyAndLeavesTheRunSuccessful)
+// A log that cannot take the run's line refuses the run before anything is sent.
+TEST_F(SeriesTest, ALogThatCannotTakeTheLineRefusesTheRunBeforeAnythingIsSent)
 {
     useScriptedPort();
     struct Case {
@@ -273,12 +274,14 @@ TEST_F(SeriesTest, AFailedAppendSaysWhyAndLeavesTheRunSuccessful)
         const int beeps = seam.beeps;
         w->SendButton->click();
         EXPECT_EQ(w->infoLines(),
-                  (QStringList{Success, QStringLiteral(" Protokoll konnte nicht geschrieben werden"),
+                  (QStringList{QStringLiteral(" Protokoll konnte nicht geschrieben werden"),
                                c.reason}))
             << c.what;
-        EXPECT_EQ(w->infoColour(), TFFBmain::InfoColour::Warning) << c.what;
+        EXPECT_EQ(w->infoColour(), TFFBmain::InfoColour::Error) << c.what;
         EXPECT_EQ(seam.beeps, beeps + 1) << c.what;
-        EXPECT_EQ(cfg.progcounter, counter + 1) << c.what;   // counted as programmed
+        EXPECT_EQ(cfg.progcounter, counter) << c.what;
+        EXPECT_TRUE(port.commands.empty()) << c.what;
+        EXPECT_EQ(transferShows(), 0) << c.what;
     }
     EXPECT_EQ(QFileInfo(logPath()).size(), 0);
 }

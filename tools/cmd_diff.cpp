@@ -348,8 +348,8 @@ int runDiffCommand(const QStringList& args)
                        .toStdString();
         } else {
             name(x.name);
-            out += (terminalSafe(x.text, Tabs::Kept) + QStringLiteral(" --> ")
-                    + terminalSafe(y.text, Tabs::Kept) + QLatin1Char('\n'))
+            out += (terminalSafe(x.text) + QStringLiteral(" --> ") + terminalSafe(y.text)
+                    + QLatin1Char('\n'))
                        .toStdString();
         }
     };

@@ -217,3 +217,40 @@ TEST(ProductionLog, AnEarlierRunIsFoundForTheSameFileAndAddressesOfAllUsedCodes)
                   + late.time.toLocalTime().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"))
                   + QLatin1Char(')'));
 }
+
+// A line that does not parse spoils only itself: it is counted, and the search goes on at
+// the next line.
+TEST(ProductionLog, ALineThatDoesNotParseIsCountedAndTheSearchGoesOnAtTheNext)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(ProductionLogName);
+    const ProductionRecord match = record(QStringLiteral("/k/a.fbe"), 100, 7);
+    const QByteArray good = csvLine(productionLogFields(match)).toUtf8();
+    const QByteArray header =
+        QByteArray("\xEF\xBB\xBF") + csvLine(productionLogHeader()).toUtf8() + "\r\n";
+    const struct {
+        const char* what;
+        QByteArray before;   // the lines before the matching one
+        int unreadable;
+    } cases[] = {
+        {"nothing", QByteArray(), 0},
+        {"an empty line", "\r\n", 0},
+        {"a quote left open", "2025-03-14T08:00:00+01:00;OK;\"kaputt;x\r\n", 1},
+        {"the same run with a quote left open", good + "\"\r\n", 1},
+        {"a field too few", good.left(good.lastIndexOf(';')) + "\r\n", 1},
+        {"a field too many", good + ";x\r\n", 1},
+        {"two broken lines", "\"\r\n;\r\n", 2},
+        {"a line ended by LF alone", "x\n", 1},
+        {"a line longer than a read block", QByteArray(3 << 20, 'x') + "\r\n", 1},
+    };
+    for (const auto& c : cases) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(header + c.before + good + "\r\n");
+        f.close();
+        const LogSearch found = searchProductionLog(path, match);
+        EXPECT_EQ(found.programmedBefore, std::optional<QDateTime>(match.time)) << c.what;
+        EXPECT_EQ(found.unreadableLines, c.unreadable) << c.what;
+    }
+    EXPECT_EQ(msgUnreadableLines(2), QStringLiteral(" 2 Zeilen des Protokolls nicht lesbar"));
+}

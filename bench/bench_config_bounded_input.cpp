@@ -87,8 +87,9 @@ qint64 statusKiB(const char* key)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    const QString tool = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                  : QCoreApplication::applicationDirPath() + QStringLiteral("/fbe-tool");
+    const QString tool = argc > 1
+        ? QString::fromLocal8Bit(argv[1])
+        : QCoreApplication::applicationDirPath() + QStringLiteral("/fbe-tool");
     QTemporaryDir dir;
     Configuration cfg;
     NeueDatei(cfg);
@@ -121,7 +122,6 @@ int main(int argc, char** argv)
         write(other, changed);
 
         // The load in this process.
-        QFile(QStringLiteral("/proc/self/clear_refs")).open(QIODevice::WriteOnly);
         {
             QFile reset(QStringLiteral("/proc/self/clear_refs"));
             if (reset.open(QIODevice::WriteOnly))
@@ -146,7 +146,8 @@ int main(int argc, char** argv)
             {"show --json", {QStringLiteral("show"), path, QStringLiteral("--json")}},
             {"diff new file", {QStringLiteral("diff"), plain, path}},
             {"diff changed", {QStringLiteral("diff"), path, other}},
-            {"diff changed --json", {QStringLiteral("diff"), path, other, QStringLiteral("--json")}},
+            {"diff changed --json",
+             {QStringLiteral("diff"), path, other, QStringLiteral("--json")}},
             {"diff itself", {QStringLiteral("diff"), path, path}},
         };
         for (const auto& c : commands) {

@@ -25,7 +25,8 @@ QString terminalSafe(const QString& text, Tabs tabs)
         if (!isControl(u) || (u == u'\t' && tabs == Tabs::Kept))
             shown += QChar(u);
         else
-            shown += QStringLiteral("\\x") + QString::number(uint(u), 16).rightJustified(2, QLatin1Char('0')).toUpper();
+            shown += QStringLiteral("\\x")
+                + QString::number(uint(u), 16).rightJustified(2, QLatin1Char('0')).toUpper();
     }
     return shown;
 }

@@ -504,6 +504,36 @@ void compareGiven(const QJsonValue& given, const QJsonValue& back, const QString
     }
 }
 
+// What is wrong with the JSON, in the program's words rather than the library's.
+QString jsonError(QJsonParseError::ParseError error)
+{
+    using E = QJsonParseError;
+    static const struct {
+        QJsonParseError::ParseError error;
+        const char* text;
+    } texts[] = {
+        {E::UnterminatedObject, QT_TRANSLATE_NOOP("fbe-tool", "Objekt nicht abgeschlossen")},
+        {E::MissingNameSeparator, QT_TRANSLATE_NOOP("fbe-tool", "\":\" fehlt")},
+        {E::UnterminatedArray, QT_TRANSLATE_NOOP("fbe-tool", "Liste nicht abgeschlossen")},
+        {E::MissingValueSeparator, QT_TRANSLATE_NOOP("fbe-tool", "\",\" fehlt")},
+        {E::IllegalValue, QT_TRANSLATE_NOOP("fbe-tool", "unzulässiger Wert")},
+        {E::TerminationByNumber, QT_TRANSLATE_NOOP("fbe-tool", "Ende mitten in einer Zahl")},
+        {E::IllegalNumber, QT_TRANSLATE_NOOP("fbe-tool", "unzulässige Zahl")},
+        {E::IllegalEscapeSequence, QT_TRANSLATE_NOOP("fbe-tool", "unzulässige Escape-Folge")},
+        {E::IllegalUTF8String, QT_TRANSLATE_NOOP("fbe-tool", "kein gültiges UTF-8")},
+        {E::UnterminatedString, QT_TRANSLATE_NOOP("fbe-tool", "Text nicht abgeschlossen")},
+        {E::MissingObject, QT_TRANSLATE_NOOP("fbe-tool", "Objekt erwartet")},
+        {E::DeepNesting, QT_TRANSLATE_NOOP("fbe-tool", "zu tief verschachtelt")},
+        {E::DocumentTooLarge, QT_TRANSLATE_NOOP("fbe-tool", "zu groß")},
+        {E::GarbageAtEnd, QT_TRANSLATE_NOOP("fbe-tool", "Zeichen nach dem Ende")},
+    };
+    for (const auto& t : texts) {
+        if (t.error == error)
+            return QCoreApplication::translate("fbe-tool", t.text);
+    }
+    return QCoreApplication::translate("fbe-tool", "unbekannter Fehler");
+}
+
 int usage(QTextStream& err)
 {
     err << "Aufruf: fbe-tool build KONFIG.json AUSGABE.fbe\n";
@@ -542,7 +572,7 @@ int runBuildCommand(const QStringList& args)
             << (parseError.error != QJsonParseError::NoError
                     ? QStringLiteral("kein gültiges JSON (bei Zeichen %1: %2)")
                           .arg(parseError.offset)
-                          .arg(parseError.errorString())
+                          .arg(jsonError(parseError.error))
                     : QStringLiteral("ein JSON-Objekt wie von \"fbe-tool show --json\" erwartet"))
             << "\n";
         return 2;

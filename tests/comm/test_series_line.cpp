@@ -187,8 +187,8 @@ TEST(SeriesLine, AFullDiskRefusesALoggedRunAndAReadBeforeAnythingIsSent)
          refused + QStringLiteral("$D/log.csv: Datenträger voll\n")},
         {"a read", "", "read --port /nonexistent/tty \"$D/aus.fbe\"", 64, 2,
          QStringLiteral("fbe-tool: $D/aus.fbe: Datenträger voll\n")},
-        {"a log with room for its line", "", "program \"$F\" --port /nonexistent/tty --log \"$D/log.csv\"",
-         8, 1, QString()},
+        {"a log with room for its line", "",
+         "program \"$F\" --port /nonexistent/tty --log \"$D/log.csv\"", 8, 1, QString()},
     };
     for (const auto& c : cases) {
         const QString script = QStringLiteral(
@@ -215,8 +215,8 @@ TEST(SeriesLine, AFullDiskRefusesALoggedRunAndAReadBeforeAnythingIsSent)
         if (c.exitCode == 2) {
             EXPECT_EQ(out, QString()) << c.what;   // nothing sent
             QString expected = c.err;
-            EXPECT_EQ(err, expected.replace(QStringLiteral("$D"), dir.filePath(QStringLiteral("mnt"))))
-                << c.what;
+            expected.replace(QStringLiteral("$D"), dir.filePath(QStringLiteral("mnt")));
+            EXPECT_EQ(err, expected) << c.what;
         } else {
             EXPECT_TRUE(out.startsWith(QStringLiteral("Fehler bei Öffnen von Com-Port"))) << c.what;
         }

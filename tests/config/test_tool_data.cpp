@@ -313,7 +313,8 @@ TEST(ToolData, ShowAndDiffPrintControlCharactersFromAFileAsEscapes)
         const ToolRun shown = tool({QStringLiteral("show"), path});
         const ToolRun json = tool({QStringLiteral("show"), path, QStringLiteral("--json")});
         const ToolRun diff = tool({QStringLiteral("diff"), path, plain});
-        const ToolRun diffJson = tool({QStringLiteral("diff"), path, plain, QStringLiteral("--json")});
+        const ToolRun diffJson =
+            tool({QStringLiteral("diff"), path, plain, QStringLiteral("--json")});
         EXPECT_TRUE(shown.outBytes.contains("Projektname:        " + c.shownName + "\n")) << c.what;
         EXPECT_TRUE(shown.outBytes.contains("\n  " + c.shownComment + "\n")) << c.what;
         EXPECT_TRUE(diff.outBytes.contains("\"" + c.shownName + "\" --> ")) << c.what;
@@ -371,9 +372,12 @@ TEST(ToolData, BuildSaysWhyItsInputCannotBeTakenAndNamesTheRightKey)
     };
     const QString out = dir.filePath(QStringLiteral("neu.fbe"));
     for (const auto& c : cases) {
-        const ToolRun r = tool({QStringLiteral("build"), c.input, out}, QProcessEnvironment::systemEnvironment(), 10000);
+        // A pipe would hold build for ever: a run still going after 10 s counts as failed.
+        const ToolRun r = tool({QStringLiteral("build"), c.input, out},
+                               QProcessEnvironment::systemEnvironment(), 10000);
         EXPECT_EQ(r.exitCode, 2) << c.what;
-        EXPECT_TRUE(r.err.startsWith(QStringLiteral("fbe-tool: ") + c.err)) << c.what << ": " << r.err.toStdString();
+        EXPECT_TRUE(r.err.startsWith(QStringLiteral("fbe-tool: ") + c.err))
+            << c.what << ": " << r.err.toStdString();
         EXPECT_FALSE(QFile::exists(out)) << c.what;
     }
 }

@@ -315,7 +315,8 @@ TEST_F(SeriesTest, UnreadableLinesOfTheLogAreNamedAndTheRunGoesAhead)
     fbe::test::checkLayout(w->Info, QStringLiteral("series-info-unreadable-lines"));
     const QList<QByteArray> lines = logBytes().split('\n');
     ASSERT_EQ(lines.size(), 5);   // header, two broken lines, the run, nothing after the end
-    EXPECT_EQ(parseCsv(QString::fromUtf8(lines.at(3))).value(0).value(Result), QStringLiteral("OK"));
+    EXPECT_EQ(parseCsv(QString::fromUtf8(lines.at(3))).value(0).value(Result),
+              QStringLiteral("OK"));
 }
 
 TEST_F(SeriesTest, ProgrammingAnAddressSetAgainIsWarnedOfAndGoesAhead)

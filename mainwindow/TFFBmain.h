@@ -93,6 +93,10 @@ public:
     // The file text being built or loaded, and the saved-state snapshot.
     QStringList Memo1;
     QStringList saveMemo;
+    // Set by a load after which the configuration is not what its file says (a damaged file
+    // loaded with a warning): the snapshot taken after the load then counts the
+    // configuration as changed, so that closing asks.
+    bool loadDiffersFromFile = false;
 
     // ---- Message area Info ----
     enum class InfoColour { Normal, Error, Warning };

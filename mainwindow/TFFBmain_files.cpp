@@ -137,6 +137,9 @@ void takeSnapshot(TFFBmain& w)
 {
     rebuildFileText(w);
     w.saveMemo = w.Memo1;
+    if (w.loadDiffersFromFile)
+        w.saveMemo.clear();   // matches no file text: the configuration counts as changed
+    w.loadDiffersFromFile = false;
 }
 
 QString shownPath(const QString& path)
@@ -411,6 +414,7 @@ bool TFFBmain::changedCheck()
 bool TFFBmain::DateiGeladen()
 {
     Memo1.clear();
+    loadDiffersFromFile = false;
     SaveDialog1.FileName = OpenDialog1.FileName;
     const LoadOutcome outcome = LoadFile(cfg, OpenDialog1.FileName);
     if (!outcome.ok) {
@@ -430,6 +434,15 @@ bool TFFBmain::DateiGeladen()
 
     setInfoColour(InfoColour::Normal);
     addInfo(MsgLoaded);
+    // A file with a line lost or added, or an image value beyond a byte: loaded as the format
+    // says, with a warning, and no longer counted as the file's text.
+    if (!outcome.warnings.isEmpty()) {
+        seam.beep();
+        setInfoColour(InfoColour::Warning);
+        for (const QString& warning : outcome.warnings)
+            addInfo(warning);
+        loadDiffersFromFile = true;
+    }
     // A damaged file is loaded all the same (it may be all the user has), but not as clean.
     if (!outcome.checksumOk) {
         setInfoColour(InfoColour::Warning);

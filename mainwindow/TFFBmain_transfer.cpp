@@ -42,7 +42,8 @@ bool TFFBmain::programModule()
     ProductionRun run(*this);
     // Unused codes lose their address; the image is built and copied for sending.
     PrepareModuleWrite(cfg);
-    run.sending();
+    if (!run.sending())
+        return false;   // the log could not take the run's line: nothing is sent
     const QStringList warning = OutputCheckWarning(cfg);
     if (!warning.isEmpty() && forms.Fwarnung) {
         forms.Fwarnung->clearLines();

@@ -1,6 +1,7 @@
 // Replacing files: the old file's rights and links are kept, a protected file is left alone,
 // and every failure says why.
 #include "config/FbeFile.h"
+#include "config/ProductionLog.h"
 #include "config/SafeFile.h"
 #include "support/OtherUser.h"
 
@@ -12,6 +13,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 using namespace fbe;
@@ -189,9 +191,9 @@ TEST(SafeFile, LoadFailuresSayWhy)
     QString reason;
     EXPECT_FALSE(ReplaceFile(file + QStringLiteral("/a.fbe"), "neu", &reason));
     EXPECT_EQ(reason, QStringLiteral("Ordner nicht vorhanden"));
-    // Any other system error gives the system's own text.
+    // A folder in the file's place is named as such.
     EXPECT_FALSE(ReplaceFile(dir.path(), "neu", &reason));
-    EXPECT_EQ(reason, QStringLiteral("Fehler (%1)").arg(qt_error_string(EISDIR)));
+    EXPECT_EQ(reason, QStringLiteral("ein Ordner, keine Datei"));
 }
 
 // A disk that is full: a small file system of its own, in a mount namespace of its own so
@@ -219,4 +221,85 @@ TEST(SafeFile, FullDiskSaysSoAndKeepsTheOldFile)
         GTEST_SKIP() << "no mount namespace here: " << err.toStdString();
     EXPECT_EQ(out, QStringLiteral("exit=2\nalter Inhalt"));
     EXPECT_EQ(err, QStringLiteral(" Fehler bei \"Datei speichern!\"\nDatenträger voll\n"));
+}
+
+// A name is followed by its bytes: a link to a name that is not UTF-8, or a working folder
+// whose name is not, is refused with its reason instead of writing a new file under the
+// decoded name (with U+FFFD in it); a link to a name that is UTF-8 is written through.
+TEST(SafeFile, NamesAreFollowedByTheirBytes)
+{
+    QTemporaryDir dir;
+    const QByteArray base = QFile::encodeName(dir.path());
+    ASSERT_EQ(::mkdir((base + "/ord\xFE").constData(), 0755), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+    auto link = [&](const char* name, const QByteArray& target) {
+        EXPECT_EQ(::symlink(target.constData(), (base + '/' + name).constData()), 0) << name;
+        return dir.filePath(QString::fromUtf8(name));
+    };
+    const QString notUtf8 = QStringLiteral("Dateiname ist kein gültiges UTF-8");
+    const QString toBadName = link("a.fbe", "ziel\xFF.fbe");
+    const QString toBadFolder = link("b.fbe", "ord\xFE/ziel.fbe");
+    const QString toGoodName = link("c.fbe", "sub/ziel.fbe");
+    const QString log = link("protokoll.csv", "p\xFF.csv");
+    {
+        const int fd = ::open((base + "/ziel\xFF.fbe").constData(), O_WRONLY | O_CREAT, 0644);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::write(fd, "alt", 3), 3);
+        ::close(fd);
+    }
+
+    enum Write { Replace, Probe, Append };
+    const struct {
+        const char* what;
+        QString path;
+        Write write;
+        QString reason;   // empty: written
+    } cases[] = {
+        {"a link to a name that is not UTF-8", toBadName, Replace, notUtf8},
+        {"the same, proved before a read", toBadName, Probe, notUtf8},
+        {"a link into a folder whose name is not UTF-8", toBadFolder, Replace, notUtf8},
+        {"a production log linked to such a name", log, Append, notUtf8},
+        {"the decoded name of a folder that is not UTF-8",
+         dir.filePath(QStringLiteral("ord\uFFFD/a.fbe")), Replace, notUtf8},
+        {"a relative name in a working folder that is not UTF-8", QStringLiteral("x.fbe"),
+         Replace, notUtf8},
+        {"a link to a name in UTF-8", toGoodName, Replace, QString()},
+    };
+    const QString before = QDir::currentPath();
+    for (const auto& c : cases) {
+        const bool relative = QFileInfo(c.path).isRelative();
+        if (relative) {
+            ASSERT_EQ(::chdir((base + "/ord\xFE").constData()), 0);
+        }
+        QString reason;
+        bool written = false;
+        switch (c.write) {
+        case Replace: written = ReplaceFile(c.path, "neu", &reason); break;
+        case Probe: written = CanReplaceFile(c.path, 100, &reason); break;
+        case Append: written = appendProductionLog(c.path, {}, &reason); break;
+        }
+        if (relative) {
+            ASSERT_TRUE(QDir::setCurrent(before));
+        }
+        EXPECT_EQ(written, c.reason.isEmpty()) << c.what;
+        EXPECT_EQ(reason, c.reason) << c.what;
+    }
+    // Nothing was written under a decoded name (U+FFFD is EF BF BD); the link to a UTF-8
+    // name was followed.
+    for (const char* decoded : {"/ziel\xEF\xBF\xBD.fbe", "/p\xEF\xBF\xBD.csv", "/ord\xEF\xBF\xBD",
+                                "/ord\xFE/x.fbe"})
+        EXPECT_NE(::access((base + decoded).constData(), F_OK), 0) << decoded;
+    EXPECT_EQ(readAll(dir.filePath(QStringLiteral("sub/ziel.fbe"))), QByteArray("neu"));
+    EXPECT_TRUE(QFileInfo(toGoodName).isSymLink());
+    QFile old(QFile::decodeName(base + "/ziel\xFF.fbe"));
+    EXPECT_FALSE(old.exists());   // a name the program cannot even open: checked by its bytes
+    char bytes[8] = {};
+    const int fd = ::open((base + "/ziel\xFF.fbe").constData(), O_RDONLY);
+    EXPECT_EQ(fd >= 0 ? ::read(fd, bytes, sizeof bytes) : -1, 3);
+    EXPECT_STREQ(bytes, "alt");
+    if (fd >= 0)
+        ::close(fd);
+    // QTemporaryDir cannot remove what it cannot name.
+    ::unlink((base + "/ziel\xFF.fbe").constData());
+    ::rmdir((base + "/ord\xFE").constData());
 }

@@ -60,9 +60,9 @@ public:
             fault("initdb: " + init.readAllStandardError());
             return;
         }
-        if (start() && psql("postgres", QStringLiteral("CREATE DATABASE produktion"))
-            && psql("postgres", QStringLiteral("CREATE ROLE fbe LOGIN")))
-            psql("produktion", QStringLiteral("CREATE SCHEMA fbe AUTHORIZATION fbe"));
+        ready_ = start() && psql("postgres", QStringLiteral("CREATE DATABASE produktion"))
+            && psql("postgres", QStringLiteral("CREATE ROLE fbe LOGIN"))
+            && psql("produktion", QStringLiteral("CREATE SCHEMA fbe AUTHORIZATION fbe"));
     }
     ~PgServer() { stop(); }
     PgServer(const PgServer&) = delete;
@@ -74,7 +74,7 @@ public:
         return QStringLiteral("PostgreSQL 15 not installed (%1/postgres): scripts/setup installs it")
             .arg(QLatin1String(BinDir));
     }
-    bool running() const { return server_.state() == QProcess::Running && error_.isEmpty(); }
+    bool running() const { return server_.state() == QProcess::Running && ready_; }
     QString error() const { return QString::fromUtf8(error_); }
     QString socketDir() const { return dir_.path(); }
 
@@ -92,6 +92,7 @@ public:
     {
         if (server_.state() != QProcess::NotRunning)
             return true;
+        ready_ = false;
         prepare(server_);
         server_.start(bin("postgres"),
                       {QStringLiteral("-D"), dataDir(), QStringLiteral("-k"), socketDir(),
@@ -107,7 +108,7 @@ public:
                                             QString::number(Port), QStringLiteral("-q")});
             ready.waitForFinished(10000);
             if (ready.exitCode() == 0)
-                return true;
+                return ready_ = true;
             if (server_.state() == QProcess::NotRunning)
                 return fault("postgres ended: " + server_.readAllStandardError());
             QThread::msleep(50);
@@ -194,6 +195,7 @@ private:
     QProcess server_;
     QByteArray error_;
     bool available_ = false;
+    bool ready_ = false;
     uid_t uid_ = 0;
     gid_t gid_ = 0;
 };

@@ -67,7 +67,8 @@ private:
     QStringList lines_;
 };
 
-// A path with a line break would shift every later line of the file: none is stored.
+// A path (or the database URI) with a line break would shift every later line of the file:
+// none is stored.
 QString systemPortLine(const QString& path)
 {
     if (path.contains(QLatin1Char('\n')) || path.contains(QLatin1Char('\r')))
@@ -195,6 +196,7 @@ SettingsRead parseSettings(const QByteArray& bytes)
     // Whether the port exists is for the start-up to find out.
     s.systemPort = lines.at(7);
     s.productionLog = lines.at(8) == ProductionLogOn;
+    s.databaseUri = lines.at(10);
     read.complete = true;
     return read;
 }
@@ -233,7 +235,7 @@ QStringList settingsLines(const Settings& s)
           << QLatin1String(s.progView ? "progwindow" : "commentwindow")
           << s.workingFolder
           << systemPortLine(s.systemPort) << (s.productionLog ? ProductionLogOn : QString())
-          << QString() << QString()
+          << QString() << systemPortLine(s.databaseUri)
           << WaitstatesMarker
           << QString::number(s.waitstates);
     for (int index = 0; index < WindowPositions::Count; ++index) {

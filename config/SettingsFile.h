@@ -11,7 +11,10 @@
 //   line 7      the system port in use (its stable link or device path); empty while one
 //               of COM1 .. COM4 is in use, which line 3 names then
 //   line 8      "protokollyes" while the production log is kept, else empty
-//   lines 9-10  empty
+//   line 9      empty
+//   line 10     the production database of a shared series, as a PostgreSQL URI without a
+//               password (postgresql://user@host:port/db?application_name=<station>&...);
+//               empty: none, the series is this station's alone
 //   line 11     "#waitstates#", line 12 its value
 //   lines 13-63 seventeen groups: marker, left edge, top edge
 //
@@ -71,6 +74,7 @@ struct Settings {
     bool showNotices = true;
     bool progView = false;            // the extended programming panel is shown
     bool productionLog = false;       // line 8: the production log is kept
+    QString databaseUri;              // line 10: the shared series' database; empty: none
     QString workingFolder;
     int waitstates = 22;
     WindowPositions positions;

@@ -3,6 +3,7 @@
 #include "comm/TFrs232.h"
 #include "config/FbeFile.h"
 #include "dialogs/Seam.h"
+#include "mainwindow/SeriesDatabase.h"
 #include "mainwindow/TFFBmain.h"
 
 namespace fbe {
@@ -12,7 +13,7 @@ ProductionRun::ProductionRun(TFFBmain& window)
 {
     record_.time = QDateTime::currentDateTime();
     clock_.start();
-    if (!logging_)
+    if (!logging_ && !window.seriesDatabase().inUse())
         return;
     record_.configFile = w_.OpenDialog1.FileName;
     // As the question before unsaved changes are lost would find it.
@@ -27,6 +28,14 @@ ProductionRun::ProductionRun(TFFBmain& window)
 ProductionRun::~ProductionRun()
 {
     QObject::disconnect(firmware_);
+}
+
+bool ProductionRun::takeSeriesNumber()
+{
+    if (!w_.seriesDatabase().inUse())
+        return true;
+    numbered_ = w_.takeSeriesNumber();
+    return numbered_;
 }
 
 void ProductionRun::sending()
@@ -48,7 +57,7 @@ bool ProductionRun::finish()
     // returns; a transfer that never started leaves nothing taken.
     const bool ran = w_.transfersTaken() != taken_;
     const bool ok = ran && !w_.cfg.transfer.transferFailed;
-    if (!logging_ || !ran)
+    if (!numbered_ && (!logging_ || !ran))
         return ok;
 
     QStringList message = w_.cfg.transfer.transferMessage.split(QLatin1Char('\n'));
@@ -60,9 +69,27 @@ bool ProductionRun::finish()
         message << warning_;
     }
     record_.ok = ok;
-    record_.message = message;
+    record_.message = ran ? message : QStringList();
     record_.counter = w_.cfg.progcounter;
     record_.durationMs = clock_.elapsed();
+    if (numbered_) {
+        // A number taken is recorded whatever became of the run: a failed run leaves a gap,
+        // never a number used twice. The local advance gives way to the series'.
+        const QString port = w_.systemPort.isEmpty() ? w_.comPortName : w_.systemPort.path();
+        const QStringList kept = w_.seriesDatabase().recordRun(w_.cfg, record_, port);
+        record_.counter = w_.seriesDatabase().lastNumber();
+        w_.ShowAll();
+        w_.ShowBasicsWin();
+        if (!kept.isEmpty()) {
+            w_.seam.beep();
+            if (w_.infoColour() == TFFBmain::InfoColour::Normal)
+                w_.setInfoColour(TFFBmain::InfoColour::Warning);
+            for (const QString& line : kept)
+                w_.addInfo(line);
+        }
+    }
+    if (!logging_ || !ran)
+        return ok;
 
     QString reason;
     if (!appendProductionLog(productionLogPath(record_.configFile), record_, &reason)) {

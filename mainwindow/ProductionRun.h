@@ -1,8 +1,11 @@
 // What "Modul programmieren" adds to a programming run when the production log is kept
 // ("&Produktionsprotokoll führen"): the record of the run and its line in fbe-protokoll.csv
 // beside the configuration file, and the warning against programming one address set twice.
+// With a production database in use, the run's number is taken from the shared series
+// first and the record goes to the database as well (its number in the counter column).
 //
 //   ProductionRun run(window);      // the run starts: time, unsaved changes
+//   if (!run.takeSeriesNumber()) return;   // refused by the production database
 //   PrepareModuleWrite(cfg);
 //   run.sending();                  // the image as sent; warns when the log has it already
 //   ... the transfer, its result taken by the window's refresh ...
@@ -28,6 +31,9 @@ public:
     ProductionRun(const ProductionRun&) = delete;
     ProductionRun& operator=(const ProductionRun&) = delete;
 
+    // With a production database in use: takes the run's number and sets the addresses
+    // (TFFBmain::takeSeriesNumber); false when the run must not go ahead. True without one.
+    bool takeSeriesNumber();
     // The configuration is ready for sending: takes what is sent, and shows
     // " Achtung: diese Adressen wurden bereits programmiert (<time>)" in the warning colour
     // when the log holds a successful run of the same file with the same addresses of all
@@ -44,6 +50,7 @@ public:
 private:
     TFFBmain& w_;
     bool logging_ = false;
+    bool numbered_ = false;              // the number came from the production database
     ProductionRecord record_;
     QElapsedTimer clock_;
     QString warning_;

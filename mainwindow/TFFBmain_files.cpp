@@ -238,6 +238,7 @@ Settings currentSettings(TFFBmain& w)
     s.comPortName = w.comPortName;
     s.systemPort = w.systemPort.path();
     s.productionLog = w.productionLog;
+    s.databaseUri = w.databaseUri();
     s.showNotices = w.showNotices;
     s.progView = w.MProg && w.MProg->isChecked();
     s.workingFolder = QDir::toNativeSeparators(QDir::currentPath());
@@ -336,6 +337,7 @@ void TFFBmain::inittimerTimer()
         productionLog = s.productionLog;
         if (MProtokoll)
             MProtokoll->setChecked(productionLog);
+        setDatabaseUri(s.databaseUri);
         ShowBasicsWin();
     }
 

@@ -34,6 +34,9 @@ bool TFFBmain::programModule()
         return false;
     }
     ProductionRun run(*this);
+    // A shared series: this module's number and addresses from the production database.
+    if (!run.takeSeriesNumber())
+        return false;
     // Unused codes lose their address; the image is built and copied for sending.
     PrepareModuleWrite(cfg);
     run.sending();

@@ -1,5 +1,7 @@
 #include "sharedseries/SeriesStation.h"
 
+#include <algorithm>
+
 namespace fbe::series {
 
 namespace {
@@ -24,8 +26,10 @@ SeriesStation::Start SeriesStation::refuse(const QStringList& lines)
     return s;
 }
 
-SeriesStation::Start SeriesStation::begin(const SeriesDefinition& wanted, bool incrementsGiven)
+SeriesStation::Start SeriesStation::begin(const QList<SeriesDefinition>& candidates,
+                                          bool incrementsGiven)
 {
+    const SeriesDefinition& wanted = candidates.first();
     if (!store_.open())
         return refuse({msgUnreachable(), reasonLine(store_.error())});
     // Results of earlier runs first; one that cannot be written yet stays queued.
@@ -43,7 +47,10 @@ SeriesStation::Start SeriesStation::begin(const SeriesDefinition& wanted, bool i
             return refuse({msgUnreachable(), reasonLine(store_.error())});
     }
     const QStringList differ = differences(*stored, wanted, incrementsGiven);
-    if (!differ.isEmpty())
+    const bool agrees = std::any_of(candidates.begin(), candidates.end(), [&](const auto& c) {
+        return differences(*stored, c, incrementsGiven).isEmpty();
+    });
+    if (!agrees)
         return refuse(QStringList{msgMismatch(wanted.name)} + differ);
 
     const std::optional<TakenNumber> taken = store_.takeNumber(*stored, station_);

@@ -29,10 +29,13 @@ public:
         bool created = false;        // this station started the series
         int written = 0;             // queued results written to the database now
     };
-    // Before a run: writes queued results, finds the series (creates it from wanted when
-    // there is none and it has an increment), checks that wanted agrees with it (increments
-    // only when given) and takes the next number.
-    Start begin(const SeriesDefinition& wanted, bool incrementsGiven);
+    // Before a run: writes queued results, finds the series (creates it from the first of
+    // the candidates when there is none and it has an increment), checks that one of the
+    // candidates agrees with it (increments only when given; the differences named are
+    // those of the first) and takes the next number. The candidates are the places where
+    // the station's configuration may lie on the series (the window: after local runs, or
+    // as the database left it).
+    Start begin(const QList<SeriesDefinition>& candidates, bool incrementsGiven);
 
     struct Finish {
         bool recorded = false;       // in the database

@@ -402,7 +402,7 @@ int runProgramCommand(const QStringList& args)
     series::SeriesStation::Start start;
     if (!a.db.isEmpty()) {
         db = std::make_unique<ToolStation>(target);
-        start = db->station.begin(series::definitionOf(cfg, 0, increments),
+        start = db->station.begin({series::definitionOf(cfg, 0, increments)},
                                   series::incrementsGiven(increments));
         if (!start.ok) {
             printLines(start.message);

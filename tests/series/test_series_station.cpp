@@ -82,7 +82,7 @@ SeriesStation::Start begin(SeriesStation& station, const Setup& s, const QString
 {
     Increments inc{};
     inc[1] = s.increment;
-    return station.begin(definitionOf(configuration(s, name), s.counter, inc),
+    return station.begin({definitionOf(configuration(s, name), s.counter, inc)},
                          incrementsGiven(inc));
 }
 

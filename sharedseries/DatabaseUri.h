@@ -44,8 +44,8 @@ QString optionValue(const DatabaseTarget& target, const QString& key);
 void setOption(DatabaseTarget& target, const QString& key, const QString& value);
 
 // The options as Qt's PostgreSQL driver takes them ("key=value;key='a b'"), with a connect
-// time-out of 5 s unless the URI sets one. The station's name is not among them: the
-// driver cannot pass a ";" in a value, so the store sets it after connecting.
+// time-out of 5 s unless the URI sets one. The station's name is not among them (the store
+// adds it, or sets it after connecting when it holds a ";", which the driver cannot pass).
 QString connectOptions(const DatabaseTarget& target);
 
 // The server, port, database and user of a target as one text, the same for every URI

@@ -151,14 +151,21 @@ bool PgSeriesStore::connect()
     db.setDatabaseName(target_.database);
     db.setUserName(target_.user);
     db.setPassword(target_.password);
-    db.setConnectOptions(connectOptions(target_));
+    // The station's name as the server shows it. The driver cannot pass a ";" in its
+    // options; such a name is set after connecting, as a bound value.
+    const bool nameInOptions = !target_.station.contains(QLatin1Char(';'));
+    DatabaseTarget withName = target_;
+    if (nameInOptions && !target_.station.isEmpty())
+        setOption(withName, QStringLiteral("application_name"), target_.station);
+    db.setConnectOptions(connectOptions(withName));
     if (!db.open())
         return fail(serverText(db.lastError()));
-    // The station's name as the server shows it; bound, so any text goes.
     QSqlQuery name(db);
-    name.prepare(QStringLiteral("SELECT set_config('application_name', ?, false)"));
-    name.addBindValue(target_.station);
-    if (!exec(name) || !migrate(db)) {
+    if (!nameInOptions) {
+        name.prepare(QStringLiteral("SELECT set_config('application_name', ?, false)"));
+        name.addBindValue(target_.station);
+    }
+    if ((!nameInOptions && !exec(name)) || !migrate(db)) {
         db.close();
         return false;
     }
@@ -168,6 +175,15 @@ bool PgSeriesStore::connect()
 
 bool PgSeriesStore::migrate(QSqlDatabase& db)
 {
+    // The usual case in one statement: the schema is there and up to date.
+    {
+        QSqlQuery q(db);
+        if (q.exec(QStringLiteral("SELECT CASE WHEN to_regclass('fbe.schema_version') IS NULL"
+                                  " THEN 0 ELSE (SELECT coalesce(max(version), 0)"
+                                  " FROM fbe.schema_version) END"))
+            && q.next() && q.value(0).toInt() == schemaVersion())
+            return true;
+    }
     // The schema and the version table, under the lock; CREATE SCHEMA only when the schema
     // is missing (a user without the right to create one may have one made for it).
     auto step = [&](const std::function<bool(QSqlQuery&)>& body) {

@@ -133,10 +133,13 @@ void TFFBmain::showDatabaseLines()
         setTextIfChanged(LSerieZahlen, tr("letztes Modul: %1   gesamt: %2").arg(last, total));
     }
     // The heading of the next addresses, over the whole address column when it is longer.
-    if (setTextIfChanged(LNaechste, on ? tr("nächste: aus der Datenbank") : tr("nächste:"))) {
-        LNaechste->setGeometry(on ? QRect(8, LNaechste->y(), 186, LNaechste->height())
-                                  : QRect(104, LNaechste->y(), 100, LNaechste->height()));
+    const QString next = on ? tr("nächste: aus der Datenbank") : tr("nächste:");
+    if (setTextIfChanged(LNaechste, next)) {
+        // Ends over the address column, clear of "increment" beside it.
+        const QRect wide(8, LNaechste->y(), 184, LNaechste->height());
+        LNaechste->setGeometry(on ? wide : QRect(104, LNaechste->y(), 100, LNaechste->height()));
         LNaechste->setAlignment(on ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignCenter);
+        LNaechste->setFont(on ? fitted(sans(11, true), next, wide.width(), 9) : sans(11, true));
     }
     const QString counterHint =
         on ? tr("zeigt die Anzahl der von dieser Station erfolgreich programmierten Module der Serie an")

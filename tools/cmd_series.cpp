@@ -89,7 +89,9 @@ QByteArray seriesCsv(const QList<SeriesRun>& runs)
     return bytes;
 }
 
-int runSeriesCommand(const QStringList& args)
+namespace {
+
+int listSeries(const QStringList& args)
 {
     QStringList words;
     bool csv = false;
@@ -132,4 +134,13 @@ int runSeriesCommand(const QStringList& args)
         printTable(name, *runs);
     }
     return 0;
+}
+
+}  // namespace
+
+int runSeriesCommand(const QStringList& args)
+{
+    const int code = listSeries(args);
+    err().flush();
+    return code;
 }

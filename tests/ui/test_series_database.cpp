@@ -5,6 +5,7 @@
 #include "TransferTest.h"
 #include "support/PgServer.h"
 
+#include "comm/SeriesProgrammer.h"
 #include "config/ProductionLog.h"
 #include "dialogs/ProductionDatabaseDialog.h"
 #include "mainwindow/SeriesDatabase.h"
@@ -112,7 +113,15 @@ TEST_F(SeriesDatabaseWindow, ConnectProgramFromTheDatabaseAndRefuseAnotherStart)
     EXPECT_EQ(lines.at(2).at(7), QStringLiteral("1"));
     shot("programming-view-with-database");
 
-    // Another address for CODE 1 (its start: 500 less number 1 x 1): refused before anything
+    // Hands-free programming as before: the module in the adapter gets number 2.
+    w->CBauto->click();
+    ASSERT_TRUE(commtest::runUntil(
+        [&] { return w->series->state() == SeriesProgrammer::State::WaitingForRemoval; }, 20000));
+    w->stopSeries();
+    EXPECT_EQ(cfg.codes[1].address, 102u);
+    EXPECT_EQ(w->LSerieZahlen->text(), QStringLiteral("letztes Modul: 2   gesamt: 3"));
+
+    // Another address for CODE 1 (its start: 500 less number 2 x 1): refused before anything
     // is sent.
     const size_t sent = port.commands.size();
     w->Cadd[1]->setText(QStringLiteral("500"));
@@ -122,7 +131,7 @@ TEST_F(SeriesDatabaseWindow, ConnectProgramFromTheDatabaseAndRefuseAnotherStart)
     EXPECT_EQ(w->infoColour(), TFFBmain::InfoColour::Error);
     EXPECT_EQ(w->infoLines().value(0),
               QStringLiteral(" Serie Tor Nord: andere Startadressen, Inkremente oder Codierlänge als in der Datenbank"));
-    EXPECT_EQ(w->infoLines().value(1), QStringLiteral(" CODE 1: Startadresse 499, in der Datenbank 100"));
+    EXPECT_EQ(w->infoLines().value(1), QStringLiteral(" CODE 1: Startadresse 498, in der Datenbank 100"));
     EXPECT_EQ(w->infoLines().size(), 2);   // CODE 2 is where the series has it
     shot("programming-view-database-refusal");
 }

@@ -24,6 +24,11 @@ void SeriesDatabase::setUri(const QString& uri)
     figures_ = {};
 }
 
+QString SeriesDatabase::uri() const
+{
+    return target_.password.isEmpty() || !target_.error.isEmpty() ? uri_ : databaseUri(target_);
+}
+
 QString SeriesDatabase::label() const
 {
     return databaseLabel(target_);

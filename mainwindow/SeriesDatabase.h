@@ -34,8 +34,9 @@ public:
     ~SeriesDatabase();
 
     // The connection (settings line 10); empty: no database, the series is this station's.
+    // uri() is the URI to keep: a password someone wrote into it is used, never written back.
     void setUri(const QString& uri);
-    const QString& uri() const { return uri_; }
+    QString uri() const;
     bool inUse() const { return !uri_.isEmpty(); }
     // "host/db"
     QString label() const;

@@ -142,7 +142,8 @@ QString ProductionDatabaseDialog::builtUri() const
     t.port = EPort->text().trimmed();
     t.database = EDatabase->text().trimmed();
     t.user = EUser->text().trimmed();
-    t.station = EStation->text().trimmed().isEmpty() ? defaultStation() : EStation->text().trimmed();
+    const QString station = EStation->text().trimmed();
+    t.station = station.isEmpty() ? defaultStation() : station;
     const QString mode = optionValue(t, QStringLiteral("sslmode"));
     if (CBssl->isChecked())
         setOption(t, QStringLiteral("sslmode"), QStringLiteral("require"));

@@ -127,9 +127,9 @@ void TFFBmain::showDatabaseLines()
         if (setTextIfChanged(LSerie, tr("Serie: %1").arg(name)))
             LSerie->setToolTip(name);
         const SeriesDatabase::Figures f = seriesDatabase_->figures(name);
-        const QString last = f.stationLast < 0 ? QStringLiteral("-") : QString::number(f.stationLast);
-        const QString total = f.seriesModules < 0 ? QStringLiteral("-")
-                                                  : QString::number(f.seriesModules);
+        auto shown = [](qint64 v) { return v < 0 ? QStringLiteral("-") : QString::number(v); };
+        const QString last = shown(f.stationLast);
+        const QString total = shown(f.seriesModules);
         setTextIfChanged(LSerieZahlen, tr("letztes Modul: %1   gesamt: %2").arg(last, total));
     }
     // The heading of the next addresses, over the whole address column when it is longer.
@@ -142,7 +142,8 @@ void TFFBmain::showDatabaseLines()
         LNaechste->setFont(on ? fitted(sans(11, true), next, wide.width(), 9) : sans(11, true));
     }
     const QString counterHint =
-        on ? tr("zeigt die Anzahl der von dieser Station erfolgreich programmierten Module der Serie an")
+        on ? tr("zeigt die Anzahl der von dieser Station erfolgreich programmierten Module der "
+                "Serie an")
            : QStringLiteral("zeigt die Anzahl der erfolgreich programmierten Bausteine an");
     if (progcounter && progcounter->toolTip() != counterHint)
         progcounter->setToolTip(counterHint);

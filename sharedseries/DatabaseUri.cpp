@@ -178,7 +178,8 @@ QString databaseUri(const DatabaseTarget& t)
     // A socket folder, or several hosts with their ports, are kept in the query, where any
     // character can be encoded.
     const bool socket = t.host.startsWith(QLatin1Char('/'));
-    const bool inQuery = socket || t.host.contains(QLatin1Char(',')) || t.port.contains(QLatin1Char(','));
+    const bool inQuery =
+        socket || t.host.contains(QLatin1Char(',')) || t.port.contains(QLatin1Char(','));
     QString uri = QStringLiteral("postgresql://");
     if (!t.user.isEmpty())
         uri += encoded(t.user) + QLatin1Char('@');

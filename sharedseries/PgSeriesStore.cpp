@@ -92,7 +92,8 @@ QString serverText(const QSqlError& error)
     if (text.isEmpty())
         text = error.driverText().trimmed();
     // libpq's texts run over several lines with tabs in front.
-    return text.replace(QLatin1String("\n\t"), QLatin1String(" ")).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    text.replace(QLatin1String("\n\t"), QLatin1String(" "));
+    return text.replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
 QString nextConnectionName()
@@ -205,7 +206,8 @@ bool PgSeriesStore::migrate(QSqlDatabase& db)
             return fail(serverText(q.lastError()));
         if (!q.next() && !q.exec(QStringLiteral("CREATE SCHEMA fbe")))
             return fail(serverText(q.lastError()));
-        if (!q.exec(QStringLiteral("SELECT to_regclass('fbe.schema_version') IS NULL")) || !q.next())
+        if (!q.exec(QStringLiteral("SELECT to_regclass('fbe.schema_version') IS NULL"))
+            || !q.next())
             return fail(serverText(q.lastError()));
         if (q.value(0).toBool()
             && !q.exec(QStringLiteral("CREATE TABLE fbe.schema_version ("

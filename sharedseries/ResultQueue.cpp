@@ -59,8 +59,8 @@ SeriesRun fromJson(const QJsonObject& o)
     run.station = o.value(QStringLiteral("station")).toString();
     run.port = o.value(QStringLiteral("port")).toString();
     ProductionRecord& r = run.record;
-    r.time = QDateTime::fromMSecsSinceEpoch(o.value(QStringLiteral("timeMs")).toString().toLongLong(),
-                                            Qt::OffsetFromUTC,
+    const qint64 ms = o.value(QStringLiteral("timeMs")).toString().toLongLong();
+    r.time = QDateTime::fromMSecsSinceEpoch(ms, Qt::OffsetFromUTC,
                                             o.value(QStringLiteral("utcOffset")).toInt());
     r.ok = o.value(QStringLiteral("ok")).toBool();
     for (const QJsonValue& line : o.value(QStringLiteral("message")).toArray())

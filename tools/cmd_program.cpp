@@ -62,7 +62,8 @@ bool programOption(const QStringList& args, int& i, TransferArguments* a)
         const QLatin1String name(o.name);
         if (word == name) {
             if (i + 1 >= args.size())
-                a->error = QStringLiteral("%1 braucht einen Wert (%2)").arg(name, QLatin1String(o.value));
+                a->error = QStringLiteral("%1 braucht einen Wert (%2)")
+                               .arg(name, QLatin1String(o.value));
             else
                 a->*o.field = args.at(++i);
             return true;

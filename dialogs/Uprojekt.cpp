@@ -50,9 +50,15 @@ void TFProjekt::execute()
 
 void TFProjekt::FormActivate()
 {
+    visit_.open(historyOf(forms), StepName(Step::Projektname));
     EditProjekt->setText(cfg.projectName);
     EditProjekt->selectAll();
     EditProjekt->setFocus(Qt::OtherFocusReason);
+}
+
+void TFProjekt::FormClose()
+{
+    visit_.close();
 }
 
 // Enter takes the name over, Escape leaves it as it was. The name is written as one line

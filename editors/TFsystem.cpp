@@ -249,6 +249,7 @@ void TFsystem::setupUi()
 
 void TFsystem::FormActivate()
 {
+    visit_.open(historyOf(forms), StepName(Step::Systemeinstellungen));
     fields_.reset();
     ShowSystemValues();
     Button1->setFocus();
@@ -257,6 +258,7 @@ void TFsystem::FormActivate()
 void TFsystem::FormClose()
 {
     fields_.commitPending();
+    visit_.close();
 }
 
 void TFsystem::ShowSystemValues()

@@ -7,10 +7,12 @@
 #include "mainwindow/Forms.h"
 #include "mainwindow/MainStyle.h"
 #include "mainwindow/TFFBmain.h"
+#include "mainwindow/UndoHistory.h"
 #include "transmitters/TFFB16.h"
 #include "transmitters/TFFB3SVS.h"
 #include "transmitters/TFFBkeys.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -302,6 +304,26 @@ void TFCode::setupUi()
 
     // Keyboard order: see focusNextPrevChild.
 
+    // The editor's own steps, taken back and redone on the configuration's history.
+    undoAction = new QAction(this);
+    undoAction->setObjectName(QStringLiteral("undoAction"));
+    undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redoAction = new QAction(this);
+    redoAction->setObjectName(QStringLiteral("redoAction"));
+    redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
+                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    addActions({undoAction, redoAction});
+    connect(undoAction, &QAction::triggered, this, [this] {
+        UndoHistory* history = historyOf(forms);
+        if (history && history->canUndoSince(historyMark_))
+            history->undo();
+    });
+    connect(redoAction, &QAction::triggered, this, [this] {
+        UndoHistory* history = historyOf(forms);
+        if (history && history->canRedoSince(historyMark_))
+            history->redo();
+    });
+
     // Wiring.
     connect(UpDownPruefUp, &QToolButton::clicked, this, [this] { UpDownPruefClick(true); });
     connect(UpDownPruefDown, &QToolButton::clicked, this, [this] { UpDownPruefClick(false); });
@@ -345,10 +367,29 @@ void TFCode::showEvent(QShowEvent* event)
     // A warning left from an address entry of an earlier opening, perhaps for another code,
     // does not belong to this one.
     LwarnAdresse->hide();
+    if (UndoHistory* history = historyOf(forms)) {
+        historyMark_ = history->mark();
+        connect(history, &UndoHistory::changed, this, &TFCode::updateUndoActions,
+                Qt::UniqueConnection);
+    }
+    updateUndoActions();
     FormShow();
 }
 
+void TFCode::updateUndoActions()
+{
+    UndoHistory* history = historyOf(forms);
+    undoAction->setEnabled(history && history->canUndoSince(historyMark_));
+    redoAction->setEnabled(history && history->canRedoSince(historyMark_));
+}
+
 void TFCode::FormShow()
+{
+    showState();
+    BEnde->setFocus(Qt::OtherFocusReason);
+}
+
+void TFCode::showState()
 {
     CodeShow(slot());
     const bool parallel = parallelMode();
@@ -357,7 +398,6 @@ void TFCode::FormShow()
     RBtoggle->setEnabled(!parallel);
     if (parallel)
         showOnly({RBtoggle}, nullptr);
-    BEnde->setFocus(Qt::OtherFocusReason);
 }
 
 void TFCode::CodeShow(int n)
@@ -464,6 +504,7 @@ void TFCode::BnextClick()
 {
     const int from = slot();
     const int to = stepSlot(from, true, parallelMode());
+    const UndoStep step(historyOf(forms), StepName(Step::Code, to));
     // A new code that is still empty starts from the address of the code before it.
     if (to > from) {
         CodeSlot& next = cfg.codes[to];
@@ -478,6 +519,7 @@ void TFCode::BnextClick()
 
 void TFCode::codeadresseExit()
 {
+    const UndoStep step(historyOf(forms), StepName(Step::Code, slot()), codeadresse);
     cfg.maxAddress = maxAddressForBits(cfg.current().bits);
     const AddressEntry a = readCodeAddress(codeadresse->text(), cfg.maxAddress);
     cfg.codes[slot()].address = a.address;
@@ -527,6 +569,7 @@ void TFCode::adresshilfeClick()
     if (!dialog)
         return;
     cfg.codes[0].address = cfg.codes[slot()].address;
+    const UndoStep step(historyOf(forms), StepName(Step::Code, slot()));
     seam.showModal(*dialog);
     // The dialog has written its result into the slot on "OK"; show it.
     FormShow();
@@ -536,6 +579,7 @@ void TFCode::adresshilfeClick()
 
 void TFCode::functionClick(QRadioButton* button, int function)
 {
+    const UndoStep step(historyOf(forms), StepName(Step::Code, slot()));
     if (button->isChecked())
         cfg.codes[slot()].function = quint8(function);
     CodeShow(slot());
@@ -550,6 +594,7 @@ void TFCode::RBimpulsClick() { functionClick(RBimpuls, FnImpuls); }
 
 void TFCode::CBoutClick(int n)
 {
+    const UndoStep step(historyOf(forms), StepName(Step::Code, slot()));
     CodeSlot& s = cfg.codes[slot()];
     const bool on = CBout[n]->isChecked();
     switch (n) {
@@ -573,6 +618,7 @@ void TFCode::CBoutClick(int n)
 
 void TFCode::timebaseChange()
 {
+    const UndoStep step(historyOf(forms), StepName(Step::Code, slot()));
     const int index = timebase->currentIndex();
     if (index >= 0 && index <= 3)
         cfg.codes[slot()].timebase = quint8(index);
@@ -582,6 +628,7 @@ void TFCode::timebaseChange()
 void TFCode::dauerExit()
 {
     const int n = slot();
+    const UndoStep step(historyOf(forms), StepName(Step::Code, n), dauer);
     CodeSlot& s = cfg.codes[n];
     const TimeSetting t = readDuration(dauer->text(), s.timebase);
     if (t.beep)

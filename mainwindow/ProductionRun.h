@@ -34,6 +34,8 @@ public:
     // With a production database in use: takes the run's number and sets the addresses
     // (TFFBmain::takeSeriesNumber); false when the run must not go ahead. True without one.
     bool takeSeriesNumber();
+    // Whether this run's number and addresses came from the production database.
+    bool numbered() const { return numbered_; }
     // The configuration is ready for sending: takes what is sent, and shows
     // " Achtung: diese Adressen wurden bereits programmiert (<time>)" in the warning colour
     // when the log holds a successful run of the same file with the same addresses of all

@@ -57,6 +57,9 @@ public:
 
     // The number taken last; -1 before the first.
     qint64 lastNumber() const { return number_; }
+    // Whether the codes hold the addresses of the module last programmed (no local advance
+    // after a run from the database) rather than the next module's.
+    bool holdsProgrammedAddresses() const { return inUse() && number_ >= 0; }
 
     // What the programming view shows of the series of that project: the number of this
     // station's last module and the series' successful modules over all stations, as the

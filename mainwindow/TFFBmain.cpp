@@ -10,6 +10,7 @@
 #include "dialogs/Uprojekt.h"
 #include "editors/TFCode.h"
 #include "editors/TFsystem.h"
+#include "mainwindow/EditMenu.h"
 #include "mainwindow/MainStyle.h"
 #include "comm/SeriesProgrammer.h"
 #include "mainwindow/PortMenu.h"
@@ -238,6 +239,7 @@ TFFBmain::TFFBmain(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent
     wireFields();
     setupSeries();
     setupDatabase();
+    addEditMenu(*this);
     ScreenFit::install(this);
     FormCreate();
 }
@@ -829,6 +831,7 @@ void TFFBmain::setupMenu()
     MNew = MDatei->addAction(QStringLiteral("Datei &neu"), this, &TFFBmain::MNewClick);
     Mopen = MDatei->addAction(QStringLiteral("Datei &laden"), this, &TFFBmain::MopenClick);
     Msave = MDatei->addAction(QStringLiteral("Datei &speichern"), this, &TFFBmain::MsaveClick);
+    setupSheetMenu();
     MDatei->addSeparator();
     MDatei->addSeparator();
     Projektname1 = MDatei->addAction(QStringLiteral("&Projektname"), this,

@@ -15,6 +15,8 @@
 //   TFFBmain_transfer.cpp  module transfer commands and the COM port menu
 //   TFFBmain_series.cpp    production log option and hands-free series programming
 //   TFFBmain_database.cpp  the production database of a series shared by several stations
+//   TFFBmain_sheet.cpp     the configuration sheet: print it, save it as PDF
+//   EditMenu.cpp           the menu "&Bearbeiten" with the history of changes (UndoHistory)
 #pragma once
 
 #include "comm/PortCatalogue.h"
@@ -50,6 +52,7 @@ class PortMenu;
 class Seam;
 class SeriesDatabase;
 class SeriesProgrammer;
+class UndoHistory;
 
 class TFFBmain : public QMainWindow {
     Q_OBJECT
@@ -196,6 +199,13 @@ public:
     bool takeSeriesNumber();
     // The programming view's lines of the shared series (refreshed by ShowBasicsWin).
     void showDatabaseLines();
+
+    // ---- The configuration sheet (TFFBmain_sheet.cpp) ----
+    void MdruckenClick();                 // "&Drucken ..."
+    void MpdfClick();                     // "Als PD&F speichern ..."
+
+    // ---- History of changes: "&Rückgängig", "&Wiederholen" (UndoHistory, EditMenu) ----
+    UndoHistory* history = nullptr;
 
     // ---- Basic settings in place (TFFBmain_basics.cpp) ----
     // Exit handlers run on every loss of focus; KeyUp handlers on the release of Enter.
@@ -386,8 +396,13 @@ public:
     QAction* MNew = nullptr;
     QAction* Mopen = nullptr;
     QAction* Msave = nullptr;
+    QAction* Mdrucken = nullptr;
+    QAction* Mpdf = nullptr;
     QAction* Projektname1 = nullptr;
     QAction* Mexit = nullptr;
+    QMenu* MBearbeiten = nullptr;
+    QAction* MUndo = nullptr;             // "&Rückgängig"
+    QAction* MRedo = nullptr;             // "&Wiederholen"
     QMenu* MKomm = nullptr;
     QMenu* Mport = nullptr;
     QAction* MCom1 = nullptr;
@@ -431,6 +446,7 @@ private:
     void setupCodeGroup(QWidget* client);
     void setupRightColumn(QWidget* client);
     void setupMenu();
+    void setupSheetMenu();
     void setupSeries();
     void setupDatabase();
     void seriesStateChanged();

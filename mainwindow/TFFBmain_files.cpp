@@ -22,6 +22,7 @@
 #include "editors/TFCode.h"
 #include "editors/TFsystem.h"
 #include "mainwindow/PortMenu.h"
+#include "mainwindow/UndoHistory.h"
 #include "transmitters/TFFB16.h"
 #include "transmitters/TFFB3SVS.h"
 #include "transmitters/TFFBkeys.h"
@@ -342,6 +343,8 @@ void TFFBmain::inittimerTimer()
     }
 
     takeSnapshot(*this);
+    if (history)
+        history->clear();
     show();
     for (QAction* port : {MCom1, MCom2, MCom3, MCom4}) {
         if (port)
@@ -371,6 +374,9 @@ void TFFBmain::MNewClick()
         return;
     NeueDatei();
     takeSnapshot(*this);
+    // A new configuration starts a new history; it is not undone.
+    if (history)
+        history->clear();
 }
 
 void TFFBmain::MopenClick()
@@ -382,8 +388,11 @@ void TFFBmain::MopenClick()
     if (path.isEmpty())
         return;
     enterFolderOf(path);
-    if (loadAsCurrentFile(*this, shownPath(path)))
+    if (loadAsCurrentFile(*this, shownPath(path))) {
         takeSnapshot(*this);
+        if (history)
+            history->clear();
+    }
 }
 
 void TFFBmain::MsaveClick()

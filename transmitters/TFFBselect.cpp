@@ -196,6 +196,7 @@ void TFFBselect::FormCreate()
 
 void TFFBselect::FormActivate()
 {
+    visit_.open(historyOf(forms), StepName(Step::Senderauswahl));
     weblabel->setText(QStringLiteral("Updates: ") + QString::fromUtf8(maker::Web));
     for (const Row& r : rows)
         setBackground(r.panel, r.code == cfg.activeType ? activeColour() : otherColour());
@@ -241,6 +242,7 @@ void TFFBselect::FormClose()
     } else {
         ApplySendertyp(cfg);
     }
+    visit_.close();
 }
 
 void TFFBselect::keyPressEvent(QKeyEvent* event)

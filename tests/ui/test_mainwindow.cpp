@@ -585,8 +585,8 @@ TEST_F(MainWindowTest, MenuTreeWithSeparators)
         return t;
     };
     EXPECT_EQ(texts(w->MDatei),
-              (QStringList{"Datei &neu", "Datei &laden", "Datei &speichern", "-", "-",
-                           "&Projektname", "-", "&Ende"}));
+              (QStringList{"Datei &neu", "Datei &laden", "Datei &speichern", "&Drucken ...",
+                           "Als PD&F speichern ...", "-", "-", "&Projektname", "-", "&Ende"}));
     EXPECT_EQ(texts(w->MKomm), (QStringList{"&COM port auswählen", "-", "Modul &Programmieren",
                                             "Modul &Auslesen"}));
     EXPECT_EQ(texts(w->Mport), (QStringList{"COM&1", "COM&2", "COM&3", "COM&4"}));

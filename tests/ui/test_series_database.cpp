@@ -9,6 +9,8 @@
 #include "config/ProductionLog.h"
 #include "dialogs/ProductionDatabaseDialog.h"
 #include "mainwindow/SeriesDatabase.h"
+#include "mainwindow/UndoHistory.h"
+#include "sheet/SheetData.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -105,6 +107,11 @@ TEST_F(SeriesDatabaseWindow, ConnectProgramFromTheDatabaseAndRefuseAnotherStart)
     }
     EXPECT_EQ(cfg.progcounter, 2);
     EXPECT_EQ(w->progcounter->text(), QStringLiteral("0002"));
+    EXPECT_FALSE(w->history->canUndo());   // addresses from the series are not taken back
+    // The sheet shows the addresses programmed last, not those less the increment.
+    SheetSource source;
+    source.addressesProgrammed = w->seriesDatabase().holdsProgrammedAddresses();
+    EXPECT_EQ(makeSheet(cfg, source).codes.at(0).address, QStringLiteral("101"));
     QFile log(path(ProductionLogName));
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
     const QList<QStringList> lines = parseCsv(QString::fromUtf8(log.readAll().mid(3)));

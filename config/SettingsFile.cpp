@@ -67,7 +67,8 @@ private:
     QStringList lines_;
 };
 
-// A path with a line break would shift every later line of the file: none is stored.
+// A path (or the database URI) with a line break would shift every later line of the file:
+// none is stored.
 QString systemPortLine(const QString& path)
 {
     if (path.contains(QLatin1Char('\n')) || path.contains(QLatin1Char('\r')))
@@ -198,6 +199,7 @@ SettingsRead parseSettings(const QByteArray& bytes)
     // Any other text (a later version's language) leaves the choice to the desktop.
     if (lines.at(9) == QLatin1String("de") || lines.at(9) == QLatin1String("en"))
         s.language = lines.at(9);
+    s.databaseUri = lines.at(10);
     read.complete = true;
     return read;
 }
@@ -236,7 +238,7 @@ QStringList settingsLines(const Settings& s)
           << QLatin1String(s.progView ? "progwindow" : "commentwindow")
           << s.workingFolder
           << systemPortLine(s.systemPort) << (s.productionLog ? ProductionLogOn : QString())
-          << s.language << QString()
+          << s.language << systemPortLine(s.databaseUri)
           << WaitstatesMarker
           << QString::number(s.waitstates);
     for (int index = 0; index < WindowPositions::Count; ++index) {

@@ -12,7 +12,9 @@
 //               of COM1 .. COM4 is in use, which line 3 names then
 //   line 8      "protokollyes" while the production log is kept, else empty
 //   line 9      the language chosen in the menu: "de", "en", empty for the desktop's
-//   line 10     empty
+//   line 10     the production database of a shared series, as a PostgreSQL URI without a
+//               password (postgresql://user@host:port/db?application_name=<station>&...);
+//               empty: none, the series is this station's alone
 //   line 11     "#waitstates#", line 12 its value
 //   lines 13-63 seventeen groups: marker, left edge, top edge
 //

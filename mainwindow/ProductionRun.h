@@ -1,8 +1,11 @@
 // What "Modul programmieren" adds to a programming run when the production log is kept
 // ("&Produktionsprotokoll führen"): the record of the run and its line in fbe-protokoll.csv
 // beside the configuration file, and the warning against programming one address set twice.
+// With a production database in use, the run's number is taken from the shared series
+// first and the record goes to the database as well (its number in the counter column).
 //
 //   ProductionRun run(window);      // the run starts: time, unsaved changes
+//   if (!run.takeSeriesNumber()) return;   // refused by the production database
 //   PrepareModuleWrite(cfg);
 //   if (!run.sending())             // the image as sent; the room for the line reserved,
 //       return false;               // else nothing is sent; warns when the log has it already
@@ -29,6 +32,11 @@ public:
     ProductionRun(const ProductionRun&) = delete;
     ProductionRun& operator=(const ProductionRun&) = delete;
 
+    // With a production database in use: takes the run's number and sets the addresses
+    // (TFFBmain::takeSeriesNumber); false when the run must not go ahead. True without one.
+    bool takeSeriesNumber();
+    // Whether this run's number and addresses came from the production database.
+    bool numbered() const { return numbered_; }
     // The configuration is ready for sending: takes what is sent and reserves the room for
     // the run's line in the log. When the line could not be written (a full disk, a
     // protected file, ...), the run is refused before anything is sent: false, with
@@ -47,8 +55,12 @@ public:
     const ProductionRecord& record() const { return record_; }
 
 private:
+    // Refuses the run before anything is sent: the log cannot take its line.
+    void refuse(const QString& reason);
+
     TFFBmain& w_;
     bool logging_ = false;
+    bool numbered_ = false;              // the number came from the production database
     ProductionRecord record_;
     QElapsedTimer clock_;
     QString warning_;                    // the repeat warning, also in the log's line

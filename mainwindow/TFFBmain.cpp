@@ -16,6 +16,7 @@
 #include "dialogs/Artwork.h"
 #include "mainwindow/LanguageMenu.h"
 #include "mainwindow/PortMenu.h"
+#include "mainwindow/SeriesDatabase.h"
 #include "mainwindow/MenuShortcuts.h"
 #include "transmitters/TFFBselect.h"
 
@@ -240,6 +241,7 @@ TFFBmain::TFFBmain(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent
     languageMenu = new LanguageMenu(*MEinstellungen);
     wireFields();
     setupSeries();
+    setupDatabase();
     addEditMenu(*this);
     ScreenFit::install(this);
     FormCreate();
@@ -742,25 +744,26 @@ void TFFBmain::setupRightColumn(QWidget* c)
 
     // The extended programming settings, in the place of the comment.
     Pprogram = makePanel(c, "Pprogram", QRect(425, 328, 360, 187), GroupGrey);
-    makeLabel(Pprogram, "Label10", QRect(4, 2, 352, 15),
+    // Rows of 16 pixels, so that the lines of the production database fit below them.
+    makeLabel(Pprogram, "Label10", QRect(4, 1, 352, 14),
               QStringLiteral("(dieses Fenster ausschalten im Hauptmenue unter \"Einstellungen\")"),
               sans(10), Qt::black, Qt::AlignCenter);
-    makeLabel(Pprogram, "LNaechste", QRect(104, 19, 100, 15), QStringLiteral("nächste:"),
-              sans(11, true), Blue, Qt::AlignCenter);
+    LNaechste = makeLabel(Pprogram, "LNaechste", QRect(104, 15, 100, 15),
+                          QStringLiteral("nächste:"), sans(11, true), Blue, Qt::AlignCenter);
     const QString incHint = QStringLiteral(
         "dieser Wert wird nach jedem erfolgreichen Programmiervorgang der Adresse aufaddiert");
-    QLabel* linc = makeLabel(Pprogram, "LIncrement", QRect(202, 19, 64, 15),
+    QLabel* linc = makeLabel(Pprogram, "LIncrement", QRect(202, 15, 64, 15),
                              QStringLiteral("increment"), sans(11, true), Blue, Qt::AlignCenter);
     linc->setToolTip(incHint);
     for (int n = 1; n <= 8; ++n) {
         const QByteArray suffix = QByteArray::number(n);
-        const int y = 35 + 18 * (n - 1);
-        makeLabel(Pprogram, ("LAdresse" + suffix).constData(), QRect(8, y, 96, 17),
+        const int y = 30 + 16 * (n - 1);
+        makeLabel(Pprogram, ("LAdresse" + suffix).constData(), QRect(8, y, 96, 16),
                   QStringLiteral("Adresse CODE %1").arg(n), sans(11), Qt::black);
-        Aadress[n] = makeLabel(Pprogram, ("Aadress" + suffix).constData(), QRect(106, y, 98, 17),
+        Aadress[n] = makeLabel(Pprogram, ("Aadress" + suffix).constData(), QRect(106, y, 98, 16),
                                QString(), courier(13, true), Purple);
         Aadress[n]->setToolTip(QStringLiteral("nächste zu programmierende Adresse"));
-        offset[n] = makeEdit(Pprogram, ("offset" + suffix).constData(), QRect(214, y, 42, 17),
+        offset[n] = makeEdit(Pprogram, ("offset" + suffix).constData(), QRect(214, y, 42, 16),
                              courier(12, true));
         offset[n]->setAlignment(Qt::AlignRight);
         offset[n]->setToolTip(incHint);
@@ -770,15 +773,15 @@ void TFFBmain::setupRightColumn(QWidget* c)
     const QString counterHint =
         QStringLiteral("zeigt die Anzahl der erfolgreich programmierten Bausteine an");
     counter->setToolTip(counterHint);
-    makeLabel(counter, "LZaehler", QRect(2, 4, 78, 16), QStringLiteral(" Zähler "),
+    makeLabel(counter, "LZaehler", QRect(2, 2, 78, 16), QStringLiteral(" Zähler "),
               sans(12, true), Maroon, Qt::AlignCenter);
-    progcounter = makeEdit(counter, "progcounter", QRect(13, 26, 56, 21), courier(15, true),
+    progcounter = makeEdit(counter, "progcounter", QRect(13, 20, 56, 21), courier(15, true),
                            Maroon);
     progcounter->setAlignment(Qt::AlignCenter);
     progcounter->setToolTip(counterHint);
     Button1 = new QPushButton(QStringLiteral("clear"), counter);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(13, 56, 56, 24);
+    Button1->setGeometry(13, 45, 56, 23);
     Button1->setToolTip(QStringLiteral("setzt den ProgrammCounter zurück (auf 0)"));
     Pprogram->hide();
 

@@ -14,6 +14,7 @@
 //   TFFBmain_files.cpp     new/open/save, start-up, settings file, shutdown
 //   TFFBmain_transfer.cpp  module transfer commands and the COM port menu
 //   TFFBmain_series.cpp    production log option and hands-free series programming
+//   TFFBmain_database.cpp  the production database of a series shared by several stations
 //   TFFBmain_sheet.cpp     the configuration sheet: print it, save it as PDF
 //   EditMenu.cpp           the menu "&Bearbeiten" with the history of changes (UndoHistory)
 #pragma once
@@ -30,6 +31,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QActionGroup;
@@ -49,6 +51,7 @@ namespace fbe {
 class PortMenu;
 class LanguageMenu;
 class Seam;
+class SeriesDatabase;
 class SeriesProgrammer;
 class UndoHistory;
 
@@ -189,6 +192,18 @@ public:
     bool seriesOn() const;
     // Whether a dialog is open (hands-free programming does not poll then).
     bool dialogOpen() const;
+
+    // ---- The production database of a shared series (TFFBmain_database.cpp) ----
+    SeriesDatabase& seriesDatabase() { return *seriesDatabase_; }
+    void MDatenbankClick();               // "Produktions&datenbank ..."
+    // The connection of settings line 10 (empty: none), as at start-up.
+    void setDatabaseUri(const QString& uri);
+    QString databaseUri() const;
+    // Before a run with the database in use: the module's number and its addresses; false
+    // (with the refusal in the message area and a beep) when the run must not go ahead.
+    bool takeSeriesNumber();
+    // The programming view's lines of the shared series (refreshed by ShowBasicsWin).
+    void showDatabaseLines();
 
     // ---- The configuration sheet (TFFBmain_sheet.cpp) ----
     void MdruckenClick();                 // "&Drucken ..."
@@ -359,6 +374,10 @@ public:
     QPushButton* Button1 = nullptr;       // "clear"
     QFrame* Pauto = nullptr;              // hands-free series below the counter
     QCheckBox* CBauto = nullptr;          // "automatisch programmieren"
+    QLabel* LNaechste = nullptr;          // "nächste:" / "nächste: aus der Datenbank"
+    QLabel* LDatenbank = nullptr;         // "Produktionsdatenbank: host/db"
+    QLabel* LSerie = nullptr;             // the series (project name)
+    QLabel* LSerieZahlen = nullptr;       // this station's last module, the series' count
     SeriesProgrammer* series = nullptr;
     QPlainTextEdit* Info = nullptr;
     QPushButton* SendButton = nullptr;
@@ -404,6 +423,7 @@ public:
     QAction* Minfos = nullptr;
     QAction* MDL = nullptr;
     QAction* MProtokoll = nullptr;        // "&Produktionsprotokoll führen"
+    QAction* MDatenbank = nullptr;        // "Produktions&datenbank ..."
     QAction* Mcomment = nullptr;
     QAction* MProg = nullptr;
     QActionGroup* MViewGroup = nullptr;
@@ -434,6 +454,7 @@ private:
     void setupMenu();
     void setupSheetMenu();
     void setupSeries();
+    void setupDatabase();
     void seriesStateChanged();
     void seriesEnded(const QString& why);
     void wireFields();
@@ -458,6 +479,7 @@ private:
     InfoColour infoColour_ = InfoColour::Normal;
     int formPaintCount_ = 0;
     int transfersTaken_ = 0;
+    std::unique_ptr<SeriesDatabase> seriesDatabase_;
     bool refreshPosted_ = false;
     bool inFormPaint_ = false;
     bool settingComment_ = false;

@@ -245,6 +245,7 @@ Settings currentSettings(TFFBmain& w)
     s.productionLog = w.productionLog;
     if (w.languageMenu)
         s.language = w.languageMenu->choice();
+    s.databaseUri = w.databaseUri();
     s.showNotices = w.showNotices;
     s.progView = w.MProg && w.MProg->isChecked();
     s.workingFolder = QDir::toNativeSeparators(QDir::currentPath());
@@ -345,6 +346,7 @@ void TFFBmain::inittimerTimer()
             MProtokoll->setChecked(productionLog);
         if (languageMenu)
             languageMenu->setChoice(s.language);
+        setDatabaseUri(s.databaseUri);
         ShowBasicsWin();
     }
 

@@ -10,6 +10,7 @@
 #include "dialogs/Uwarnung.h"
 #include "mainwindow/MainStyle.h"
 #include "mainwindow/PortMenu.h"
+#include "mainwindow/SeriesDatabase.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -252,8 +253,10 @@ void TFFBmain::ShowAll()
         // Rows covered by the parallel-code panels take no focus, so Tab cannot open them.
         PanC[n]->setFocusPolicy(cfg.parallelCodes && (n > 4 || cfg.option(opt::Direkt))
                                     ? Qt::NoFocus : Qt::StrongFocus);
-        if (fitTextInto(Aadress[n], Cadd[n]->text(), courier(13, true)))
-            Aadress[n]->setText(Cadd[n]->text());
+        // With a production database the next addresses are taken before each run.
+        const QString next = seriesDatabase().inUse() ? QString() : Cadd[n]->text();
+        if (fitTextInto(Aadress[n], next, courier(13, true)))
+            Aadress[n]->setText(next);
         setCell(Cout[n], outputsText(cfg.codes[n]));
         const QString fun = functionText(cfg.codes[n], n);
         if (fitTextInto(Cfun[n], fun, arial(12, true)))
@@ -269,6 +272,7 @@ void TFFBmain::ShowBasicsWin()
 
     const bool prog = MProg->isChecked();
     setVisibleIfChanged(Pprogram, prog);
+    showDatabaseLines();
     setVisibleIfChanged(comment, !prog);
     setTextIfChanged(Pcomment, prog ? QStringLiteral("Erweiterte Programmiereinstellungen")
                                     : QStringLiteral("Benutzer-Kommentare"));

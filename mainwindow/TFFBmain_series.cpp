@@ -87,9 +87,9 @@ void TFFBmain::setupSeries()
     QFrame* counter = Pprogram->findChild<QFrame*>(QStringLiteral("GZaehler"));
     Pauto = new QFrame(Pprogram);
     Pauto->setObjectName(QStringLiteral("Pauto"));
-    Pauto->setGeometry(270, 127, 82, 51);
+    Pauto->setGeometry(270, 106, 82, 52);
     if (counter) {
-        counter->setGeometry(270, 35, 82, 88);
+        counter->setGeometry(270, 30, 82, 72);
         Pauto->setPalette(counter->palette());
         Pauto->setFrameStyle(counter->frameStyle());
     }

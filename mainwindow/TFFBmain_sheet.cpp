@@ -5,6 +5,7 @@
 
 #include "config/FbeFile.h"
 #include "dialogs/Seam.h"
+#include "mainwindow/SeriesDatabase.h"
 #include "sheet/SheetPainter.h"
 
 #include <QAction>
@@ -29,6 +30,7 @@ Sheet windowSheet(TFFBmain& w)
     source.printedAt = QDateTime::currentDateTime();
     // The changed check of the file commands: the file text built anew against the snapshot.
     source.unsaved = BuildFile(w.cfg).lines != w.saveMemo;
+    source.addressesProgrammed = w.seriesDatabase().holdsProgrammedAddresses();
     return makeSheet(w.cfg, source);
 }
 

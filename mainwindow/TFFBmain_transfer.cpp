@@ -40,6 +40,9 @@ bool TFFBmain::programModule()
     // The step ends after the run's result is taken: the addresses advanced, the counter.
     const UndoStep step(history, StepName(Step::ModulProgrammieren));
     ProductionRun run(*this);
+    // A shared series: this module's number and addresses from the production database.
+    if (!run.takeSeriesNumber())
+        return false;
     // Unused codes lose their address; the image is built and copied for sending.
     PrepareModuleWrite(cfg);
     if (!run.sending())
@@ -53,7 +56,11 @@ bool TFFBmain::programModule()
     }
     if (forms.Frs232)
         forms.Frs232->startTransfer(portNumberFromName(comPortName), true, systemPort.path());
-    return run.finish();
+    const bool ok = run.finish();
+    // Addresses a shared series gave cannot be taken back: the history starts anew.
+    if (run.numbered() && history)
+        history->clear();
+    return ok;
 }
 
 void TFFBmain::ReadButtonClick()

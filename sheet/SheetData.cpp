@@ -212,7 +212,7 @@ Sheet makeSheet(const Configuration& cfg, const SheetSource& source)
                 row.address = tr("Bitpos: %1").arg(cfg.dirshift() + n - 1);
             } else {
                 quint64 address = s.address;
-                if (sh.lastProgrammed) {
+                if (sh.lastProgrammed && !source.addressesProgrammed) {
                     address = previousSeriesAddress(s.address, cfg.offset[n], seriesMask);
                     row.next = QString::number(s.address);
                 }

@@ -22,6 +22,9 @@ struct SheetSource {
     QString fileName;          // the configuration file, as the status line shows it
     QDateTime printedAt;       // the date and time of printing
     bool unsaved = false;      // the configuration differs from its file
+    // The addresses are those of the module last programmed, as a shared series leaves them
+    // (its next ones come from the production database), not the next module's.
+    bool addressesProgrammed = false;
 };
 
 struct SheetCode {

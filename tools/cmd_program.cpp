@@ -10,6 +10,7 @@
 #include "config/ProductionLog.h"
 #include "config/Refresh.h"
 #include "config/SafeFile.h"
+#include "tools/cmd_series.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -20,6 +21,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <memory>
 #include <unistd.h>
 
 using namespace fbe;
@@ -40,6 +42,43 @@ QTextStream& out()
 
 }  // namespace
 
+namespace {
+
+// The options only program takes: --log, --db, --increments, each as "--x VALUE" or
+// "--x=VALUE". True when args[i] is one of them (i then at its value).
+bool programOption(const QStringList& args, int& i, TransferArguments* a)
+{
+    struct Option {
+        const char* name;
+        QString TransferArguments::*field;
+        const char* value;
+    };
+    static const Option Options[] = {
+        {"--log", &TransferArguments::log, "die Protokolldatei"},
+        {"--db", &TransferArguments::db, "die URI der Produktionsdatenbank"},
+        {"--increments", &TransferArguments::increments, "a,b,c,d,e,f,g,h"},
+    };
+    const QString& word = args.at(i);
+    for (const Option& o : Options) {
+        const QLatin1String name(o.name);
+        if (word == name) {
+            if (i + 1 >= args.size())
+                a->error = QStringLiteral("%1 braucht einen Wert (%2)")
+                               .arg(name, QLatin1String(o.value));
+            else
+                a->*o.field = args.at(++i);
+            return true;
+        }
+        if (word.startsWith(name + QLatin1Char('='))) {
+            a->*o.field = word.mid(name.size() + 1);
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 TransferArguments parseTransferArguments(const QStringList& args, const char* command)
 {
     TransferArguments a;
@@ -53,15 +92,10 @@ TransferArguments parseTransferArguments(const QStringList& args, const char* co
             a.port = args.at(++i);
         } else if (word.startsWith(QLatin1String("--port="))) {
             a.port = word.mid(7);
-        } else if (word == QLatin1String("--log") && QLatin1String(command) == QLatin1String("program")) {
-            if (i + 1 >= args.size()) {
-                a.error = QStringLiteral("--log braucht einen Wert (die Protokolldatei)");
+        } else if (QLatin1String(command) == QLatin1String("program")
+                   && programOption(args, i, &a)) {
+            if (!a.error.isEmpty())
                 return a;
-            }
-            a.log = args.at(++i);
-        } else if (word.startsWith(QLatin1String("--log="))
-                   && QLatin1String(command) == QLatin1String("program")) {
-            a.log = word.mid(6);
         } else if (word.startsWith(QLatin1String("--")) && word.size() > 2) {
             a.error = QStringLiteral("unbekannte Option ") + word;
             return a;
@@ -72,11 +106,14 @@ TransferArguments parseTransferArguments(const QStringList& args, const char* co
             return a;
         }
     }
+    if (a.error.isEmpty() && !a.increments.isEmpty() && a.db.isEmpty())
+        a.error = QStringLiteral("--increments gilt nur mit --db");
     if (a.error.isEmpty() && (a.file.isEmpty() || a.port.isEmpty())) {
         const QLatin1String name(command);
         a.error = QStringLiteral("Aufruf: fbe-tool %1")
                       .arg(name == QLatin1String("program")
-                               ? QStringLiteral("program DATEI --port PORT [--log PROTOKOLL]")
+                               ? QStringLiteral("program DATEI --port PORT [--log PROTOKOLL]"
+                                                " [--db URI [--increments a,b,c,d,e,f,g,h]]")
                                : name == QLatin1String("verify")
                                      ? QStringLiteral("verify DATEI --port PORT")
                                      : QStringLiteral("read --port PORT DATEI"));
@@ -290,11 +327,54 @@ ModuleRead readModule(const QString& portName)
     return result;
 }
 
+namespace {
+
+// --increments a,b,...,h: up to eight integers as the programming view's fields take them
+// (-999 .. 9999); codes without one get 0.
+bool parseIncrements(const QString& text, series::Increments* increments, QString* error)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() > 8) {
+        *error = QStringLiteral("--increments: höchstens 8 Werte");
+        return false;
+    }
+    for (int n = 0; n < parts.size(); ++n) {
+        bool ok = false;
+        const qint64 v = parts.at(n).trimmed().toLongLong(&ok);
+        if (!ok || v < -999 || v > 9999) {
+            *error = QStringLiteral("--increments: \"%1\" ist kein increment (-999 .. 9999)")
+                         .arg(parts.at(n));
+            return false;
+        }
+        (*increments)[size_t(n + 1)] = v;
+    }
+    return true;
+}
+
+void printLines(const QStringList& lines)
+{
+    for (const QString& l : lines)
+        err() << l.trimmed() << "\n";
+    err().flush();
+}
+
+}  // namespace
+
 int runProgramCommand(const QStringList& args)
 {
     const TransferArguments a = parseTransferArguments(args, "program");
     if (!a.error.isEmpty())
         return usageError(a.error);
+    series::DatabaseTarget target;
+    series::Increments increments{};
+    if (!a.db.isEmpty()) {
+        target = series::parseDatabaseUri(a.db);
+        if (!target.error.isEmpty())
+            return usageError(QStringLiteral("--db: ") + target.error);
+        QString why;
+        if (!a.increments.isEmpty() && !parseIncrements(a.increments, &increments, &why))
+            return usageError(why);
+    }
 
     Configuration cfg;
     if (!prepareProgramming(cfg, a.file))
@@ -307,30 +387,84 @@ int runProgramCommand(const QStringList& args)
     const PortChoice port = choosePort(a.port);
     if (port.number == 0)
         return unknownPort(a.port);
-    if (a.log.isEmpty())
+    if (a.log.isEmpty() && a.db.isEmpty())
         return report(transfer(cfg, port, true));
 
+    // A run that is to be logged is not made where its line cannot go (checked before a
+    // series number is taken, so a refused log costs no number).
+    QString why;
+    if (!a.log.isEmpty() && !a.db.isEmpty() && !productionLogWritable(a.log, &why)) {
+        err() << msgLogNotWritten() << "\n" << a.log << ": " << why << "\n";
+        err().flush();
+        return 2;
+    }
     ProductionRecord record;
     record.time = QDateTime::currentDateTime();
     QElapsedTimer clock;
     clock.start();
     record.configFile = QDir::toNativeSeparators(QFileInfo(a.file).absoluteFilePath());
-    takeSentConfiguration(record, cfg);
-    // A run that is to be logged is not made where its line cannot go: the room for it is
-    // reserved before anything is sent.
-    QString why;
-    if (!reserveProductionLog(a.log, record, &why)) {
-        err() << msgLogNotWritten() << "\n" << a.log << ": " << why << "\n";
+
+    // The shared series: the module's number and its addresses come from the database, or
+    // nothing is sent.
+    std::unique_ptr<ToolStation> db;
+    series::SeriesStation::Start start;
+    if (!a.db.isEmpty()) {
+        db = std::make_unique<ToolStation>(target);
+        start = db->station.begin({series::definitionOf(cfg, 0, increments)},
+                                  series::incrementsGiven(increments));
+        if (!start.ok) {
+            printLines(start.message);
+            return 2;
+        }
+        if (start.written > 0)
+            err() << QStringLiteral("%1 nachgetragene Ergebnisse in die Datenbank geschrieben")
+                         .arg(start.written)
+                  << "\n";
+        QStringList shown;
+        for (int n = 1; n <= 8; ++n) {
+            if (start.series.used[size_t(n)]) {
+                cfg.codes[n].address = start.taken.addresses[size_t(n)];
+                shown << QStringLiteral("CODE %1: %2").arg(n).arg(cfg.codes[n].address);
+            }
+        }
+        PrepareModuleWrite(cfg);
+        err() << QStringLiteral("Serie %1, Nummer %2 (%3)")
+                     .arg(start.series.name)
+                     .arg(start.taken.number)
+                     .arg(shown.join(QStringLiteral(", ")))
+              << "\n";
         err().flush();
-        return 2;
     }
-    const LogSearch search = searchProductionLog(a.log, record);
-    if (search.unreadableLines > 0)
-        err() << msgUnreadableLines(search.unreadableLines).trimmed() << "\n";
+    takeSentConfiguration(record, cfg);
     QString repeated;
-    if (search.programmedBefore) {
-        repeated = msgProgrammedBefore(*search.programmedBefore);
-        err() << repeated.trimmed() << "\n";
+    if (!a.log.isEmpty()) {
+        // The room for the run's line is reserved before anything is sent.
+        if (!reserveProductionLog(a.log, record, &why)) {
+            err() << msgLogNotWritten() << "\n" << a.log << ": " << why << "\n";
+            err().flush();
+            if (db) {
+                // The number is taken: it stays a gap, recorded as a run that failed.
+                series::SeriesRun run;
+                run.series = start.series.name;
+                run.number = start.taken.number;
+                run.station = db->station.station();
+                run.port = a.port;
+                run.record = record;
+                run.record.ok = false;
+                run.record.message = QStringList{msgLogNotWritten().trimmed(), why.trimmed()};
+                run.record.counter = start.taken.number;
+                run.record.durationMs = clock.elapsed();
+                db->station.finish(run);
+            }
+            return 2;
+        }
+        const LogSearch search = searchProductionLog(a.log, record);
+        if (search.unreadableLines > 0)
+            err() << msgUnreadableLines(search.unreadableLines).trimmed() << "\n";
+        if (search.programmedBefore) {
+            repeated = msgProgrammedBefore(*search.programmedBefore);
+            err() << repeated.trimmed() << "\n";
+        }
     }
     err().flush();
     const TransferOutcome outcome = transfer(cfg, port, true, &record.firmware);
@@ -339,9 +473,23 @@ int runProgramCommand(const QStringList& args)
     record.message = outcome.message.split(QLatin1Char('\n'));
     if (!repeated.isEmpty())
         record.message << repeated;
-    record.counter = cfg.progcounter;
+    // The tool counts its one run; in a series the counter column holds the module's number.
+    record.counter = db ? start.taken.number : cfg.progcounter;
     record.durationMs = clock.elapsed();
-    if (!appendProductionLog(a.log, record, &why)) {
+    if (db) {
+        series::SeriesRun run;
+        run.series = start.series.name;
+        run.number = start.taken.number;
+        run.station = db->station.station();
+        run.port = a.port;
+        run.record = record;
+        const series::SeriesStation::Finish end = db->station.finish(run);
+        if (end.queued)
+            printLines({series::msgQueued(), end.reason});
+        else if (!end.recorded)
+            printLines({QStringLiteral("Ergebnis konnte nicht gespeichert werden"), end.reason});
+    }
+    if (!a.log.isEmpty() && !appendProductionLog(a.log, record, &why)) {
         // The module is programmed all the same: the exit code stays the transfer's.
         err() << msgLogNotWritten() << "\n" << a.log << ": " << why << "\n";
         err().flush();

@@ -12,12 +12,14 @@
 int runProgramCommand(const QStringList& args);
 
 // The words of program, read and verify: FILE and --port PORT in any order, for program also
-// --log LOG. error holds the usage error (an unknown option, a missing value, too many or too
-// few words), empty when there is none.
+// --log LOG, --db URI and --increments a,b,...,h. error holds the usage error (an unknown
+// option, a missing value, too many or too few words), empty when there is none.
 struct TransferArguments {
     QString file;
     QString port;
     QString log;      // program --log FILE: the production log to append to
+    QString db;       // program --db URI: the production database of a shared series
+    QString increments;   // program --increments a,b,...: the series' increments (with --db)
     QString error;
 };
 TransferArguments parseTransferArguments(const QStringList& args, const char* command);

@@ -7,6 +7,7 @@
 #ifdef FBE_WITH_COMM
 #include "tools/cmd_ports.h"
 #include "tools/cmd_program.h"
+#include "tools/cmd_series.h"
 #include "tools/cmd_verify.h"
 #endif
 #ifdef FBE_WITH_SHEET
@@ -46,12 +47,20 @@ const char Usage[] =
 #ifdef FBE_WITH_COMM
     "  program DATEI --port PORT    programmiert ein Modul mit DATEI, wie \"Modul programmieren\"\n"
     "          [--log PROTOKOLL]    im Programm. Exit 0: erfolgreich, 1: Übertragung\n"
-    "                               fehlgeschlagen, 2: Datei- oder Aufruffehler oder eine\n"
+    "          [--db URI]           fehlgeschlagen, 2: Datei- oder Aufruffehler oder eine\n"
+    "          [--increments a,b,c,d,e,f,g,h]\n"
     "                               Adresse größer als max. Adresse (nichts gesendet).\n"
     "                               --log hängt die Zeile des Produktionsprotokolls an\n"
     "                               PROTOKOLL an (CSV wie fbe-protokoll.csv des Programms;\n"
     "                               Zähler 1 nach Erfolg); kann PROTOKOLL nicht geschrieben\n"
     "                               werden, wird nichts gesendet (Exit 2).\n"
+    "                               --db: Serie mit mehreren Stationen in der\n"
+    "                               Produktionsdatenbank URI (postgresql://...): die Nummer\n"
+    "                               des Moduls und seine Adressen kommen aus der Datenbank,\n"
+    "                               der Lauf wird dort festgehalten. --increments legt die\n"
+    "                               Inkremente einer neuen Serie fest. Exit 2, wenn die\n"
+    "                               Datenbank ablehnt oder nicht erreichbar ist (nichts\n"
+    "                               gesendet).\n"
     "  read --port PORT DATEI       liest ein Modul aus und speichert die Konfiguration in\n"
     "                               DATEI. Exit 0: erfolgreich, 1: Übertragung fehlgeschlagen\n"
     "                               (bei jedem Fehler, auch einem Checksummenfehler, wird\n"
@@ -60,6 +69,12 @@ const char Usage[] =
     "                               mit dem, was das Programmieren von DATEI schreiben würde.\n"
     "                               Exit 0: gleich, 1: verschieden, 2: Datei- oder\n"
     "                               Aufruffehler, 3: Auslesen fehlgeschlagen.\n"
+    "\n"
+    "  series URI PROJEKT [--csv]   listet die Läufe der Serie PROJEKT in der\n"
+    "                               Produktionsdatenbank URI; mit --csv wie fbe-protokoll.csv\n"
+    "                               mit den Spalten \"Station\" und \"Nummer\" davor.\n"
+    "                               Exit 0, 1: keine solche Serie, 2: Aufruffehler oder\n"
+    "                               Datenbank nicht erreichbar.\n"
     "\n"
     "  ports [--json]               listet die seriellen Schnittstellen wie das Menü \"COM port\n"
     "                               auswählen\" (COM1..COM4 zuerst) und prüft, ob sie sich\n"
@@ -119,6 +134,8 @@ int main(int argc, char** argv)
         return runVerifyCommand(args);
     if (command == QLatin1String("ports"))
         return runPortsCommand(args);
+    if (command == QLatin1String("series"))
+        return runSeriesCommand(args);
 #endif
 #ifdef FBE_WITH_SHEET
     if (command == QLatin1String("sheet"))

@@ -384,3 +384,24 @@ TEST(SettingsFile, LanguageChoiceIsLineNine)
         EXPECT_TRUE(written.at(9).isEmpty());
     }
 }
+
+TEST(SettingsFile, TheProductionDatabaseIsLineTen)
+{
+    const QString uri = QStringLiteral(
+        "postgresql://fbe@server:5432/produktion?application_name=Station%201&sslmode=prefer");
+    struct Case {
+        QString uri;
+        QString line10;   // as written and read back
+    } cases[] = {{QString(), QString()}, {uri, uri}, {uri + QStringLiteral("\nx"), QString()}};
+    for (const Case& c : cases) {
+        Settings s;
+        s.databaseUri = c.uri;
+        const QStringList lines = settingsLines(s);
+        ASSERT_EQ(lines.size(), 63);
+        EXPECT_EQ(lines.at(9), c.line10);
+        EXPECT_EQ(lines.at(10), QStringLiteral("#waitstates#"));
+        EXPECT_EQ(parseSettings(settingsBytes(s)).values.databaseUri, c.line10);
+    }
+    // A file of an older version, or one that lost the line: no database.
+    EXPECT_TRUE(parseSettings(bytesOf(fullLines())).values.databaseUri.isEmpty());
+}

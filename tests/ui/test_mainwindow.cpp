@@ -593,7 +593,8 @@ TEST_F(MainWindowTest, MenuTreeWithSeparators)
     EXPECT_EQ(texts(w->Mport), (QStringList{"COM&1", "COM&2", "COM&3", "COM&4"}));
     EXPECT_EQ(texts(w->MEinstellungen),
               (QStringList{"&Infos anzeigen", "&Abfrage: Datei der letzten Sitzung laden?",
-                           "&Produktionsprotokoll führen", "-", "&Kommentarfenster anzeigen",
+                           "&Produktionsprotokoll führen", "Produktions&datenbank ...", "-",
+                           "&Kommentarfenster anzeigen",
                            "erweiterte &Programmiereinstellung anzeigen", "-", "&Sprache"}));
     EXPECT_EQ(texts(w->languageMenu), (QStringList{"wie System", "Deutsch", "English"}));
     EXPECT_EQ(texts(w->MHelp), (QStringList{"&Help", "&Info"}));

@@ -1,0 +1,174 @@
+#include "dialogs/ProductionDatabaseDialog.h"
+
+#include "dialogs/Colours.h"
+#include "dialogs/Seam.h"
+#include "sharedseries/DatabaseUri.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace fbe {
+
+using namespace series;
+
+namespace {
+
+QLineEdit* edit(QWidget* parent, const char* name, const QString& hint)
+{
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(QLatin1String(name));
+    e->setToolTip(hint);
+    return e;
+}
+
+}  // namespace
+
+ProductionDatabaseDialog::ProductionDatabaseDialog(Seam& seam, Connect tryConnect, QWidget* parent)
+    : QDialog(parent), seam_(seam), connect_(std::move(tryConnect))
+{
+    setObjectName(QStringLiteral("FDatenbank"));
+    setWindowTitle(tr("Produktionsdatenbank"));
+    setModal(true);
+
+    auto* intro = new QLabel(tr("Mehrere Stationen programmieren eine Serie: die Nummer jedes "
+                                "Moduls und seine Adressen kommen aus einer gemeinsamen "
+                                "PostgreSQL-Datenbank, jeder Lauf wird dort festgehalten."),
+                             this);
+    intro->setObjectName(QStringLiteral("LIntro"));
+    intro->setWordWrap(true);
+
+    EHost = edit(this, "EHost", tr("Name oder Adresse des Datenbankservers, oder der Ordner "
+                                   "seines Unix-Sockets (leer: dieser Rechner)"));
+    EHost->setPlaceholderText(QStringLiteral("localhost"));
+    EPort = edit(this, "EPort", tr("leer: 5432"));
+    EPort->setValidator(new QIntValidator(1, 65535, EPort));
+    EPort->setPlaceholderText(QStringLiteral("5432"));
+    EDatabase = edit(this, "EDatabase", tr("Name der Datenbank"));
+    EUser = edit(this, "EUser", tr("Benutzer der Datenbank"));
+    EStation = edit(this, "EStation",
+                    tr("Name dieser Station in der Datenbank (Vorgabe: der Name des Rechners)"));
+    EStation->setPlaceholderText(defaultStation());
+    CBssl = new QCheckBox(tr("nur verschlüsselt verbinden (sslmode=require)"), this);
+    CBssl->setObjectName(QStringLiteral("CBssl"));
+    CBssl->setToolTip(tr("ohne Haken: verschlüsselt, wenn der Server es anbietet"));
+
+    auto* form = new QFormLayout;
+    form->addRow(tr("&Server:"), EHost);
+    form->addRow(tr("&Port:"), EPort);
+    form->addRow(tr("&Datenbank:"), EDatabase);
+    form->addRow(tr("&Benutzer:"), EUser);
+    form->addRow(tr("S&tation:"), EStation);
+    form->addRow(QString(), CBssl);
+
+    auto* password = new QLabel(tr("Das Kennwort kommt aus ~/.pgpass oder PGPASSWORD; das "
+                                   "Programm speichert keines."),
+                                this);
+    password->setObjectName(QStringLiteral("LKennwort"));
+    password->setWordWrap(true);
+
+    LFehler = new QLabel(this);
+    LFehler->setObjectName(QStringLiteral("LFehler"));
+    LFehler->setWordWrap(true);
+    LFehler->setMargin(4);
+    LFehler->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    LFehler->setAutoFillBackground(true);
+    QPalette p = LFehler->palette();
+    p.setColor(QPalette::Window, colour::ErrorRed);
+    p.setColor(QPalette::WindowText, Qt::black);
+    LFehler->setPalette(p);
+    LFehler->hide();
+
+    BVerbinden = new QPushButton(tr("&Verbinden"), this);
+    BVerbinden->setObjectName(QStringLiteral("BVerbinden"));
+    BVerbinden->setDefault(true);
+    BOhne = new QPushButton(tr("&ohne Datenbank"), this);
+    BOhne->setObjectName(QStringLiteral("BOhne"));
+    BOhne->setToolTip(tr("die Serie wieder nur auf dieser Station zählen"));
+    BAbbrechen = new QPushButton(tr("Abbrechen"), this);
+    BAbbrechen->setObjectName(QStringLiteral("BAbbrechen"));
+    connect(BVerbinden, &QPushButton::clicked, this, &ProductionDatabaseDialog::VerbindenClick);
+    connect(BOhne, &QPushButton::clicked, this, [this] {
+        uri_.clear();
+        accept();
+    });
+    connect(BAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(BVerbinden);
+    buttons->addWidget(BOhne);
+    buttons->addStretch(1);
+    buttons->addWidget(BAbbrechen);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addLayout(form);
+    layout->addWidget(password);
+    layout->addWidget(LFehler);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+    setFixedWidth(460);
+}
+
+bool ProductionDatabaseDialog::execute(const QString& uri)
+{
+    uri_ = uri;
+    const DatabaseTarget t = parseDatabaseUri(uri);
+    EHost->setText(t.host);
+    EPort->setText(t.port);
+    EDatabase->setText(t.database);
+    EUser->setText(t.user);
+    EStation->setText(t.station.isEmpty() ? defaultStation() : t.station);
+    CBssl->setChecked(optionValue(t, QStringLiteral("sslmode")) == QLatin1String("require"));
+    LFehler->clear();
+    LFehler->hide();
+    adjustSize();
+    EHost->setFocus();
+    return seam_.showModal(*this) == QDialog::Accepted;
+}
+
+QString ProductionDatabaseDialog::builtUri() const
+{
+    // What the URI held beyond the fields (further options) stays.
+    DatabaseTarget t = parseDatabaseUri(uri_);
+    t.error.clear();
+    t.password.clear();
+    t.host = EHost->text().trimmed();
+    t.port = EPort->text().trimmed();
+    t.database = EDatabase->text().trimmed();
+    t.user = EUser->text().trimmed();
+    const QString station = EStation->text().trimmed();
+    t.station = station.isEmpty() ? defaultStation() : station;
+    const QString mode = optionValue(t, QStringLiteral("sslmode"));
+    if (CBssl->isChecked())
+        setOption(t, QStringLiteral("sslmode"), QStringLiteral("require"));
+    else if (mode.isEmpty() || mode == QLatin1String("require"))
+        setOption(t, QStringLiteral("sslmode"), QStringLiteral("prefer"));
+    return databaseUri(t);
+}
+
+void ProductionDatabaseDialog::VerbindenClick()
+{
+    const QString uri = builtUri();
+    const QStringList failure = connect_ ? connect_(uri) : QStringList();
+    if (failure.isEmpty()) {
+        uri_ = uri;
+        LFehler->hide();
+        accept();
+        return;
+    }
+    seam_.beep();
+    QStringList lines;
+    for (const QString& line : failure)
+        lines << line.trimmed();
+    LFehler->setText(lines.join(QLatin1Char('\n')));
+    LFehler->show();
+    adjustSize();
+}
+
+}  // namespace fbe

@@ -75,6 +75,7 @@ struct Settings {
     bool progView = false;            // the extended programming panel is shown
     bool productionLog = false;       // line 8: the production log is kept
     QString language;                 // line 9: "de", "en"; empty: the desktop's language
+    QString databaseUri;              // line 10: the shared series' database; empty: none
     QString workingFolder;
     int waitstates = 22;
     WindowPositions positions;

@@ -1,6 +1,7 @@
 #include "dialogs/Uask.h"
 
 #include "dialogs/DialogStyle.h"
+#include "dialogs/ScreenFit.h"
 #include "dialogs/Seam.h"
 
 #include <QEvent>
@@ -21,7 +22,7 @@ TFask::TFask(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     setObjectName(QStringLiteral("Fask"));
     setWindowTitle(QStringLiteral(" "));
     setModal(true);
-    setFixedSize(420, 170);
+    setFixedSize(Width, Height);
     style::setColours(this, style::Navy, style::Yellow);
 
     M = new QTextEdit(this);
@@ -42,19 +43,29 @@ TFask::TFask(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     JA->setObjectName(QStringLiteral("JA"));
     NEIN = new QPushButton(QStringLiteral("NEIN !"), this);
     NEIN->setObjectName(QStringLiteral("NEIN"));
-    for (QPushButton* b : {JA, NEIN}) {
+    Abbrechen = new QPushButton(tr("Abbrechen"), this);
+    Abbrechen->setObjectName(QStringLiteral("Abbrechen"));
+    for (QPushButton* b : {JA, NEIN, Abbrechen}) {
         b->setFont(style::arialBold(10));
-        b->setMinimumSize(110, 30);
+        b->setMinimumSize(ButtonWidth, 30);
+        b->setMaximumWidth(ButtonWidth);
     }
     connect(JA, &QPushButton::clicked, this, [this] { JAClick(); });
     connect(NEIN, &QPushButton::clicked, this, [this] { NEINClick(); });
+    connect(Abbrechen, &QPushButton::clicked, this, [this] { AbbrechenClick(); });
 
+    // The buttons stand in the middle. The dialog with "Abbrechen" is wider by that button
+    // and one gap, so "JA" and "NEIN !" keep their places from its left edge.
     auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(0);
     buttons->addStretch(1);
     buttons->addWidget(JA);
-    buttons->addSpacing(24);
+    buttons->addSpacing(ButtonGap);
     buttons->addWidget(NEIN);
+    buttons->addSpacing(ButtonGap);
+    buttons->addWidget(Abbrechen);
     buttons->addStretch(1);
+    Abbrechen->hide();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);
@@ -62,6 +73,7 @@ TFask::TFask(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     layout->addWidget(M, 1);
     layout->addLayout(buttons);
     setTabOrder(JA, NEIN);
+    setTabOrder(NEIN, Abbrechen);
 }
 
 void TFask::clearLines()
@@ -105,13 +117,39 @@ QStringList TFask::lines() const
 
 bool TFask::ask()
 {
+    offerCancel(false);
     askResult = false;
     seam.showModal(*this);
     return askResult;
 }
 
+TFask::Answer TFask::askOrCancel(const QStringList& text)
+{
+    clearLines();
+    offerCancel(true);
+    for (const QString& line : text)
+        addLine(line);
+    askResult = false;
+    seam.showModal(*this);
+    return answer;
+}
+
+void TFask::offerCancel(bool offered)
+{
+    if (Abbrechen->isVisibleTo(this) == offered)
+        return;
+    // Shown or hidden while the dialog is: the two kinds of question never overlap.
+    Abbrechen->setVisible(offered);
+    const QSize size(offered ? WidthWithCancel : Width, Height);
+    if (ScreenFit* fit = ScreenFit::of(this))
+        fit->redesign(size);
+    else
+        setFixedSize(size);
+}
+
 bool TFask::ask(const QStringList& text)
 {
+    offerCancel(false);
     clearLines();
     for (const QString& line : text)
         addLine(line);
@@ -121,6 +159,8 @@ bool TFask::ask(const QStringList& text)
 void TFask::FormActivate()
 {
     askResult = false;
+    // Escape and the title bar end the question as its safe answer.
+    answer = Abbrechen->isVisibleTo(this) ? Answer::Cancel : Answer::No;
     centreVertically();
     JA->setFocus(Qt::OtherFocusReason);
 }
@@ -128,12 +168,21 @@ void TFask::FormActivate()
 void TFask::JAClick()
 {
     askResult = true;
+    answer = Answer::Yes;
     accept();
 }
 
 void TFask::NEINClick()
 {
     askResult = false;
+    answer = Answer::No;
+    reject();
+}
+
+void TFask::AbbrechenClick()
+{
+    askResult = false;
+    answer = Answer::Cancel;
     reject();
 }
 

@@ -5,10 +5,13 @@
 // from the snapshot saveMemo. The snapshot is taken only when the configuration and a file
 // (or a new configuration) really match: after a new configuration, a completed load, a
 // completed save, and at start-up. A cancelled dialog or a failed load or save leaves it as
-// it was, so a change made before is still offered for saving.
+// it was, so a change made before is still offered for saving. A load whose used addresses
+// the refresh cut keeps the addresses of the file in its snapshot: the configuration shown
+// is not the file's, and closing asks.
 #include "mainwindow/TFFBmain.h"
 
 #include "comm/TFrs232.h"
+#include "config/AddressLimit.h"
 #include "config/FbeFile.h"
 #include "config/Maker.h"
 #include "config/SettingsFile.h"
@@ -135,6 +138,15 @@ void takeSnapshot(TFFBmain& w)
 {
     rebuildFileText(w);
     w.saveMemo = w.Memo1;
+    if (w.codesAsLoaded) {
+        if (!ChangedAddresses(*w.codesAsLoaded, w.cfg.codes).isEmpty()) {
+            Configuration asFile = w.cfg;
+            for (size_t n = 1; n <= 8; ++n)
+                asFile.codes[n].address = (*w.codesAsLoaded)[n].address;
+            w.saveMemo = BuildFile(asFile).lines;
+        }
+        w.codesAsLoaded.reset();
+    }
 }
 
 QString shownPath(const QString& path)
@@ -201,17 +213,24 @@ bool ask(TFFBmain& w, const QStringList& lines)
 }
 
 // The changed check with save offer. Returns whether the command may go on: nothing was
-// changed, the user declined saving ("NEIN !" or the title bar), or the file was saved.
-// After "JA" without a file written (dialog cancelled, write failed) the command stops, so
-// the changes the user asked to keep are not thrown away.
+// changed, the user declined saving ("NEIN !"), or the file was saved. "Abbrechen", Escape
+// and the title bar stop the command before it has changed anything; so does "JA" without
+// a file written (dialog cancelled, write failed), so the changes the user asked to keep
+// are not thrown away.
 bool changedCheckGoesOn(TFFBmain& w)
 {
     rebuildFileText(w);
-    if (w.Memo1 == w.saveMemo)
+    if (w.Memo1 == w.saveMemo || !w.forms.Fask)
         return true;
-    if (!ask(w, {QStringLiteral("!!!  Die Datei wurde geändert  !!!"),
-                 QStringLiteral("zuerst sichern ?")}))
+    switch (w.forms.Fask->askOrCancel({QStringLiteral("!!!  Die Datei wurde geändert  !!!"),
+                                       QStringLiteral("zuerst sichern ?")})) {
+    case TFask::Answer::No:
         return true;
+    case TFask::Answer::Cancel:
+        return false;
+    case TFask::Answer::Yes:
+        break;
+    }
     return saveThroughDialog(w) == SaveResult::Saved;
 }
 
@@ -236,7 +255,7 @@ Settings currentSettings(TFFBmain& w)
     s.lastFile = w.OpenDialog1.FileName;
     s.askLastFile = w.askLastFile;
     s.comPortName = w.comPortName;
-    s.systemPort = w.systemPort.path();
+    s.systemPort = w.rememberedPort;
     s.productionLog = w.productionLog;
     s.showNotices = w.showNotices;
     s.progView = w.MProg && w.MProg->isChecked();
@@ -323,14 +342,24 @@ void TFFBmain::inittimerTimer()
         ShowBasicsWin();
     } else {
         // A file named on the command line is loaded as the "yes" would load the last one.
-        if (!startFile.isEmpty())
+        // The last file is offered only when it is there; one that has gone is named.
+        if (!startFile.isEmpty()) {
             loadAsCurrentFile(*this, startFile);
-        else if (askLastFile
-                 && ask(*this, {QStringLiteral("soll die zuletzt geöffnete Datei:"),
-                                QStringLiteral(" \"") + s.lastFile + QStringLiteral("\" "),
-                                QStringLiteral("geladen werden?")}))
+        } else if (askLastFile && !QFileInfo(s.lastFile).isFile()) {
+            if (!s.lastFile.isEmpty() && s.lastFile != NewFileName) {
+                setInfoColour(InfoColour::Normal);
+                addInfo(tr(" zuletzt geöffnete Datei nicht gefunden: %1").arg(s.lastFile));
+            }
+        } else if (askLastFile
+                   && ask(*this, {QStringLiteral("soll die zuletzt geöffnete Datei:"),
+                                  QStringLiteral(" \"") + s.lastFile + QStringLiteral("\" "),
+                                  QStringLiteral("geladen werden?")})) {
             loadAsCurrentFile(*this, s.lastFile);
+        }
         comPortName = s.comPortName;
+        // The adapter chosen last stays remembered while it is missing; the COM port of
+        // line 3 stands in for it.
+        rememberedPort = s.systemPort;
         if (portMenu)
             portMenu->restore(s.systemPort);
         productionLog = s.productionLog;
@@ -351,9 +380,9 @@ void TFFBmain::inittimerTimer()
 
 bool TFFBmain::FormClose()
 {
-    stopSeries();
     if (!changedCheckGoesOn(*this))
         return false;
+    stopSeries();
     QString error;
     if (!writeSettingsFile(settingsPath, currentSettings(*this), &error))
         seam.messageBox(this, MessageTitle, SettingsWriteError);
@@ -364,18 +393,18 @@ bool TFFBmain::FormClose()
 
 void TFFBmain::MNewClick()
 {
-    stopSeries();
     if (!changedCheckGoesOn(*this))
         return;
+    stopSeries();
     NeueDatei();
     takeSnapshot(*this);
 }
 
 void TFFBmain::MopenClick()
 {
-    stopSeries();
     if (!changedCheckGoesOn(*this))
         return;
+    stopSeries();
     const QString path = seam.openFileName(this, OpenCaption, OpenDialog1.FileName, FileFilter);
     if (path.isEmpty())
         return;
@@ -409,10 +438,7 @@ bool TFFBmain::DateiGeladen()
         return false;
     }
     Memo1 = outcome.lines;
-
-    ShowCodeWin();
-    ShowBasicsWin();
-    ShowAll();
+    codesAsLoaded = cfg.codes;
 
     setInfoColour(InfoColour::Normal);
     addInfo(MsgLoaded);
@@ -431,6 +457,10 @@ bool TFFBmain::DateiGeladen()
             forms.Fhinweis->showNotice();
         }
     }
+    // The refresh names the addresses it cuts, below the load's own lines.
+    ShowCodeWin();
+    ShowBasicsWin();
+    ShowAll();
     return true;
 }
 
@@ -445,6 +475,7 @@ void TFFBmain::NeueDatei()
     OpenDialog1.FileName = NewFileName;
     SaveDialog1.FileName = NewFileName;
     cfg.projectName = QStringLiteral("-Projektname-");
+    codesAsLoaded.reset();
     ShowBasicsWin();
 }
 

@@ -3,6 +3,7 @@
 #include "mainwindow/TFFBmain.h"
 
 #include "comm/PortNames.h"
+#include "config/AddressLimit.h"
 #include "config/Formatting.h"
 #include "config/ImageCodec.h"
 #include "config/Refresh.h"
@@ -172,7 +173,10 @@ void TFFBmain::takeTransferResult()
 
 void TFFBmain::ShowCodeWin()
 {
+    const CodeSlots before = cfg.codes;
     NormaliseCodeArea(cfg);
+    if (cfg.codes != before)
+        showAddressChanges(before, false);
     const Image& s = cfg.sendImage;
     const TypeRecord& rec = cfg.current();
 

@@ -77,6 +77,7 @@ void TFFBmain::MComClick(int n)
         stopSeries();
     comPortName = name;
     systemPort = PortEntry{};
+    rememberedPort.clear();
     ShowBasicsWin();
 }
 
@@ -91,6 +92,7 @@ void TFFBmain::MPortClick(const PortEntry& port)
         return;
     }
     systemPort = port;
+    rememberedPort = port.path();
     ShowBasicsWin();
 }
 

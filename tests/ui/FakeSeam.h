@@ -12,7 +12,8 @@
 // as a user would: clicks buttons, types, presses keys, or closes it. If the dialog is still
 // open after the answer, FakeSeam closes it through close(), as the title bar's close box
 // would. showModal() returns the dialog's result code. Answers may themselves open further
-// modal dialogs; those take the next queued answers.
+// modal dialogs; those take the next queued answers. clickOn() and press() make the common
+// answers: seam.answerNext(FakeSeam::clickOn("Abbrechen")), FakeSeam::press(Qt::Key_Escape).
 //
 // File dialogs return the queued paths (openFileNames / saveFileNames), an empty string
 // (cancel) when none is queued. Message boxes, modeless shows and URLs are recorded. The
@@ -22,7 +23,10 @@
 #include "comm/FakePortSource.h"
 #include "dialogs/Seam.h"
 
+#include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -66,6 +70,26 @@ public:
     QStringList fileDialogCaptions;
 
     void answerNext(Answer answer) { answers.push_back(std::move(answer)); }
+
+    // A click on the dialog's button of that object name.
+    static Answer clickOn(const QString& button)
+    {
+        return [button](QDialog& d) {
+            if (auto* b = d.findChild<QAbstractButton*>(button))
+                b->click();
+        };
+    }
+    // A key pressed and released on the dialog (Escape ends it through reject(), without a
+    // close event).
+    static Answer press(int key)
+    {
+        return [key](QDialog& d) {
+            QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
+            QCoreApplication::sendEvent(&d, &down);
+            QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier);
+            QCoreApplication::sendEvent(&d, &up);
+        };
+    }
 
     void beep() override { ++beeps; }
 

@@ -188,7 +188,8 @@ TEST_F(SafeguardTest, FailedReadLeavesConfigurationDisplayFileNamesAndSnapshot)
         }
         const int shows = transferShows();
 
-        w->ReadButton->click();   // asked about the unsaved change: closed, so read on
+        answerNEIN();   // asked about the unsaved change: read on
+        w->ReadButton->click();
 
         EXPECT_EQ(transferShows(), shows + 1);
         EXPECT_FALSE(rs->isVisible());
@@ -335,7 +336,8 @@ TEST_F(SafeguardTest, LoweringTheCodeLengthLimitsTheAddresses)
         EXPECT_EQ(w->Cadd[1]->text(), QStringLiteral("         255"));
         EXPECT_EQ(w->Cadd[3]->text(), QStringLiteral("         255"));
         EXPECT_EQ(w->Lmaxadresse->text(), QStringLiteral("max. Adresse: 255"));
-        EXPECT_EQ(w->infoLines(), QStringList{Limited});
+        EXPECT_EQ(w->infoLines(),
+                  (QStringList{Limited, QStringLiteral(" Adressen begrenzt: CODE 1 256 --> 255")}));
         EXPECT_EQ(w->infoColour(), TFFBmain::InfoColour::Warning);
         EXPECT_EQ(seam.beeps, beeps + 1);
 
@@ -442,6 +444,8 @@ TEST_F(SafeguardTest, AbbrechenSaysWhetherTheModuleWasTouched)
                 rs->Abbrechen->click();
             }
         };
+        if (!c.write)
+            answerNEIN();   // the configuration is not saved: read on
         (c.write ? w->SendButton : w->ReadButton)->click();
         EXPECT_TRUE(clicked);
         EXPECT_FALSE(rs->isVisible());
@@ -524,10 +528,12 @@ TEST_F(SafeguardTest, NewMessagesAreSeenWholeInTheMessageArea)
     userConfiguration();
     port.eeprom = moduleImage(cfg);
     port.eeprom[150] ^= 1;   // corrupt under the checksum
+    answerNEIN();
     w->ReadButton->click();
     check("read-checksum", {QStringLiteral("EEPROM-Fehler (checksum)"), Unchanged});
 
     port.versionLow = 0x0A;
+    answerNEIN();
     w->ReadButton->click();
     check("read-firmware",
           {QStringLiteral("Die Firmware ist nicht mit dieser Software kompatibel !"),
@@ -556,7 +562,8 @@ TEST_F(SafeguardTest, NewMessagesAreSeenWholeInTheMessageArea)
     cfg.codes[1].address = 5000;
     w->InfoDblClick();
     leave(w->bitanzahl, QStringLiteral("12"));
-    check("address-limited", {Limited});
+    check("address-limited",
+          {Limited, QStringLiteral(" Adressen begrenzt: CODE 1 5000 --> 4095")});
 
     leave(w->bitanzahl, QStringLiteral("40"));
     cfg.codes[1].address = 5000;
@@ -565,8 +572,7 @@ TEST_F(SafeguardTest, NewMessagesAreSeenWholeInTheMessageArea)
     w->SendButton->click();
     check("address-refused", {QStringLiteral(" CODE 1: Adresse größer als max. Adresse")});
 
-    // A message with two reasons is more than the area holds: its first line stays in view
-    // and the whole message is the area's hint.
+    // A message with two reasons fits too; the whole message is also the area's hint.
     cfg.codes[1].address = 100;
     w->FormPaint();
     port.commands.clear();
@@ -580,7 +586,6 @@ TEST_F(SafeguardTest, NewMessagesAreSeenWholeInTheMessageArea)
                            QStringLiteral(" Verbindung zur Schnittstelle verloren"), Incomplete};
     EXPECT_EQ(w->infoLines(), lost);
     QApplication::processEvents();
-    EXPECT_GT(w->Info->verticalScrollBar()->maximum(), 0);
-    EXPECT_EQ(w->Info->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(w->Info->verticalScrollBar()->maximum(), 0);
     EXPECT_EQ(w->Info->toolTip(), lost.join(QLatin1Char('\n')));
 }

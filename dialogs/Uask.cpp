@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -62,7 +63,8 @@ TFask::TFask(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     buttons->addWidget(JA);
     buttons->addSpacing(ButtonGap);
     buttons->addWidget(NEIN);
-    buttons->addSpacing(ButtonGap);
+    cancelGap_ = new QSpacerItem(0, 0, QSizePolicy::Fixed, QSizePolicy::Minimum);
+    buttons->addSpacerItem(cancelGap_);
     buttons->addWidget(Abbrechen);
     buttons->addStretch(1);
     Abbrechen->hide();
@@ -138,13 +140,15 @@ void TFask::offerCancel(bool offered)
 {
     if (Abbrechen->isVisibleTo(this) == offered)
         return;
-    // Shown or hidden while the dialog is: the two kinds of question never overlap.
     Abbrechen->setVisible(offered);
+    cancelGap_->changeSize(offered ? ButtonGap : 0, 0, QSizePolicy::Fixed, QSizePolicy::Minimum);
     const QSize size(offered ? WidthWithCancel : Width, Height);
     if (ScreenFit* fit = ScreenFit::of(this))
         fit->redesign(size);
     else
         setFixedSize(size);
+    if (QLayout* buttonsAndText = layout())
+        buttonsAndText->invalidate();
 }
 
 bool TFask::ask(const QStringList& text)

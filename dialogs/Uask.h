@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class QPushButton;
+class QSpacerItem;
 class QTextEdit;
 
 namespace fbe {
@@ -62,6 +63,8 @@ private:
     void offerCancel(bool offered);
     void MEnter();
     void centreVertically();
+
+    QSpacerItem* cancelGap_ = nullptr;   // between "NEIN !" and "Abbrechen"
 };
 
 }  // namespace fbe

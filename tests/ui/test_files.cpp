@@ -270,6 +270,63 @@ TEST_F(FilesTest, YesWithoutASaveStopsNewOpenAndClose)
     EXPECT_TRUE(QFile::exists(settingsPath()));
 }
 
+// "Abbrechen", Escape and the title bar on the question before unsaved changes are lost stop
+// the command that asked: the configuration, the current file, the snapshot and the port stay
+// as they were, nothing is sent, and a program that was to end runs on.
+TEST_F(FilesTest, CancelledSaveQuestionLeavesEverythingAsItWas)
+{
+    start();
+    main->show();
+    const QString file = saveAs(QStringLiteral("a.fbe"), QStringLiteral("Halle 3"));
+    const QString other = path(QStringLiteral("b.fbe"));
+    ASSERT_TRUE(QFile::copy(file, other));
+    cfg.codes[1].address = 777;   // not saved
+    main->MCom2Click();
+    main->FormPaint();
+    const QStringList fileText = BuildFile(cfg).lines;
+    const QStringList snapshot = main->saveMemo;
+
+    const struct {
+        const char* what;
+        std::function<void()> command;
+    } callers[] = {
+        {"Datei neu", [&] { main->MNew->trigger(); }},
+        {"Datei laden",
+         [&] {
+             seam.openFileNames = {other};
+             main->Mopen->trigger();
+         }},
+        {"Modul auslesen", [&] { main->ReadButton->click(); }},
+        {"Ende", [&] { EXPECT_FALSE(main->close()); }},
+    };
+    const struct {
+        const char* what;
+        fbe::test::FakeSeam::Answer answer;
+    } answers[] = {
+        {"Abbrechen", fbe::test::FakeSeam::clickOn(QStringLiteral("Abbrechen"))},
+        {"Escape", fbe::test::FakeSeam::press(Qt::Key_Escape)},
+        {"title bar", [](QDialog&) {}},   // left open: FakeSeam closes it by the title bar
+    };
+    for (const auto& caller : callers) {
+        for (const auto& answer : answers) {
+            SCOPED_TRACE(std::string(caller.what) + ", " + answer.what);
+            const int asked = questions();
+            seam.answerNext(answer.answer);
+            caller.command();
+            EXPECT_EQ(questions(), asked + 1);
+            EXPECT_EQ(seam.modalShows.size(), size_t(questions()));   // no transfer, nothing else
+            EXPECT_TRUE(seam.fileDialogCaptions.filter(QStringLiteral("Datei laden")).isEmpty());
+            EXPECT_EQ(BuildFile(cfg).lines, fileText);
+            EXPECT_EQ(main->saveMemo, snapshot);
+            EXPECT_EQ(main->OpenDialog1.FileName, QDir::toNativeSeparators(file));
+            EXPECT_EQ(main->ShowCom->text(), QStringLiteral("COM2"));
+            EXPECT_TRUE(main->isVisible());
+            EXPECT_FALSE(QFile::exists(settingsPath()));
+            seam.openFileNames.clear();
+        }
+    }
+}
+
 TEST_F(FilesTest, OldAndDamagedFilesLoadWithWarnings)
 {
     start();

@@ -433,6 +433,14 @@ TEST_F(SeriesTest, NewFileLoadingAnotherPortAndClosingEndTheModeAtOnce)
     useScriptedPort();
     moduleIn = false;
     w->settingsPath = dir.filePath(QStringLiteral("fbe_ini.ini"));
+    auto cancelledOnQuestion = [&](const std::function<void()>& command) {
+        cfg.projectName = QStringLiteral("nicht gesichert");
+        const int asked = questions();
+        answerAbbrechen();
+        command();
+        EXPECT_EQ(questions(), asked + 1);
+        cfg.projectName = ProjectName;
+    };
     struct Case {
         const char* what;
         std::function<void()> command;
@@ -440,6 +448,11 @@ TEST_F(SeriesTest, NewFileLoadingAnotherPortAndClosingEndTheModeAtOnce)
     };
     const Case cases[] = {
         {"the port in use chosen again", [&] { w->MCom1->trigger(); }, false},
+        // The question about unsaved changes comes first; "Abbrechen" leaves the mode on.
+        {"Datei neu, Abbrechen on the question",
+         [&] { cancelledOnQuestion([&] { w->MNew->trigger(); }); }, false},
+        {"closing the program, Abbrechen on the question",
+         [&] { cancelledOnQuestion([&] { w->close(); }); }, false},
         {"Datei neu", [&] { w->MNew->trigger(); }, true},
         {"Datei laden (dialog cancelled)", [&] { w->Mopen->trigger(); }, true},
         {"another port", [&] { w->MCom2->trigger(); }, true},

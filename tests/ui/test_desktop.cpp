@@ -12,10 +12,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
 #include <gtest/gtest.h>
+#include <cmath>
 #include <memory>
 
 using namespace fbe;
@@ -165,6 +168,60 @@ TEST(DesktopTest, DarkDesktopThemeKeepsTheDesignColours)
     // The other tests keep the light desktop they started with.
     QApplication::setPalette(before);
     useFixedPalette();
+}
+
+namespace {
+
+// The relative luminance of a colour on the screen (sRGB).
+double luminance(const QColor& c)
+{
+    auto channel = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+struct ScrollBar : QScrollBar {
+    using QScrollBar::QScrollBar;
+    QRect part(QStyle::SubControl control) const
+    {
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        return style()->subControlRect(QStyle::CC_ScrollBar, &option, control, this);
+    }
+};
+
+}  // namespace
+
+// A scroll bar's handle stands out from its track by a luminance contrast of at least 3:1, at
+// every scale and in both directions.
+TEST(DesktopTest, ScrollBarHandlesStandOutFromTheirTrack)
+{
+    useFixedPalette();
+    const struct {
+        double scale;
+        Qt::Orientation orientation;
+    } cases[] = {
+        {1.0, Qt::Vertical}, {1.25, Qt::Horizontal}, {2.0, Qt::Vertical}, {2.0, Qt::Horizontal}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.scale);
+        ScrollBar bar(c.orientation);
+        bar.setRange(0, 100);
+        bar.setPageStep(20);
+        bar.resize(c.orientation == Qt::Vertical ? QSize(16, 200) : QSize(200, 16));
+        QImage image(bar.size() * c.scale, QImage::Format_ARGB32);
+        image.setDevicePixelRatio(c.scale);
+        bar.render(&image);
+        const QRect handle = bar.part(QStyle::SC_ScrollBarSlider);
+        const QRect track = bar.part(QStyle::SC_ScrollBarAddPage);
+        ASSERT_FALSE(track.isEmpty());
+        auto at = [&](const QPoint& p) { return image.pixelColor((QPointF(p) * c.scale).toPoint()); };
+        const double onHandle = luminance(at(handle.center()));
+        const double onTrack = luminance(at(track.center()));
+        EXPECT_GE((onTrack + 0.05) / (onHandle + 0.05), 3.0)
+            << at(handle.center()).name().toStdString() << " on "
+            << at(track.center()).name().toStdString();
+    }
 }
 
 namespace {

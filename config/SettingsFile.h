@@ -8,8 +8,9 @@
 //   line 4      "infoyes" / "infono"             explanatory notices
 //   line 5      "progwindow" / "commentwindow"   right-hand view of the main window
 //   line 6      working folder
-//   line 7      the system port in use (its stable link or device path); empty while one
-//               of COM1 .. COM4 is in use, which line 3 names then
+//   line 7      the remembered system port (its stable link or device path): the one the
+//               user chose last, kept while it is missing at a start (line 3 names the
+//               port used then); empty after one of COM1 .. COM4 was chosen
 //   line 8      "protokollyes" while the production log is kept, else empty
 //   lines 9-10  empty
 //   line 11     "#waitstates#", line 12 its value
@@ -67,7 +68,7 @@ struct Settings {
     QString lastFile = QStringLiteral("neue datei.fbe");
     bool askLastFile = true;
     QString comPortName = QStringLiteral("COM1");   // the last of COM1 .. COM4 chosen
-    QString systemPort;               // line 7: the system port in use; empty: comPortName
+    QString systemPort;               // line 7: the remembered system port; empty: comPortName
     bool showNotices = true;
     bool progView = false;            // the extended programming panel is shown
     bool productionLog = false;       // line 8: the production log is kept

@@ -160,7 +160,8 @@ public:
     // address the refresh cut since then makes the configuration differ from its file.
     std::optional<std::array<CodeSlot, 9>> codesAsLoaded;
     // The changed check with save offer of new, open, close and read: false when the command
-    // has to stop (the user chose "JA" and no file was written).
+    // has to stop ("Abbrechen", Escape or the title bar on the question, or "JA" and no file
+    // was written).
     bool changedCheck();
     void NeueDatei();                     // new configuration with its display steps
 

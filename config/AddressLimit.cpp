@@ -17,7 +17,8 @@ QString codeList(const QList<int>& codes)
     const QString last = names.takeLast();
     if (names.isEmpty())
         return last;
-    return QCoreApplication::translate("AddressLimit", "%1 und %2").arg(names.join(QStringLiteral(", ")), last);
+    return QCoreApplication::translate("AddressLimit", "%1 und %2")
+        .arg(names.join(QStringLiteral(", ")), last);
 }
 
 }  // namespace

@@ -215,7 +215,7 @@ TEST(DesktopTest, ScrollBarHandlesStandOutFromTheirTrack)
         const QRect handle = bar.part(QStyle::SC_ScrollBarSlider);
         const QRect track = bar.part(QStyle::SC_ScrollBarAddPage);
         ASSERT_FALSE(track.isEmpty());
-        auto at = [&](const QPoint& p) { return image.pixelColor((QPointF(p) * c.scale).toPoint()); };
+        auto at = [&](QPoint p) { return image.pixelColor((QPointF(p) * c.scale).toPoint()); };
         const double onHandle = luminance(at(handle.center()));
         const double onTrack = luminance(at(track.center()));
         EXPECT_GE((onTrack + 0.05) / (onHandle + 0.05), 3.0)

@@ -144,49 +144,36 @@ TEST(AddressBits, MaskTextStopsAtTheFirstNonDigit)
     EXPECT_EQ(padded(All64, 2, QLatin1Char(' ')), S("18446744073709551615"));
 }
 
-// Every change to a used code's address is named, in code order with its old and new value;
-// codes that came to share an address through the change are named once more.
+// Every change to a used code's address is named with its old and new value; used codes that
+// came to share an address through it are named once more, each group once.
 TEST(AddressChanges, NameEveryUsedCodeAndTheAddressesNowShared)
 {
-    struct Code {
-        int n;
-        quint64 before, after;
-        bool used;
-    };
-    const quint64 max40 = (quint64(1) << 40) - 1;
     const struct {
-        const char* what;
-        std::vector<Code> codes;
+        std::vector<std::array<quint64, 4>> codes;   // code, before, after, used
         QStringList lines;
     } cases[] = {
-        {"nothing changed", {{1, 3000, 3000, true}, {2, 1023, 1023, true}}, {}},
-        {"two limited to one address",
-         {{1, 3000, 1023, true}, {2, 3500, 1023, true}},
+        {{{1, 3000, 1023, 1}, {2, 3500, 1023, 1}},
          {S(" Adressen begrenzt: CODE 1 3000 --> 1023, CODE 2 3500 --> 1023"),
           S(" gleiche Adresse: CODE 1 und CODE 2")}},
-        {"an unused code only", {{3, 3000, 1023, false}}, {}},
-        {"onto an unused code's address", {{1, 3000, 1023, true}, {2, 1023, 1023, false}},
-         {S(" Adressen begrenzt: CODE 1 3000 --> 1023")}},
-        {"shared before already", {{4, 3000, 1023, true}, {7, 3000, 1023, true}},
+        {{{3, 3000, 1023, 0}}, {}},
+        {{{1, 3000, 1023, 1}, {2, 1023, 1023, 0}}, {S(" Adressen begrenzt: CODE 1 3000 --> 1023")}},
+        {{{4, 3000, 1023, 1}, {7, 3000, 1023, 1}},
          {S(" Adressen begrenzt: CODE 4 3000 --> 1023, CODE 7 3000 --> 1023")}},
-        {"onto an unchanged code", {{3, 3000, 1023, true}, {5, 1023, 1023, true}},
-         {S(" Adressen begrenzt: CODE 3 3000 --> 1023"), S(" gleiche Adresse: CODE 3 und CODE 5")}},
-        {"three and two",
-         {{1, 5000, 4095, true}, {2, 4095, 4095, true}, {4, 6000, 4095, true},
-          {6, max40, 255, true}, {8, 255, 255, true}},
+        {{{1, 5000, 4095, 1}, {2, 4095, 4095, 1}, {4, 6000, 4095, 1}, {6, 1099511627775, 9, 1},
+          {8, 9, 9, 1}},
          {S(" Adressen begrenzt: CODE 1 5000 --> 4095, CODE 4 6000 --> 4095, "
-            "CODE 6 1099511627775 --> 255"),
+            "CODE 6 1099511627775 --> 9"),
           S(" gleiche Adresse: CODE 1, CODE 2 und CODE 4; CODE 6 und CODE 8")}},
     };
     for (const auto& c : cases) {
         CodeSlots before{}, after{};
-        for (int n = 1; n <= 8; ++n)
-            before[size_t(n)].address = after[size_t(n)].address = quint64(10 + n);
-        for (const Code& code : c.codes) {
-            before[size_t(code.n)].address = code.before;
-            after[size_t(code.n)].address = code.after;
-            after[size_t(code.n)].function = code.used ? FnEin : FnKeine;
+        for (size_t n = 1; n <= 8; ++n)
+            before[n].address = after[n].address = 100 + n;
+        for (const auto& [n, was, is, used] : c.codes) {
+            before[n].address = was;
+            after[n].address = is;
+            after[n].function = used ? FnEin : FnKeine;
         }
-        EXPECT_EQ(AddressChangeLines(before, after), c.lines) << c.what;
+        EXPECT_EQ(AddressChangeLines(before, after), c.lines) << c.lines.join('|').toStdString();
     }
 }

@@ -358,40 +358,25 @@ TEST_F(SafeguardTest, LoweringTheCodeLengthLimitsTheAddresses)
     }
 }
 
-// Every address the program changes in a used code is named, whatever changed it; a load so
-// changed is not the file any more.
-TEST_F(SafeguardTest, ChangedAddressesAreNamed)
+// Addresses that the refresh cuts to the type's mask are named too, whatever brought them (the
+// code length: LoweringTheCodeLengthLimitsTheAddresses); a load so changed is not the file.
+TEST_F(SafeguardTest, AddressesCutToTheMaskAreNamed)
 {
-    const QString cut = QStringLiteral(" Adressen begrenzt: CODE 1 4660 --> 564");
     Configuration wide;   // the 4-key transmitter (mask 0xFFF), code 1 with 13 address bits
     NeueDatei(wide);
     wide.codes[1] = {0x1234, true, false, false, false, FnEin, 1, false, 0};
     const QString file = dir.filePath(QStringLiteral("breit.fbe"));
     ASSERT_TRUE(SaveFile(file, BuildFile(wide), nullptr));
-    auto onUni16 = [this](const char* bits, quint64 a1, quint64 a2) {
-        programmable(QLatin1String(bits));
-        cfg.codes[1] = {a1, true, false, false, false, FnEin, 1, false, 0};
-        cfg.codes[2] = {a2, false, true, false, false, FnAus, 1, false, 0};
-        w->FormPaint();
-        w->InfoDblClick();
-    };
-    const struct {
-        const char* what;
-        std::function<void()> change;
-        QStringList lines;
-    } cases[] = {
-        {"code length",
+    const std::pair<QString, std::function<void()>> cases[] = {
+        {{},
          [&] {
-             onUni16("12", 3000, 3500);
-             leave(w->bitanzahl, QStringLiteral("10"));
-         },
-         {Limited, QStringLiteral(" Adressen begrenzt: CODE 1 3000 --> 1023, CODE 2 3500 --> 1023"),
-          QStringLiteral(" gleiche Adresse: CODE 1 und CODE 2")}},
-        {"type", [&] { onUni16("40", 0x1234, 0); w->FBselectClick(); }, {cut}},
-        {"file", [&] { seam.openFileNames = {file}; w->MopenClick(); },
-         {QStringLiteral(" Datei geladen "), cut}},
-        {"module", [&] { port.eeprom = moduleImage(wide); w->ReadButton->click(); },
-         {QStringLiteral("Übertragung erfolgreich"), cut}},
+             programmable(QStringLiteral("40"));
+             cfg.codes[1] = wide.codes[1];
+             w->FBselectClick();
+         }},
+        {QStringLiteral(" Datei geladen |"), [&] { seam.openFileNames = {file}, w->MopenClick(); }},
+        {QStringLiteral("Übertragung erfolgreich|"),
+         [&] { port.eeprom = moduleImage(wide), w->ReadButton->click(); }},
     };
     seam.defaultAnswer = [this](QDialog& d) {
         if (&d == forms.FBselect)
@@ -399,15 +384,15 @@ TEST_F(SafeguardTest, ChangedAddressesAreNamed)
         else if (&d == rs)
             runToTheEnd();
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [first, change] : cases) {
         NeueDatei(cfg);
         w->FormPaint();
-        w->InfoDblClick();
         w->saveMemo = BuildFile(cfg).lines;
+        w->InfoDblClick();
         const int beeps = seam.beeps;
-        c.change();
-        EXPECT_EQ(w->infoLines(), c.lines);
+        change();
+        EXPECT_EQ(w->infoLines().join('|'),
+                  first + QStringLiteral(" Adressen begrenzt: CODE 1 4660 --> 564"));
         EXPECT_EQ(w->infoColour(), TFFBmain::InfoColour::Warning);
         EXPECT_EQ(seam.beeps, beeps + 1);
         EXPECT_NE(BuildFile(cfg).lines, w->saveMemo);   // closing asks, also after the load
@@ -658,9 +643,9 @@ TEST_F(SafeguardTest, NewMessagesAreSeenWholeInTheMessageArea)
 TEST_F(SafeguardTest, EveryMessageOfSeveralLinesIsSeenWhole)
 {
     using P = TransferProtocol;
-    const QString off = QStringLiteral(" automatisches Programmieren ausgeschaltet");
     const QString again = msgProgrammedBefore(QDateTime(QDate(2025, 3, 14), QTime(9, 26, 53)));
-    OpenFailure denied{OpenFailure::Permission, QStringLiteral("/dev/ttyUSB0"), {}};
+    const OpenFailure denied{OpenFailure::Permission, QStringLiteral("/dev/ttyUSB0"), {}};
+    const QStringList lost{P::msgInterrupted(), P::msgConnectionLost(), msgModuleIncomplete()};
     QStringList refused;
     for (int n = 1; n <= 8; ++n)
         refused << msgAddressBeyondMax(n);
@@ -669,22 +654,19 @@ TEST_F(SafeguardTest, EveryMessageOfSeveralLinesIsSeenWhole)
         QStringList lines;
         bool whole;   // else shown from its first line
     } cases[] = {
-        {"lost", {P::msgInterrupted(), P::msgConnectionLost(), msgModuleIncomplete()}, true},
+        {"lost", lost, true},
+        {"aborted-again", {P::msgAborted(), msgModuleIncomplete(), again}, true},
         {"firmware",
          {P::msgFirmware(), P::msgFirmwareFound(2, 10), msgConfigurationUnchanged()}, true},
-        {"aborted-again", {P::msgAborted(), msgModuleIncomplete(), again}, true},
-        {"open", P::msgOpenFailure(0, denied.path, denied).split(QLatin1Char('\n'))
-                     << msgConfigurationUnchanged(), true},
-        {"log", {P::msgSuccess(), msgLogNotWritten(), QStringLiteral(" schreibgeschützt")}, true},
-        {"series-failed", {P::msgWriteMismatch(5), msgModuleIncomplete(), off}, true},
-        {"series-paused",
-         {P::msgSuccess(), again,
-          QStringLiteral(" angehalten, solange ein Menü oder Fenster offen ist")},
+        {"open",
+         P::msgOpenFailure(0, denied.path, denied).split('\n') << msgConfigurationUnchanged(), true},
+        {"series",
+         {P::msgWriteMismatch(5), msgModuleIncomplete(),
+          QStringLiteral(" automatisches Programmieren ausgeschaltet")},
          true},
-        {"load", {QStringLiteral(" Fehler bei \"Datei laden!\""),
-                  QStringLiteral(" die Datei hat nur 2 Zeilen (mindestens 999)")}, true},
         {"old-file",
-         {QStringLiteral(" Datei geladen "), QStringLiteral(" Achtung: Prüfsumme der Datei falsch! "),
+         {QStringLiteral(" Datei geladen "),
+          QStringLiteral(" Achtung: Prüfsumme der Datei falsch! "),
           QStringLiteral(" Datei mit Fehlern geladen. Veraltetes inkompatibles File! ")},
          true},
         {"addresses",
@@ -692,8 +674,7 @@ TEST_F(SafeguardTest, EveryMessageOfSeveralLinesIsSeenWhole)
           QStringLiteral(" Adressen begrenzt: CODE 1 3000 --> 1023, CODE 2 3500 --> 1023"),
           QStringLiteral(" gleiche Adresse: CODE 1 und CODE 2")},
          true},
-        {"lost-again",
-         {P::msgInterrupted(), P::msgConnectionLost(), msgModuleIncomplete(), again}, false},
+        {"lost-again", lost + QStringList{again}, false},
         {"refused", refused, false},
     };
     w->show();

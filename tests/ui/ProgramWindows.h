@@ -119,7 +119,6 @@ struct ProgramTest : ::testing::Test {
         seam.answerNext([this](QDialog&) { forms.Fask->NEIN->click(); });
     }
     void answerAbbrechen() { seam.answerNext(FakeSeam::clickOn(QStringLiteral("Abbrechen"))); }
-    void answerEscape() { seam.answerNext(FakeSeam::press(Qt::Key_Escape)); }
 };
 
 }  // namespace fbe::test

@@ -566,37 +566,29 @@ TEST_F(SettingsTest, LastFileQuestionLoadsOnYes)
 TEST_F(SettingsTest, LastFileIsOfferedOnlyWhenItIsThere)
 {
     NeueDatei(cfg);
-    const QString kept = path(QStringLiteral("da.fbe"));
+    const QString kept = path(QStringLiteral("da.fbe")), gone = path(QStringLiteral("weg.fbe"));
     ASSERT_TRUE(SaveFile(kept, BuildFile(cfg), nullptr));
-    const QString gone = path(QStringLiteral("weg.fbe")), folder = path(QStringLiteral("o.fbe"));
-    ASSERT_TRUE(QDir().mkpath(folder));
-    const QString missing = QStringLiteral(" zuletzt geöffnete Datei nicht gefunden: ");
     const struct {
         QString lastFile;
         int questions;
         QStringList info;
     } cases[] = {{QStringLiteral("neue datei.fbe"), 0, {}},
-                 {gone, 0, {missing + gone}},
-                 {folder, 0, {missing + folder}},
+                 {gone, 0, {QStringLiteral(" zuletzt geöffnete Datei nicht gefunden: ") + gone}},
                  {kept, 1, {}}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.lastFile.toStdString());
         stop();
         seam.modalShows.clear();
         ASSERT_TRUE(writeBytes(settingsPath(), crlf(settingsWith(c.lastFile, true))));
-        bool twoButtons = false;
         seam.answerNext([&](QDialog& d) {
-            twoButtons = !forms.Fask->Abbrechen->isVisible();
+            EXPECT_FALSE(forms.Fask->Abbrechen->isVisible());
             fbe::test::FakeSeam::press(Qt::Key_Escape)(d);   // as "NEIN !" here
         });
         start();
         seam.answers.clear();
         EXPECT_EQ(questions(), c.questions);
-        EXPECT_EQ(twoButtons, c.questions == 1);
         EXPECT_EQ(main->infoLines(), c.info);
         EXPECT_EQ(main->infoColour(), TFFBmain::InfoColour::Normal);
         EXPECT_EQ(main->OpenDialog1.FileName, QStringLiteral("neue datei.fbe"));
-        EXPECT_EQ(main->comPortName, QStringLiteral("COM3"));
         EXPECT_FALSE(guardSeesChange());
     }
 }

@@ -646,9 +646,6 @@ TEST_F(SafeguardTest, EveryMessageOfSeveralLinesIsSeenWhole)
     const QString again = msgProgrammedBefore(QDateTime(QDate(2025, 3, 14), QTime(9, 26, 53)));
     const OpenFailure denied{OpenFailure::Permission, QStringLiteral("/dev/ttyUSB0"), {}};
     const QStringList lost{P::msgInterrupted(), P::msgConnectionLost(), msgModuleIncomplete()};
-    QStringList refused;
-    for (int n = 1; n <= 8; ++n)
-        refused << msgAddressBeyondMax(n);
     const struct {
         const char* name;
         QStringList lines;
@@ -656,8 +653,6 @@ TEST_F(SafeguardTest, EveryMessageOfSeveralLinesIsSeenWhole)
     } cases[] = {
         {"lost", lost, true},
         {"aborted-again", {P::msgAborted(), msgModuleIncomplete(), again}, true},
-        {"firmware",
-         {P::msgFirmware(), P::msgFirmwareFound(2, 10), msgConfigurationUnchanged()}, true},
         {"open",
          P::msgOpenFailure(0, denied.path, denied).split('\n') << msgConfigurationUnchanged(), true},
         {"series",
@@ -675,7 +670,6 @@ TEST_F(SafeguardTest, EveryMessageOfSeveralLinesIsSeenWhole)
           QStringLiteral(" gleiche Adresse: CODE 1 und CODE 2")},
          true},
         {"lost-again", lost + QStringList{again}, false},
-        {"refused", refused, false},
     };
     w->show();
     QScrollBar* bar = w->Info->verticalScrollBar();

@@ -6,10 +6,7 @@
 #include "config/Maker.h"
 #include "config/SafeFile.h"
 
-#include <QFile>
-#include <QFileInfo>
-
-#include <cerrno>
+#include <QCoreApplication>
 
 namespace fbe {
 
@@ -19,6 +16,7 @@ constexpr int ImageFirstLine = 101;      // image byte k on line 101 + k
 constexpr int LastNumberLine = 801;      // lines 1..801 must be integers
 constexpr int ZeroLinesEnd = 995;
 constexpr int ProjectLine = 999;
+constexpr int SeparatorLine = 1000;
 constexpr int CommentFirstLine = 1001;
 
 const QString Separator = QStringLiteral("--*--");
@@ -157,15 +155,21 @@ ParsedFile ParseFile(const QByteArray& bytes)
         case IntError::None:
             break;
         }
-        if (line >= ImageFirstLine && line < ImageFirstLine + 256)
+        if (line >= ImageFirstLine && line < ImageFirstLine + 256) {
             parsed.image[line - ImageFirstLine] = quint8(quint64(value) & 0xFF);
+            if (value < 0 || value > 255)
+                parsed.warnings << QCoreApplication::translate("FbeFile",
+                                                               " Zeile %1: Wert außerhalb 0..255")
+                                       .arg(line);
+        }
     }
+    if (lines.size() < SeparatorLine || lines.at(SeparatorLine - 1) != Separator)
+        parsed.warnings.prepend(QCoreApplication::translate(
+            "FbeFile", " Datei beschädigt: Zeile 1000 ist nicht --*--"));
     parsed.projectName = lines.at(ProjectLine - 1);
     const int n = int(lines.size());
-    if (n >= CommentFirstLine + 1) {
-        for (int line = CommentFirstLine; line <= n - 1; ++line)
-            parsed.comment.append(lines.at(line - 1));
-    }
+    if (n >= CommentFirstLine + 1)
+        parsed.comment = lines.mid(CommentFirstLine - 1, n - CommentFirstLine);
     parsed.ok = true;
     return parsed;
 }
@@ -185,6 +189,7 @@ LoadOutcome LoadFileBytes(Configuration& cfg, const QByteArray& bytes)
     outcome.softwareVersion = cfg.softwareVersionOf(cfg.readImage);
     outcome.oldFile = outcome.softwareVersion < CompatibleVersion;
     outcome.lines = std::move(parsed.lines);
+    outcome.warnings = std::move(parsed.warnings);
     outcome.ok = true;
     return outcome;
 }
@@ -192,35 +197,9 @@ LoadOutcome LoadFileBytes(Configuration& cfg, const QByteArray& bytes)
 LoadOutcome LoadFile(Configuration& cfg, const QString& path)
 {
     LoadOutcome outcome;
-    // Only a plain file: opening a pipe or a device could wait for ever.
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        outcome.error = reasonForError(ENOENT, path, FileAccess::Read);
+    QByteArray bytes;
+    if (!ReadPlainFile(path, MaxFileSize, &bytes, &outcome.error))
         return outcome;
-    }
-    if (!info.isFile()) {
-        outcome.error = info.isDir()
-            ? QStringLiteral("ein Ordner, keine Datei")
-            : reason::NotPlainFile;
-        return outcome;
-    }
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly)) {
-        outcome.error = reasonForFailure(file, errno, path, FileAccess::Read);
-        return outcome;
-    }
-    if (file.size() > MaxFileSize) {
-        outcome.error = QStringLiteral("die Datei ist größer als 1 MiB");
-        return outcome;
-    }
-    // Read one byte more than allowed, so a file that grows while it is read is caught too.
-    errno = 0;
-    const QByteArray bytes = file.read(MaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError) {
-        outcome.error = reasonForFailure(file, errno, path, FileAccess::Read);
-        return outcome;
-    }
     return LoadFileBytes(cfg, bytes);
 }
 

@@ -39,6 +39,7 @@ struct ParsedFile {
     Image image{};                // low 8 bits of lines 101..356
     QString projectName;
     QStringList comment;
+    QStringList warnings;         // what loads but is not as the format says (see LoadOutcome)
 };
 
 // Splits and checks a file's bytes (steps 1..4 of loading). Never touches a configuration.
@@ -51,13 +52,19 @@ struct LoadOutcome {
     bool oldFile = false;         // software version below 602
     int softwareVersion = 0;
     QStringList lines;
+    // A file that loads but is damaged, each a line of the message area with its leading
+    // blank: " Datei beschädigt: Zeile 1000 ist nicht --*--" (a line lost or added before it:
+    // image and names are shifted), " Zeile <n>: Wert außerhalb 0..255" (an image line, taken
+    // as its low 8 bits). After one, the configuration no longer matches its file.
+    QStringList warnings;
 };
 
 // Loads a parsed file into the configuration: project name, comment, receive buffer and
 // DecodeImage. On a parse failure the configuration is left exactly as it was.
 LoadOutcome LoadFileBytes(Configuration& cfg, const QByteArray& bytes);
 
-// Reads the file at path (at most 1 MiB) and loads it.
+// Reads the plain file at path (at most 1 MiB; a folder, pipe or device is refused) and
+// loads it.
 LoadOutcome LoadFile(Configuration& cfg, const QString& path);
 
 // Writes the file text to path atomically (a temporary file in the same folder, renamed over

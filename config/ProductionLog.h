@@ -11,7 +11,15 @@
 //
 // A text field that begins with "=", "+", "-" or "@" gets an apostrophe in front, so that a
 // spreadsheet shows it as text instead of running it as a formula (the default project name
-// "-Projektname-" would otherwise show as an error, a crafted one could run a command).
+// "-Projektname-" would otherwise show as an error, a crafted one could run a command). A
+// line break inside a field (a file name may hold one) is written as a blank, so that every
+// record is one line.
+//
+// Any number of programs and windows share one log: every writer takes the log's advisory
+// lock (flock, LockFileEx on Windows) to append, in append mode, so no line is lost or mixed
+// with another. Before a run, under the same lock, the room for the run's line is reserved
+// on the disk, so a run whose line could not be written is not made. A reader takes the log
+// line by line: a line that does not parse is counted and skipped.
 //
 // Shared by the main window and "fbe-tool program --log".
 #pragma once
@@ -57,8 +65,8 @@ QString productionLogPath(const QString& configFile);
 // ISO 8601 with the local offset: "2025-03-14T09:26:53+01:00".
 QString isoTimeWithOffset(const QDateTime& time);
 
-// One field as the file holds it: quoted when it holds ";", a quote or a line break, quotes
-// doubled.
+// One field as the file holds it: a line break (CR LF, CR or LF) as a blank; quoted when it
+// holds ";" or a quote, quotes doubled.
 QString csvField(const QString& text);
 // The header line's fields and a record's fields, as they are written (a text field with an
 // apostrophe in front where a spreadsheet would take it as a formula).
@@ -71,26 +79,40 @@ QString csvLine(const QStringList& fields);
 // when the file is new, each line ended by CR LF.
 QByteArray productionLogBytes(const ProductionRecord& record, bool newFile);
 
-// Splits a log's text (byte order mark already gone) into records of fields, following the
+// Splits a text of CSV (byte order mark already gone) into records of fields, following the
 // quotes; line breaks inside a quoted field stay in the field.
 QList<QStringList> parseCsv(const QString& text);
 
-// Appends the record to the log at path: creates the file with its header when it does not
-// exist or is empty, and starts on a new line after a last line left without its line end.
-// The line is flushed to disk before it returns. A file without any write permission bit is
-// left alone, even by the super-user. On failure returns false and the reason in *reason
-// ("keine Schreibberechtigung", "schreibgeschützt", "Ordner nicht vorhanden", ...).
+// Appends the record to the log at path under the log's lock: creates the file with its
+// header when it does not exist or is empty, and starts on a new line after a last line left
+// without its line end. The line is on the disk before it returns. A file without any write
+// permission bit is left alone, even by the super-user. On failure nothing of the line stays
+// and the reason is in *reason ("keine Schreibberechtigung", "schreibgeschützt", "Ordner
+// nicht vorhanden", "Datenträger voll", ...).
 bool appendProductionLog(const QString& path, const ProductionRecord& record, QString* reason);
 
-// Whether a line can be appended to the log at path, found out without writing anything but
-// an empty file where there was none (for a command line that must not program a module it
-// cannot log). On failure the reason in *reason.
+// Before a run whose record holds all but the run's result: makes sure, under the log's
+// lock, that its line can be appended to the log at path, and reserves the room for it on
+// the disk (the line with a result of up to ResultRoom bytes), so that a full disk refuses
+// the run before anything is sent. Writes nothing but an empty file where there was none.
+// On failure the reason in *reason.
+constexpr qint64 ResultRoom = 1024;
+bool reserveProductionLog(const QString& path, const ProductionRecord& record, QString* reason);
+// The same for a record not known yet.
 bool productionLogWritable(const QString& path, QString* reason);
 
-// The time of the last successful run in the log at path for the same configuration file
-// whose used codes had the addresses that the record's used codes have now (a code counts
-// as used when its function is not "keine"). Nothing when the log holds no such line, when
-// it cannot be read, or when no code is used.
+// What the log at path says before a run of record.
+struct LogSearch {
+    // The time of the newest successful run of the same configuration file whose used codes
+    // had the addresses that the record's used codes have now (a code counts as used when its
+    // function is not "keine"). Nothing when the log holds no such line, when it cannot be
+    // read, or when no code is used.
+    std::optional<QDateTime> programmedBefore;
+    int unreadableLines = 0;   // lines that do not parse as a line of the log
+};
+// Reads the log line by line in a buffer of its own: time and memory do not grow with the
+// number of lines that match.
+LogSearch searchProductionLog(const QString& path, const ProductionRecord& record);
 std::optional<QDateTime> programmedBefore(const QString& path, const ProductionRecord& record);
 
 // " Achtung: diese Adressen wurden bereits programmiert (<time>)", the time as the local
@@ -98,5 +120,7 @@ std::optional<QDateTime> programmedBefore(const QString& path, const ProductionR
 QString msgProgrammedBefore(const QDateTime& time);
 // " Protokoll konnte nicht geschrieben werden"
 QString msgLogNotWritten();
+// " <n> Zeilen des Protokolls nicht lesbar"
+QString msgUnreadableLines(int count);
 
 }  // namespace fbe

@@ -8,6 +8,8 @@
 #include <cerrno>
 
 #ifdef Q_OS_UNIX
+#include <climits>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -16,22 +18,46 @@ namespace fbe {
 
 namespace {
 
+bool fail(QString* reason, const QString& why)
+{
+    if (reason)
+        *reason = why;
+    return false;
+}
+
 QString systemError(const QString& text)
 {
     return QStringLiteral("Fehler (%1)").arg(text);
 }
 
-// The file a name stands for: a symbolic link is followed to the file it points to (which
-// need not exist yet), so that the file is replaced and the link stays.
-QString resolvedTarget(const QString& path)
+// Why the folder of path is not there: a name decoded from bytes that were not UTF-8 holds
+// the replacement character and names a folder that does not exist.
+QString missingFolder(const QString& path)
 {
-    QFileInfo info(path);
-    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
-        info.setFile(info.symLinkTarget());
-    return info.isSymLink() ? path : info.filePath();   // a loop of links: left to the system
+    return path.contains(QChar(QChar::ReplacementCharacter)) ? reason::notUtf8()
+                                                             : reason::NoFolder;
+}
+
+// Whether the folder that path names its file in is there; a relative name is looked up
+// from the working folder by the system, whatever the working folder's name.
+bool folderExists(const QString& path)
+{
+    const QString folder = QFileInfo(path).path();
+#ifdef Q_OS_UNIX
+    struct stat st {};
+    return ::stat(QFile::encodeName(folder).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+#else
+    return QFileInfo(folder).isDir();
+#endif
 }
 
 #ifdef Q_OS_UNIX
+// Whether a name's bytes come back unchanged from their text (they are UTF-8).
+bool roundTrips(const QByteArray& native)
+{
+    return QFile::encodeName(QFile::decodeName(native)) == native;
+}
+
 // Whether the permission bits forbid writing. The super-user may write any file, so for
 // him, as editors do, only a file without any write bit counts as protected.
 bool writeProtected(const QByteArray& native, const struct stat& st)
@@ -55,6 +81,28 @@ void keepRights(int fd, const struct stat& old)
     // After the owner: a change of owner clears the set-user-ID and set-group-ID bits.
     (void)::fchmod(fd, old.st_mode & 07777);
 }
+
+// The checks before a file at target (already followed to its end) is replaced. *exists
+// and *old tell what is there.
+bool replaceable(const QString& target, bool* exists, struct stat* old, QString* reason)
+{
+    const QByteArray native = QFile::encodeName(target);
+    *exists = ::stat(native.constData(), old) == 0;
+    if (!*exists && errno != ENOENT)
+        return fail(reason, reasonForError(errno, target, FileAccess::Write));
+    if (!*exists && !folderExists(target))
+        return fail(reason, missingFolder(target));
+    if (*exists) {
+        if (S_ISDIR(old->st_mode))
+            return fail(reason, reason::IsFolder);
+        // Renaming over a device or a pipe would put a plain file in its place.
+        if (!S_ISREG(old->st_mode))
+            return fail(reason, reason::NotPlainFile);
+        if (writeProtected(native, *old))
+            return fail(reason, reason::ReadOnly);
+    }
+    return true;
+}
 #endif
 
 }  // namespace
@@ -65,16 +113,17 @@ QString reasonForError(int errorNumber, const QString& path, FileAccess access)
     switch (errorNumber) {
     case ENOENT:
     case ENOTDIR:
-        if (!QFileInfo(QFileInfo(path).absolutePath()).isDir())
-            return reason::NoFolder;
+        if (!folderExists(path))
+            return missingFolder(path);
         if (!write)
             return reason::NotFound;
         break;
     case EACCES:
     case EPERM:
-        if (write)
-            return reason::NoPermission;
-        break;
+        return write ? reason::NoPermission
+                     : QCoreApplication::translate("SafeFile", "keine Leseberechtigung");
+    case EISDIR:
+        return reason::IsFolder;
     case EROFS:
         // A file system mounted read-only, a memory card with its lock switch set.
         return reason::ReadOnly;
@@ -83,6 +132,14 @@ QString reasonForError(int errorNumber, const QString& path, FileAccess access)
     case EDQUOT:
 #endif
         return reason::DiskFull;
+    case ENAMETOOLONG:
+        return QCoreApplication::translate("SafeFile", "Dateiname zu lang");
+#ifdef ELOOP
+    case ELOOP:
+        return QCoreApplication::translate("SafeFile", "zu viele symbolische Verknüpfungen");
+#endif
+    case EIO:
+        return QCoreApplication::translate("SafeFile", "Ein-/Ausgabefehler des Datenträgers");
     default:
         break;
     }
@@ -94,43 +151,84 @@ QString reasonForFailure(const QFileDevice& file, int errorNumber, const QString
 {
     if (errorNumber != 0)
         return reasonForError(errorNumber, path, access);
-    if (file.error() == QFileDevice::ResourceError)
+    // The file object's own failure, without its English sentence.
+    switch (file.error()) {
+    case QFileDevice::ResourceError:
         return reason::DiskFull;
-    return systemError(file.errorString());
+    case QFileDevice::ReadError:
+        return QCoreApplication::translate("SafeFile", "Lesefehler");
+    case QFileDevice::WriteError:
+        return QCoreApplication::translate("SafeFile", "Schreibfehler");
+    case QFileDevice::PermissionsError:
+        return access == FileAccess::Write
+            ? reason::NoPermission
+            : QCoreApplication::translate("SafeFile", "keine Leseberechtigung");
+    default:
+        return access == FileAccess::Write
+            ? QCoreApplication::translate("SafeFile", "Datei kann nicht geschrieben werden")
+            : QCoreApplication::translate("SafeFile", "Datei kann nicht gelesen werden");
+    }
+}
+
+bool writeTarget(const QString& path, QString* target, QString* reason)
+{
+#ifdef Q_OS_UNIX
+    QByteArray name = QFile::encodeName(path);
+    if (!name.startsWith('/')) {
+        char cwd[PATH_MAX + 1];
+        if (!::getcwd(cwd, sizeof cwd))
+            return fail(reason, errno == ENOENT ? reason::NoFolder
+                                                : reasonForError(errno, path, FileAccess::Write));
+        const QByteArray folder(cwd);
+        if (!roundTrips(folder))
+            return fail(reason, reason::notUtf8());
+        name = folder + (folder.endsWith('/') ? "" : "/") + name;
+    }
+    // A loop of links is left to the system, which says so when the file is opened.
+    for (int depth = 0; depth < 40; ++depth) {
+        struct stat st {};
+        if (::lstat(name.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+            break;
+        QByteArray link(qsizetype(st.st_size > 0 ? st.st_size : PATH_MAX) + 1, Qt::Uninitialized);
+        const ssize_t n = ::readlink(name.constData(), link.data(), size_t(link.size()));
+        if (n < 0 || n >= link.size())
+            break;
+        link.truncate(n);
+        if (!link.startsWith('/'))
+            link = name.left(name.lastIndexOf('/') + 1) + link;
+        if (!roundTrips(link))
+            return fail(reason, reason::notUtf8());
+        name = link;
+    }
+    *target = QFile::decodeName(name);
+    return true;
+#else
+    QFileInfo info(path);
+    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    *target = info.isSymLink() ? path : info.absoluteFilePath();
+    (void)reason;
+    return true;
+#endif
 }
 
 bool ReplaceFile(const QString& path, const QByteArray& bytes, QString* reason)
 {
-    auto fail = [reason](const QString& why) {
-        if (reason)
-            *reason = why;
+    QString target;
+    if (!writeTarget(path, &target, reason))
         return false;
-    };
-    const QString target = resolvedTarget(path);
 
 #ifdef Q_OS_UNIX
-    const QByteArray native = QFile::encodeName(target);
     struct stat old {};
-    const bool exists = ::stat(native.constData(), &old) == 0;
-    if (!exists && errno != ENOENT)
-        return fail(reasonForError(errno, target, FileAccess::Write));
-    if (!exists && !QFileInfo(QFileInfo(target).absolutePath()).isDir())
-        return fail(reason::NoFolder);
-    if (exists) {
-        if (S_ISDIR(old.st_mode))
-            return fail(reasonForError(EISDIR, target, FileAccess::Write));
-        // Renaming over a device or a pipe would put a plain file in its place.
-        if (!S_ISREG(old.st_mode))
-            return fail(reason::NotPlainFile);
-        if (writeProtected(native, old))
-            return fail(reason::ReadOnly);
-    }
+    bool exists = false;
+    if (!replaceable(target, &exists, &old, reason))
+        return false;
 #endif
 
     QSaveFile file(target);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
-        return fail(reasonForFailure(file, errno, target, FileAccess::Write));
+        return fail(reason, reasonForFailure(file, errno, target, FileAccess::Write));
 #ifdef Q_OS_UNIX
     if (exists)
         keepRights(file.handle(), old);
@@ -143,11 +241,92 @@ bool ReplaceFile(const QString& path, const QByteArray& bytes, QString* reason)
         const int error = errno;
         const QString why = reasonForFailure(file, error, target, FileAccess::Write);
         file.cancelWriting();
-        return fail(why);
+        return fail(reason, why);
     }
     errno = 0;
     if (!file.commit())
-        return fail(reasonForFailure(file, errno, target, FileAccess::Write));
+        return fail(reason, reasonForFailure(file, errno, target, FileAccess::Write));
+    return true;
+}
+
+bool CanReplaceFile(const QString& path, qint64 size, QString* reason)
+{
+    QString target;
+    if (!writeTarget(path, &target, reason))
+        return false;
+#ifdef Q_OS_UNIX
+    struct stat old {};
+    bool exists = false;
+    if (!replaceable(target, &exists, &old, reason))
+        return false;
+    // A file of that size beside the target, where the replacement will be written.
+    const QByteArray folder = QFile::encodeName(QFileInfo(target).path());
+    QByteArray name = folder + "/.fbe-probe-XXXXXX";
+    const int fd = ::mkstemp(name.data());
+    if (fd < 0)
+        return fail(reason, reasonForError(errno, target, FileAccess::Write));
+    const int error = size > 0 ? ::posix_fallocate(fd, 0, off_t(size)) : 0;
+    ::close(fd);
+    ::unlink(name.constData());
+    // A file system that cannot reserve room says so; the file is then written on trust.
+    if (error != 0 && error != EOPNOTSUPP && error != EINVAL && error != ENOSYS)
+        return fail(reason, reasonForError(error, target, FileAccess::Write));
+    return true;
+#else
+    const QFileInfo info(target);
+    if (info.isDir())
+        return fail(reason, reason::IsFolder);
+    if (!info.exists() && !folderExists(target))
+        return fail(reason, reason::NoFolder);
+    if (info.exists() && !info.isWritable())
+        return fail(reason, reason::ReadOnly);
+    (void)size;
+    return true;
+#endif
+}
+
+bool ReadPlainFile(const QString& path, qint64 limit, QByteArray* bytes, QString* reason)
+{
+    QFile file;
+#ifdef Q_OS_UNIX
+    // A device is not even opened (a serial port would change its lines). The file is opened
+    // without waiting (a pipe swapped in would wait for a writer) and looked at again through
+    // the handle, so that what is read is what was checked.
+    const QByteArray native = QFile::encodeName(path);
+    struct stat st {};
+    if (::stat(native.constData(), &st) != 0)
+        return fail(reason, reasonForError(errno, path, FileAccess::Read));
+    if (!S_ISREG(st.st_mode))
+        return fail(reason, S_ISDIR(st.st_mode) ? reason::IsFolder : reason::NotPlainFile);
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return fail(reason, reasonForError(errno, path, FileAccess::Read));
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const bool folder = S_ISDIR(st.st_mode);
+        ::close(fd);
+        return fail(reason, folder ? reason::IsFolder : reason::NotPlainFile);
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return fail(reason, reasonForFailure(file, 0, path, FileAccess::Read));
+    }
+#else
+    const QFileInfo info(path);
+    if (!info.exists())
+        return fail(reason, reasonForError(ENOENT, path, FileAccess::Read));
+    if (!info.isFile())
+        return fail(reason, info.isDir() ? reason::IsFolder : reason::NotPlainFile);
+    file.setFileName(path);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(reason, reasonForFailure(file, errno, path, FileAccess::Read));
+#endif
+    // One byte more than allowed, so a file that grows while it is read is caught too.
+    errno = 0;
+    *bytes = file.read(limit + 1);
+    if (file.error() != QFileDevice::NoError)
+        return fail(reason, reasonForFailure(file, errno, path, FileAccess::Read));
     return true;
 }
 

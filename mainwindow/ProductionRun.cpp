@@ -29,17 +29,35 @@ ProductionRun::~ProductionRun()
     QObject::disconnect(firmware_);
 }
 
-void ProductionRun::sending()
+bool ProductionRun::sending()
 {
     takeSentConfiguration(record_, w_.cfg);
     if (!logging_)
-        return;
-    const auto before = programmedBefore(productionLogPath(record_.configFile), record_);
-    if (!before)
-        return;
-    warning_ = msgProgrammedBefore(*before);
+        return true;
+    const QString log = productionLogPath(record_.configFile);
+    QString reason;
+    if (!reserveProductionLog(log, record_, &reason)) {
+        w_.seam.beep();
+        w_.setInfoColour(TFFBmain::InfoColour::Error);
+        w_.clearInfo();
+        w_.addInfo(msgLogNotWritten());
+        if (!reason.isEmpty())
+            w_.addInfo(QLatin1Char(' ') + reason);
+        return false;
+    }
+    const LogSearch search = searchProductionLog(log, record_);
+    if (search.unreadableLines > 0)
+        notes_ << msgUnreadableLines(search.unreadableLines);
+    if (search.programmedBefore) {
+        warning_ = msgProgrammedBefore(*search.programmedBefore);
+        notes_ << warning_;
+    }
+    if (notes_.isEmpty())
+        return true;
     w_.setInfoColour(TFFBmain::InfoColour::Warning);
-    w_.addInfo(warning_);
+    for (const QString& note : notes_)
+        w_.addInfo(note);
+    return true;
 }
 
 bool ProductionRun::finish()
@@ -52,13 +70,15 @@ bool ProductionRun::finish()
         return ok;
 
     QStringList message = w_.cfg.transfer.transferMessage.split(QLatin1Char('\n'));
-    if (!warning_.isEmpty()) {
-        // The result replaced the message area; the warning stays below it.
+    if (!notes_.isEmpty()) {
+        // The result replaced the message area; the warnings stay below it.
         if (w_.infoColour() == TFFBmain::InfoColour::Normal)
             w_.setInfoColour(TFFBmain::InfoColour::Warning);
-        w_.addInfo(warning_);
-        message << warning_;
+        for (const QString& note : notes_)
+            w_.addInfo(note);
     }
+    if (!warning_.isEmpty())
+        message << warning_;
     record_.ok = ok;
     record_.message = message;
     record_.counter = w_.cfg.progcounter;

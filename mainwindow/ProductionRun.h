@@ -4,7 +4,8 @@
 //
 //   ProductionRun run(window);      // the run starts: time, unsaved changes
 //   PrepareModuleWrite(cfg);
-//   run.sending();                  // the image as sent; warns when the log has it already
+//   if (!run.sending())             // the image as sent; the room for the line reserved,
+//       return false;               // else nothing is sent; warns when the log has it already
 //   ... the transfer, its result taken by the window's refresh ...
 //   bool ok = run.finish();         // the line appended and flushed; true: the run succeeded
 //
@@ -28,12 +29,16 @@ public:
     ProductionRun(const ProductionRun&) = delete;
     ProductionRun& operator=(const ProductionRun&) = delete;
 
-    // The configuration is ready for sending: takes what is sent, and shows
-    // " Achtung: diese Adressen wurden bereits programmiert (<time>)" in the warning colour
-    // when the log holds a successful run of the same file with the same addresses of all
-    // used codes. The run goes ahead.
-    void sending();
-    // After the transfer: whether it succeeded. Shows the warning again below the result,
+    // The configuration is ready for sending: takes what is sent and reserves the room for
+    // the run's line in the log. When the line could not be written (a full disk, a
+    // protected file, ...), the run is refused before anything is sent: false, with
+    // " Protokoll konnte nicht geschrieben werden" and the reason below in the error colour
+    // and a beep. Otherwise shows, in the warning colour, " <n> Zeilen des Protokolls nicht
+    // lesbar" for lines of the log that do not parse, and " Achtung: diese Adressen wurden
+    // bereits programmiert (<time>)" when the log holds a successful run of the same file
+    // with the same addresses of all used codes; the run goes ahead.
+    bool sending();
+    // After the transfer: whether it succeeded. Shows the warnings again below the result,
     // appends the run's line to the log and, when that fails, adds
     // " Protokoll konnte nicht geschrieben werden" and the reason below (with a beep), which
     // leaves a successful run successful.
@@ -46,7 +51,8 @@ private:
     bool logging_ = false;
     ProductionRecord record_;
     QElapsedTimer clock_;
-    QString warning_;
+    QString warning_;                    // the repeat warning, also in the log's line
+    QStringList notes_;                  // every warning of sending()
     int taken_ = 0;                      // transfer results taken before the run
     QMetaObject::Connection firmware_;
 };

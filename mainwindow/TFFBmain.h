@@ -14,6 +14,8 @@
 //   TFFBmain_files.cpp     new/open/save, start-up, settings file, shutdown
 //   TFFBmain_transfer.cpp  module transfer commands and the COM port menu
 //   TFFBmain_series.cpp    production log option and hands-free series programming
+//   TFFBmain_sheet.cpp     the configuration sheet: print it, save it as PDF
+//   EditMenu.cpp           the menu "&Bearbeiten" with the history of changes (UndoHistory)
 #pragma once
 
 #include "comm/PortCatalogue.h"
@@ -28,7 +30,6 @@
 #include <QStringList>
 #include <array>
 #include <functional>
-#include <optional>
 
 class QAction;
 class QActionGroup;
@@ -46,8 +47,10 @@ class QToolButton;
 namespace fbe {
 
 class PortMenu;
+class LanguageMenu;
 class Seam;
 class SeriesProgrammer;
+class UndoHistory;
 
 class TFFBmain : public QMainWindow {
     Q_OBJECT
@@ -93,6 +96,10 @@ public:
     // The file text being built or loaded, and the saved-state snapshot.
     QStringList Memo1;
     QStringList saveMemo;
+    // Set by a load after which the configuration is not what its file says (a damaged file
+    // loaded with a warning, used addresses the refresh cut): the snapshot taken after the
+    // load then counts the configuration as changed, so that closing asks.
+    bool loadDiffersFromFile = false;
 
     // ---- Message area Info ----
     enum class InfoColour { Normal, Error, Warning };
@@ -156,9 +163,6 @@ public:
     void MopenClick();
     void MsaveClick();
     bool DateiGeladen();                  // true when the file was loaded
-    // The codes as the last load decoded them, until the snapshot after it is taken: an
-    // address the refresh cut since then makes the configuration differ from its file.
-    std::optional<std::array<CodeSlot, 9>> codesAsLoaded;
     // The changed check with save offer of new, open, close and read: false when the command
     // has to stop ("Abbrechen", Escape or the title bar on the question, or "JA" and no file
     // was written).
@@ -192,6 +196,13 @@ public:
     bool seriesOn() const;
     // Whether a dialog is open (hands-free programming does not poll then).
     bool dialogOpen() const;
+
+    // ---- The configuration sheet (TFFBmain_sheet.cpp) ----
+    void MdruckenClick();                 // "&Drucken ..."
+    void MpdfClick();                     // "Als PD&F speichern ..."
+
+    // ---- History of changes: "&Rückgängig", "&Wiederholen" (UndoHistory, EditMenu) ----
+    UndoHistory* history = nullptr;
 
     // ---- Basic settings in place (TFFBmain_basics.cpp) ----
     // Exit handlers run on every loss of focus; KeyUp handlers on the release of Enter.
@@ -382,8 +393,13 @@ public:
     QAction* MNew = nullptr;
     QAction* Mopen = nullptr;
     QAction* Msave = nullptr;
+    QAction* Mdrucken = nullptr;
+    QAction* Mpdf = nullptr;
     QAction* Projektname1 = nullptr;
     QAction* Mexit = nullptr;
+    QMenu* MBearbeiten = nullptr;
+    QAction* MUndo = nullptr;             // "&Rückgängig"
+    QAction* MRedo = nullptr;             // "&Wiederholen"
     QMenu* MKomm = nullptr;
     QMenu* Mport = nullptr;
     QAction* MCom1 = nullptr;
@@ -392,6 +408,7 @@ public:
     QAction* MCom4 = nullptr;
     QActionGroup* MComGroup = nullptr;
     PortMenu* portMenu = nullptr;         // the system port items below COM1 .. COM4
+    LanguageMenu* languageMenu = nullptr; // "&Sprache" at the end of "&Einstellungen"
     QAction* Mprogram = nullptr;
     QAction* Mread = nullptr;
     QMenu* MEinstellungen = nullptr;
@@ -426,6 +443,7 @@ private:
     void setupCodeGroup(QWidget* client);
     void setupRightColumn(QWidget* client);
     void setupMenu();
+    void setupSheetMenu();
     void setupSeries();
     void seriesStateChanged();
     void seriesPauseChanged();

@@ -5,9 +5,9 @@
 // from the snapshot saveMemo. The snapshot is taken only when the configuration and a file
 // (or a new configuration) really match: after a new configuration, a completed load, a
 // completed save, and at start-up. A cancelled dialog or a failed load or save leaves it as
-// it was, so a change made before is still offered for saving. A load whose used addresses
-// the refresh cut keeps the addresses of the file in its snapshot: the configuration shown
-// is not the file's, and closing asks.
+// it was, so a change made before is still offered for saving. After a load whose
+// configuration is not what the file says (a damaged file, used addresses the refresh cut)
+// the snapshot matches no file text, and closing asks.
 #include "mainwindow/TFFBmain.h"
 
 #include "comm/TFrs232.h"
@@ -24,7 +24,9 @@
 #include "dialogs/Uprojekt.h"
 #include "editors/TFCode.h"
 #include "editors/TFsystem.h"
+#include "mainwindow/LanguageMenu.h"
 #include "mainwindow/PortMenu.h"
+#include "mainwindow/UndoHistory.h"
 #include "transmitters/TFFB16.h"
 #include "transmitters/TFFB3SVS.h"
 #include "transmitters/TFFBkeys.h"
@@ -138,15 +140,9 @@ void takeSnapshot(TFFBmain& w)
 {
     rebuildFileText(w);
     w.saveMemo = w.Memo1;
-    if (w.codesAsLoaded) {
-        if (!ChangedAddresses(*w.codesAsLoaded, w.cfg.codes).isEmpty()) {
-            Configuration asFile = w.cfg;
-            for (size_t n = 1; n <= 8; ++n)
-                asFile.codes[n].address = (*w.codesAsLoaded)[n].address;
-            w.saveMemo = BuildFile(asFile).lines;
-        }
-        w.codesAsLoaded.reset();
-    }
+    if (w.loadDiffersFromFile)
+        w.saveMemo.clear();   // matches no file text: the configuration counts as changed
+    w.loadDiffersFromFile = false;
 }
 
 QString shownPath(const QString& path)
@@ -257,6 +253,8 @@ Settings currentSettings(TFFBmain& w)
     s.comPortName = w.comPortName;
     s.systemPort = w.rememberedPort;
     s.productionLog = w.productionLog;
+    if (w.languageMenu)
+        s.language = w.languageMenu->choice();
     s.showNotices = w.showNotices;
     s.progView = w.MProg && w.MProg->isChecked();
     s.workingFolder = QDir::toNativeSeparators(QDir::currentPath());
@@ -365,10 +363,14 @@ void TFFBmain::inittimerTimer()
         productionLog = s.productionLog;
         if (MProtokoll)
             MProtokoll->setChecked(productionLog);
+        if (languageMenu)
+            languageMenu->setChoice(s.language);
         ShowBasicsWin();
     }
 
     takeSnapshot(*this);
+    if (history)
+        history->clear();
     show();
     for (QAction* port : {MCom1, MCom2, MCom3, MCom4}) {
         if (port)
@@ -398,6 +400,9 @@ void TFFBmain::MNewClick()
     stopSeries();
     NeueDatei();
     takeSnapshot(*this);
+    // A new configuration starts a new history; it is not undone.
+    if (history)
+        history->clear();
 }
 
 void TFFBmain::MopenClick()
@@ -409,8 +414,11 @@ void TFFBmain::MopenClick()
     if (path.isEmpty())
         return;
     enterFolderOf(path);
-    if (loadAsCurrentFile(*this, shownPath(path)))
+    if (loadAsCurrentFile(*this, shownPath(path))) {
         takeSnapshot(*this);
+        if (history)
+            history->clear();
+    }
 }
 
 void TFFBmain::MsaveClick()
@@ -426,6 +434,7 @@ bool TFFBmain::changedCheck()
 bool TFFBmain::DateiGeladen()
 {
     Memo1.clear();
+    loadDiffersFromFile = false;
     SaveDialog1.FileName = OpenDialog1.FileName;
     const LoadOutcome outcome = LoadFile(cfg, OpenDialog1.FileName);
     if (!outcome.ok) {
@@ -438,10 +447,19 @@ bool TFFBmain::DateiGeladen()
         return false;
     }
     Memo1 = outcome.lines;
-    codesAsLoaded = cfg.codes;
+    const CodeSlots asFile = cfg.codes;
 
     setInfoColour(InfoColour::Normal);
     addInfo(MsgLoaded);
+    // A file with a line lost or added, or an image value beyond a byte: loaded as the format
+    // says, with a warning, and no longer counted as the file's text.
+    if (!outcome.warnings.isEmpty()) {
+        seam.beep();
+        setInfoColour(InfoColour::Warning);
+        for (const QString& warning : outcome.warnings)
+            addInfo(warning);
+        loadDiffersFromFile = true;
+    }
     // A damaged file is loaded all the same (it may be all the user has), but not as clean.
     if (!outcome.checksumOk) {
         setInfoColour(InfoColour::Warning);
@@ -457,10 +475,13 @@ bool TFFBmain::DateiGeladen()
             forms.Fhinweis->showNotice();
         }
     }
-    // The refresh names the addresses it cuts, below the load's own lines.
+    // The refresh names the addresses it cuts, below the load's own lines; the configuration
+    // then is not the file's any more.
     ShowCodeWin();
     ShowBasicsWin();
     ShowAll();
+    if (!ChangedAddresses(asFile, cfg.codes).isEmpty())
+        loadDiffersFromFile = true;
     return true;
 }
 
@@ -475,7 +496,6 @@ void TFFBmain::NeueDatei()
     OpenDialog1.FileName = NewFileName;
     SaveDialog1.FileName = NewFileName;
     cfg.projectName = QStringLiteral("-Projektname-");
-    codesAsLoaded.reset();
     ShowBasicsWin();
 }
 

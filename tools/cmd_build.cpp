@@ -6,8 +6,10 @@
 #include "config/FbeFile.h"
 #include "config/Formatting.h"
 #include "config/Refresh.h"
+#include "config/SafeFile.h"
+#include "config/TerminalText.h"
 
-#include <QFile>
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -448,6 +450,24 @@ void checkRefresh(const Configuration& cfg, const QJsonObject& o, Reader& r)
                 QStringLiteral("nicht speicherbare Zeichen: ") + describeCharacters(inComment));
 }
 
+// A file larger than a load takes, named by the text that makes it so: the comment or the
+// project name, whichever holds more of it.
+void checkSize(const Configuration& cfg, const BuiltFile& file, Reader& r)
+{
+    const qint64 size = file.bytes().size();
+    if (size <= MaxFileSize)
+        return;
+    qint64 comment = 0;
+    for (const QString& line : cfg.comment)
+        comment += line.size() + 2;
+    const QString key = comment >= cfg.projectName.size() ? QStringLiteral("comment")
+                                                          : QStringLiteral("projectName");
+    r.error(key, QCoreApplication::translate("fbe-tool", "die Datei würde %1 Bytes groß werden; "
+                                                         "erlaubt: höchstens %2 Bytes (1 MiB)")
+                     .arg(size)
+                     .arg(MaxFileSize));
+}
+
 bool sameValue(const QJsonValue& a, const QJsonValue& b)
 {
     if (a.isDouble() && b.isDouble())
@@ -484,6 +504,36 @@ void compareGiven(const QJsonValue& given, const QJsonValue& back, const QString
     }
 }
 
+// What is wrong with the JSON, in the program's words rather than the library's.
+QString jsonError(QJsonParseError::ParseError error)
+{
+    using E = QJsonParseError;
+    static const struct {
+        QJsonParseError::ParseError error;
+        const char* text;
+    } texts[] = {
+        {E::UnterminatedObject, QT_TRANSLATE_NOOP("fbe-tool", "Objekt nicht abgeschlossen")},
+        {E::MissingNameSeparator, QT_TRANSLATE_NOOP("fbe-tool", "\":\" fehlt")},
+        {E::UnterminatedArray, QT_TRANSLATE_NOOP("fbe-tool", "Liste nicht abgeschlossen")},
+        {E::MissingValueSeparator, QT_TRANSLATE_NOOP("fbe-tool", "\",\" fehlt")},
+        {E::IllegalValue, QT_TRANSLATE_NOOP("fbe-tool", "unzulässiger Wert")},
+        {E::TerminationByNumber, QT_TRANSLATE_NOOP("fbe-tool", "Ende mitten in einer Zahl")},
+        {E::IllegalNumber, QT_TRANSLATE_NOOP("fbe-tool", "unzulässige Zahl")},
+        {E::IllegalEscapeSequence, QT_TRANSLATE_NOOP("fbe-tool", "unzulässige Escape-Folge")},
+        {E::IllegalUTF8String, QT_TRANSLATE_NOOP("fbe-tool", "kein gültiges UTF-8")},
+        {E::UnterminatedString, QT_TRANSLATE_NOOP("fbe-tool", "Text nicht abgeschlossen")},
+        {E::MissingObject, QT_TRANSLATE_NOOP("fbe-tool", "Objekt erwartet")},
+        {E::DeepNesting, QT_TRANSLATE_NOOP("fbe-tool", "zu tief verschachtelt")},
+        {E::DocumentTooLarge, QT_TRANSLATE_NOOP("fbe-tool", "zu groß")},
+        {E::GarbageAtEnd, QT_TRANSLATE_NOOP("fbe-tool", "Zeichen nach dem Ende")},
+    };
+    for (const auto& t : texts) {
+        if (t.error == error)
+            return QCoreApplication::translate("fbe-tool", t.text);
+    }
+    return QCoreApplication::translate("fbe-tool", "unbekannter Fehler");
+}
+
 int usage(QTextStream& err)
 {
     err << "Aufruf: fbe-tool build KONFIG.json AUSGABE.fbe\n";
@@ -504,12 +554,13 @@ int runBuildCommand(const QStringList& args)
     if (files.size() != 2)
         return usage(err);
 
-    QFile in(files[0]);
-    if (!in.open(QIODevice::ReadOnly)) {
-        err << "fbe-tool: " << files[0] << ": " << in.errorString() << "\n";
+    // A plain file only, as show takes: a pipe would wait for a writer for ever.
+    QByteArray bytes;
+    QString why;
+    if (!ReadPlainFile(files[0], MaxFileSize, &bytes, &why)) {
+        err << "fbe-tool: " << files[0] << ": " << why << "\n";
         return 2;
     }
-    const QByteArray bytes = in.read(MaxFileSize + 1);
     if (bytes.size() > MaxFileSize) {
         err << "fbe-tool: " << files[0] << ": zu groß (höchstens 1 MiB)\n";
         return 2;
@@ -521,7 +572,7 @@ int runBuildCommand(const QStringList& args)
             << (parseError.error != QJsonParseError::NoError
                     ? QStringLiteral("kein gültiges JSON (bei Zeichen %1: %2)")
                           .arg(parseError.offset)
-                          .arg(parseError.errorString())
+                          .arg(jsonError(parseError.error))
                     : QStringLiteral("ein JSON-Objekt wie von \"fbe-tool show --json\" erwartet"))
             << "\n";
         return 2;
@@ -538,6 +589,8 @@ int runBuildCommand(const QStringList& args)
     Configuration saved = cfg;
     NormaliseForRefresh(saved);
     const BuiltFile file = BuildFile(saved);
+    if (r.errors.isEmpty())
+        checkSize(saved, file, r);
     if (r.errors.isEmpty()) {
         Configuration back;
         NeueDatei(back);
@@ -548,8 +601,9 @@ int runBuildCommand(const QStringList& args)
             compareGiven(given, configurationJson(back, load), QString(), r);
     }
     if (!r.errors.isEmpty()) {
+        // A key or a text from the input may hold control characters.
         for (const QString& e : r.errors)
-            err << "fbe-tool: " << e << "\n";
+            err << "fbe-tool: " << terminalSafe(e) << "\n";
         err << "fbe-tool: " << files[1] << " wurde nicht geschrieben\n";
         return 2;
     }

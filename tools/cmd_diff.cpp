@@ -4,11 +4,16 @@
 
 #include "config/Configuration.h"
 #include "config/Formatting.h"
+#include "config/TerminalText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
+
+#include <charconv>
+#include <cstdio>
+#include <string>
 #include <vector>
 
 using namespace fbe;
@@ -79,9 +84,10 @@ QString timebaseText(int base)
     return base >= 0 && base <= 3 ? QLatin1String(units[base]) : QString::number(base);
 }
 
-// Every setting in the order show prints them, the comment up to `commentLines` lines, then
-// the image bytes that no setting holds (kept as they are by loading and saving).
-std::vector<Setting> settingsOf(const QJsonObject& o, int commentLines)
+// Every setting in the order show prints them; then, in *tail, the image bytes that no
+// setting holds (kept as they are by loading and saving). The comment lines, which come
+// between the two, are compared on their own: a comment may have a million lines.
+std::vector<Setting> settingsOf(const QJsonObject& o, std::vector<Setting>* tail)
 {
     std::vector<Setting> list;
     auto add = [&](const QString& key, const QString& name, const QJsonValue& v,
@@ -171,21 +177,78 @@ std::vector<Setting> settingsOf(const QJsonObject& o, int commentLines)
     add(QStringLiteral("optionFlags"), QStringLiteral("weitere Optionsbits"), otherFlags,
         QStringLiteral("0x") + FormatNumber(1, 2, quint64(otherFlags)));
 
-    const QJsonArray comment = o["comment"].toArray();
-    for (int n = 0; n < commentLines; ++n) {
-        const QJsonValue line = n < comment.size() ? comment.at(n) : QJsonValue();
-        add(QStringLiteral("comment[%1]").arg(n), QStringLiteral("Kommentar Zeile %1").arg(n + 1),
-            line, line.isString() ? quoted(line.toString()) : QStringLiteral("(keine)"));
-    }
-
     const QJsonArray image = o["image"].toArray();
     for (int k = 0; k < image.size(); ++k) {
         const bool free = k == 0 || k == 47 || (k > img::OptionFlags && k < img::SoftwareMajor);
         if (free)
-            plain(QStringLiteral("image[%1]").arg(k), QStringLiteral("Byte %1").arg(k),
-                  image.at(k));
+            tail->push_back({QStringLiteral("image[%1]").arg(k), QStringLiteral("Byte %1").arg(k),
+                             image.at(k), QString::number(number(image.at(k)))});
     }
     return list;
+}
+
+// A comment line of A or B; nothing past the end of a comment.
+const QString* commentLine(const QStringList& comment, qsizetype n)
+{
+    return n < comment.size() ? &comment.at(n) : nullptr;
+}
+
+QString commentName(qsizetype n)
+{
+    return QStringLiteral("Kommentar Zeile %1").arg(n + 1);
+}
+
+// One element of the --json list as QJsonDocument writes it, indented as an element of the
+// top-level array.
+QByteArray jsonElement(const QJsonObject& o)
+{
+    QByteArray text = QJsonDocument(o).toJson(QJsonDocument::Indented);
+    text.chop(1);
+    text.replace('\n', "\n    ");
+    return "    " + terminalSafeJson(text);
+}
+
+void appendNumber(std::string& out, qsizetype n)
+{
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, qint64(n)).ptr;
+    out.append(digits, size_t(end - digits));
+}
+
+// The same for a comment line, written by hand (a million of them would take seconds).
+void appendJsonComment(std::string& out, const QString* a, const QString* b, qsizetype n)
+{
+    auto value = [&out](const QString* line) {
+        if (!line)
+            out += "null";
+        else if (line->isEmpty())
+            out += "\"\"";
+        else
+            out += jsonString(*line).toStdString();
+    };
+    out += "    {\n        \"a\": ";
+    value(a);
+    out += ",\n        \"b\": ";
+    value(b);
+    out += ",\n        \"key\": \"comment[";
+    appendNumber(out, n);
+    out += "]\",\n        \"name\": \"Kommentar Zeile ";
+    appendNumber(out, n + 1);
+    out += "\"\n    }";
+}
+
+// A comment line as the text lists it.
+void appendCommentText(std::string& out, const QString* line)
+{
+    if (!line) {
+        out += "(keine)";
+    } else if (line->isEmpty()) {
+        out += "\"\"";
+    } else {
+        out += '"';
+        out += terminalSafe(*line, Tabs::Kept).toStdString();
+        out += '"';
+    }
 }
 
 int usage(QTextStream& err)
@@ -213,6 +276,7 @@ int runDiffCommand(const QStringList& args)
         return usage(err);
 
     QJsonObject loaded[2];
+    QStringList comments[2];
     for (int i = 0; i < 2; ++i) {
         Configuration cfg;
         const LoadOutcome load = loadConfiguration(cfg, files[i]);
@@ -221,35 +285,105 @@ int runDiffCommand(const QStringList& args)
             return 2;
         }
         printLoadWarnings(err, load, files[i] + QStringLiteral(": "));
+        comments[i] = cfg.comment;
+        cfg.comment.clear();
         loaded[i] = configurationJson(cfg, load);
     }
     err.flush();
 
-    const int commentLines = int(qMax(loaded[0]["comment"].toArray().size(),
-                                      loaded[1]["comment"].toArray().size()));
-    const std::vector<Setting> a = settingsOf(loaded[0], commentLines);
-    const std::vector<Setting> b = settingsOf(loaded[1], commentLines);
-
-    QTextStream out(stdout);
-    QJsonArray differences;
+    std::vector<Setting> tails[2];
+    const std::vector<Setting> a = settingsOf(loaded[0], &tails[0]);
+    const std::vector<Setting> b = settingsOf(loaded[1], &tails[1]);
+    std::vector<size_t> differing, differingTail;
     int width = 0;
-    std::vector<size_t> differing;
     for (size_t i = 0; i < a.size() && i < b.size(); ++i) {
         if (a[i].value != b[i].value) {
             differing.push_back(i);
             width = qMax(width, int(a[i].name.size()));
         }
     }
-    for (size_t i : differing) {
-        if (json) {
-            differences.append(QJsonObject{{"key", a[i].key}, {"name", a[i].name},
-                                           {"a", a[i].value}, {"b", b[i].value}});
-        } else {
-            out << (a[i].name + QLatin1Char(':')).leftJustified(width + 2) << a[i].text
-                << " --> " << b[i].text << "\n";
+    for (size_t i = 0; i < tails[0].size() && i < tails[1].size(); ++i) {
+        if (tails[0][i].value != tails[1][i].value) {
+            differingTail.push_back(i);
+            width = qMax(width, int(tails[0][i].name.size()));
         }
     }
+    const qsizetype commentLines = qMax(comments[0].size(), comments[1].size());
+    auto commentDiffers = [&](qsizetype n) {
+        const QString* x = commentLine(comments[0], n);
+        const QString* y = commentLine(comments[1], n);
+        return !x || !y || *x != *y;
+    };
+    bool anyComment = false;
+    for (qsizetype n = commentLines - 1; n >= 0 && !anyComment; --n) {
+        if (commentDiffers(n)) {
+            anyComment = true;
+            width = qMax(width, int(commentName(n).size()));   // the last is the longest
+        }
+    }
+
+    // Written as it is found: the list of a million comment lines is never held.
+    std::string out;
+    out.reserve(1 << 17);
+    auto flush = [&out](bool always) {
+        if (always || out.size() >= (1 << 16)) {
+            std::fwrite(out.data(), 1, out.size(), stdout);
+            out.clear();
+        }
+    };
+    bool first = true;
+    auto separate = [&] {
+        if (json && !first)
+            out += ",\n";
+        first = false;
+    };
+    auto name = [&](const QString& text) {
+        out += (text + QLatin1Char(':')).leftJustified(width + 2).toStdString();
+    };
+    auto setting = [&](const Setting& x, const Setting& y) {
+        separate();
+        if (json) {
+            out += jsonElement(QJsonObject{{"key", x.key}, {"name", x.name}, {"a", x.value},
+                                           {"b", y.value}})
+                       .toStdString();
+        } else {
+            name(x.name);
+            out += (terminalSafe(x.text) + QStringLiteral(" --> ") + terminalSafe(y.text)
+                    + QLatin1Char('\n'))
+                       .toStdString();
+        }
+    };
     if (json)
-        out << QJsonDocument(differences).toJson(QJsonDocument::Indented);
-    return differing.empty() ? 0 : 1;
+        out += "[\n";
+    for (size_t i : differing)
+        setting(a[i], b[i]);
+    for (qsizetype n = 0; anyComment && n < commentLines; ++n) {
+        if (!commentDiffers(n))
+            continue;
+        const QString* x = commentLine(comments[0], n);
+        const QString* y = commentLine(comments[1], n);
+        separate();
+        if (json) {
+            appendJsonComment(out, x, y, n);
+        } else {
+            // "Kommentar Zeile <n>:", padded as name() pads (ASCII: a byte for each character).
+            const size_t at = out.size();
+            out += "Kommentar Zeile ";
+            appendNumber(out, n + 1);
+            out += ':';
+            while (out.size() - at < size_t(width + 2))
+                out += ' ';
+            appendCommentText(out, x);
+            out += " --> ";
+            appendCommentText(out, y);
+            out += '\n';
+        }
+        flush(false);
+    }
+    for (size_t i : differingTail)
+        setting(tails[0][i], tails[1][i]);
+    if (json)
+        out += first ? "]\n" : "\n]\n";
+    flush(true);
+    return differing.empty() && differingTail.empty() && !anyComment ? 0 : 1;
 }

@@ -9,6 +9,7 @@
 #include "config/FbeFile.h"
 #include "config/ProductionLog.h"
 #include "config/Refresh.h"
+#include "config/SafeFile.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -249,6 +250,8 @@ bool prepareProgramming(Configuration& cfg, const QString& file)
         err() << "Achtung: Prüfsumme der Datei falsch!\n";
     if (loaded.oldFile)
         err() << "Datei mit Fehlern geladen. Veraltetes inkompatibles File!\n";
+    for (const QString& warning : loaded.warnings)
+        err() << warning << "\n";
     NormaliseForRefresh(cfg);
 
     // As "Modul programmieren": an address the transmitter cannot send is refused.
@@ -307,22 +310,29 @@ int runProgramCommand(const QStringList& args)
     if (a.log.isEmpty())
         return report(transfer(cfg, port, true));
 
-    // A run that is to be logged is not made where its line cannot go.
-    QString why;
-    if (!productionLogWritable(a.log, &why))
-        return usageError(a.log + QStringLiteral(": ") + why);
     ProductionRecord record;
     record.time = QDateTime::currentDateTime();
     QElapsedTimer clock;
     clock.start();
     record.configFile = QDir::toNativeSeparators(QFileInfo(a.file).absoluteFilePath());
     takeSentConfiguration(record, cfg);
-    QString repeated;
-    if (const auto before = programmedBefore(a.log, record)) {
-        repeated = msgProgrammedBefore(*before);
-        err() << repeated.trimmed() << "\n";
+    // A run that is to be logged is not made where its line cannot go: the room for it is
+    // reserved before anything is sent.
+    QString why;
+    if (!reserveProductionLog(a.log, record, &why)) {
+        err() << msgLogNotWritten() << "\n" << a.log << ": " << why << "\n";
         err().flush();
+        return 2;
     }
+    const LogSearch search = searchProductionLog(a.log, record);
+    if (search.unreadableLines > 0)
+        err() << msgUnreadableLines(search.unreadableLines).trimmed() << "\n";
+    QString repeated;
+    if (search.programmedBefore) {
+        repeated = msgProgrammedBefore(*search.programmedBefore);
+        err() << repeated.trimmed() << "\n";
+    }
+    err().flush();
     const TransferOutcome outcome = transfer(cfg, port, true, &record.firmware);
     const int code = report(outcome);
     record.ok = !outcome.failed;
@@ -333,7 +343,7 @@ int runProgramCommand(const QStringList& args)
     record.durationMs = clock.elapsed();
     if (!appendProductionLog(a.log, record, &why)) {
         // The module is programmed all the same: the exit code stays the transfer's.
-        err() << msgLogNotWritten().trimmed() << "\n" << why << "\n";
+        err() << msgLogNotWritten() << "\n" << a.log << ": " << why << "\n";
         err().flush();
     }
     return code;
@@ -349,11 +359,16 @@ int runReadCommand(const QStringList& args)
     const QFileInfo target(a.file);
     if (target.isDir())
         return usageError(a.file + QStringLiteral(": ein Ordner, keine Datei"));
-    if (!target.absoluteDir().exists())
-        return usageError(a.file + QStringLiteral(": den Ordner gibt es nicht"));
-
     Configuration cfg;
     NeueDatei(cfg);
+    // The file as a new configuration would be saved, the size of what the read gives: its
+    // place, rights and room are proved before the module is read.
+    QString why;
+    Configuration sized = cfg;
+    if (!CanReplaceFile(a.file, BuildFile(sized).bytes().size(), &why))
+        return usageError(a.file + QStringLiteral(": ")
+                          + (why == reason::NoFolder ? QStringLiteral("den Ordner gibt es nicht")
+                                                     : why));
     const PortChoice port = choosePort(a.port);
     if (port.number == 0)
         return unknownPort(a.port);

@@ -2,11 +2,15 @@
 
 #include "config/FbeFile.h"
 #include "config/Formatting.h"
+#include "config/TerminalText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
+
+#include <algorithm>
+#include <cstdio>
 
 using namespace fbe;
 
@@ -87,7 +91,59 @@ void printLoadWarnings(QTextStream& err, const LoadOutcome& load, const QString&
             << "). Die File-Daten sind dazu nicht kompatibel!\n";
     if (!load.checksumOk)
         err << prefix << "Warnung: EEPROM-Fehler (checksum) - die Checksumme der Datei stimmt nicht\n";
+    for (const QString& warning : load.warnings)
+        err << prefix << warning << "\n";
 }
+
+QByteArray jsonString(const QString& text)
+{
+    // Most lines need no escape at all; the others as QJsonDocument escapes them.
+    const bool plain = std::none_of(text.begin(), text.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return u < 0x20 || u == u'"' || u == u'\\' || (u >= 0x7F && u <= 0x9F);
+    });
+    if (plain)
+        return '"' + text.toUtf8() + '"';
+    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return terminalSafeJson(array.mid(1, array.size() - 2));
+}
+
+namespace {
+
+void printJson(const Configuration& cfg, const LoadOutcome& load)
+{
+    // The comment may have a million lines: written line by line into the object's text
+    // rather than held a second time as JSON.
+    Configuration withoutComment = cfg;
+    withoutComment.comment.clear();
+    const QByteArray json = terminalSafeJson(
+        QJsonDocument(configurationJson(withoutComment, load)).toJson(QJsonDocument::Indented));
+    const QByteArray empty("\n    \"comment\": [\n");
+    const qsizetype at = json.indexOf(empty);
+    if (at < 0) {
+        std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
+        return;
+    }
+    const qsizetype split = at + empty.size();
+    std::fwrite(json.constData(), 1, size_t(split), stdout);
+    const qsizetype n = cfg.comment.size();
+    QByteArray lines;
+    lines.reserve(1 << 16);
+    for (qsizetype i = 0; i < n; ++i) {
+        const QString& text = cfg.comment.at(i);
+        lines += "        ";
+        lines += text.isEmpty() ? QByteArray("\"\"") : jsonString(text);
+        lines += i + 1 < n ? ",\n" : "\n";
+        if (lines.size() >= (1 << 16) - 64) {
+            std::fwrite(lines.constData(), 1, size_t(lines.size()), stdout);
+            lines.resize(0);
+        }
+    }
+    std::fwrite(lines.constData(), 1, size_t(lines.size()), stdout);
+    std::fwrite(json.constData() + split, 1, size_t(json.size() - split), stdout);
+}
+
+}  // namespace
 
 namespace {
 
@@ -99,7 +155,7 @@ QString yesNo(bool b)
 void printSummary(QTextStream& out, const Configuration& cfg, const LoadOutcome& load)
 {
     const TypeRecord& r = cfg.current();
-    out << "Projektname:        " << cfg.projectName << "\n";
+    out << "Projektname:        " << terminalSafe(cfg.projectName) << "\n";
     out << "Softwareversion:    " << load.softwareVersion / 256 << "."
         << PadLeft(2, QLatin1Char('0'), load.softwareVersion % 256) << "\n";
     out << "Firmware:           " << cfg.firmware / 256 << "."
@@ -148,7 +204,7 @@ void printSummary(QTextStream& out, const Configuration& cfg, const LoadOutcome&
         << (cfg.option(opt::Direkt) ? "Direktausgabe" : "Codeinhalt") << "\n";
     out << "Kommentar:\n";
     for (const QString& line : cfg.comment)
-        out << "  " << line << "\n";
+        out << "  " << terminalSafe(line, Tabs::Kept) << "\n";
 }
 
 }  // namespace
@@ -197,11 +253,13 @@ int runShowCommand(const QStringList& args)
         return 2;
     }
     printLoadWarnings(err, load, QString());
+    err.flush();
 
-    QTextStream out(stdout);
-    if (json)
-        out << QJsonDocument(configurationJson(cfg, load)).toJson(QJsonDocument::Indented);
-    else
+    if (json) {
+        printJson(cfg, load);
+    } else {
+        QTextStream out(stdout);
         printSummary(out, cfg, load);
+    }
     return 0;
 }

@@ -20,6 +20,7 @@
 #include <array>
 #include <deque>
 #include <fcntl.h>
+#include <poll.h>
 #include <stdlib.h>
 #include <unistd.h>
 #include <functional>
@@ -381,6 +382,16 @@ public:
         if (master_ >= 0)
             ::close(master_);
         master_ = -1;
+    }
+    // Whether the other side wrote something (a program's first command) before the time is
+    // up; what it wrote is taken.
+    bool received(int timeoutMs)
+    {
+        pollfd p{master_, POLLIN, 0};
+        if (master_ < 0 || ::poll(&p, 1, timeoutMs) != 1 || !(p.revents & POLLIN))
+            return false;
+        char buffer[256];
+        return ::read(master_, buffer, sizeof buffer) > 0;
     }
 
 private:

@@ -181,6 +181,66 @@ TEST(FileText, ImageLinesTakeTheirLowEightBits)
     EXPECT_TRUE(cfg.transfer.transferFailed);
 }
 
+// A file whose structure is off still loads as the format says it is read, and says what is
+// wrong: line 1000 that is not "--*--" (a line lost or added before it shifts the image and
+// the names), an image value beyond a byte.
+TEST(FileText, AShiftedFileOrAValueBeyondAByteLoadsWithItsWarning)
+{
+    const QString shifted = QStringLiteral(" Datei beschädigt: Zeile 1000 ist nicht --*--");
+    auto beyond = [](int line) {
+        return QStringLiteral(" Zeile %1: Wert außerhalb 0..255").arg(line);
+    };
+    const QStringList good = newFileLines();
+    auto without = [&](int line) {
+        QStringList l = good;
+        l.removeAt(line - 1);
+        return l;
+    };
+    auto with = [&](int line, const QString& text) {
+        QStringList l = good;
+        l[line - 1] = text;
+        return l;
+    };
+    QStringList added = good;
+    added.insert(300, QStringLiteral("0"));
+    const struct {
+        const char* what;
+        QStringList lines;
+        QStringList warnings;
+        int byte0;   // image byte 0 as loaded
+    } cases[] = {
+        {"intact", good, {}, 0},
+        {"a line lost after the image", without(500), {shifted}, 0},
+        {"a line lost inside the image", without(200), {shifted}, 0},
+        {"a line added inside the image", added, {shifted}, 0},
+        {"999 lines, no line 1000", good.mid(0, 999), {shifted}, 0},
+        {"line 1000 with a blank after it", with(1000, QStringLiteral("--*-- ")), {shifted}, 0},
+        {"255 on the first image line", with(101, QStringLiteral("255")), {}, 255},
+        {"256 on the first image line", with(101, QStringLiteral("256")), {beyond(101)}, 0},
+        {"-1 on the first image line", with(101, QStringLiteral("-1")), {beyond(101)}, 255},
+        {"300 on the last image line", with(356, QStringLiteral("300")), {beyond(356)}, 0},
+        {"300 on the line after the image", with(357, QStringLiteral("300")), {}, 0},
+    };
+    for (const auto& c : cases) {
+        Configuration cfg = newConfig();
+        const LoadOutcome load = LoadFileBytes(cfg, join(c.lines));
+        ASSERT_TRUE(load.ok) << c.what << ": " << load.error.toStdString();
+        EXPECT_EQ(load.warnings, c.warnings) << c.what;
+        EXPECT_EQ(cfg.rxBuffer[0], c.byte0) << c.what;
+    }
+
+    // fbe-tool says so on stderr and loads all the same.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("kurz.fbe"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(join(without(500)));
+    f.close();
+    const ToolRun shown = tool({QStringLiteral("show"), path});
+    EXPECT_EQ(shown.exitCode, 0);
+    EXPECT_EQ(shown.err, shifted + QLatin1Char('\n'));
+}
+
 TEST(FileText, SoftwareVersionLimit)
 {
     QStringList lines = newFileLines();

@@ -48,24 +48,29 @@ TEST(ProductionLog, FieldsAreQuotedAsCsvRequiresAndReadBackWhole)
     struct Case {
         QString text;
         QString field;
+        QString back;   // as read back: a line break became a blank, so the record is one line
     };
     const Case cases[] = {
-        {QStringLiteral("Tor Nord"), QStringLiteral("Tor Nord")},
-        {QStringLiteral("Tor; Nord"), QStringLiteral("\"Tor; Nord\"")},
-        {QStringLiteral("Tor \"Nord\""), QStringLiteral("\"Tor \"\"Nord\"\"\"")},
-        {QStringLiteral("zwei\r\nZeilen"), QStringLiteral("\"zwei\r\nZeilen\"")},
-        {QStringLiteral("\""), QStringLiteral("\"\"\"\"")},
-        {QString(), QString()},
+        {QStringLiteral("Tor Nord"), QStringLiteral("Tor Nord"), QStringLiteral("Tor Nord")},
+        {QStringLiteral("Tor; Nord"), QStringLiteral("\"Tor; Nord\""), QStringLiteral("Tor; Nord")},
+        {QStringLiteral("Tor \"Nord\""), QStringLiteral("\"Tor \"\"Nord\"\"\""),
+         QStringLiteral("Tor \"Nord\"")},
+        {QStringLiteral("zwei\r\nZeilen"), QStringLiteral("zwei Zeilen"),
+         QStringLiteral("zwei Zeilen")},
+        {QStringLiteral("a\rb;\n"), QStringLiteral("\"a b; \""), QStringLiteral("a b; ")},
+        {QStringLiteral("\""), QStringLiteral("\"\"\"\""), QStringLiteral("\"")},
+        {QString(), QString(), QString()},
     };
-    QStringList texts;
+    QStringList texts, back;
     for (const Case& c : cases) {
         EXPECT_EQ(csvField(c.text), c.field) << c.text.toStdString();
         texts << c.text;
+        back << c.back;
     }
-    // One line of all of them, read back: the same fields, line breaks inside included.
+    // One line of all of them, read back: the same fields, line breaks as blanks.
     const QList<QStringList> read = parseCsv(csvLine(texts) + QStringLiteral("\r\nx;y\r\n"));
     ASSERT_EQ(read.size(), 2);
-    EXPECT_EQ(read.at(0), texts);
+    EXPECT_EQ(read.at(0), back);
     EXPECT_EQ(read.at(1), (QStringList{"x", "y"}));
 
     // What a spreadsheet would run as a formula is written as text.
@@ -180,6 +185,10 @@ TEST(ProductionLog, AnEarlierRunIsFoundForTheSameFileAndAddressesOfAllUsedCodes)
     late.address[5] = 55;   // an unused code's address does not count
     add(late);
     add(record(QStringLiteral("/k/andere.fbe"), 102, 7));
+    // Names the log writes with an apostrophe in front (see the formula guard).
+    const QStringList guarded{"-a.fbe", "=a.fbe", "+a.fbe", "@a.fbe"};
+    for (const QString& name : guarded)
+        add(record(name, 103, 7));
 
     struct Case {
         const char* what;
@@ -199,6 +208,10 @@ TEST(ProductionLog, AnEarlierRunIsFoundForTheSameFileAndAddressesOfAllUsedCodes)
          record(file, 0, 0).time},
         {"a code used now only", moreCodes, std::nullopt},
         {"no code used", noCode, std::nullopt},
+        {"a file named -a.fbe", record(guarded[0], 103, 7), early.time},
+        {"a file named =a.fbe", record(guarded[1], 103, 7), early.time},
+        {"a file named +a.fbe", record(guarded[2], 103, 7), early.time},
+        {"a file named @a.fbe", record(guarded[3], 103, 7), early.time},
     };
     for (const Case& c : cases) {
         const auto found = programmedBefore(path, c.now);
@@ -212,4 +225,41 @@ TEST(ProductionLog, AnEarlierRunIsFoundForTheSameFileAndAddressesOfAllUsedCodes)
               QStringLiteral(" Achtung: diese Adressen wurden bereits programmiert (")
                   + late.time.toLocalTime().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"))
                   + QLatin1Char(')'));
+}
+
+// A line that does not parse spoils only itself: it is counted, and the search goes on at
+// the next line.
+TEST(ProductionLog, ALineThatDoesNotParseIsCountedAndTheSearchGoesOnAtTheNext)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(ProductionLogName);
+    const ProductionRecord match = record(QStringLiteral("/k/a.fbe"), 100, 7);
+    const QByteArray good = csvLine(productionLogFields(match)).toUtf8();
+    const QByteArray header =
+        QByteArray("\xEF\xBB\xBF") + csvLine(productionLogHeader()).toUtf8() + "\r\n";
+    const struct {
+        const char* what;
+        QByteArray before;   // the lines before the matching one
+        int unreadable;
+    } cases[] = {
+        {"nothing", QByteArray(), 0},
+        {"an empty line", "\r\n", 0},
+        {"a quote left open", "2025-03-14T08:00:00+01:00;OK;\"kaputt;x\r\n", 1},
+        {"the same run with a quote left open", good + "\"\r\n", 1},
+        {"a field too few", good.left(good.lastIndexOf(';')) + "\r\n", 1},
+        {"a field too many", good + ";x\r\n", 1},
+        {"two broken lines", "\"\r\n;\r\n", 2},
+        {"a line ended by LF alone", "x\n", 1},
+        {"a line longer than a read block", QByteArray(3 << 20, 'x') + "\r\n", 1},
+    };
+    for (const auto& c : cases) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(header + c.before + good + "\r\n");
+        f.close();
+        const LogSearch found = searchProductionLog(path, match);
+        EXPECT_EQ(found.programmedBefore, std::optional<QDateTime>(match.time)) << c.what;
+        EXPECT_EQ(found.unreadableLines, c.unreadable) << c.what;
+    }
+    EXPECT_EQ(msgUnreadableLines(2), QStringLiteral(" 2 Zeilen des Protokolls nicht lesbar"));
 }

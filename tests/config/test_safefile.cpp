@@ -1,7 +1,9 @@
 // Replacing files: the old file's rights and links are kept, a protected file is left alone,
 // and every failure says why.
 #include "config/FbeFile.h"
+#include "config/ProductionLog.h"
 #include "config/SafeFile.h"
+#include "support/OtherUser.h"
 
 #include <gtest/gtest.h>
 
@@ -11,12 +13,11 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include <functional>
+#include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace fbe;
+using fbe::test::isRoot;
 
 namespace {
 
@@ -39,52 +40,25 @@ struct stat statOf(const QString& path)
     return st;
 }
 
-bool isRoot() { return ::geteuid() == 0; }
-
-constexpr uid_t Nobody = 65534;
-
-// Runs what in a child process as the user nobody (the tests run as the super-user here) or,
-// for any other user, in this process; returns what it returned.
-QString asAnotherUser(const std::function<QString()>& what)
-{
-    if (!isRoot())
-        return what();
-    int fds[2];
-    if (::pipe(fds) != 0)
-        return QStringLiteral("<pipe>");
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(fds[0]);
-        if (::setgid(Nobody) != 0 || ::setuid(Nobody) != 0)
-            ::_exit(3);
-        const QByteArray out = what().toUtf8();
-        const bool written = ::write(fds[1], out.constData(), size_t(out.size())) == out.size();
-        ::_exit(written ? 0 : 4);
-    }
-    ::close(fds[1]);
-    QByteArray out;
-    char buffer[256];
-    ssize_t n = 0;
-    while ((n = ::read(fds[0], buffer, sizeof buffer)) > 0)
-        out.append(buffer, n);
-    ::close(fds[0]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return QStringLiteral("<child ended with %1>").arg(status);
-    return QString::fromUtf8(out);
-}
-
 }  // namespace
 
 TEST(SafeFile, ReplacingKeepsPermissionBitsOwnerAndTheLink)
 {
     QTemporaryDir dir;
-    const QString plain = dir.filePath(QStringLiteral("a.fbe"));
-    ASSERT_TRUE(writeBytes(plain, "alt"));
-    ASSERT_EQ(::chmod(QFile::encodeName(plain).constData(), 0640), 0);
-    if (isRoot()) {
-        ASSERT_EQ(::chown(QFile::encodeName(plain).constData(), 1234, 5678), 0);
+    // Plain files, with the set-user-ID, set-group-ID and sticky bits, and with write bits
+    // for the group or the others only: the super-user replaces those (his own rights let
+    // him); any other user who owns them may not write them.
+    const struct {
+        const char* name;
+        mode_t mode;
+    } plains[] = {{"a.fbe", 0640}, {"s.fbe", 07755}, {"g.fbe", 0460}, {"o.fbe", 0406}};
+    for (const auto& p : plains) {
+        const QString path = dir.filePath(QLatin1String(p.name));
+        ASSERT_TRUE(writeBytes(path, "alt"));
+        if (isRoot()) {
+            ASSERT_EQ(::chown(QFile::encodeName(path).constData(), 1234, 5678), 0);
+        }
+        ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), p.mode), 0);
     }
 
     // A link into another folder, and a link whose file does not exist yet.
@@ -97,17 +71,24 @@ TEST(SafeFile, ReplacingKeepsPermissionBitsOwnerAndTheLink)
     const QString dangling = dir.filePath(QStringLiteral("neu.fbe"));
     ASSERT_TRUE(QFile::link(QStringLiteral("ziel/neu-ziel.fbe"), dangling));
 
-    for (const QString& path : {plain, link, dangling}) {
+    for (const auto& p : plains) {
+        SCOPED_TRACE(p.name);
+        const QString path = dir.filePath(QLatin1String(p.name));
+        const bool replaced = isRoot() || (p.mode & 0200) != 0;
+        QString reason;
+        EXPECT_EQ(ReplaceFile(path, "neu", &reason), replaced) << reason.toStdString();
+        EXPECT_EQ(readAll(path), QByteArray(replaced ? "neu" : "alt"));
+        const struct stat a = statOf(path);
+        EXPECT_EQ(a.st_mode & 07777, p.mode);
+        if (isRoot()) {
+            EXPECT_EQ(a.st_uid, 1234u);
+            EXPECT_EQ(a.st_gid, 5678u);
+        }
+    }
+    for (const QString& path : {link, dangling}) {
         QString reason;
         EXPECT_TRUE(ReplaceFile(path, "neu", &reason)) << path.toStdString() << ": "
                                                        << reason.toStdString();
-    }
-    EXPECT_EQ(readAll(plain), QByteArray("neu"));
-    const struct stat a = statOf(plain);
-    EXPECT_EQ(a.st_mode & 07777, 0640u);
-    if (isRoot()) {
-        EXPECT_EQ(a.st_uid, 1234u);
-        EXPECT_EQ(a.st_gid, 5678u);
     }
     EXPECT_EQ(QFileInfo(link).symLinkTarget(), target);
     EXPECT_EQ(readAll(target), QByteArray("neu"));
@@ -116,7 +97,7 @@ TEST(SafeFile, ReplacingKeepsPermissionBitsOwnerAndTheLink)
     EXPECT_EQ(readAll(dir.filePath(QStringLiteral("ziel/neu-ziel.fbe"))), QByteArray("neu"));
     // No temporary file is left behind.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::Hidden),
-              (QStringList{"a.fbe", "link.fbe", "neu.fbe"}));
+              (QStringList{"a.fbe", "g.fbe", "link.fbe", "neu.fbe", "o.fbe", "s.fbe"}));
     EXPECT_EQ(QDir(dir.filePath(QStringLiteral("ziel"))).entryList(QDir::Files | QDir::Hidden),
               (QStringList{"b.fbe", "neu-ziel.fbe"}));
 }
@@ -179,7 +160,7 @@ TEST(SafeFile, WithoutPermissionTheReasonSaysSo)
     ASSERT_TRUE(writeBytes(foreign, "alt"));
     ASSERT_EQ(::chmod(QFile::encodeName(foreign).constData(), isRoot() ? 0644 : 0444), 0);
 
-    const QString reasons = asAnotherUser([&] {
+    const QString reasons = fbe::test::asNobody([&] {
         QStringList out;
         for (const QString& path : {closed + QStringLiteral("/neu.fbe"), foreign}) {
             QString reason;
@@ -210,9 +191,9 @@ TEST(SafeFile, LoadFailuresSayWhy)
     QString reason;
     EXPECT_FALSE(ReplaceFile(file + QStringLiteral("/a.fbe"), "neu", &reason));
     EXPECT_EQ(reason, QStringLiteral("Ordner nicht vorhanden"));
-    // Any other system error gives the system's own text.
+    // A folder in the file's place is named as such.
     EXPECT_FALSE(ReplaceFile(dir.path(), "neu", &reason));
-    EXPECT_EQ(reason, QStringLiteral("Fehler (%1)").arg(qt_error_string(EISDIR)));
+    EXPECT_EQ(reason, QStringLiteral("ein Ordner, keine Datei"));
 }
 
 // A disk that is full: a small file system of its own, in a mount namespace of its own so
@@ -240,4 +221,85 @@ TEST(SafeFile, FullDiskSaysSoAndKeepsTheOldFile)
         GTEST_SKIP() << "no mount namespace here: " << err.toStdString();
     EXPECT_EQ(out, QStringLiteral("exit=2\nalter Inhalt"));
     EXPECT_EQ(err, QStringLiteral(" Fehler bei \"Datei speichern!\"\nDatenträger voll\n"));
+}
+
+// A name is followed by its bytes: a link to a name that is not UTF-8, or a working folder
+// whose name is not, is refused with its reason instead of writing a new file under the
+// decoded name (with U+FFFD in it); a link to a name that is UTF-8 is written through.
+TEST(SafeFile, NamesAreFollowedByTheirBytes)
+{
+    QTemporaryDir dir;
+    const QByteArray base = QFile::encodeName(dir.path());
+    ASSERT_EQ(::mkdir((base + "/ord\xFE").constData(), 0755), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+    auto link = [&](const char* name, const QByteArray& target) {
+        EXPECT_EQ(::symlink(target.constData(), (base + '/' + name).constData()), 0) << name;
+        return dir.filePath(QString::fromUtf8(name));
+    };
+    const QString notUtf8 = QStringLiteral("Dateiname ist kein gültiges UTF-8");
+    const QString toBadName = link("a.fbe", "ziel\xFF.fbe");
+    const QString toBadFolder = link("b.fbe", "ord\xFE/ziel.fbe");
+    const QString toGoodName = link("c.fbe", "sub/ziel.fbe");
+    const QString log = link("protokoll.csv", "p\xFF.csv");
+    {
+        const int fd = ::open((base + "/ziel\xFF.fbe").constData(), O_WRONLY | O_CREAT, 0644);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::write(fd, "alt", 3), 3);
+        ::close(fd);
+    }
+
+    enum Write { Replace, Probe, Append };
+    const struct {
+        const char* what;
+        QString path;
+        Write write;
+        QString reason;   // empty: written
+    } cases[] = {
+        {"a link to a name that is not UTF-8", toBadName, Replace, notUtf8},
+        {"the same, proved before a read", toBadName, Probe, notUtf8},
+        {"a link into a folder whose name is not UTF-8", toBadFolder, Replace, notUtf8},
+        {"a production log linked to such a name", log, Append, notUtf8},
+        {"the decoded name of a folder that is not UTF-8",
+         dir.filePath(QStringLiteral("ord\uFFFD/a.fbe")), Replace, notUtf8},
+        {"a relative name in a working folder that is not UTF-8", QStringLiteral("x.fbe"),
+         Replace, notUtf8},
+        {"a link to a name in UTF-8", toGoodName, Replace, QString()},
+    };
+    const QString before = QDir::currentPath();
+    for (const auto& c : cases) {
+        const bool relative = QFileInfo(c.path).isRelative();
+        if (relative) {
+            ASSERT_EQ(::chdir((base + "/ord\xFE").constData()), 0);
+        }
+        QString reason;
+        bool written = false;
+        switch (c.write) {
+        case Replace: written = ReplaceFile(c.path, "neu", &reason); break;
+        case Probe: written = CanReplaceFile(c.path, 100, &reason); break;
+        case Append: written = appendProductionLog(c.path, {}, &reason); break;
+        }
+        if (relative) {
+            ASSERT_TRUE(QDir::setCurrent(before));
+        }
+        EXPECT_EQ(written, c.reason.isEmpty()) << c.what;
+        EXPECT_EQ(reason, c.reason) << c.what;
+    }
+    // Nothing was written under a decoded name (U+FFFD is EF BF BD); the link to a UTF-8
+    // name was followed.
+    for (const char* decoded : {"/ziel\xEF\xBF\xBD.fbe", "/p\xEF\xBF\xBD.csv", "/ord\xEF\xBF\xBD",
+                                "/ord\xFE/x.fbe"})
+        EXPECT_NE(::access((base + decoded).constData(), F_OK), 0) << decoded;
+    EXPECT_EQ(readAll(dir.filePath(QStringLiteral("sub/ziel.fbe"))), QByteArray("neu"));
+    EXPECT_TRUE(QFileInfo(toGoodName).isSymLink());
+    QFile old(QFile::decodeName(base + "/ziel\xFF.fbe"));
+    EXPECT_FALSE(old.exists());   // a name the program cannot even open: checked by its bytes
+    char bytes[8] = {};
+    const int fd = ::open((base + "/ziel\xFF.fbe").constData(), O_RDONLY);
+    EXPECT_EQ(fd >= 0 ? ::read(fd, bytes, sizeof bytes) : -1, 3);
+    EXPECT_STREQ(bytes, "alt");
+    if (fd >= 0)
+        ::close(fd);
+    // QTemporaryDir cannot remove what it cannot name.
+    ::unlink((base + "/ziel\xFF.fbe").constData());
+    ::rmdir((base + "/ord\xFE").constData());
 }

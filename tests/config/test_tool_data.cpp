@@ -12,6 +12,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <random>
+#include <sys/stat.h>
 
 using namespace fbe;
 using fbe::test::ToolRun;
@@ -169,6 +170,7 @@ TEST(ToolData, BuildRefusesWhatTheWindowWouldNotSave)
     } cases[] = {
         {R"({"farbe": 1})", "farbe: unbekannter Schlüssel", "projectName, comment"},
         {R"({"record": {"bitz": 3}})", "record.bitz: unbekannter Schlüssel", "bits, corrmain"},
+        {R"({"slots": [{}, {"adresse": 1}]})", "slots[1].adresse: unbekannter Schlüssel", "address, out1"},
         {R"({"pruefanzahl": "3"})", "pruefanzahl: eine ganze Zahl erwartet", "erlaubt: 1..99"},
         {R"({"sperrzeit": 2.5})", "sperrzeit: eine ganze Zahl erwartet", "erlaubt: 0..255"},
         {R"({"sperrzeit": 256})", "sperrzeit: 256 außerhalb", "erlaubt: 0..255"},
@@ -241,7 +243,12 @@ TEST(ToolData, DiffListsTheDifferingSettingsInTheOrderOfShow)
     const QString fa = dir.filePath(QStringLiteral("a.fbe"));
     const QString fb = dir.filePath(QStringLiteral("b.fbe"));
     ASSERT_TRUE(SaveFile(fa, BuildFile(a), &error));
-    ASSERT_TRUE(SaveFile(fb, BuildFile(b), &error));
+    // Byte 47, which no setting holds, as a file from elsewhere may have it (line 101 + 47;
+    // the checksum on line 101 + 255 stays right).
+    BuiltFile built = BuildFile(b);
+    built.lines[147] = QStringLiteral("42");
+    built.lines[355] = QString::number((built.lines[355].toInt() + 42) % 256);
+    ASSERT_TRUE(SaveFile(fb, built, &error));
 
     const ToolRun same = tool({QStringLiteral("diff"), fa, fa});
     EXPECT_EQ(same.exitCode, 0);
@@ -257,6 +264,7 @@ TEST(ToolData, DiffListsTheDifferingSettingsInTheOrderOfShow)
         QStringLiteral("Verriegelung OUT1: keine --> OUT3"),
         QStringLiteral("Verriegelung OUT3: keine --> OUT1"),
         QStringLiteral("Kommentar Zeile 2: (keine) --> \"zwei\""),
+        QStringLiteral("Byte 47:           0 --> 42"),
     };
     EXPECT_EQ(d.outBytes.toStdString(), (expected.join(QLatin1Char(10)) + QLatin1Char(10)).toStdString());
 
@@ -275,4 +283,108 @@ TEST(ToolData, DiffListsTheDifferingSettingsInTheOrderOfShow)
     EXPECT_TRUE(bad.out.isEmpty());
     EXPECT_TRUE(bad.err.contains(QStringLiteral("fehlt.fbe"))) << bad.err.toStdString();
     EXPECT_EQ(tool({QStringLiteral("diff"), fa}).exitCode, 2);
+}
+
+// Control characters from a file reach the terminal as \xNN: a project name that would set
+// the terminal's title and clear its screen is shown, not obeyed. A tab in a comment stays.
+TEST(ToolData, ShowAndDiffPrintControlCharactersFromAFileAsEscapes)
+{
+    QTemporaryDir dir;
+    Configuration cfg;
+    NeueDatei(cfg);
+    const QString plain = dir.filePath(QStringLiteral("plain.fbe"));
+    ASSERT_TRUE(SaveFile(plain, BuildFile(cfg), nullptr));
+    QStringList lines = BuildFile(cfg).lines;
+    // Written by hand: the program refuses to save such names.
+    const struct {
+        const char* what;
+        QByteArray name;      // line 999 as bytes (Windows-1252)
+        QByteArray comment;   // line 1001
+        QByteArray shownName;
+        QByteArray shownComment;
+    } cases[] = {
+        {"title and clear screen", "T\x1B]0;x\x07\x1B[2J", "ok",
+         "T\\x1B]0;x\\x07\\x1B[2J", "ok"},
+        {"a C1 control (0x81 has no character in Windows-1252)", "a\x81" "b", "c\x7F",
+         "a\\x81b", "c\\x7F"},
+        {"a tab: in a name escaped, in a comment kept", "a\tb", "c\td", "a\\x09b", "c\td"},
+        {"nothing to escape", "Tor \"Nord\" \\ 5 \x80", "x", "Tor \"Nord\" \\ 5 \xE2\x82\xAC",
+         "x"},
+    };
+    for (const auto& c : cases) {
+        QByteArray bytes;
+        for (int i = 0; i < lines.size(); ++i)
+            bytes += (i == 998 ? c.name : i == 1000 ? c.comment : lines.at(i).toLatin1()) + "\r\n";
+        const QString path = dir.filePath(QStringLiteral("steuer.fbe"));
+        ASSERT_TRUE(writeAll(path, bytes));
+        const ToolRun shown = tool({QStringLiteral("show"), path});
+        const ToolRun json = tool({QStringLiteral("show"), path, QStringLiteral("--json")});
+        const ToolRun diff = tool({QStringLiteral("diff"), path, plain});
+        const ToolRun diffJson =
+            tool({QStringLiteral("diff"), path, plain, QStringLiteral("--json")});
+        EXPECT_TRUE(shown.outBytes.contains("Projektname:        " + c.shownName + "\n")) << c.what;
+        EXPECT_TRUE(shown.outBytes.contains("\n  " + c.shownComment + "\n")) << c.what;
+        EXPECT_TRUE(diff.outBytes.contains("\"" + c.shownName + "\" --> ")) << c.what;
+        EXPECT_TRUE(diff.outBytes.contains("\"" + c.shownComment + "\" --> ")) << c.what;
+        // Nothing but line ends and tabs below a blank, no DEL, no C1 control (C2 80..C2 9F).
+        for (const ToolRun* r : {&shown, &json, &diff, &diffJson}) {
+            const QByteArray& out = r->outBytes;
+            for (qsizetype i = 0; i < out.size(); ++i) {
+                const uchar b = uchar(out.at(i));
+                const bool c1 = b == 0xC2 && i + 1 < out.size() && uchar(out.at(i + 1)) <= 0x9F;
+                ASSERT_FALSE((b < 0x20 && b != '\n' && b != '\t') || b == 0x7F || c1)
+                    << c.what << ": byte " << int(b) << " at " << i;
+            }
+        }
+        // The JSON is still the file's text.
+        const QJsonObject o = QJsonDocument::fromJson(json.outBytes).object();
+        EXPECT_EQ(o.value(QStringLiteral("projectName")).toString().toLatin1(),
+                  c.name == "Tor \"Nord\" \\ 5 \x80" ? QByteArray("Tor \"Nord\" \\ 5 ?")
+                                                     : c.name)
+            << c.what;
+    }
+}
+
+// build says why its input cannot be taken, in its own words, before anything is written:
+// a folder, a missing file, a pipe (which would wait for a writer for ever), and a file that
+// would be too large, named by the key that makes it so.
+TEST(ToolData, BuildSaysWhyItsInputCannotBeTakenAndNamesTheRightKey)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("pipe.json"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString bigComment = dir.filePath(QStringLiteral("kommentar.json"));
+    ASSERT_TRUE(writeAll(bigComment, "{\"comment\": [\"" + QByteArray(1046000, 'x') + "\"]}"));
+    const QString bigName = dir.filePath(QStringLiteral("name.json"));
+    ASSERT_TRUE(writeAll(bigName, "{\"projectName\": \"" + QByteArray(1046000, 'x') + "\"}"));
+    const QString badKey = dir.filePath(QStringLiteral("schluessel.json"));
+    ASSERT_TRUE(writeAll(badKey, "{\"\\u001b[2J\": 1}"));
+    const struct {
+        const char* what;
+        QString input;
+        QString err;   // the first line on stderr
+    } cases[] = {
+        {"a folder", dir.path(), dir.path() + QStringLiteral(": ein Ordner, keine Datei")},
+        {"a missing file", dir.filePath(QStringLiteral("fehlt.json")),
+         dir.filePath(QStringLiteral("fehlt.json")) + QStringLiteral(": Datei nicht gefunden")},
+        {"a pipe", fifo, fifo + QStringLiteral(": keine gewöhnliche Datei (Pipe oder Gerät)")},
+        {"a comment too large for a file", bigComment,
+         QStringLiteral("comment: die Datei würde 1049076 Bytes groß werden; erlaubt: höchstens "
+                        "1048576 Bytes (1 MiB)")},
+        {"a project name too large for a file", bigName,
+         QStringLiteral("projectName: die Datei würde 1049155 Bytes groß werden; erlaubt: "
+                        "höchstens 1048576 Bytes (1 MiB)")},
+        {"a key with control characters", badKey,
+         QStringLiteral("\\x1B[2J: unbekannter Schlüssel; erlaubt: ")},
+    };
+    const QString out = dir.filePath(QStringLiteral("neu.fbe"));
+    for (const auto& c : cases) {
+        // A pipe would hold build for ever: a run still going after 10 s counts as failed.
+        const ToolRun r = tool({QStringLiteral("build"), c.input, out},
+                               QProcessEnvironment::systemEnvironment(), 10000);
+        EXPECT_EQ(r.exitCode, 2) << c.what;
+        EXPECT_TRUE(r.err.startsWith(QStringLiteral("fbe-tool: ") + c.err))
+            << c.what << ": " << r.err.toStdString();
+        EXPECT_FALSE(QFile::exists(out)) << c.what;
+    }
 }

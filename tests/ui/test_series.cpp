@@ -1,6 +1,7 @@
 // Series production in the window: the production log of "Modul programmieren", the warning
 // against programming one address set twice, and hands-free programming of module after
 // module ("automatisch programmieren").
+#include "LayoutCheck.h"
 #include "TransferTest.h"
 
 #include "comm/SerialPortService.h"
@@ -136,6 +137,7 @@ TEST_F(SeriesTest, FiveModulesPutInOneAfterAnotherAreProgrammedAndLogged)
     }
     EXPECT_EQ(cfg.progcounter, 5);
     EXPECT_EQ(cfg.codes[1].address, 105u);   // the address set of the sixth module
+    EXPECT_FALSE(w->MUndo->isEnabled());     // each run a step, none taken back meanwhile
     EXPECT_EQ(cfg.codes[2].address, 2050u);
 
     const QList<QStringList> lines = logLines();
@@ -166,6 +168,10 @@ TEST_F(SeriesTest, FiveModulesPutInOneAfterAnotherAreProgrammedAndLogged)
     EXPECT_EQ(state(), State::Off);
     EXPECT_TRUE(w->SendButton->isEnabled());
     EXPECT_FALSE(forms.Frs232->RS232().isOpen());
+    EXPECT_TRUE(w->MUndo->isEnabled());
+    w->MUndo->trigger();
+    EXPECT_EQ(cfg.codes[1].address, 104u);
+    EXPECT_EQ(cfg.progcounter, 4);
 }
 
 // ---- The production log of "Modul programmieren" ------------------------------------------
@@ -246,7 +252,8 @@ TEST_F(SeriesTest, EachRunAppendsItsLineSuccessfulOrNot)
     EXPECT_EQ(logLines().size(), 2);
 }
 
-TEST_F(SeriesTest, AFailedAppendSaysWhyAndLeavesTheRunSuccessful)
+// A log that cannot take the run's line refuses the run before anything is sent.
+TEST_F(SeriesTest, ALogThatCannotTakeTheLineRefusesTheRunBeforeAnythingIsSent)
 {
     useScriptedPort();
     struct Case {
@@ -274,14 +281,48 @@ TEST_F(SeriesTest, AFailedAppendSaysWhyAndLeavesTheRunSuccessful)
         const int beeps = seam.beeps;
         w->SendButton->click();
         EXPECT_EQ(w->infoLines(),
-                  (QStringList{Success, QStringLiteral(" Protokoll konnte nicht geschrieben werden"),
+                  (QStringList{QStringLiteral(" Protokoll konnte nicht geschrieben werden"),
                                c.reason}))
             << c.what;
-        EXPECT_EQ(w->infoColour(), TFFBmain::InfoColour::Warning) << c.what;
+        EXPECT_EQ(w->infoColour(), TFFBmain::InfoColour::Error) << c.what;
         EXPECT_EQ(seam.beeps, beeps + 1) << c.what;
-        EXPECT_EQ(cfg.progcounter, counter + 1) << c.what;   // counted as programmed
+        EXPECT_EQ(cfg.progcounter, counter) << c.what;
+        EXPECT_TRUE(port.commands.empty()) << c.what;
+        EXPECT_EQ(transferShows(), 0) << c.what;
+        w->show();
+        QCoreApplication::processEvents();
+        fbe::test::checkLayout(w->Info, QStringLiteral("series-info-log-refused"));
+        fbe::test::checkLayout(w, QStringLiteral("series-main-log-refused"));
     }
     EXPECT_EQ(QFileInfo(logPath()).size(), 0);
+}
+
+// Lines of the log that do not parse are named in the warning colour; the run goes ahead and
+// its line is appended.
+TEST_F(SeriesTest, UnreadableLinesOfTheLogAreNamedAndTheRunGoesAhead)
+{
+    useScriptedPort();
+    QFile f(logPath());
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("\xEF\xBB\xBF" + csvLine(productionLogHeader()).toUtf8() + "\r\n\"kaputt\r\nx;y\r\n");
+    f.close();
+    const QString note = QStringLiteral(" 2 Zeilen des Protokolls nicht lesbar");
+    QStringList shownDuringRun;
+    seam.answerNext([&](QDialog& d) {
+        shownDuringRun = w->infoLines();
+        seam.defaultAnswer(d);
+    });
+    w->SendButton->click();
+    EXPECT_EQ(shownDuringRun, QStringList{note});
+    EXPECT_EQ(w->infoLines(), (QStringList{Success, note}));
+    EXPECT_EQ(w->infoColour(), TFFBmain::InfoColour::Warning);
+    w->show();
+    QCoreApplication::processEvents();
+    fbe::test::checkLayout(w->Info, QStringLiteral("series-info-unreadable-lines"));
+    const QList<QByteArray> lines = logBytes().split('\n');
+    ASSERT_EQ(lines.size(), 5);   // header, two broken lines, the run, nothing after the end
+    EXPECT_EQ(parseCsv(QString::fromUtf8(lines.at(3))).value(0).value(Result),
+              QStringLiteral("OK"));
 }
 
 TEST_F(SeriesTest, ProgrammingAnAddressSetAgainIsWarnedOfAndGoesAhead)
@@ -325,6 +366,13 @@ TEST_F(SeriesTest, AModuleIsFoundByOneReplyProgrammedOnceAndMissedAfterThreePoll
 {
     useScriptedPort();
     moduleIn = false;
+    // This module sends two zero bytes before every identification reply.
+    port.responder = [this](const ScriptedPort::Command& c, int) {
+        std::vector<quint8> reply = moduleIn ? port.answer(c) : std::vector<quint8>{};
+        if (isIdentify(c) && !reply.empty())
+            reply.insert(reply.begin(), 2, 0x00);
+        return reply;
+    };
     // The unanswered polls before each change of state.
     int counted = 0;
     std::vector<std::pair<State, int>> changes;

@@ -34,6 +34,7 @@ bool SeriesProgrammer::start(BytePort& port, int comNumber, const QString& devic
     polls_ = 0;
     awaiting_ = false;
     answered_ = false;
+    paused_ = false;
     setState(State::WaitingForModule);
     timer_.start();
     tick();
@@ -45,6 +46,7 @@ void SeriesProgrammer::stop()
     if (state_ == State::Off)
         return;
     timer_.stop();
+    paused_ = false;
     if (state_ == State::Programming) {
         // The running transfer has the port; runOne() closes it when the run is over.
         setState(State::Off);
@@ -95,7 +97,12 @@ void SeriesProgrammer::tick()
 {
     if (state_ != State::WaitingForModule && state_ != State::WaitingForRemoval)
         return;
-    if (paused && paused()) {
+    const bool pause = paused && paused();
+    if (pause != paused_) {
+        paused_ = pause;
+        emit pauseChanged(pause);
+    }
+    if (pause) {
         awaiting_ = false;
         answered_ = true;   // a poll not sent is not missed
         return;

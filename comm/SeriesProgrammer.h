@@ -9,7 +9,8 @@
 // that module has been removed. A failed run, or a port that is lost, ends the mode.
 //
 // No poll goes out while paused() holds (a dialog is open); a poll not sent is no missed
-// poll. During a run the port's handlers are the transfer's, which keeps the port open.
+// poll. Whether polling waits is told (pauseChanged) when a poll is due and finds it
+// changed. During a run the port's handlers are the transfer's, which keeps the port open.
 #pragma once
 
 #include <QObject>
@@ -49,11 +50,14 @@ public:
 
     State state() const { return state_; }
     bool isOn() const { return state_ != State::Off; }
+    // Whether the last poll due was held back by paused().
+    bool isPaused() const { return paused_; }
     // Polls sent since the start (for tests).
     int pollsSent() const { return polls_; }
 
 signals:
     void stateChanged(fbe::SeriesProgrammer::State state);
+    void pauseChanged(bool paused);
     // The mode has ended by itself: a run failed, or the port was lost while polling.
     void runFailed();
     void portLost();
@@ -72,6 +76,7 @@ private:
     BytePort* port_ = nullptr;
     QTimer timer_;
     State state_ = State::Off;
+    bool paused_ = false;
     bool attached_ = false;
     std::function<void(quint8)> savedOnByte_;
     std::function<void()> savedOnLost_;

@@ -1,6 +1,27 @@
 #include "config/AddressLimit.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
+
 namespace fbe {
+
+namespace {
+
+// "CODE 1", "CODE 1 und CODE 2", "CODE 1, CODE 2 und CODE 3".
+QString codeList(const QList<int>& codes)
+{
+    QStringList names;
+    for (int code : codes)
+        names << QCoreApplication::translate("AddressLimit", "CODE %1").arg(code);
+    const QString last = names.takeLast();
+    if (names.isEmpty())
+        return last;
+    return QCoreApplication::translate("AddressLimit", "%1 und %2")
+        .arg(names.join(QStringLiteral(", ")), last);
+}
+
+}  // namespace
 
 QString msgAddressLimited()
 {
@@ -36,6 +57,57 @@ QStringList AddressesBeyondCodeLength(const Configuration& cfg)
         if (code.function != FnKeine && code.address > max)
             lines << msgAddressBeyondMax(n);
     }
+    return lines;
+}
+
+QList<AddressChange> ChangedAddresses(const CodeSlots& before, const CodeSlots& after)
+{
+    QList<AddressChange> changes;
+    for (int n = 1; n <= 8; ++n) {
+        const quint64 was = before[size_t(n)].address;
+        const quint64 is = after[size_t(n)].address;
+        if (after[size_t(n)].function != FnKeine && was != is)
+            changes.append({n, was, is});
+    }
+    return changes;
+}
+
+QStringList AddressChangeLines(const CodeSlots& before, const CodeSlots& after)
+{
+    const QList<AddressChange> changes = ChangedAddresses(before, after);
+    if (changes.isEmpty())
+        return {};
+    QStringList named;
+    for (const AddressChange& c : changes)
+        named << QCoreApplication::translate("AddressLimit", "CODE %1 %2 --> %3")
+                     .arg(c.code)
+                     .arg(c.before)
+                     .arg(c.after);
+    QStringList lines{QCoreApplication::translate("AddressLimit", " Adressen begrenzt: %1")
+                          .arg(named.join(QStringLiteral(", ")))};
+
+    // Used codes that share an address now and did not all share it before.
+    auto used = [&](int n) { return after[size_t(n)].function != FnKeine; };
+    QStringList groups;
+    QList<int> grouped;
+    for (int n = 1; n <= 8; ++n) {
+        if (!used(n) || grouped.contains(n))
+            continue;
+        QList<int> group{n};
+        for (int m = n + 1; m <= 8; ++m) {
+            if (used(m) && after[size_t(m)].address == after[size_t(n)].address)
+                group << m;
+        }
+        grouped << group;
+        const bool newlyShared = std::any_of(group.begin(), group.end(), [&](int m) {
+            return before[size_t(m)].address != before[size_t(n)].address;
+        });
+        if (group.size() > 1 && newlyShared)
+            groups << codeList(group);
+    }
+    if (!groups.isEmpty())
+        lines << QCoreApplication::translate("AddressLimit", " gleiche Adresse: %1")
+                     .arg(groups.join(QStringLiteral("; ")));
     return lines;
 }
 

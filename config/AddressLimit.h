@@ -1,14 +1,19 @@
 // Addresses and the code length: an address above 2^bits - 1 is one the transmitter can
 // never send. Lowering the code length limits the addresses to it; a configuration that
 // still holds such an address in a used code (from a file or a module) is not programmed.
+// Every change the program makes to a used code's address is named.
 #pragma once
 
 #include "config/Configuration.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <array>
 
 namespace fbe {
+
+using CodeSlots = std::array<CodeSlot, 9>;   // slot 0 (the scratch slot) and codes 1..8
 
 // " Adresse wurde begrenzt !!!"
 QString msgAddressLimited();
@@ -25,5 +30,23 @@ bool LimitAddressesToCodeLength(Configuration& cfg);
 // codes are bits of the general address, their own addresses are neither shown nor sent to
 // any use, and nothing is refused.
 QStringList AddressesBeyondCodeLength(const Configuration& cfg);
+
+struct AddressChange {
+    int code = 0;
+    quint64 before = 0;
+    quint64 after = 0;
+};
+
+// The used codes 1..8 (function not "keine" after the change) whose address differs
+// between before and after, in code order.
+QList<AddressChange> ChangedAddresses(const CodeSlots& before, const CodeSlots& after);
+
+// The lines that name those changes; empty when there is none:
+//   " Adressen begrenzt: CODE 1 3000 --> 1023, CODE 2 3500 --> 1023"
+// and, when used codes came to share an address through them, one more line with every
+// such group ("; " between groups):
+//   " gleiche Adresse: CODE 1 und CODE 2"
+//   " gleiche Adresse: CODE 1, CODE 2 und CODE 3; CODE 5 und CODE 6"
+QStringList AddressChangeLines(const CodeSlots& before, const CodeSlots& after);
 
 }  // namespace fbe

@@ -8,8 +8,9 @@
 //   line 4      "infoyes" / "infono"             explanatory notices
 //   line 5      "progwindow" / "commentwindow"   right-hand view of the main window
 //   line 6      working folder
-//   line 7      the system port in use (its stable link or device path); empty while one
-//               of COM1 .. COM4 is in use, which line 3 names then
+//   line 7      the remembered system port (its stable link or device path): the one the
+//               user chose last, kept while it is missing at a start (line 3 names the
+//               port used then); empty after one of COM1 .. COM4 was chosen
 //   line 8      "protokollyes" while the production log is kept, else empty
 //   line 9      the language chosen in the menu: "de", "en", empty for the desktop's
 //   line 10     the production database of a shared series, as a PostgreSQL URI without a
@@ -70,7 +71,7 @@ struct Settings {
     QString lastFile = QStringLiteral("neue datei.fbe");
     bool askLastFile = true;
     QString comPortName = QStringLiteral("COM1");   // the last of COM1 .. COM4 chosen
-    QString systemPort;               // line 7: the system port in use; empty: comPortName
+    QString systemPort;               // line 7: the remembered system port; empty: comPortName
     bool showNotices = true;
     bool progView = false;            // the extended programming panel is shown
     bool productionLog = false;       // line 8: the production log is kept

@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOptionSlider>
 #include <QTimer>
 #include <QToolTip>
 
@@ -16,6 +19,51 @@ const char* const ThemedKinds[] = {
     "QMenu",       "QMenuBar",        "QTextEdit",         "QTextControl", "QLineEdit",
     "QComboBox",   "QPlainTextEdit",  "QAbstractSpinBox",  "QScrollBar",
 };
+
+// The toolkit's own style with a scroll bar handle that can be found on its track: the
+// track, the arrows and the frame as the style draws them, the handle in a mid grey.
+class VisibleHandleStyle : public QProxyStyle {
+public:
+    VisibleHandleStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override
+    {
+        const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
+        if (control != CC_ScrollBar || !bar || !(bar->subControls & SC_ScrollBarSlider)) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        QStyleOptionSlider rest(*bar);
+        rest.subControls &= ~SC_ScrollBarSlider;
+        QProxyStyle::drawComplexControl(control, &rest, painter, widget);
+
+        const QRect handle = subControlRect(CC_ScrollBar, bar, SC_ScrollBarSlider, widget);
+        if (handle.isEmpty() || !(bar->state & State_Enabled))
+            return;
+        const bool active = bar->activeSubControls & SC_ScrollBarSlider;
+        const QColor fill = scrollHandleColour(active && (bar->state & State_MouseOver),
+                                               active && (bar->state & State_Sunken));
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        painter->setPen(fill.darker(140));
+        painter->setBrush(fill);
+        // One pixel in from the track's edges across, so that the track frames the handle.
+        const QRect r = bar->orientation == Qt::Horizontal ? handle.adjusted(0, 1, -1, -2)
+                                                           : handle.adjusted(1, 0, -2, -1);
+        painter->drawRect(r);
+        painter->restore();
+    }
+};
+
+// The style the toolkit chose unless the desktop brought one of its own.
+bool toolkitStyle()
+{
+    QStyle* style = QApplication::style();
+    if (auto* proxy = qobject_cast<QProxyStyle*>(style))
+        style = proxy->baseStyle();
+    return style && style->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0;
+}
 
 void apply()
 {
@@ -103,8 +151,20 @@ QPalette fixedPalette()
     return p;
 }
 
+QColor scrollHandleColour(bool hovered, bool pressed)
+{
+    if (pressed)
+        return QColor(70, 70, 70);
+    if (hovered)
+        return QColor(90, 90, 90);
+    return QColor(110, 110, 110);
+}
+
 void useFixedPalette()
 {
+    // The style first: a new style brings its own palette, which the fixed one then replaces.
+    if (toolkitStyle() && !dynamic_cast<VisibleHandleStyle*>(QApplication::style()))
+        QApplication::setStyle(new VisibleHandleStyle);
     apply();
     const QString watchName = QStringLiteral("fixedPaletteThemeWatch");
     if (!qApp->findChild<QObject*>(watchName, Qt::FindDirectChildrenOnly)) {

@@ -228,6 +228,15 @@ void ScreenFit::fit()
     watchScreen();
 }
 
+void ScreenFit::redesign(const QSize& size)
+{
+    unwrap();
+    adapted_ = false;
+    window_->setFixedSize(size);
+    if (window_->isVisible())
+        fit();
+}
+
 void ScreenFit::fitFor(QScreen* screen)
 {
     if (fitting_)

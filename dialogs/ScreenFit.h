@@ -39,6 +39,9 @@ public:
 
     // Decides now, for the screen the window is on or will appear on.
     void fit();
+    // A dialog whose design size differs from one showing to the next (the question with a
+    // third button) gets its new size here; the next fit starts from it.
+    void redesign(const QSize& size);
     // The scroll area that holds the content while the window does not fit; null while it
     // fits.
     QScrollArea* scrollArea() const { return scroll_; }

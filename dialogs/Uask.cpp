@@ -1,11 +1,13 @@
 #include "dialogs/Uask.h"
 
 #include "dialogs/DialogStyle.h"
+#include "dialogs/ScreenFit.h"
 #include "dialogs/Seam.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -21,7 +23,7 @@ TFask::TFask(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     setObjectName(QStringLiteral("Fask"));
     setWindowTitle(QStringLiteral(" "));
     setModal(true);
-    setFixedSize(420, 170);
+    setFixedSize(Width, Height);
     style::setColours(this, style::Navy, style::Yellow);
 
     M = new QTextEdit(this);
@@ -42,19 +44,30 @@ TFask::TFask(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     JA->setObjectName(QStringLiteral("JA"));
     NEIN = new QPushButton(QStringLiteral("NEIN !"), this);
     NEIN->setObjectName(QStringLiteral("NEIN"));
-    for (QPushButton* b : {JA, NEIN}) {
+    Abbrechen = new QPushButton(tr("Abbrechen"), this);
+    Abbrechen->setObjectName(QStringLiteral("Abbrechen"));
+    for (QPushButton* b : {JA, NEIN, Abbrechen}) {
         b->setFont(style::arialBold(10));
-        b->setMinimumSize(110, 30);
+        b->setMinimumSize(ButtonWidth, 30);
+        b->setMaximumWidth(ButtonWidth);
     }
     connect(JA, &QPushButton::clicked, this, [this] { JAClick(); });
     connect(NEIN, &QPushButton::clicked, this, [this] { NEINClick(); });
+    connect(Abbrechen, &QPushButton::clicked, this, [this] { AbbrechenClick(); });
 
+    // The buttons stand in the middle. The dialog with "Abbrechen" is wider by that button
+    // and one gap, so "JA" and "NEIN !" keep their places from its left edge.
     auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(0);
     buttons->addStretch(1);
     buttons->addWidget(JA);
-    buttons->addSpacing(24);
+    buttons->addSpacing(ButtonGap);
     buttons->addWidget(NEIN);
+    cancelGap_ = new QSpacerItem(0, 0, QSizePolicy::Fixed, QSizePolicy::Minimum);
+    buttons->addSpacerItem(cancelGap_);
+    buttons->addWidget(Abbrechen);
     buttons->addStretch(1);
+    Abbrechen->hide();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);
@@ -62,6 +75,7 @@ TFask::TFask(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     layout->addWidget(M, 1);
     layout->addLayout(buttons);
     setTabOrder(JA, NEIN);
+    setTabOrder(NEIN, Abbrechen);
 }
 
 void TFask::clearLines()
@@ -105,13 +119,41 @@ QStringList TFask::lines() const
 
 bool TFask::ask()
 {
+    offerCancel(false);
     askResult = false;
     seam.showModal(*this);
     return askResult;
 }
 
+TFask::Answer TFask::askOrCancel(const QStringList& text)
+{
+    clearLines();
+    offerCancel(true);
+    for (const QString& line : text)
+        addLine(line);
+    askResult = false;
+    seam.showModal(*this);
+    return answer;
+}
+
+void TFask::offerCancel(bool offered)
+{
+    if (Abbrechen->isVisibleTo(this) == offered)
+        return;
+    Abbrechen->setVisible(offered);
+    cancelGap_->changeSize(offered ? ButtonGap : 0, 0, QSizePolicy::Fixed, QSizePolicy::Minimum);
+    const QSize size(offered ? WidthWithCancel : Width, Height);
+    if (ScreenFit* fit = ScreenFit::of(this))
+        fit->redesign(size);
+    else
+        setFixedSize(size);
+    if (QLayout* buttonsAndText = layout())
+        buttonsAndText->invalidate();
+}
+
 bool TFask::ask(const QStringList& text)
 {
+    offerCancel(false);
     clearLines();
     for (const QString& line : text)
         addLine(line);
@@ -121,6 +163,8 @@ bool TFask::ask(const QStringList& text)
 void TFask::FormActivate()
 {
     askResult = false;
+    // Escape and the title bar end the question as its safe answer.
+    answer = Abbrechen->isVisibleTo(this) ? Answer::Cancel : Answer::No;
     centreVertically();
     JA->setFocus(Qt::OtherFocusReason);
 }
@@ -128,12 +172,21 @@ void TFask::FormActivate()
 void TFask::JAClick()
 {
     askResult = true;
+    answer = Answer::Yes;
     accept();
 }
 
 void TFask::NEINClick()
 {
     askResult = false;
+    answer = Answer::No;
+    reject();
+}
+
+void TFask::AbbrechenClick()
+{
+    askResult = false;
+    answer = Answer::Cancel;
     reject();
 }
 

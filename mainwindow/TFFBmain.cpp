@@ -39,6 +39,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QStyle>
 #include <QTimer>
@@ -731,7 +732,7 @@ void TFFBmain::setupRightColumn(QWidget* c)
     // Characters the file cannot hold are refused as they are typed or pasted.
     comment = new StorableTextMemo(seam, c);
     comment->setObjectName(QStringLiteral("comment"));
-    comment->setGeometry(424, 328, 360, 187);
+    comment->setGeometry(424, 328, 360, 164);
     comment->setFont(sans(12));
     setColours(comment, Navy, InnerGrey);
     comment->setToolTip(QStringLiteral(
@@ -742,59 +743,60 @@ void TFFBmain::setupRightColumn(QWidget* c)
     comment->setTabChangesFocus(true);
     connect(comment, &QPlainTextEdit::textChanged, this, &TFFBmain::syncCommentToState);
 
-    // The extended programming settings, in the place of the comment.
-    Pprogram = makePanel(c, "Pprogram", QRect(425, 328, 360, 187), GroupGrey);
-    // Rows of 16 pixels, so that the lines of the production database fit below them.
-    makeLabel(Pprogram, "Label10", QRect(4, 1, 352, 14),
+    // The extended programming settings, in the place of the comment. The address lines
+    // stand close, so that the message area below has room for five lines and the lines of
+    // the production database fit below them.
+    Pprogram = makePanel(c, "Pprogram", QRect(425, 328, 360, 164), GroupGrey);
+    makeLabel(Pprogram, "Label10", QRect(4, 1, 352, 13),
               QStringLiteral("(dieses Fenster ausschalten im Hauptmenue unter \"Einstellungen\")"),
               sans(10), Qt::black, Qt::AlignCenter);
-    LNaechste = makeLabel(Pprogram, "LNaechste", QRect(104, 15, 100, 15),
+    LNaechste = makeLabel(Pprogram, "LNaechste", QRect(104, 14, 100, 14),
                           QStringLiteral("nächste:"), sans(11, true), Blue, Qt::AlignCenter);
     const QString incHint = QStringLiteral(
         "dieser Wert wird nach jedem erfolgreichen Programmiervorgang der Adresse aufaddiert");
-    QLabel* linc = makeLabel(Pprogram, "LIncrement", QRect(202, 15, 64, 15),
+    QLabel* linc = makeLabel(Pprogram, "LIncrement", QRect(202, 14, 64, 14),
                              QStringLiteral("increment"), sans(11, true), Blue, Qt::AlignCenter);
     linc->setToolTip(incHint);
     for (int n = 1; n <= 8; ++n) {
         const QByteArray suffix = QByteArray::number(n);
-        const int y = 30 + 16 * (n - 1);
-        makeLabel(Pprogram, ("LAdresse" + suffix).constData(), QRect(8, y, 96, 16),
+        const int y = 28 + 14 * (n - 1);
+        makeLabel(Pprogram, ("LAdresse" + suffix).constData(), QRect(8, y, 96, 14),
                   QStringLiteral("Adresse CODE %1").arg(n), sans(11), Qt::black);
-        Aadress[n] = makeLabel(Pprogram, ("Aadress" + suffix).constData(), QRect(106, y, 98, 16),
+        Aadress[n] = makeLabel(Pprogram, ("Aadress" + suffix).constData(), QRect(106, y, 98, 14),
                                QString(), courier(13, true), Purple);
         Aadress[n]->setToolTip(QStringLiteral("nächste zu programmierende Adresse"));
-        offset[n] = makeEdit(Pprogram, ("offset" + suffix).constData(), QRect(214, y, 42, 16),
+        offset[n] = makeEdit(Pprogram, ("offset" + suffix).constData(), QRect(214, y, 42, 14),
                              courier(12, true));
         offset[n]->setAlignment(Qt::AlignRight);
         offset[n]->setToolTip(incHint);
     }
-    QFrame* counter = makePanel(Pprogram, "GZaehler", QRect(270, 40, 82, 90), InnerGrey,
+    QFrame* counter = makePanel(Pprogram, "GZaehler", QRect(270, 29, 82, 69), InnerGrey,
                                 QFrame::Sunken);
     const QString counterHint =
         QStringLiteral("zeigt die Anzahl der erfolgreich programmierten Bausteine an");
     counter->setToolTip(counterHint);
-    makeLabel(counter, "LZaehler", QRect(2, 2, 78, 16), QStringLiteral(" Zähler "),
+    makeLabel(counter, "LZaehler", QRect(2, 2, 78, 15), QStringLiteral(" Zähler "),
               sans(12, true), Maroon, Qt::AlignCenter);
-    progcounter = makeEdit(counter, "progcounter", QRect(13, 20, 56, 21), courier(15, true),
+    progcounter = makeEdit(counter, "progcounter", QRect(13, 19, 56, 21), courier(15, true),
                            Maroon);
     progcounter->setAlignment(Qt::AlignCenter);
     progcounter->setToolTip(counterHint);
     Button1 = new QPushButton(QStringLiteral("clear"), counter);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(13, 45, 56, 23);
+    Button1->setGeometry(13, 43, 56, 22);
     Button1->setToolTip(QStringLiteral("setzt den ProgrammCounter zurück (auf 0)"));
     Pprogram->hide();
 
     Info = new QPlainTextEdit(c);
     Info->setObjectName(QStringLiteral("Info"));
-    Info->setGeometry(422, 525, 363, 45);
+    Info->setGeometry(422, 498, 363, 72);
     Info->setReadOnly(true);
     // A message can be selected with the mouse, but Tab passes over the area.
     Info->setFocusPolicy(Qt::ClickFocus);
     Info->setFont(sans(11, true));
     Info->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Info->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    // Three lines of messages fit without scrolling.
+    // Five lines of messages fit without scrolling.
     Info->document()->setDocumentMargin(1);
     setColours(Info, Qt::black, Qt::white);
     Info->viewport()->installEventFilter(this);
@@ -1188,16 +1190,30 @@ void TFFBmain::clearInfo()
 {
     Info->clear();
     Info->setToolTip(QString());
+    infoMessageStart_ = -1;
 }
 
 void TFFBmain::addInfo(const QString& line)
 {
-    // A message written into the empty area is read from its first line, even when its
-    // reasons below make it longer than the area; a message added to others shows at the end.
-    const bool first = Info->document()->isEmpty();
+    QTextDocument* doc = Info->document();
+    if (infoMessageStart_ < 0) {
+        // The first line of a message; the lines that follow before the program is back in
+        // its event loop belong to it.
+        infoMessageStart_ = doc->isEmpty() ? 0 : doc->blockCount();
+        if (!infoMessageEndPosted_) {
+            infoMessageEndPosted_ = true;
+            QTimer::singleShot(0, this, [this] {
+                infoMessageEndPosted_ = false;
+                infoMessageStart_ = -1;
+            });
+        }
+    }
     Info->appendPlainText(line);
-    if (first)
-        Info->verticalScrollBar()->setValue(0);
+    // The newest message is seen whole: the area shows the end, but never scrolls past the
+    // message's first line; a message longer than the area shows from its start.
+    QScrollBar* bar = Info->verticalScrollBar();
+    const int first = doc->findBlockByNumber(infoMessageStart_).firstLineNumber();
+    bar->setValue(qMin(bar->maximum(), qMax(0, first)));
     // The whole text as the hint, for a text longer than the area.
     Info->setToolTip(Info->toPlainText());
 }

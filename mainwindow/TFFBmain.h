@@ -77,6 +77,9 @@ public:
     // The system port in use (an adapter the system lists, or a path of FBE_EXTRA_PORTS);
     // empty while the port named by comPortName is in use.
     PortEntry systemPort;
+    // The system port the user chose last (settings line 7): kept while it is missing at a
+    // start, when comPortName stands in for it; emptied by choosing one of COM1 .. COM4.
+    QString rememberedPort;
     int waitstates = 22;
     QString settingsPath;                 // working folder at start + "fbe_ini.ini"
     // A configuration named on the command line (absolute): loaded at start as a "yes" to
@@ -97,15 +100,18 @@ public:
     QStringList Memo1;
     QStringList saveMemo;
     // Set by a load after which the configuration is not what its file says (a damaged file
-    // loaded with a warning): the snapshot taken after the load then counts the
-    // configuration as changed, so that closing asks.
+    // loaded with a warning, used addresses the refresh cut): the snapshot taken after the
+    // load then counts the configuration as changed, so that closing asks.
     bool loadDiffersFromFile = false;
 
     // ---- Message area Info ----
     enum class InfoColour { Normal, Error, Warning };
     static QColor infoColourValue(InfoColour colour);   // white, RGB(254,80,75), yellow
     void clearInfo();                                   // empties the area (colour unchanged)
-    void addInfo(const QString& line);                  // adds one line
+    // Adds one line. The lines added in one go (before the program waits for the user again)
+    // are one message: the area shows the newest message whole, or from its first line when
+    // it is longer than the area.
+    void addInfo(const QString& line);
     void setInfoColour(InfoColour colour);
     InfoColour infoColour() const { return infoColour_; }
     QStringList infoLines() const;
@@ -161,7 +167,8 @@ public:
     void MsaveClick();
     bool DateiGeladen();                  // true when the file was loaded
     // The changed check with save offer of new, open, close and read: false when the command
-    // has to stop (the user chose "JA" and no file was written).
+    // has to stop ("Abbrechen", Escape or the title bar on the question, or "JA" and no file
+    // was written).
     bool changedCheck();
     void NeueDatei();                     // new configuration with its display steps
 
@@ -234,6 +241,10 @@ public:
     // After any edit of the code length: when it is now shorter than bitsBefore, addresses
     // above the new max. Adresse are limited to it (beep, " Adresse wurde begrenzt !!!").
     void codeLengthEdited(int bitsBefore);
+    // Names the used codes whose address differs from before (a lowered code length, or the
+    // refresh cutting them to the type's mask): yellow, with a beep, " Adresse wurde
+    // begrenzt !!!" first where the code length limited them. Nothing when none changed.
+    void showAddressChanges(const std::array<CodeSlot, 9>& before, bool limitedByLength);
     void progcounterExit();
     void progcounterKeyUp();
     void Button1Click();                  // "clear" of the programming counter
@@ -456,6 +467,8 @@ private:
     void setupSeries();
     void setupDatabase();
     void seriesStateChanged();
+    void seriesPauseChanged();
+    void showSeriesState();
     void seriesEnded(const QString& why);
     void wireFields();
     void takeTransferResult();            // FormPaint step 1
@@ -477,6 +490,10 @@ private:
 
     QWidget* client_ = nullptr;
     InfoColour infoColour_ = InfoColour::Normal;
+    int infoMessageStart_ = -1;           // first line of the message being added, or -1
+    bool infoMessageEndPosted_ = false;
+    QStringList seriesResult_;            // the last hands-free run's message
+    InfoColour seriesResultColour_ = InfoColour::Normal;
     int formPaintCount_ = 0;
     int transfersTaken_ = 0;
     std::unique_ptr<SeriesDatabase> seriesDatabase_;

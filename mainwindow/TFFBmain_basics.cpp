@@ -227,12 +227,27 @@ void TFFBmain::bitanzahlExit()
 
 void TFFBmain::codeLengthEdited(int bitsBefore)
 {
+    const CodeSlots before = cfg.codes;
     if (cfg.current().bits >= bitsBefore || !LimitAddressesToCodeLength(cfg))
+        return;
+    showAddressChanges(before, true);
+    ShowAll();
+}
+
+// The one place that tells of addresses the program changed: the code length lowered (in
+// this window, the system settings or the programmable transmitter's dialog), and the
+// refresh cutting them to the type's mask (another type, a loaded file, a read module).
+void TFFBmain::showAddressChanges(const CodeSlots& before, bool limitedByLength)
+{
+    const QStringList named = AddressChangeLines(before, cfg.codes);
+    if (named.isEmpty() && !limitedByLength)
         return;
     seam.beep();
     setInfoColour(InfoColour::Warning);
-    addInfo(msgAddressLimited());
-    ShowAll();
+    if (limitedByLength)
+        addInfo(msgAddressLimited());
+    for (const QString& line : named)
+        addInfo(line);
 }
 
 void TFFBmain::bitanzahlKeyUp()

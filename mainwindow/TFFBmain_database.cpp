@@ -50,16 +50,16 @@ void TFFBmain::setupDatabase()
     // A long server or folder name is drawn smaller, then shortened in its middle.
     LDatenbank = new FitLabel(QString(), Pprogram, Qt::ElideMiddle, 9);
     LDatenbank->setObjectName(QStringLiteral("LDatenbank"));
-    LDatenbank->setGeometry(6, 159, 348, 13);
+    LDatenbank->setGeometry(6, 140, 348, 12);
     LDatenbank->setFont(sans(11, true));
     auto* serie = new FitLabel(QString(), Pprogram, Qt::ElideMiddle, 9);
     LSerie = serie;
     LSerie->setObjectName(QStringLiteral("LSerie"));
-    LSerie->setGeometry(6, 172, 176, 13);
+    LSerie->setGeometry(6, 152, 176, 12);
     LSerie->setFont(font);
     LSerieZahlen = new QLabel(Pprogram);
     LSerieZahlen->setObjectName(QStringLiteral("LSerieZahlen"));
-    LSerieZahlen->setGeometry(182, 172, 172, 13);
+    LSerieZahlen->setGeometry(182, 152, 172, 12);
     LSerieZahlen->setFont(font);
     LSerieZahlen->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     LSerieZahlen->setToolTip(tr("Nummer des letzten Moduls dieser Station, erfolgreich "

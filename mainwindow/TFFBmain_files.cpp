@@ -5,10 +5,13 @@
 // from the snapshot saveMemo. The snapshot is taken only when the configuration and a file
 // (or a new configuration) really match: after a new configuration, a completed load, a
 // completed save, and at start-up. A cancelled dialog or a failed load or save leaves it as
-// it was, so a change made before is still offered for saving.
+// it was, so a change made before is still offered for saving. After a load whose
+// configuration is not what the file says (a damaged file, used addresses the refresh cut)
+// the snapshot matches no file text, and closing asks.
 #include "mainwindow/TFFBmain.h"
 
 #include "comm/TFrs232.h"
+#include "config/AddressLimit.h"
 #include "config/FbeFile.h"
 #include "config/Maker.h"
 #include "config/SettingsFile.h"
@@ -206,17 +209,24 @@ bool ask(TFFBmain& w, const QStringList& lines)
 }
 
 // The changed check with save offer. Returns whether the command may go on: nothing was
-// changed, the user declined saving ("NEIN !" or the title bar), or the file was saved.
-// After "JA" without a file written (dialog cancelled, write failed) the command stops, so
-// the changes the user asked to keep are not thrown away.
+// changed, the user declined saving ("NEIN !"), or the file was saved. "Abbrechen", Escape
+// and the title bar stop the command before it has changed anything; so does "JA" without
+// a file written (dialog cancelled, write failed), so the changes the user asked to keep
+// are not thrown away.
 bool changedCheckGoesOn(TFFBmain& w)
 {
     rebuildFileText(w);
-    if (w.Memo1 == w.saveMemo)
+    if (w.Memo1 == w.saveMemo || !w.forms.Fask)
         return true;
-    if (!ask(w, {QStringLiteral("!!!  Die Datei wurde geändert  !!!"),
-                 QStringLiteral("zuerst sichern ?")}))
+    switch (w.forms.Fask->askOrCancel({QStringLiteral("!!!  Die Datei wurde geändert  !!!"),
+                                       QStringLiteral("zuerst sichern ?")})) {
+    case TFask::Answer::No:
         return true;
+    case TFask::Answer::Cancel:
+        return false;
+    case TFask::Answer::Yes:
+        break;
+    }
     return saveThroughDialog(w) == SaveResult::Saved;
 }
 
@@ -241,7 +251,7 @@ Settings currentSettings(TFFBmain& w)
     s.lastFile = w.OpenDialog1.FileName;
     s.askLastFile = w.askLastFile;
     s.comPortName = w.comPortName;
-    s.systemPort = w.systemPort.path();
+    s.systemPort = w.rememberedPort;
     s.productionLog = w.productionLog;
     if (w.languageMenu)
         s.language = w.languageMenu->choice();
@@ -331,14 +341,24 @@ void TFFBmain::inittimerTimer()
         ShowBasicsWin();
     } else {
         // A file named on the command line is loaded as the "yes" would load the last one.
-        if (!startFile.isEmpty())
+        // The last file is offered only when it is there; one that has gone is named.
+        if (!startFile.isEmpty()) {
             loadAsCurrentFile(*this, startFile);
-        else if (askLastFile
-                 && ask(*this, {QStringLiteral("soll die zuletzt geöffnete Datei:"),
-                                QStringLiteral(" \"") + s.lastFile + QStringLiteral("\" "),
-                                QStringLiteral("geladen werden?")}))
+        } else if (askLastFile && !QFileInfo(s.lastFile).isFile()) {
+            if (!s.lastFile.isEmpty() && s.lastFile != NewFileName) {
+                setInfoColour(InfoColour::Normal);
+                addInfo(tr(" zuletzt geöffnete Datei nicht gefunden: %1").arg(s.lastFile));
+            }
+        } else if (askLastFile
+                   && ask(*this, {QStringLiteral("soll die zuletzt geöffnete Datei:"),
+                                  QStringLiteral(" \"") + s.lastFile + QStringLiteral("\" "),
+                                  QStringLiteral("geladen werden?")})) {
             loadAsCurrentFile(*this, s.lastFile);
+        }
         comPortName = s.comPortName;
+        // The adapter chosen last stays remembered while it is missing; the COM port of
+        // line 3 stands in for it.
+        rememberedPort = s.systemPort;
         if (portMenu)
             portMenu->restore(s.systemPort);
         productionLog = s.productionLog;
@@ -364,9 +384,9 @@ void TFFBmain::inittimerTimer()
 
 bool TFFBmain::FormClose()
 {
-    stopSeries();
     if (!changedCheckGoesOn(*this))
         return false;
+    stopSeries();
     QString error;
     if (!writeSettingsFile(settingsPath, currentSettings(*this), &error))
         seam.messageBox(this, MessageTitle, SettingsWriteError);
@@ -377,9 +397,9 @@ bool TFFBmain::FormClose()
 
 void TFFBmain::MNewClick()
 {
-    stopSeries();
     if (!changedCheckGoesOn(*this))
         return;
+    stopSeries();
     NeueDatei();
     takeSnapshot(*this);
     // A new configuration starts a new history; it is not undone.
@@ -389,9 +409,9 @@ void TFFBmain::MNewClick()
 
 void TFFBmain::MopenClick()
 {
-    stopSeries();
     if (!changedCheckGoesOn(*this))
         return;
+    stopSeries();
     const QString path = seam.openFileName(this, OpenCaption, OpenDialog1.FileName, FileFilter);
     if (path.isEmpty())
         return;
@@ -429,10 +449,7 @@ bool TFFBmain::DateiGeladen()
         return false;
     }
     Memo1 = outcome.lines;
-
-    ShowCodeWin();
-    ShowBasicsWin();
-    ShowAll();
+    const CodeSlots asFile = cfg.codes;
 
     setInfoColour(InfoColour::Normal);
     addInfo(MsgLoaded);
@@ -460,6 +477,13 @@ bool TFFBmain::DateiGeladen()
             forms.Fhinweis->showNotice();
         }
     }
+    // The refresh names the addresses it cuts, below the load's own lines; the configuration
+    // then is not the file's any more.
+    ShowCodeWin();
+    ShowBasicsWin();
+    ShowAll();
+    if (!ChangedAddresses(asFile, cfg.codes).isEmpty())
+        loadDiffersFromFile = true;
     return true;
 }
 

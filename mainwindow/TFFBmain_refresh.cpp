@@ -4,6 +4,7 @@
 
 #include "comm/PortNames.h"
 #include "comm/TransferProtocol.h"
+#include "config/AddressLimit.h"
 #include "config/Formatting.h"
 #include "config/ImageCodec.h"
 #include "config/Refresh.h"
@@ -175,7 +176,10 @@ void TFFBmain::takeTransferResult()
 
 void TFFBmain::ShowCodeWin()
 {
+    const CodeSlots before = cfg.codes;
     NormaliseCodeArea(cfg);
+    if (cfg.codes != before)
+        showAddressChanges(before, false);
     const Image& s = cfg.sendImage;
     const TypeRecord& rec = cfg.current();
 

@@ -3,11 +3,13 @@
 //
 // While hands-free programming is on, the port stays open and SeriesProgrammer asks for the
 // module every 300 ms; each module put in gets one run of programModule(), as if
-// "Modul programmieren" had been pressed. The message area says what it waits for, once per
-// change; "Modul programmieren" and "Modul auslesen" are locked. No poll goes out while a
-// dialog is open. A failed run ends the mode with its message and a beep, as does a port
-// that goes away; "Datei neu", loading a file, another port and closing the program end it
-// at once (stopSeries).
+// "Modul programmieren" had been pressed. The message area shows the present state only:
+// the last run's message and below it what the program waits for, each state's line in
+// place of the one before; a module found starts its run with an empty area. While a menu
+// or dialog is open no poll goes out, and the area says so. "Modul programmieren" and
+// "Modul auslesen" are locked. A failed run ends the mode with its message and a beep, as
+// does a port that goes away; "Datei neu", loading a file, another port and closing the
+// program end it (stopSeries), after the question about unsaved changes.
 #include "mainwindow/TFFBmain.h"
 
 #include "comm/BytePort.h"
@@ -37,6 +39,8 @@ namespace {
 const QString MsgWaiting = QStringLiteral(" warte auf nächstes Modul ...");
 const QString MsgRemove = QStringLiteral(" Modul entfernen ...");
 const QString MsgSeriesOff = QStringLiteral(" automatisches Programmieren ausgeschaltet");
+const char* const MsgPaused =
+    QT_TRANSLATE_NOOP("fbe::TFFBmain", " angehalten, solange ein Menü oder Fenster offen ist");
 const QString AutoHint = QStringLiteral(
     "programmiert jedes eingesetzte Modul ohne Tastendruck (nächste Adressen, Zähler); "
     "danach zuerst das Modul entfernen");
@@ -82,14 +86,13 @@ void TFFBmain::setupSeries()
     connect(MProtokoll, &QAction::triggered, this, &TFFBmain::MProtokollClick);
 
     // Below the counter, in a panel of the counter's kind: its title in two lines, the box
-    // below it. The counter moves up to the first address line to make room; both panels
-    // then end with the address lines.
+    // below it. The counter stands beside the first address lines, and the two panels end
+    // with the address lines.
     QFrame* counter = Pprogram->findChild<QFrame*>(QStringLiteral("GZaehler"));
     Pauto = new QFrame(Pprogram);
     Pauto->setObjectName(QStringLiteral("Pauto"));
-    Pauto->setGeometry(270, 106, 82, 52);
+    Pauto->setGeometry(270, 102, 82, 47);
     if (counter) {
-        counter->setGeometry(270, 30, 82, 72);
         Pauto->setPalette(counter->palette());
         Pauto->setFrameStyle(counter->frameStyle());
     }
@@ -97,14 +100,14 @@ void TFFBmain::setupSeries()
     Pauto->setToolTip(AutoHint);
     CBauto = new QCheckBox(Pauto);
     CBauto->setObjectName(QStringLiteral("CBauto"));
-    CBauto->setGeometry(33, 31, 16, 16);
+    CBauto->setGeometry(33, 29, 16, 16);
     CBauto->setToolTip(AutoHint);
     CBauto->setAccessibleName(QStringLiteral("automatisch programmieren"));
     const QFont titleFont = fitted(sans(12, true), QStringLiteral("programmieren"), 76, 9);
-    int y = 3;
+    int y = 2;
     for (const char* line : {"automatisch", "programmieren"}) {
         auto* caption = new Caption(QLatin1String(line), CBauto, Pauto);
-        caption->setObjectName(QStringLiteral("Lauto%1").arg(y == 3 ? 1 : 2));
+        caption->setObjectName(QStringLiteral("Lauto%1").arg(y == 2 ? 1 : 2));
         caption->setGeometry(1, y, 80, 14);
         caption->setFont(titleFont);
         caption->setAlignment(Qt::AlignCenter);
@@ -126,9 +129,13 @@ void TFFBmain::setupSeries()
         const bool ok = programModule();
         if (forms.Frs232)
             forms.Frs232->setKeepPortOpen(false);
+        // The run's message stays while the program waits for the next module.
+        seriesResult_ = infoLines();
+        seriesResultColour_ = infoColour();
         return ok;
     };
     connect(series, &SeriesProgrammer::stateChanged, this, &TFFBmain::seriesStateChanged);
+    connect(series, &SeriesProgrammer::pauseChanged, this, &TFFBmain::seriesPauseChanged);
     connect(series, &SeriesProgrammer::runFailed, this, [this] { seriesEnded(QString()); });
     connect(series, &SeriesProgrammer::portLost, this,
             [this] { seriesEnded(TransferProtocol::msgConnectionLost()); });
@@ -169,6 +176,8 @@ void TFFBmain::CBautoClick()
         return;
     clearInfo();
     setInfoColour(InfoColour::Normal);
+    seriesResult_.clear();
+    seriesResultColour_ = InfoColour::Normal;
     BytePort& port = forms.Frs232->bytePort();
     const int number = portNumberFromName(comPortName);
     if (series->start(port, number, systemPort.path()))
@@ -191,10 +200,40 @@ void TFFBmain::seriesStateChanged()
     }
     Mprogram->setEnabled(!on);
     Mread->setEnabled(!on);
-    if (state == SeriesProgrammer::State::WaitingForModule)
-        addInfo(MsgWaiting);
+    if (state == SeriesProgrammer::State::Programming) {
+        // The module found starts its run with an empty area.
+        seriesResult_.clear();
+        seriesResultColour_ = InfoColour::Normal;
+        clearInfo();
+        setInfoColour(InfoColour::Normal);
+    } else if (state != SeriesProgrammer::State::Off) {
+        showSeriesState();
+    }
+}
+
+void TFFBmain::seriesPauseChanged()
+{
+    showSeriesState();
+}
+
+// The last run's message, and below it the line of the state the program is in.
+void TFFBmain::showSeriesState()
+{
+    const SeriesProgrammer::State state = series->state();
+    QString line;
+    if (series->isPaused())
+        line = tr(MsgPaused);
+    else if (state == SeriesProgrammer::State::WaitingForModule)
+        line = MsgWaiting;
     else if (state == SeriesProgrammer::State::WaitingForRemoval)
-        addInfo(MsgRemove);
+        line = MsgRemove;
+    else
+        return;
+    clearInfo();
+    setInfoColour(seriesResultColour_);
+    for (const QString& result : std::as_const(seriesResult_))
+        addInfo(result);
+    addInfo(line);
 }
 
 void TFFBmain::seriesEnded(const QString& why)

@@ -92,6 +92,7 @@ void TFFBmain::MComClick(int n)
         stopSeries();
     comPortName = name;
     systemPort = PortEntry{};
+    rememberedPort.clear();
     ShowBasicsWin();
 }
 
@@ -106,6 +107,7 @@ void TFFBmain::MPortClick(const PortEntry& port)
         return;
     }
     systemPort = port;
+    rememberedPort = port.path();
     ShowBasicsWin();
 }
 

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="de_DE">
 <context>
+    <name>AddressLimit</name>
+    <message>
+        <source>CODE %1</source>
+        <translation>CODE %1</translation>
+    </message>
+    <message>
+        <source>%1 und %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>CODE %1 %2 --&gt; %3</source>
+        <translation>CODE %1 %2 --&gt; %3</translation>
+    </message>
+    <message>
+        <source> Adressen begrenzt: %1</source>
+        <translation> Addresses limited: %1</translation>
+    </message>
+    <message>
+        <source> gleiche Adresse: %1</source>
+        <translation> same address: %1</translation>
+    </message>
+</context>
+<context>
     <name>ModuleSim</name>
     <message>
         <source>Aufruf: fbe-module-sim [Optionen]
@@ -552,6 +575,17 @@ Keys: click the keys that are pressed.</translation>
     </message>
 </context>
 <context>
+    <name>fbe::TFFBmain</name>
+    <message>
+        <source> zuletzt geöffnete Datei nicht gefunden: %1</source>
+        <translation> last opened file not found: %1</translation>
+    </message>
+    <message>
+        <source> angehalten, solange ein Menü oder Fenster offen ist</source>
+        <translation> paused while a menu or window is open</translation>
+    </message>
+</context>
+<context>
     <name>fbe::TFFBselect</name>
     <message>
         <source>1-Kanal; 12 Bit Codierung</source>
@@ -682,6 +716,13 @@ Keys: click the keys that are pressed.</translation>
     <message>
         <source>Eingabe mit Enter übernehmen, mit Esc verwerfen</source>
         <translation>Enter takes the entry, Esc discards it</translation>
+    </message>
+</context>
+<context>
+    <name>fbe::TFask</name>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // Address arithmetic of the transmitter dialogs and the reading of the entries of the system
 // and programmable-transmitter dialogs.
 #include "config/AddressBits.h"
+#include "config/AddressLimit.h"
 #include "config/Configuration.h"
 
 #include <gtest/gtest.h>
@@ -141,4 +142,38 @@ TEST(AddressBits, MaskTextStopsAtTheFirstNonDigit)
     EXPECT_EQ(maskFromText(S("x111")), 0u);
     EXPECT_EQ(padded(7, 3, QLatin1Char(' ')), S("  7"));
     EXPECT_EQ(padded(All64, 2, QLatin1Char(' ')), S("18446744073709551615"));
+}
+
+// Every change to a used code's address is named with its old and new value; used codes that
+// came to share an address through it are named once more, each group once.
+TEST(AddressChanges, NameEveryUsedCodeAndTheAddressesNowShared)
+{
+    const struct {
+        std::vector<std::array<quint64, 4>> codes;   // code, before, after, used
+        QStringList lines;
+    } cases[] = {
+        {{{1, 3000, 1023, 1}, {2, 3500, 1023, 1}},
+         {S(" Adressen begrenzt: CODE 1 3000 --> 1023, CODE 2 3500 --> 1023"),
+          S(" gleiche Adresse: CODE 1 und CODE 2")}},
+        {{{3, 3000, 1023, 0}}, {}},
+        {{{1, 3000, 1023, 1}, {2, 1023, 1023, 0}}, {S(" Adressen begrenzt: CODE 1 3000 --> 1023")}},
+        {{{4, 3000, 1023, 1}, {7, 3000, 1023, 1}},
+         {S(" Adressen begrenzt: CODE 4 3000 --> 1023, CODE 7 3000 --> 1023")}},
+        {{{1, 5000, 4095, 1}, {2, 4095, 4095, 1}, {4, 6000, 4095, 1}, {6, 1099511627775, 9, 1},
+          {8, 9, 9, 1}},
+         {S(" Adressen begrenzt: CODE 1 5000 --> 4095, CODE 4 6000 --> 4095, "
+            "CODE 6 1099511627775 --> 9"),
+          S(" gleiche Adresse: CODE 1, CODE 2 und CODE 4; CODE 6 und CODE 8")}},
+    };
+    for (const auto& c : cases) {
+        CodeSlots before{}, after{};
+        for (size_t n = 1; n <= 8; ++n)
+            before[n].address = after[n].address = 100 + n;
+        for (const auto& [n, was, is, used] : c.codes) {
+            before[n].address = was;
+            after[n].address = is;
+            after[n].function = used ? FnEin : FnKeine;
+        }
+        EXPECT_EQ(AddressChangeLines(before, after), c.lines) << c.lines.join('|').toStdString();
+    }
 }

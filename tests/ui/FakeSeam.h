@@ -12,7 +12,8 @@
 // as a user would: clicks buttons, types, presses keys, or closes it. If the dialog is still
 // open after the answer, FakeSeam closes it through close(), as the title bar's close box
 // would. showModal() returns the dialog's result code. Answers may themselves open further
-// modal dialogs; those take the next queued answers.
+// modal dialogs; those take the next queued answers. clickOn() and press() make the common
+// answers: seam.answerNext(FakeSeam::clickOn("Abbrechen")), FakeSeam::press(Qt::Key_Escape).
 //
 // File dialogs return the queued paths (openFileNames / saveFileNames), an empty string
 // (cancel) when none is queued. The print dialog is counted; with printToFile set it is
@@ -23,7 +24,10 @@
 #include "comm/FakePortSource.h"
 #include "dialogs/Seam.h"
 
+#include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QPrinter>
 #include <QPointer>
 #include <QString>
@@ -72,6 +76,20 @@ public:
     QString printToFile;
 
     void answerNext(Answer answer) { answers.push_back(std::move(answer)); }
+
+    // A click on the dialog's button of that object name; a key pressed on the dialog (Escape
+    // ends it through reject(), without a close event).
+    static Answer clickOn(const QString& button)
+    {
+        return [button](QDialog& d) { d.findChild<QAbstractButton*>(button)->click(); };
+    }
+    static Answer press(int key)
+    {
+        return [key](QDialog& d) {
+            QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
+            QCoreApplication::sendEvent(&d, &down);
+        };
+    }
 
     void beep() override { ++beeps; }
 

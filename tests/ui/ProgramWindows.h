@@ -136,6 +136,7 @@ struct ProgramTest : ::testing::Test {
     {
         seam.answerNext([this](QDialog&) { forms.Fask->NEIN->click(); });
     }
+    void answerAbbrechen() { seam.answerNext(FakeSeam::clickOn(QStringLiteral("Abbrechen"))); }
 };
 
 }  // namespace fbe::test

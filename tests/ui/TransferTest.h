@@ -27,8 +27,8 @@ struct TransferTest : ProgramTest {
         rs = forms.Frs232;
         w->inittimer->stop();
         w->FormPaint();
-        // Other windows are closed by their title bar (a question so answered counts as
-        // "NEIN !").
+        // Other windows are closed by their title bar (the question before unsaved changes
+        // are lost so answered stops the command).
         seam.defaultAnswer = [this](QDialog& d) {
             if (&d == rs)
                 runToTheEnd();

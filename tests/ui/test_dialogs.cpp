@@ -434,15 +434,20 @@ TEST_F(DialogTest, LongestTextsFitAndNothingOverlaps)
     };
     TFask ask(cfg, seam, forms);
     ask.clearLines();
-    ask.addLine(QStringLiteral("!!!  Die Datei wurde geändert  !!!"));
-    ask.addLine(QStringLiteral("zuerst sichern ?"));
-    shot(ask, "ask-changed");
-    ask.clearLines();
     ask.addLine(QStringLiteral("soll die zuletzt geöffnete Datei:"));
     ask.addLine(QStringLiteral(" \"C:\\Dokumente und Einstellungen\\Techniker\\Eigene Dateien\\"
                                "Kunden\\Müller GmbH\\Halle 3\\Tor Süd Schranke Einfahrt West.fbe\" "));
     ask.addLine(QStringLiteral("geladen werden?"));
     shot(ask, "ask-lastfile");
+    // With "Abbrechen" the question is wider by that button; "JA" and "NEIN !" keep their place.
+    const QRect ja = ask.JA->geometry(), nein = ask.NEIN->geometry();
+    seam.answerNext([&](QDialog& d) { fbe::test::checkLayout(&d, QStringLiteral("ask-changed")); });
+    ask.askOrCancel({QStringLiteral("!!!  Die Datei wurde geändert  !!!"),
+                     QStringLiteral("zuerst sichern ?")});
+    EXPECT_EQ(ask.JA->geometry(), ja);
+    EXPECT_EQ(ask.NEIN->geometry(), nein);
+    EXPECT_EQ(ask.Abbrechen->geometry(), nein.translated(nein.left() - ja.left(), 0));
+    EXPECT_EQ(ask.width(), TFask::Width + nein.left() - ja.left());
 
     TFhinweis notice(cfg, seam, forms);
     notice.clearLines();

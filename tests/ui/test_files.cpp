@@ -162,6 +162,7 @@ TEST_F(FilesTest, OpenLoadsTheFileAsUnchanged)
     start();
     const QString file = saveAs(QStringLiteral("a.fbe"), QStringLiteral("Halle 3"));
     cfg.comment = QStringList{QStringLiteral("anders")};
+    answerNEIN();
     main->MNewClick();   // changed: asked, "NEIN !" discards
     EXPECT_EQ(questions(), 1);
     EXPECT_EQ(forms.Fask->lines(), (QStringList{Changed1, Changed2}));
@@ -260,12 +261,47 @@ TEST_F(FilesTest, YesWithoutASaveStopsNewOpenAndClose)
     ASSERT_TRUE(LoadFile(back, path(QStringLiteral("gesichert.fbe"))).ok);
     EXPECT_EQ(back.projectName, QStringLiteral("wichtig"));
 
-    // The title bar of the question counts as "NEIN !": the command goes on.
+    // "NEIN !": the command goes on.
     cfg.projectName = QStringLiteral("weg damit");
-    main->MNewClick();   // no answer queued: the question is closed by its title bar
+    answerNEIN();
+    main->MNewClick();
     EXPECT_EQ(cfg.projectName, QStringLiteral("-Projektname-"));
     EXPECT_TRUE(main->close());
     EXPECT_TRUE(QFile::exists(settingsPath()));
+}
+
+// "Abbrechen", Escape and the title bar on the save question stop the command that asked:
+// nothing changes, nothing is sent, and a program that was to end runs on.
+TEST_F(FilesTest, CancelledSaveQuestionLeavesEverythingAsItWas)
+{
+    start();
+    const QString file = saveAs(QStringLiteral("a.fbe"), QStringLiteral("Halle 3"));
+    cfg.codes[1].address = 777;   // not saved
+    main->MCom2Click();
+    const QStringList fileText = BuildFile(cfg).lines, snapshot = main->saveMemo;
+    const std::function<void()> callers[] = {
+        [&] { main->MNew->trigger(); },
+        [&] { seam.openFileNames = {file}; main->Mopen->trigger(); seam.openFileNames.clear(); },
+        [&] { main->ReadButton->click(); },
+        [&] { EXPECT_FALSE(main->close()); }};
+    using fbe::test::FakeSeam;
+    const FakeSeam::Answer answers[] = {FakeSeam::clickOn(QStringLiteral("Abbrechen")),
+                                        FakeSeam::press(Qt::Key_Escape), [](QDialog&) {}};
+    for (const auto& caller : callers) {
+        for (const auto& answer : answers) {   // the last one left open: closed by the title bar
+            SCOPED_TRACE(10 * (&caller - callers) + (&answer - answers));
+            const size_t shown = seam.modalShows.size();
+            seam.answerNext(answer);
+            caller();
+            ASSERT_EQ(seam.modalShows.size(), shown + 1);   // the question alone, no transfer
+            EXPECT_EQ(seam.modalShows.back().window, forms.Fask);
+            EXPECT_EQ(BuildFile(cfg).lines, fileText);
+            EXPECT_EQ(main->saveMemo, snapshot);
+            EXPECT_EQ(main->OpenDialog1.FileName, QDir::toNativeSeparators(file));
+            EXPECT_EQ(main->ShowCom->text(), QStringLiteral("COM2"));
+            EXPECT_TRUE(main->isVisible() && !QFile::exists(settingsPath()));
+        }
+    }
 }
 
 TEST_F(FilesTest, OldAndDamagedFilesLoadWithWarnings)
@@ -572,34 +608,36 @@ TEST_F(SettingsTest, LastFileQuestionLoadsOnYes)
     EXPECT_EQ(questions(), 1);
 }
 
-TEST_F(SettingsTest, LastFileQuestionNoAndMissingFile)
+// The last file is offered only when it is there: one that has gone is named instead, the
+// name of a configuration never saved is passed over; the new configuration stays.
+TEST_F(SettingsTest, LastFileIsOfferedOnlyWhenItIsThere)
 {
-    ASSERT_TRUE(writeBytes(settingsPath(),
-                           crlf(settingsWith(QStringLiteral("neue datei.fbe"), true))));
-    answerNEIN();
-    start();
-    ASSERT_EQ(questions(), 1);
-    EXPECT_EQ(forms.Fask->lines().at(1), QStringLiteral(" \"neue datei.fbe\" "));
-    EXPECT_EQ(main->comPortName, QStringLiteral("COM3"));
-    EXPECT_EQ(cfg.projectName, QStringLiteral("-Projektname-"));
-    EXPECT_EQ(seam.beeps, 0);
-    main->close();
-    stop();
-
-    // A last file that is gone: asked all the same; "JA" gives the load error and leaves the
-    // new configuration.
-    ASSERT_TRUE(writeBytes(settingsPath(),
-                           crlf(settingsWith(path(QStringLiteral("weg.fbe")), true))));
-    answerJA();
-    start();
-    EXPECT_EQ(questions(), 1);
-    EXPECT_EQ(seam.beeps, 1);
-    EXPECT_EQ(main->infoLines(),
-              (QStringList{LoadError, QStringLiteral(" Datei nicht gefunden")}));
-    EXPECT_EQ(main->infoColour(), TFFBmain::InfoColour::Error);
-    EXPECT_EQ(main->OpenDialog1.FileName, QStringLiteral("neue datei.fbe"));
-    EXPECT_EQ(main->comPortName, QStringLiteral("COM3"));
-    EXPECT_FALSE(guardSeesChange());
+    NeueDatei(cfg);
+    const QString kept = path(QStringLiteral("da.fbe")), gone = path(QStringLiteral("weg.fbe"));
+    ASSERT_TRUE(SaveFile(kept, BuildFile(cfg), nullptr));
+    const struct {
+        QString lastFile;
+        int questions;
+        QStringList info;
+    } cases[] = {{QStringLiteral("neue datei.fbe"), 0, {}},
+                 {gone, 0, {QStringLiteral(" zuletzt geöffnete Datei nicht gefunden: ") + gone}},
+                 {kept, 1, {}}};
+    for (const auto& c : cases) {
+        stop();
+        seam.modalShows.clear();
+        ASSERT_TRUE(writeBytes(settingsPath(), crlf(settingsWith(c.lastFile, true))));
+        seam.answerNext([&](QDialog& d) {
+            EXPECT_FALSE(forms.Fask->Abbrechen->isVisible());
+            fbe::test::FakeSeam::press(Qt::Key_Escape)(d);   // as "NEIN !" here
+        });
+        start();
+        seam.answers.clear();
+        EXPECT_EQ(questions(), c.questions);
+        EXPECT_EQ(main->infoLines(), c.info);
+        EXPECT_EQ(main->infoColour(), TFFBmain::InfoColour::Normal);
+        EXPECT_EQ(main->OpenDialog1.FileName, QStringLiteral("neue datei.fbe"));
+        EXPECT_FALSE(guardSeesChange());
+    }
 }
 
 TEST_F(SettingsTest, DamagedFileFallsBackAndShutdownWritesAValidOne)
@@ -808,6 +846,8 @@ TEST_F(SettingsTest, QuestionsNoticesAndMessagesShowInFull)
     const QString longPath = QDir::toNativeSeparators(
         path(QStringLiteral("Kunden/Müller Torantriebe GmbH/Halle 3 – Einfahrt West/"
                             "Schranke Süd (Reserve) Stand 2024.fbe")));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(longPath).path()));
+    ASSERT_TRUE(writeBytes(longPath, BuildFile(cfg).bytes()));
     ASSERT_TRUE(writeBytes(settingsPath(), crlf(settingsWith(longPath, true))));
     bool shown = false;
     seam.answerNext([&](QDialog&) {
@@ -890,6 +930,7 @@ TEST_F(SettingsTest, SimulatedModuleOfExtraPortsIsChosenRememberedAndProgrammed)
     cfg.codes[1].out2 = true;
     main->SendButton->click();
     EXPECT_EQ(main->Info->toPlainText(), QStringLiteral("Übertragung erfolgreich"));
+    answerNEIN();
     ASSERT_TRUE(main->close());
     // Line 3 keeps the COM name for older versions; line 7 names the port in use.
     QStringList lines = readLines(settingsPath());
@@ -907,13 +948,15 @@ TEST_F(SettingsTest, SimulatedModuleOfExtraPortsIsChosenRememberedAndProgrammed)
     EXPECT_EQ(main->Info->toPlainText(), QStringLiteral("Übertragung erfolgreich"));
     EXPECT_EQ(cfg.codes[1].address, 777u);
     EXPECT_TRUE(cfg.codes[1].out2);
+    answerNEIN();   // the module's configuration is not the file's
     ASSERT_TRUE(main->close());
     stop();
 
-    // Gone by the next start, or a line 7 that names no device: COM3 in use, with a message;
-    // the next shutdown writes line 7 empty.
+    // A line 7 that names no device, or the adapter gone by the next start: COM3 in use,
+    // with a message; the next shutdown keeps line 7, so the adapter is used again at the
+    // first start that finds it.
     ASSERT_TRUE(QFile::remove(link));
-    for (const QString& stored : {link, QStringLiteral("/dev/tty\tUSB0")}) {
+    for (const QString& stored : {QStringLiteral("/dev/tty\tUSB0"), link}) {
         lines = readLines(settingsPath());
         lines[6] = stored;
         ASSERT_TRUE(writeBytes(settingsPath(), crlf(lines)));
@@ -930,7 +973,17 @@ TEST_F(SettingsTest, SimulatedModuleOfExtraPortsIsChosenRememberedAndProgrammed)
         ASSERT_TRUE(main->close());
         lines = readLines(settingsPath());
         EXPECT_EQ(lines.at(2), QStringLiteral("COM3"));
-        EXPECT_TRUE(lines.at(6).isEmpty());
+        EXPECT_EQ(lines.at(6), stored);
         stop();
     }
+    ASSERT_TRUE(QFile::link(sim.device(), link));
+    start();
+    EXPECT_EQ(main->systemPort.path(), link);
+    EXPECT_TRUE(main->infoLines().isEmpty());
+    // Choosing a COM port forgets the adapter.
+    main->MCom2Click();
+    ASSERT_TRUE(main->close());
+    lines = readLines(settingsPath());
+    EXPECT_EQ(lines.at(2), QStringLiteral("COM2"));
+    EXPECT_TRUE(lines.at(6).isEmpty());
 }

@@ -5,11 +5,16 @@
 #include "FieldInput.h"
 #include "TransferTest.h"
 
+#include "comm/TransferProtocol.h"
+#include "config/AddressLimit.h"
 #include "config/FbeFile.h"
 #include "config/ImageCodec.h"
+#include "config/ProductionLog.h"
+#include "config/Refresh.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,6 +27,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -188,7 +194,8 @@ TEST_F(SafeguardTest, FailedReadLeavesConfigurationDisplayFileNamesAndSnapshot)
         }
         const int shows = transferShows();
 
-        w->ReadButton->click();   // asked about the unsaved change: closed, so read on
+        answerNEIN();   // asked about the unsaved change: read on
+        w->ReadButton->click();
 
         EXPECT_EQ(transferShows(), shows + 1);
         EXPECT_FALSE(rs->isVisible());
@@ -335,7 +342,8 @@ TEST_F(SafeguardTest, LoweringTheCodeLengthLimitsTheAddresses)
         EXPECT_EQ(w->Cadd[1]->text(), QStringLiteral("         255"));
         EXPECT_EQ(w->Cadd[3]->text(), QStringLiteral("         255"));
         EXPECT_EQ(w->Lmaxadresse->text(), QStringLiteral("max. Adresse: 255"));
-        EXPECT_EQ(w->infoLines(), QStringList{Limited});
+        EXPECT_EQ(w->infoLines(),
+                  (QStringList{Limited, QStringLiteral(" Adressen begrenzt: CODE 1 256 --> 255")}));
         EXPECT_EQ(w->infoColour(), TFFBmain::InfoColour::Warning);
         EXPECT_EQ(seam.beeps, beeps + 1);
 
@@ -347,6 +355,47 @@ TEST_F(SafeguardTest, LoweringTheCodeLengthLimitsTheAddresses)
         EXPECT_EQ(cfg.codes[1].address, 255u);
         EXPECT_TRUE(w->infoLines().isEmpty());
         EXPECT_EQ(seam.beeps, beeps + 1);
+    }
+}
+
+// Addresses that the refresh cuts to the type's mask are named too, whatever brought them (the
+// code length: LoweringTheCodeLengthLimitsTheAddresses); a load so changed is not the file.
+TEST_F(SafeguardTest, AddressesCutToTheMaskAreNamed)
+{
+    Configuration wide;   // the 4-key transmitter (mask 0xFFF), code 1 with 13 address bits
+    NeueDatei(wide);
+    wide.codes[1] = {0x1234, true, false, false, false, FnEin, 1, false, 0};
+    const QString file = dir.filePath(QStringLiteral("breit.fbe"));
+    ASSERT_TRUE(SaveFile(file, BuildFile(wide), nullptr));
+    const std::pair<QString, std::function<void()>> cases[] = {
+        {{},
+         [&] {
+             programmable(QStringLiteral("40"));
+             cfg.codes[1] = wide.codes[1];
+             w->FBselectClick();
+         }},
+        {QStringLiteral(" Datei geladen |"), [&] { seam.openFileNames = {file}, w->MopenClick(); }},
+        {QStringLiteral("Übertragung erfolgreich|"),
+         [&] { port.eeprom = moduleImage(wide), w->ReadButton->click(); }},
+    };
+    seam.defaultAnswer = [this](QDialog& d) {
+        if (&d == forms.FBselect)
+            forms.FBselect->FB4aurelClick();
+        else if (&d == rs)
+            runToTheEnd();
+    };
+    for (const auto& [first, change] : cases) {
+        NeueDatei(cfg);
+        w->FormPaint();
+        w->saveMemo = BuildFile(cfg).lines;
+        w->InfoDblClick();
+        const int beeps = seam.beeps;
+        change();
+        EXPECT_EQ(w->infoLines().join('|'),
+                  first + QStringLiteral(" Adressen begrenzt: CODE 1 4660 --> 564"));
+        EXPECT_EQ(w->infoColour(), TFFBmain::InfoColour::Warning);
+        EXPECT_EQ(seam.beeps, beeps + 1);
+        EXPECT_NE(BuildFile(cfg).lines, w->saveMemo);   // closing asks, also after the load
     }
 }
 
@@ -442,6 +491,8 @@ TEST_F(SafeguardTest, AbbrechenSaysWhetherTheModuleWasTouched)
                 rs->Abbrechen->click();
             }
         };
+        if (!c.write)
+            answerNEIN();   // the configuration is not saved: read on
         (c.write ? w->SendButton : w->ReadButton)->click();
         EXPECT_TRUE(clicked);
         EXPECT_FALSE(rs->isVisible());
@@ -528,10 +579,12 @@ TEST_F(SafeguardTest, NewMessagesAreSeenWholeInTheMessageArea)
     userConfiguration();
     port.eeprom = moduleImage(cfg);
     port.eeprom[150] ^= 1;   // corrupt under the checksum
+    answerNEIN();
     w->ReadButton->click();
     check("read-checksum", {QStringLiteral("EEPROM-Fehler (checksum)"), Unchanged});
 
     port.versionLow = 0x0A;
+    answerNEIN();
     w->ReadButton->click();
     check("read-firmware",
           {QStringLiteral("Die Firmware ist nicht mit dieser Software kompatibel !"),
@@ -560,7 +613,8 @@ TEST_F(SafeguardTest, NewMessagesAreSeenWholeInTheMessageArea)
     cfg.codes[1].address = 5000;
     w->InfoDblClick();
     leave(w->bitanzahl, QStringLiteral("12"));
-    check("address-limited", {Limited});
+    check("address-limited",
+          {Limited, QStringLiteral(" Adressen begrenzt: CODE 1 5000 --> 4095")});
 
     leave(w->bitanzahl, QStringLiteral("40"));
     cfg.codes[1].address = 5000;
@@ -569,8 +623,7 @@ TEST_F(SafeguardTest, NewMessagesAreSeenWholeInTheMessageArea)
     w->SendButton->click();
     check("address-refused", {QStringLiteral(" CODE 1: Adresse größer als max. Adresse")});
 
-    // A message with two reasons is more than the area holds: its first line stays in view
-    // and the whole message is the area's hint.
+    // A message with two reasons fits too; the whole message is also the area's hint.
     cfg.codes[1].address = 100;
     w->FormPaint();
     port.commands.clear();
@@ -584,7 +637,59 @@ TEST_F(SafeguardTest, NewMessagesAreSeenWholeInTheMessageArea)
                            QStringLiteral(" Verbindung zur Schnittstelle verloren"), Incomplete};
     EXPECT_EQ(w->infoLines(), lost);
     QApplication::processEvents();
-    EXPECT_GT(w->Info->verticalScrollBar()->maximum(), 0);
-    EXPECT_EQ(w->Info->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(w->Info->verticalScrollBar()->maximum(), 0);
     EXPECT_EQ(w->Info->toolTip(), lost.join(QLatin1Char('\n')));
+}
+
+// Every message of more than one line that the program gives is seen whole in the message
+// area, also below an earlier one; a longer one shows from its first line. Pictures of the
+// window with each when FBE_SHOT_DIR names a folder.
+TEST_F(SafeguardTest, EveryMessageOfSeveralLinesIsSeenWhole)
+{
+    using P = TransferProtocol;
+    const QString again = msgProgrammedBefore(QDateTime(QDate(2025, 3, 14), QTime(9, 26, 53)));
+    const OpenFailure denied{OpenFailure::Permission, QStringLiteral("/dev/ttyUSB0"), {}};
+    const QStringList lost{P::msgInterrupted(), P::msgConnectionLost(), msgModuleIncomplete()};
+    const struct {
+        const char* name;
+        QStringList lines;
+        bool whole;   // else shown from its first line
+    } cases[] = {
+        {"lost", lost, true},
+        {"aborted-again", {P::msgAborted(), msgModuleIncomplete(), again}, true},
+        {"open",
+         P::msgOpenFailure(0, denied.path, denied).split('\n') << msgConfigurationUnchanged(), true},
+        {"series",
+         {P::msgWriteMismatch(5), msgModuleIncomplete(),
+          QStringLiteral(" automatisches Programmieren ausgeschaltet")},
+         true},
+        {"old-file",
+         {QStringLiteral(" Datei geladen "),
+          QStringLiteral(" Achtung: Prüfsumme der Datei falsch! "),
+          QStringLiteral(" Datei mit Fehlern geladen. Veraltetes inkompatibles File! ")},
+         true},
+        {"addresses",
+         {msgAddressLimited(),
+          QStringLiteral(" Adressen begrenzt: CODE 1 3000 --> 1023, CODE 2 3500 --> 1023"),
+          QStringLiteral(" gleiche Adresse: CODE 1 und CODE 2")},
+         true},
+        {"lost-again", lost + QStringList{again}, false},
+    };
+    w->show();
+    QScrollBar* bar = w->Info->verticalScrollBar();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        w->InfoDblClick();
+        w->addInfo(P::msgSuccess());   // an earlier message
+        QApplication::processEvents();
+        for (const QString& line : c.lines)
+            w->addInfo(line);
+        QApplication::processEvents();
+        const int first = w->Info->document()->findBlockByNumber(1).firstLineNumber();
+        EXPECT_EQ(bar->value(), c.whole ? bar->maximum() : first);
+        EXPECT_TRUE(c.whole ? bar->value() <= first : bar->maximum() > first);
+        const QString shots = qEnvironmentVariable("FBE_SHOT_DIR");
+        if (!shots.isEmpty())
+            w->grab().save(shots + QStringLiteral("/info-%1.png").arg(QLatin1String(c.name)));
+    }
 }

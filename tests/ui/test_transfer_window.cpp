@@ -208,6 +208,7 @@ TEST_F(TransferWindowTest, EveryWayOfEndingTheWindowEarlyIsAnAbortThatKeepsTheCo
         port.afterByte = nullptr;
         port.commands.clear();
         port.eeprom = cfg.txBuffer;
+        answerNEIN();   // the configuration is not saved: read on
         w->ReadButton->click();
         EXPECT_EQ(port.commands.size(), 290u);
         EXPECT_EQ(info(), QStringLiteral("Übertragung erfolgreich"));

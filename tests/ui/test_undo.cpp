@@ -212,7 +212,11 @@ TEST_F(UndoTest, EveryKindOfChangeIsTakenBackAndRedoneWhole)
              EncodeImage(module);
              port.eeprom = module.txBuffer;
          },
-         [this] { w->ReadButton->click(); }, S("Modul auslesen"),
+         [this] {
+             answerNEIN();   // the changes of the rows before are not saved: read on
+             w->ReadButton->click();
+         },
+         S("Modul auslesen"),
          [this] { EXPECT_NE(w->Cadd[5]->text().trimmed(), S("777")); }},
         {"the advance after programming",
          [this] {

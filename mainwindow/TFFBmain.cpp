@@ -770,20 +770,20 @@ void TFFBmain::setupRightColumn(QWidget* c)
         offset[n]->setAlignment(Qt::AlignRight);
         offset[n]->setToolTip(incHint);
     }
-    QFrame* counter = makePanel(Pprogram, "GZaehler", QRect(270, 29, 82, 69), InnerGrey,
+    QFrame* counter = makePanel(Pprogram, "GZaehler", QRect(270, 28, 82, 65), InnerGrey,
                                 QFrame::Sunken);
     const QString counterHint =
         QStringLiteral("zeigt die Anzahl der erfolgreich programmierten Bausteine an");
     counter->setToolTip(counterHint);
     makeLabel(counter, "LZaehler", QRect(2, 2, 78, 15), QStringLiteral(" Zähler "),
               sans(12, true), Maroon, Qt::AlignCenter);
-    progcounter = makeEdit(counter, "progcounter", QRect(13, 19, 56, 21), courier(15, true),
+    progcounter = makeEdit(counter, "progcounter", QRect(13, 18, 56, 21), courier(15, true),
                            Maroon);
     progcounter->setAlignment(Qt::AlignCenter);
     progcounter->setToolTip(counterHint);
     Button1 = new QPushButton(QStringLiteral("clear"), counter);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(13, 43, 56, 22);
+    Button1->setGeometry(13, 41, 56, 22);
     Button1->setToolTip(QStringLiteral("setzt den ProgrammCounter zurück (auf 0)"));
     Pprogram->hide();
 

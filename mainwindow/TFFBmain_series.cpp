@@ -91,7 +91,7 @@ void TFFBmain::setupSeries()
     QFrame* counter = Pprogram->findChild<QFrame*>(QStringLiteral("GZaehler"));
     Pauto = new QFrame(Pprogram);
     Pauto->setObjectName(QStringLiteral("Pauto"));
-    Pauto->setGeometry(270, 102, 82, 47);
+    Pauto->setGeometry(270, 95, 82, 45);
     if (counter) {
         Pauto->setPalette(counter->palette());
         Pauto->setFrameStyle(counter->frameStyle());
@@ -100,14 +100,14 @@ void TFFBmain::setupSeries()
     Pauto->setToolTip(AutoHint);
     CBauto = new QCheckBox(Pauto);
     CBauto->setObjectName(QStringLiteral("CBauto"));
-    CBauto->setGeometry(33, 29, 16, 16);
+    CBauto->setGeometry(33, 28, 16, 16);
     CBauto->setToolTip(AutoHint);
     CBauto->setAccessibleName(QStringLiteral("automatisch programmieren"));
     const QFont titleFont = fitted(sans(12, true), QStringLiteral("programmieren"), 76, 9);
-    int y = 2;
+    int y = 1;
     for (const char* line : {"automatisch", "programmieren"}) {
         auto* caption = new Caption(QLatin1String(line), CBauto, Pauto);
-        caption->setObjectName(QStringLiteral("Lauto%1").arg(y == 2 ? 1 : 2));
+        caption->setObjectName(QStringLiteral("Lauto%1").arg(y == 1 ? 1 : 2));
         caption->setGeometry(1, y, 80, 14);
         caption->setFont(titleFont);
         caption->setAlignment(Qt::AlignCenter);

@@ -29,19 +29,26 @@
 
 int main(int argc, char** argv)
 {
-    // --version and --help need no display, so they are answered before the application
-    // exists; the rest of the line is read once Qt has taken its own options from it.
+    // --version, --help and a usage error need no display, so they are answered before the
+    // application exists (Qt's own options passed over); the rest of the line is read once
+    // Qt has taken its own options from it.
     {
         QStringList raw;
         for (int i = 0; i < argc; ++i)
             raw << QString::fromLocal8Bit(argv[i]);
-        const fbe::StartOptions early = fbe::parseStartOptions(raw);
+        const fbe::StartOptions early =
+            fbe::parseStartOptions(raw, fbe::ToolkitOptions::Skipped);
         if (early.version || early.help) {
-            std::fputs(qPrintable(early.version ? QStringLiteral("fbe ") + fbe::programVersion()
-                                                      + QLatin1Char('\n')
+            std::fputs(qPrintable(early.version ? fbe::versionText(QStringLiteral("fbe"))
                                                 : fbe::startUsage()),
                        stdout);
             return 0;
+        }
+        if (!early.error.isEmpty()) {
+            std::fputs(qPrintable(QStringLiteral("fbe: ") + early.error + QStringLiteral("\n\n")
+                                  + fbe::startUsage()),
+                       stderr);
+            return 2;
         }
     }
 

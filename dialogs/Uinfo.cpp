@@ -46,6 +46,9 @@ TFinfo::TFinfo(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     Versionslabel->setFont(style::arialBold(10));
     Versionslabel->setText(versionText());
 
+    Lizenzlabel = new QLabel(tr("Lizenz: GNU GPL Version 3 oder neuer"), this);
+    Lizenzlabel->setObjectName(QStringLiteral("Lizenzlabel"));
+
     Label1 = new QLabel(QStringLiteral("by"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignHCenter);
@@ -81,6 +84,7 @@ TFinfo::TFinfo(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     headText->addStretch(1);
     headText->addWidget(title);
     headText->addWidget(Versionslabel);
+    headText->addWidget(Lizenzlabel);
     headText->addStretch(1);
     head->addLayout(headText, 1);
 

@@ -27,6 +27,16 @@
 #include <QTranslator>
 #include <cstdio>
 
+namespace {
+
+// The command line's answers: usage, version and errors.
+void print(std::FILE* stream, const QString& text)
+{
+    std::fprintf(stream, "%s", qPrintable(text));
+}
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
     // --version, --help and a usage error need no display, so they are answered before the
@@ -39,15 +49,12 @@ int main(int argc, char** argv)
         const fbe::StartOptions early =
             fbe::parseStartOptions(raw, fbe::ToolkitOptions::Skipped);
         if (early.version || early.help) {
-            std::fputs(qPrintable(early.version ? fbe::versionText(QStringLiteral("fbe"))
-                                                : fbe::startUsage()),
-                       stdout);
+            print(stdout, early.version ? fbe::versionText(QStringLiteral("fbe")) : fbe::startUsage());
             return 0;
         }
         if (!early.error.isEmpty()) {
-            std::fputs(qPrintable(QStringLiteral("fbe: ") + early.error + QStringLiteral("\n\n")
-                                  + fbe::startUsage()),
-                       stderr);
+            print(stderr, QStringLiteral("fbe: ") + early.error + QStringLiteral("\n\n")
+                              + fbe::startUsage());
             return 2;
         }
     }
@@ -58,16 +65,15 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("fbe"));
     const fbe::StartOptions options = fbe::parseStartOptions(QCoreApplication::arguments());
     if (!options.error.isEmpty()) {
-        std::fputs(qPrintable(QStringLiteral("fbe: ") + options.error + QStringLiteral("\n\n")
-                              + fbe::startUsage()),
-                   stderr);
+        print(stderr, QStringLiteral("fbe: ") + options.error + QStringLiteral("\n\n")
+                          + fbe::startUsage());
         return 2;
     }
     // A start from the desktop's menu works in a folder of its own: the settings file is
     // read there at start and written there at the end. FILE is already absolute.
     QString folderError;
     if (options.desktop && !fbe::enterDesktopFolder(&folderError))
-        std::fputs(qPrintable(QStringLiteral("fbe: ") + folderError + QLatin1Char('\n')), stderr);
+        print(stderr, QStringLiteral("fbe: ") + folderError + QLatin1Char('\n'));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     fbe::useFixedPalette();
     // Qt's own texts (file dialogs, their overwrite question, edit menus) in German, when the

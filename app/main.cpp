@@ -29,7 +29,7 @@
 
 namespace {
 
-// The command line's answers: usage, version and errors.
+// The answers given before the application exists: usage, version and usage errors.
 void print(std::FILE* stream, const QString& text)
 {
     std::fprintf(stream, "%s", qPrintable(text));
@@ -65,15 +65,16 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("fbe"));
     const fbe::StartOptions options = fbe::parseStartOptions(QCoreApplication::arguments());
     if (!options.error.isEmpty()) {
-        print(stderr, QStringLiteral("fbe: ") + options.error + QStringLiteral("\n\n")
-                          + fbe::startUsage());
+        std::fputs(qPrintable(QStringLiteral("fbe: ") + options.error + QStringLiteral("\n\n")
+                              + fbe::startUsage()),
+                   stderr);
         return 2;
     }
     // A start from the desktop's menu works in a folder of its own: the settings file is
     // read there at start and written there at the end. FILE is already absolute.
     QString folderError;
     if (options.desktop && !fbe::enterDesktopFolder(&folderError))
-        print(stderr, QStringLiteral("fbe: ") + folderError + QLatin1Char('\n'));
+        std::fputs(qPrintable(QStringLiteral("fbe: ") + folderError + QLatin1Char('\n')), stderr);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     fbe::useFixedPalette();
     // Qt's own texts (file dialogs, their overwrite question, edit menus) in German, when the

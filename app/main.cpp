@@ -1,7 +1,10 @@
 // Program entry: the configuration, the desktop seam and every window, created once for the
 // whole run, the main window first.
+#include "app/StartupProbe.h"
 #include "comm/TFrs232.h"
 #include "config/Configuration.h"
+#include "config/Language.h"
+#include "config/SettingsFile.h"
 #include "config/StartOptions.h"
 #include "dialogs/FixedPalette.h"
 #include "dialogs/Seam.h"
@@ -21,10 +24,8 @@
 #include "transmitters/TFFBselect.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
+#include <QDir>
 #include <QStyleFactory>
-#include <QTranslator>
 #include <cstdio>
 
 namespace {
@@ -77,12 +78,14 @@ int main(int argc, char** argv)
         std::fputs(qPrintable(QStringLiteral("fbe: ") + folderError + QLatin1Char('\n')), stderr);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     fbe::useFixedPalette();
-    // Qt's own texts (file dialogs, their overwrite question, edit menus) in German, when the
-    // translations are installed.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    // The language: the one chosen in the menu (settings line 9, in the folder the settings
+    // are kept in), else the desktop's; the windows are made in it.
+    {
+        const fbe::SettingsRead read = fbe::readSettingsFile(
+            QDir::currentPath() + QLatin1Char('/') + fbe::settingsFileName());
+        fbe::language::use(fbe::language::choose(read.complete ? read.values.language : QString(),
+                                                 fbe::language::desktopLanguages()));
+    }
 
     fbe::Configuration cfg;
     fbe::Seam seam;
@@ -109,6 +112,7 @@ int main(int argc, char** argv)
     forms.FHelp = new fbe::TFHelp(cfg, seam, forms, owner);
     forms.Fwarnung = new fbe::TFwarnung(cfg, seam, forms, owner);
     mainWindow.connectForms();
+    fbe::StartupProbe::installIfWanted(mainWindow);
 
     return app.exec();
 }

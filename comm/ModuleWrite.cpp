@@ -2,6 +2,8 @@
 
 #include "config/ImageCodec.h"
 
+#include <QCoreApplication>
+
 namespace fbe {
 
 void PrepareModuleWrite(Configuration& cfg)
@@ -22,12 +24,15 @@ QStringList OutputCheckWarning(const Configuration& cfg)
     }
     if (unused.isEmpty() || cfg.option(opt::Direkt))
         return {};
-    return {QStringLiteral("ACHTUNG!"),
-            QStringLiteral("bei ") + unused.join(QStringLiteral(", "))
-                + QStringLiteral(" wurde zwar eine Funktion aktiviert, aber kein Ausgang "
-                                 "(out1..out4) selektiert."),
-            QStringLiteral("Überprüfen Sie die Einstellungen und wiederholen Sie gegebenenfalls "
-                           "die Programmierung!")};
+    return {QCoreApplication::translate("fbe::ModuleWrite", "ACHTUNG!"),
+            //: %1: the codes, e.g. "Code1, Code3"
+            QCoreApplication::translate("fbe::ModuleWrite",
+                                        "bei %1 wurde zwar eine Funktion aktiviert, aber kein "
+                                        "Ausgang (out1..out4) selektiert.")
+                .arg(unused.join(QStringLiteral(", "))),
+            QCoreApplication::translate("fbe::ModuleWrite",
+                                        "Überprüfen Sie die Einstellungen und wiederholen Sie "
+                                        "gegebenenfalls die Programmierung!")};
 }
 
 }  // namespace fbe

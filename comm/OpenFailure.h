@@ -22,10 +22,15 @@ struct OpenFailure {
 
     bool failed() const { return kind != None; }
 
-    // The reason without the path, e.g. "Gerät nicht vorhanden"; empty for None.
+    // The reason without the path, e.g. "Gerät nicht vorhanden"; empty for None. German, as
+    // it is kept in files and JSON; shown() gives it in the language in use.
     QString reason() const;
-    // The message area's second line: " <path>: <reason>"; empty for None.
+    // The message area's second line: " <path>: <reason>"; empty for None. German.
     QString line() const;
+
+    // A reason or a line of these, as the screen shows it in the language in use; any other
+    // text as it is.
+    static QString shown(const QString& text);
 };
 
 }  // namespace fbe

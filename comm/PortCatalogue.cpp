@@ -2,6 +2,7 @@
 
 #include "comm/PortNames.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -19,7 +20,13 @@ namespace fbe {
 
 namespace {
 
-const QString SimulatedModule = QStringLiteral("simuliertes Modul");
+// A description the program gives itself: German, as fbe-tool's JSON keeps it.
+const char* const SimulatedModule = QT_TRANSLATE_NOOP("fbe::PortCatalogue", "simuliertes Modul");
+
+QString translated(const QByteArray& text)
+{
+    return QCoreApplication::translate("fbe::PortCatalogue", text.constData());
+}
 
 #ifdef Q_OS_WIN
 // "\\.\COM10" and "com10" are both COM10.
@@ -140,22 +147,25 @@ QString PortEntry::path() const
 
 QString PortEntry::label() const
 {
-    return description.isEmpty() ? name : name + QStringLiteral(" - ") + description;
+    // The program's own description in the language in use.
+    return description.isEmpty() ? name : name + QStringLiteral(" - ") + translated(description.toUtf8());
 }
 
 QStringList PortEntry::details() const
 {
     QStringList lines;
-    lines << QStringLiteral("Gerät: ") + device;
+    lines << QCoreApplication::translate("fbe::PortCatalogue", "Gerät: %1").arg(device);
     if (!manufacturer.isEmpty())
-        lines << QStringLiteral("Hersteller: ") + manufacturer;
+        lines << QCoreApplication::translate("fbe::PortCatalogue", "Hersteller: %1")
+                     .arg(manufacturer);
     if (!serialNumber.isEmpty())
-        lines << QStringLiteral("Seriennummer: ") + serialNumber;
+        lines << QCoreApplication::translate("fbe::PortCatalogue", "Seriennummer: %1")
+                     .arg(serialNumber);
     if (vendorId && productId)
-        lines << QStringLiteral("USB-Kennung (VID:PID): ") + hex4(*vendorId) + QLatin1Char(':')
-                     + hex4(*productId);
+        lines << QCoreApplication::translate("fbe::PortCatalogue", "USB-Kennung (VID:PID): %1:%2")
+                     .arg(hex4(*vendorId), hex4(*productId));
     if (!link().isEmpty())
-        lines << QStringLiteral("fester Name: ") + link();
+        lines << QCoreApplication::translate("fbe::PortCatalogue", "fester Name: %1").arg(link());
     return lines;
 }
 
@@ -214,7 +224,7 @@ PortEntry describePort(const QString& path, const PortSource& source)
             slot = l.path;
     }
     if (e.description.isEmpty() && isPseudoTerminal(path))
-        e.description = SimulatedModule;
+        e.description = QString::fromUtf8(SimulatedModule);
     return e;
 }
 
@@ -306,10 +316,13 @@ bool portPresent(const QString& path, const PortSource& source)
 
 QString systemPortHint(const PortEntry& port)
 {
-    QString text = QStringLiteral("derzeit benützte serielle Schnittstelle (") + port.device;
-    if (!port.description.isEmpty())
-        text += QStringLiteral(" - ") + port.description;
-    return text + QLatin1Char(')');
+    if (port.description.isEmpty())
+        return QCoreApplication::translate("fbe::PortCatalogue",
+                                           "derzeit benützte serielle Schnittstelle (%1)")
+            .arg(port.device);
+    return QCoreApplication::translate("fbe::PortCatalogue",
+                                       "derzeit benützte serielle Schnittstelle (%1 - %2)")
+        .arg(port.device, translated(port.description.toUtf8()));
 }
 
 QString printablePath(const QString& path)

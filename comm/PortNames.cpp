@@ -1,5 +1,6 @@
 #include "comm/PortNames.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 namespace fbe {
@@ -30,8 +31,9 @@ QString comDevicePath(int number)
 
 QString comPortHint(const QString& name)
 {
-    return QStringLiteral("derzeit benützte serielle Schnittstelle (")
-           + comDevicePath(portNumberFromName(name)) + QLatin1Char(')');
+    return QCoreApplication::translate("fbe::PortNames",
+                                       "derzeit benützte serielle Schnittstelle (%1)")
+        .arg(comDevicePath(portNumberFromName(name)));
 }
 
 }  // namespace fbe

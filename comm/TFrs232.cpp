@@ -74,7 +74,6 @@ TFrs232::TFrs232(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
       rs232_(std::make_unique<SerialPortService>())
 {
     setObjectName(QStringLiteral("Frs232"));
-    setWindowTitle(QStringLiteral("Datenübertragung läuft ..."));
     setModal(true);
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -93,16 +92,18 @@ TFrs232::TFrs232(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     G1 = makeGauge(this, "G1", 22);
     Ggesamt = makeGauge(this, "Ggesamt", 34);
 
-    auto* partLabel = new QLabel(QStringLiteral("part"), this);
-    auto* totalLabel = new QLabel(QStringLiteral("total"), this);
+    Lpart = new QLabel(this);
+    Lpart->setObjectName(QStringLiteral("Lpart"));
+    Ltotal = new QLabel(this);
+    Ltotal->setObjectName(QStringLiteral("Ltotal"));
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(Laction, 0, 0, 1, 2);
-    grid->addWidget(partLabel, 1, 0);
+    grid->addWidget(Lpart, 1, 0);
     grid->addWidget(G1, 1, 1);
-    grid->addWidget(totalLabel, 2, 0);
+    grid->addWidget(Ltotal, 2, 0);
     grid->addWidget(Ggesamt, 2, 1);
-    Abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+    Abbrechen = new QPushButton(this);
     Abbrechen->setObjectName(QStringLiteral("Abbrechen"));
     Abbrechen->setAutoDefault(false);   // Enter pressed during a run does not end it
     Abbrechen->setMinimumWidth(110);
@@ -115,10 +116,29 @@ TFrs232::TFrs232(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
 
     port_ = rs232_.get();
     protocol_ = std::make_unique<TransferProtocol>(cfg_, *port_);
-    connect(protocol_.get(), &TransferProtocol::actionChanged, Laction, &QLabel::setText);
+    // The protocol names its steps in German; the window shows them in the language in use.
+    connect(protocol_.get(), &TransferProtocol::actionChanged, Laction,
+            [this](const QString& action) { Laction->setText(TransferProtocol::shown(action)); });
     connect(protocol_.get(), &TransferProtocol::progressChanged, this, &TFrs232::updateGauges);
     connect(protocol_.get(), &TransferProtocol::firmwareAccepted, this, &TFrs232::firmwareChanged);
     connect(protocol_.get(), &TransferProtocol::finished, this, &TFrs232::FormClose);
+    retranslateUi();
+}
+
+void TFrs232::retranslateUi()
+{
+    setWindowTitle(tr("Datenübertragung läuft ..."));
+    Lpart->setText(tr("part"));
+    Ltotal->setText(tr("total"));
+    Abbrechen->setText(tr("Abbrechen"));
+    Laction->setText(TransferProtocol::shown(protocol_->action()));
+}
+
+void TFrs232::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
 }
 
 TFrs232::~TFrs232()

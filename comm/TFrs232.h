@@ -63,6 +63,8 @@ public:
     QProgressBar* G1 = nullptr;
     QProgressBar* Ggesamt = nullptr;
     QPushButton* Abbrechen = nullptr;   // ends the run as the title bar and Escape do
+    QLabel* Lpart = nullptr;
+    QLabel* Ltotal = nullptr;
 
     // "Abbrechen": the one close path (done), which aborts a running transfer.
     void AbbrechenClick();
@@ -80,8 +82,11 @@ public slots:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Sets every text in the language in use (at creation and on a change of language).
+    void retranslateUi();
     // Takes the request over unless a transfer runs; the window then starts it when shown.
     bool request(int portNumber, bool write, const QString& device);
     void FormActivate();

@@ -3,6 +3,7 @@
 #include "comm/BytePort.h"
 #include "comm/PortCatalogue.h"
 #include "config/Formatting.h"
+#include "config/Language.h"
 
 namespace fbe {
 
@@ -53,14 +54,51 @@ void TransferProtocol::setRequest(int portNumber, bool write, const QString& dev
     cfg_.transfer.moduleWritten = false;
 }
 
+namespace {
+
+// The texts with values, German.
+const char* const OpenErrorText = QT_TRANSLATE_NOOP("fbe::TransferProtocol",
+                                                    "Fehler bei Öffnen von Com-Port: %1");
+const char* const WriteMismatchText = QT_TRANSLATE_NOOP(
+    "fbe::TransferProtocol", "Übertragungsfehler bei Sendeadresse: [%1] !");
+const char* const VerifyMismatchText = QT_TRANSLATE_NOOP(
+    "fbe::TransferProtocol", "Vergleichsfehler bei Leseadresse: [%1] !");
+const char* const RereadMismatchText = QT_TRANSLATE_NOOP(
+    "fbe::TransferProtocol", "Lesefehler bei Leseadresse: [%1] !");
+const char* const FirmwareFoundText = QT_TRANSLATE_NOOP("fbe::TransferProtocol",
+                                                        " gefundene Firmware: %1");
+
+}  // namespace
+
+QString TransferProtocol::shown(const QString& text)
+{
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        const QString translated = language::translateLine(
+            "fbe::TransferProtocol", line,
+            {OpenErrorText, WriteMismatchText, VerifyMismatchText, RereadMismatchText,
+             FirmwareFoundText, QT_TR_NOOP("check System"), QT_TR_NOOP("write configuration"),
+             QT_TR_NOOP("verify configuration"), QT_TR_NOOP("read configuration"),
+             QT_TR_NOOP("Übertragung erfolgreich"),
+             QT_TR_NOOP(" Verbindung zur Schnittstelle verloren"),
+             QT_TR_NOOP("keine Antwort --> Abbruch"),
+             QT_TR_NOOP("Übertragung unterbrochen --> Abbruch"),
+             QT_TR_NOOP("Fehler bei Geräte-Identifizierung! "),
+             QT_TR_NOOP("Die Firmware ist nicht mit dieser Software kompatibel !"),
+             QT_TR_NOOP("Übertragung abgebrochen")});
+        line = translated != line ? translated : OpenFailure::shown(line);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 QString TransferProtocol::msgOpenError(int portNumber)
 {
-    return QStringLiteral("Fehler bei Öffnen von Com-Port: COM") + QString::number(portNumber);
+    return msgOpenError(QStringLiteral("COM%1").arg(portNumber));
 }
 
 QString TransferProtocol::msgOpenError(const QString& portName)
 {
-    return QStringLiteral("Fehler bei Öffnen von Com-Port: ") + portName;
+    return german(OpenErrorText).arg(portName);
 }
 
 QString TransferProtocol::msgOpenFailure(int portNumber, const QString& device,
@@ -75,20 +113,17 @@ QString TransferProtocol::msgOpenFailure(int portNumber, const QString& device,
 
 QString TransferProtocol::msgWriteMismatch(int address)
 {
-    return QStringLiteral("Übertragungsfehler bei Sendeadresse: [") + QString::number(address)
-           + QStringLiteral("] !");
+    return german(WriteMismatchText).arg(address);
 }
 
 QString TransferProtocol::msgVerifyMismatch(int address)
 {
-    return QStringLiteral("Vergleichsfehler bei Leseadresse: [") + QString::number(address)
-           + QStringLiteral("] !");
+    return german(VerifyMismatchText).arg(address);
 }
 
 QString TransferProtocol::msgRereadMismatch(int address)
 {
-    return QStringLiteral("Lesefehler bei Leseadresse: [") + QString::number(address)
-           + QStringLiteral("] !");
+    return german(RereadMismatchText).arg(address);
 }
 
 int TransferProtocol::rereadAddress(int n)
@@ -103,7 +138,7 @@ QString TransferProtocol::firmwareLabel(quint8 high, quint8 low)
 
 QString TransferProtocol::msgFirmwareFound(quint8 high, quint8 low)
 {
-    return QStringLiteral(" gefundene Firmware: ") + firmwareLabel(high, low);
+    return german(FirmwareFoundText).arg(firmwareLabel(high, low));
 }
 
 int TransferProtocol::percent(int value, int denominator)

@@ -94,25 +94,32 @@ public:
     // (0..101) and the version, type and time-base bytes (248..252).
     static bool comparedAfterWrite(int address);
 
-    // Texts.
-    static QString actionCheck() { return QStringLiteral("check System"); }
-    static QString actionWrite() { return QStringLiteral("write configuration"); }
-    static QString actionVerify() { return QStringLiteral("verify configuration"); }
-    static QString actionRead() { return QStringLiteral("read configuration"); }
-    static QString msgSuccess() { return QStringLiteral("Übertragung erfolgreich"); }
+    // Texts. They are German, as the result's message is kept (the production log holds it);
+    // shown() gives a message or action in the language in use.
+    static QString actionCheck() { return german(QT_TR_NOOP("check System")); }
+    static QString actionWrite() { return german(QT_TR_NOOP("write configuration")); }
+    static QString actionVerify() { return german(QT_TR_NOOP("verify configuration")); }
+    static QString actionRead() { return german(QT_TR_NOOP("read configuration")); }
+    static QString msgSuccess() { return german(QT_TR_NOOP("Übertragung erfolgreich")); }
     static QString msgOpenError(int portNumber);
     // The same for a system port, named by its short name ("ttyUSB0").
     static QString msgOpenError(const QString& portName);
     // The whole message of a port that cannot be opened: msgOpenError for COMn (device empty)
     // or the system port, and below it why, when the port knows.
     static QString msgOpenFailure(int portNumber, const QString& device, const OpenFailure& why);
-    static QString msgConnectionLost() { return QStringLiteral(" Verbindung zur Schnittstelle verloren"); }
-    static QString msgNoReply() { return QStringLiteral("keine Antwort --> Abbruch"); }
-    static QString msgInterrupted() { return QStringLiteral("Übertragung unterbrochen --> Abbruch"); }
-    static QString msgIdentify() { return QStringLiteral("Fehler bei Geräte-Identifizierung! "); }
+    static QString msgConnectionLost()
+    {
+        return german(QT_TR_NOOP(" Verbindung zur Schnittstelle verloren"));
+    }
+    static QString msgNoReply() { return german(QT_TR_NOOP("keine Antwort --> Abbruch")); }
+    static QString msgInterrupted()
+    {
+        return german(QT_TR_NOOP("Übertragung unterbrochen --> Abbruch"));
+    }
+    static QString msgIdentify() { return german(QT_TR_NOOP("Fehler bei Geräte-Identifizierung! ")); }
     static QString msgFirmware()
     {
-        return QStringLiteral("Die Firmware ist nicht mit dieser Software kompatibel !");
+        return german(QT_TR_NOOP("Die Firmware ist nicht mit dieser Software kompatibel !"));
     }
     // Second line below msgFirmware(): the version the module reported, as the label shows.
     static QString msgFirmwareFound(quint8 high, quint8 low);
@@ -120,7 +127,11 @@ public:
     static QString msgVerifyMismatch(int address);
     // A byte read a second time differs from its first read.
     static QString msgRereadMismatch(int address);
-    static QString msgAborted() { return QStringLiteral("Übertragung abgebrochen"); }
+    static QString msgAborted() { return german(QT_TR_NOOP("Übertragung abgebrochen")); }
+
+    // A message or action of the transfer (every line of it, the reasons of an open failure
+    // included) in the language in use; lines of other origin stay as they are.
+    static QString shown(const QString& text);
 
 signals:
     void actionChanged(const QString& text);
@@ -131,6 +142,7 @@ signals:
     void finished();
 
 private:
+    static QString german(const char* text) { return QString::fromUtf8(text); }
     void startRS232();
     void sendstring(quint8 b1, quint8 b2, quint8 b3);
     void sendesofort();

@@ -195,6 +195,9 @@ SettingsRead parseSettings(const QByteArray& bytes)
     // Whether the port exists is for the start-up to find out.
     s.systemPort = lines.at(7);
     s.productionLog = lines.at(8) == ProductionLogOn;
+    // Any other text (a later version's language) leaves the choice to the desktop.
+    if (lines.at(9) == QLatin1String("de") || lines.at(9) == QLatin1String("en"))
+        s.language = lines.at(9);
     read.complete = true;
     return read;
 }
@@ -233,7 +236,7 @@ QStringList settingsLines(const Settings& s)
           << QLatin1String(s.progView ? "progwindow" : "commentwindow")
           << s.workingFolder
           << systemPortLine(s.systemPort) << (s.productionLog ? ProductionLogOn : QString())
-          << QString() << QString()
+          << s.language << QString()
           << WaitstatesMarker
           << QString::number(s.waitstates);
     for (int index = 0; index < WindowPositions::Count; ++index) {

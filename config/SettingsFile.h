@@ -11,7 +11,8 @@
 //   line 7      the system port in use (its stable link or device path); empty while one
 //               of COM1 .. COM4 is in use, which line 3 names then
 //   line 8      "protokollyes" while the production log is kept, else empty
-//   lines 9-10  empty
+//   line 9      the language chosen in the menu: "de", "en", empty for the desktop's
+//   line 10     empty
 //   line 11     "#waitstates#", line 12 its value
 //   lines 13-63 seventeen groups: marker, left edge, top edge
 //
@@ -71,6 +72,7 @@ struct Settings {
     bool showNotices = true;
     bool progView = false;            // the extended programming panel is shown
     bool productionLog = false;       // line 8: the production log is kept
+    QString language;                 // line 9: "de", "en"; empty: the desktop's language
     QString workingFolder;
     int waitstates = 22;
     WindowPositions positions;
@@ -90,6 +92,9 @@ struct SettingsRead {
     bool complete = false;            // everything up to the last position group was read
     QString error;                    // why the reading stopped (for diagnosis)
 };
+
+// The file's name; it lies in the working folder.
+inline QString settingsFileName() { return QStringLiteral("fbe_ini.ini"); }
 
 // Splits and decodes the bytes of a settings file and reads it.
 SettingsRead parseSettings(const QByteArray& bytes);

@@ -2,7 +2,10 @@
 // the window icon and the code position marker.
 #pragma once
 
+#include <QIcon>
 #include <QString>
+
+class QSvgRenderer;
 
 namespace fbe::art {
 
@@ -19,6 +22,13 @@ inline constexpr char Codepos[] = ":/fbe/codepos.svg";     // marker under a 40-
 // compiled-in resources are registered only when something asks for them; every small
 // dialog calls this, and other windows may too. Cheap after the first call.
 void ensureLoaded();
+
+// The picture as an icon. The drawing is read when the icon is first shown, once for the whole
+// run (every window shows the window icon).
+QIcon icon(const QString& picture);
+
+// The drawing, read once for the whole run and shared by all that paint it.
+QSvgRenderer& drawing(const QString& picture);
 
 // The picture of a transmitter type code (1, 2, 7, 10, 16, 17); empty for any other code.
 QString glyphPath(int typ);

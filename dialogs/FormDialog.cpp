@@ -12,7 +12,7 @@ FormDialog::FormDialog(Configuration& cfg, Seam& seam, Forms& forms, QWidget* pa
     : QDialog(parent), cfg(cfg), seam(seam), forms(forms)
 {
     art::ensureLoaded();
-    setWindowIcon(QIcon(QString::fromLatin1(art::Icon)));
+    setWindowIcon(art::icon(QString::fromLatin1(art::Icon)));
     // Only the system menu and the close box, as all small windows of the program.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -24,6 +24,13 @@ void FormDialog::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (!event->spontaneous())
         FormActivate();
+}
+
+void FormDialog::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
 }
 
 void FormDialog::done(int result)

@@ -35,8 +35,12 @@ protected:
     virtual void FormActivate() {}
     // Runs once for every close, before the window is hidden.
     virtual void FormClose() {}
+    // Sets every text the dialog shows, in the language in use: called by the dialog's
+    // constructor and again on every change of the language.
+    virtual void retranslateUi() {}
 
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 };
 
 }  // namespace fbe

@@ -1,12 +1,16 @@
 #include "dialogs/HelpText.h"
 
+#include <QCoreApplication>
+
 namespace fbe::help {
 
 namespace {
 
-// Headings and paragraphs of the help window. Kept as plain HTML so that the text reads
-// well in the source too; the window adds no formatting of its own.
-const char Text[] = R"HTML(
+// Headings and paragraphs of the help window, one section a text (the catalogue's unit of
+// translation). Kept as plain HTML so that the text reads well in the source too; the window
+// adds no formatting of its own.
+const char* const Sections[] = {
+    QT_TRANSLATE_NOOP("fbe::help", R"HTML(
 <h2 align="center">- Hilfe -</h2>
 
 <p>Zu jedem Bedienelement dieses Programms erscheint ein kurzer Hinweistext, sobald der
@@ -20,9 +24,11 @@ von einem eigenen Decoder-IC ausgewertet, der die Ausgänge OUT&nbsp;1&nbsp;..&n
 12-Kanal-Empfänger enthält deshalb drei Decoder-ICs und wird an 3 Stellen programmiert:
 jeder Decoder-IC erhält seine eigene Konfiguration und damit seine eigene Datei. Codes mit
 Zeitfunktion und "Parallel"-Codes sind je Decoder-IC auf höchstens 4 begrenzt (Code&nbsp;1&nbsp;..&nbsp;4).</p>
-
+)HTML"),
+    QT_TRANSLATE_NOOP("fbe::help", R"HTML(
 <h3 style="white-space: pre-wrap">1.  ALLGEMEINE EINSTELLUNGEN</h3>
-
+)HTML"),
+    QT_TRANSLATE_NOOP("fbe::help", R"HTML(
 <h4>1.1 "Senderauswahl"</h4>
 <p>Ein Klick auf das Senderbild öffnet die Auswahl der unterstützten Sendertypen: die 1-, 2-
 und 4-Kanal-Handsender mit 12 Bit Codierung (Adresse über DIP-Schalter und Lötbrücken), den
@@ -32,7 +38,8 @@ PC programmierbaren 1..16-Kanal-Sender, auch in der high power Version. Mit der 
 auf die Codierlänge des gewählten Senders begrenzt. Ein rotes "?" neben dem Senderbild zeigt
 an, dass die Empfangsparameter im Menü "System" von Hand verändert wurden; die grafische
 Einstellhilfe steht dann nicht zur Verfügung, bis wieder ein Sender gewählt wird.</p>
-
+)HTML"),
+    QT_TRANSLATE_NOOP("fbe::help", R"HTML(
 <h4>1.2 "Codierlänge"</h4>
 <p>Die Codierlänge ist die Anzahl der Bits, die der Sender in jedem Funktelegramm überträgt.
 Bei den Handsendern ist sie fest vorgegeben und nicht veränderbar. Bei den programmierbaren
@@ -40,7 +47,8 @@ Sendern kann sie zwischen 1 und 40 Bit eingestellt werden und muss exakt mit der
 übereinstimmen, mit der der Sender programmiert wurde &ndash; sonst erkennt der Empfänger
 keinen einzigen Code. Neben dem Eingabefeld steht die größte Adresse, die mit dieser Länge
 möglich ist ("max. Adresse").</p>
-
+)HTML"),
+    QT_TRANSLATE_NOOP("fbe::help", R"HTML(
 <h4>1.3 Grundempfangseigenschaften "Prüfschärfe" und "Sperrzeit"</h4>
 <p>Die Prüfschärfe gibt an, wie viele gültige Funktelegramme hintereinander empfangen werden
 müssen, bevor der Empfänger schaltet (1..99, typisch 3). Ein höherer Wert macht den Empfang
@@ -49,14 +57,16 @@ Reichweite die Schaltsicherheit. Im Parallelbetrieb wird immer mit 1 gearbeitet.
 <p>Die Sperrzeit ist die Zeit nach einem Schaltvorgang, in der kein neuer Befehl angenommen
 wird (0..2550 ms im 10-ms-Raster). Sie verhindert zum Beispiel, dass ein etwas zu lange
 gedrückter Taster bei der Funktion "Wechsel" den Ausgang mehrmals hin- und herschaltet.</p>
-
+)HTML"),
+    QT_TRANSLATE_NOOP("fbe::help", R"HTML(
 <h4>1.4 "Speicherfunktion" und "Anfangswert"</h4>
 <p>Unter "Anfangswert" legen Sie fest, welche Ausgänge nach dem Einschalten der
 Versorgungsspannung sofort aktiv (High) sind. Ist die Speicherfunktion gewählt, merkt sich
 das Modul den Schaltzustand aller Ausgänge und stellt nach einem Spannungsausfall genau diesen
 Zustand wieder her. Da der Ausgangszustand dann immer der letzte Zustand vor dem Ausfall ist,
 sind Anfangswerte in diesem Fall bedeutungslos und werden automatisch abgewählt.</p>
-
+)HTML"),
+    QT_TRANSLATE_NOOP("fbe::help", R"HTML(
 <h4>1.5 "gegenseitige Verriegelung der Ausgänge" und "Umschaltzeit"</h4>
 <p>In der Verriegelungsmatrix markieren Sie Paare von Ausgängen, die niemals gleichzeitig
 aktiv sein dürfen, zum Beispiel die beiden Drehrichtungen eines Tor- oder Rollladenmotors.
@@ -64,23 +74,27 @@ Die Kästchen unterhalb der Diagonalen zeigen die Einstellungen der oberen Hälf
 an. Soll ein Ausgang einschalten, dessen Partner gerade aktiv ist, schaltet das Modul den
 Partner zuerst ab und wartet die Umschaltzeit (0..2550 ms im 10-ms-Raster) ab, bevor es den
 neuen Ausgang einschaltet. Das schont Motoren und Relaiskontakte.</p>
-
+)HTML"),
+    QT_TRANSLATE_NOOP("fbe::help", R"HTML(
 <h4>1.6 "Not-Aus"</h4>
 <p>Ist "Not-Aus" aktiviert, setzt das Modul alle Ausgänge auf 0, sobald länger als die
 eingestellte Zeit (bis 655350 ms im 10-ms-Raster) kein gültiger Code mehr empfangen wurde.
 Das ist für Anwendungen gedacht, bei denen der Sender während der ganzen Bewegung senden muss:
 verlässt der Sender die Reichweite oder ist seine Batterie erschöpft, wird die Anlage sicher
 abgeschaltet.</p>
-
+)HTML"),
+    QT_TRANSLATE_NOOP("fbe::help", R"HTML(
 <h4>1.7 "mit Checksumme"</h4>
 <p>Mit dieser Option erwartet der Empfänger im Funktelegramm zusätzlich eine Prüfsumme und
 verwirft jedes Telegramm, dessen Prüfsumme nicht stimmt. Die Anzahl der dafür verwendeten
 Bits wird im Feld "Bits:" eingestellt (0..8). Die Option ist nur mit den programmierbaren
 Sendern möglich, die mit derselben Einstellung programmiert sein müssen; bei allen anderen
 Sendertypen wird sie automatisch abgewählt.</p>
-
+)HTML"),
+    QT_TRANSLATE_NOOP("fbe::help", R"HTML(
 <h3 style="white-space: pre-wrap">2.  CODEFUNKTIONEN 1..8</h3>
-
+)HTML"),
+    QT_TRANSLATE_NOOP("fbe::help", R"HTML(
 <h4>2.1 "Fix-Codes" und "Parallel-Codes"</h4>
 <p>Bei "Fix-Codes (standard)" ist für jede Funktion ein fester Empfangsstring (Code)
 erforderlich: jede Taste eines Handsenders sendet ihre eigene Adresse, und der Empfänger
@@ -106,7 +120,8 @@ Eingestellt werden dann:</p>
 der Empfänger erkennt die Generaladresse und führt Code&nbsp;1 und Code&nbsp;3 gleichzeitig aus. In
 der Codetabelle des Hauptfensters erscheinen die Codes&nbsp;1&nbsp;..&nbsp;4 dann als "Bitpos: 0"&nbsp;..&nbsp;"Bitpos: 3";
 im Einstelldialog wird dieselbe Position ab 1 gezählt (Pos&nbsp;1 entspricht dem LSB).</p>
-
+)HTML"),
+    QT_TRANSLATE_NOOP("fbe::help", R"HTML(
 <h4>2.2 "Code1" - "Code 8"</h4>
 <p>Die Codetabelle zeigt für jeden der 8 Codes die Adresse, die eingestellte Funktion mit
 ihrer Zeit und die geschalteten Ausgänge. Ein Klick auf eine Zeile öffnet den
@@ -114,14 +129,16 @@ Einstelldialog für diesen Code. Die Codes&nbsp;1&nbsp;..&nbsp;4 können alle Fu
 die Codes&nbsp;5&nbsp;..&nbsp;8 nur "Ein", "Aus" und "Wechsel". Mehrere Codes dürfen dieselbe Adresse haben &ndash; so
 kann eine Taste zum Beispiel einen Ausgang einschalten und gleichzeitig einen anderen
 ausschalten.</p>
-
+)HTML"),
+    QT_TRANSLATE_NOOP("fbe::help", R"HTML(
 <h4>2.3 PopUp-Einstelldialog</h4>
 <p>Im Einstelldialog wird jede Änderung sofort übernommen und in der Codetabelle angezeigt;
 "Ende" schließt den Dialog. Mit den Pfeiltasten neben der Codenummer oder mit "nächster Code"
 wechseln Sie zum nächsten Code. "nächster Code" übernimmt dabei die Adresse des vorigen Codes,
 wenn der neue Code noch unbenutzt ist &ndash; praktisch, wenn mehrere Funktionen auf dieselbe
 Taste gelegt werden sollen.</p>
-
+)HTML"),
+    QT_TRANSLATE_NOOP("fbe::help", R"HTML(
 <h5>2.3.1 "Adresse" und "Einstellhilfe"</h5>
 <p>Die Adresse (der Codestring) wird dezimal eingegeben und mit Enter oder beim Verlassen des
 Feldes übernommen. Ist sie größer als die Codierlänge erlaubt, wird sie auf die größte
@@ -130,7 +147,8 @@ ist die Einstellhilfe: sie zeigt den gewählten Sender mit seinen DIP-Schaltern,
 und Tasten; Sie stellen dort alles so ein wie am Sender selbst, und das Programm berechnet
 daraus die Adresse. Die Einstellhilfe steht nur zur Verfügung, wenn der Sendertyp eindeutig
 gewählt ist.</p>
-
+)HTML"),
+    QT_TRANSLATE_NOOP("fbe::help", R"HTML(
 <h5>2.3.2 "Funktion"</h5>
 <p><b>-keine-</b> &nbsp;Der Code wird nicht benutzt; seine Adresse wird beim Programmieren
 auf 0 gesetzt.</p>
@@ -151,12 +169,14 @@ Codes&nbsp;1&nbsp;..&nbsp;4.</p>
 eingegeben. Bis 655,34 s werden sie im 10-ms-Raster gespeichert, darüber im 2-s-Raster bis
 höchstens 36,4 h. Die eingegebene Zeit wird auch allen noch unbenutzten Codes&nbsp;1&nbsp;..&nbsp;4
 vorgegeben.</p>
-
+)HTML"),
+    QT_TRANSLATE_NOOP("fbe::help", R"HTML(
 <h5>2.3.3. "Ausgang"</h5>
 <p>Hier wählen Sie, welche der Ausgänge OUT&nbsp;1&nbsp;..&nbsp;OUT&nbsp;4 der Code beeinflusst. Es können
 beliebig viele Ausgänge gleichzeitig gewählt werden. Ein Code mit Funktion, aber ohne Ausgang
 hat keine Wirkung; bei den Codes&nbsp;1&nbsp;..&nbsp;4 weist das Programm beim Programmieren darauf hin.</p>
-
+)HTML"),
+    QT_TRANSLATE_NOOP("fbe::help", R"HTML(
 <h3>3. ALLGEMEINE INFORMATIONEN</h3>
 <p>Der Infobereich rechts oben zeigt den Projektnamen; ein Doppelklick darauf (oder der
 Menüpunkt "Datei / Projektname") öffnet die Eingabe. Enter übernimmt den neuen Namen, Esc
@@ -165,7 +185,8 @@ Die Statuszeile nennt die aktuell geöffnete Datei und die benutzte serielle Sch
 Nach jedem Programmieren oder Auslesen steht unter "Firmware:" die Versionsnummer der Firmware
 des Empfängermoduls. Ein Doppelklick auf unsere Internetadresse öffnet die Homepage, auf der
 Sie auch Updates dieser Software finden.</p>
-
+)HTML"),
+    QT_TRANSLATE_NOOP("fbe::help", R"HTML(
 <h3>4. BENUTZERKOMMENTARE und ERWEITERTE PROGRAMMIEREINSTELLUNGEN</h3>
 <p>Im Menü "Einstellungen" wählen Sie, ob rechts das Kommentarfenster oder die erweiterten
 Programmiereinstellungen angezeigt werden. Im Kommentarfenster können Sie beliebigen Text
@@ -189,13 +210,17 @@ Konfigurationsdatei festgehalten (Zeit, Ergebnis, Meldung, Datei, Projektname, F
 Zähler und die gesendeten Adressen); die Datei lässt sich direkt in einer Tabellenkalkulation
 öffnen. Stehen dort dieselben Adressen schon aus einem erfolgreichen Programmiervorgang, zeigt
 das Programm vorher einen Hinweis.</p>
-)HTML";
+)HTML"),
+};
 
 }  // namespace
 
 QString html()
 {
-    return QString::fromUtf8(Text);
+    QString text;
+    for (const char* section : Sections)
+        text += QCoreApplication::translate("fbe::help", section);
+    return text;
 }
 
 }  // namespace fbe::help

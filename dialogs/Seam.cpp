@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace fbe {
 
@@ -73,6 +75,13 @@ QString Seam::saveFileName(QWidget* parent, const QString& caption, const QStrin
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+bool Seam::printDialog(QWidget* parent, QPrinter& printer)
+{
+    const Waiting waiting(modalDepth_);
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 bool Seam::openUrl(const QUrl& url)

@@ -1,7 +1,7 @@
 // The one place where the windows meet the desktop: the system beep, modal showing,
-// message boxes, file dialogs, the web browser and the list of serial ports. The program uses
-// Seam itself; tests install a subclass that counts beeps, answers dialogs without blocking
-// and offers serial adapters of its own.
+// message boxes, file and print dialogs, the web browser and the list of serial ports. The
+// program uses Seam itself; tests install a subclass that counts beeps, answers dialogs
+// without blocking and offers serial adapters of its own.
 #pragma once
 
 #include <QString>
@@ -9,6 +9,7 @@
 #include <memory>
 
 class QDialog;
+class QPrinter;
 class QWidget;
 
 namespace fbe {
@@ -32,6 +33,9 @@ public:
     virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& dir,
                                  const QString& filter, const QString& defaultSuffix);
     virtual bool openUrl(const QUrl& url);
+    // The system's print dialog: true when the user chose to print; printer then holds the
+    // printer and settings chosen.
+    virtual bool printDialog(QWidget* parent, QPrinter& printer);
     // The serial ports the system reports (QSerialPortInfo and the /dev/serial links).
     virtual const PortSource& portSource();
 

@@ -24,7 +24,6 @@ TFHelp::TFHelp(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     : FormDialog(cfg, seam, forms, parent)
 {
     setObjectName(QStringLiteral("FHelp"));
-    setWindowTitle(QStringLiteral("Hilfe zur Funkmodul-Konfiguration"));
     setModal(true);
     setFixedSize(760, 580);
 
@@ -51,7 +50,6 @@ TFHelp::TFHelp(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     Lfax = makeLabel("Lfax");
     Lurl = makeLabel("Lurl");
     Lemail = makeLabel("Lemail");
-    Lurl->setToolTip(QStringLiteral("per Doppelklick zur homepage!"));
     Lurl->setCursor(Qt::PointingHandCursor);
     QFont link = Lurl->font();
     link.setUnderline(true);
@@ -73,7 +71,7 @@ TFHelp::TFHelp(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     for (QLabel* l : {Lurl, Lemail})
         contactLayout->addWidget(l);
 
-    BClose = new QPushButton(QStringLiteral("O.K."), this);
+    BClose = new QPushButton(this);
     BClose->setObjectName(QStringLiteral("BClose"));
     BClose->setMinimumSize(130, 34);
     BClose->setDefault(true);
@@ -81,7 +79,7 @@ TFHelp::TFHelp(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
-    picture->setPixmap(QIcon(QString::fromLatin1(art::Icon)).pixmap(QSize(96, 96)));
+    picture->setPixmap(art::icon(QString::fromLatin1(art::Icon)).pixmap(QSize(96, 96)));
     picture->setAlignment(Qt::AlignCenter);
 
     auto* side = new QVBoxLayout;
@@ -101,9 +99,17 @@ TFHelp::TFHelp(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
         "h2 { color: #000080; } h3 { color: #000080; margin-top: 14px; }"
         " h4, h5 { color: #800000; margin-top: 10px; } h5 { font-size: medium; } p, li { margin-top: 2px; }"));
     MemoHTH->document()->setDocumentMargin(10);
-    MemoHTH->setHtml(helpText());
     // Filled here as well, so that the window knows its size before it is first shown.
     showContact();
+    retranslateUi();
+}
+
+void TFHelp::retranslateUi()
+{
+    setWindowTitle(tr("Hilfe zur Funkmodul-Konfiguration"));
+    Lurl->setToolTip(tr("per Doppelklick zur homepage!"));
+    BClose->setText(tr("O.K."));
+    MemoHTH->setHtml(helpText());
 }
 
 QString TFHelp::helpText()

@@ -14,7 +14,6 @@ TFhinweis::TFhinweis(Configuration& cfg, Seam& seam, Forms& forms, QWidget* pare
     : FormDialog(cfg, seam, forms, parent)
 {
     setObjectName(QStringLiteral("Fhinweis"));
-    setWindowTitle(QStringLiteral("Hinweis"));
     setModal(false);
     setFixedSize(440, 200);
 
@@ -29,12 +28,9 @@ TFhinweis::TFhinweis(Configuration& cfg, Seam& seam, Forms& forms, QWidget* pare
     Hinweis->viewport()->setCursor(Qt::ArrowCursor);
     style::setColours(Hinweis, style::Navy, style::Yellow);
 
-    Label1 = new QLabel(QStringLiteral("die Hinweis-Funktion kann im Hauptmenuepunkt unter "
-                                       "'Einstellungen' ausgeschalten werden"),
-                        this);
+    Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label2 = new QLabel(
-        QStringLiteral("(das Hinweis-Fenster schließt automatisch nach 5 Sekunden)"), this);
+    Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
     for (QLabel* l : {Label1, Label2}) {
         l->setWordWrap(true);
@@ -57,6 +53,15 @@ TFhinweis::TFhinweis(Configuration& cfg, Seam& seam, Forms& forms, QWidget* pare
     layout->addWidget(Hinweis, 1);
     layout->addWidget(Label1);
     layout->addWidget(Label2);
+    retranslateUi();
+}
+
+void TFhinweis::retranslateUi()
+{
+    setWindowTitle(tr("Hinweis"));
+    Label1->setText(tr("die Hinweis-Funktion kann im Hauptmenuepunkt unter "
+                       "'Einstellungen' ausgeschalten werden"));
+    Label2->setText(tr("(das Hinweis-Fenster schließt automatisch nach 5 Sekunden)"));
 }
 
 void TFhinweis::clearLines()

@@ -32,6 +32,7 @@ public:
 
 protected:
     void FormActivate() override;
+    void retranslateUi() override;
     void FormClose() override;
 
 private:

@@ -19,23 +19,22 @@
 namespace fbe {
 
 namespace {
-const char ReleaseDate[] = "Juni / 2009";
+const char ReleaseDate[] = QT_TRANSLATE_NOOP("fbe::TFinfo", "Juni / 2009");
 }
 
 TFinfo::TFinfo(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     : FormDialog(cfg, seam, forms, parent)
 {
     setObjectName(QStringLiteral("Finfo"));
-    setWindowTitle(QStringLiteral("Info zu Konfigurationssoftware für Empfängermodul"));
     setModal(true);
     setFixedSize(430, 228);
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
-    picture->setPixmap(QIcon(QString::fromLatin1(art::Icon)).pixmap(QSize(64, 64)));
+    picture->setPixmap(art::icon(QString::fromLatin1(art::Icon)).pixmap(QSize(64, 64)));
     picture->setFixedSize(64, 64);
 
-    auto* title = new QLabel(QStringLiteral("Funkempfänger Konfiguration"), this);
+    auto* title = new QLabel(this);
     title->setObjectName(QStringLiteral("Label2"));
     title->setFont(style::arialBold(13));
     style::setColours(title, style::Navy, Qt::transparent);
@@ -44,12 +43,11 @@ TFinfo::TFinfo(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     Versionslabel = new QLabel(this);
     Versionslabel->setObjectName(QStringLiteral("Versionslabel"));
     Versionslabel->setFont(style::arialBold(10));
-    Versionslabel->setText(versionText());
 
-    Lizenzlabel = new QLabel(tr("Lizenz: GNU GPL Version 3 oder neuer"), this);
+    Lizenzlabel = new QLabel(this);
     Lizenzlabel->setObjectName(QStringLiteral("Lizenzlabel"));
 
-    Label1 = new QLabel(QStringLiteral("by"), this);
+    Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignHCenter);
 
@@ -68,10 +66,9 @@ TFinfo::TFinfo(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     weblabel->setAutoFillBackground(false);
     weblabel->setCursor(Qt::PointingHandCursor);
     weblabel->setText(QString::fromUtf8(maker::WebUrl));
-    weblabel->setToolTip(QStringLiteral("zur homepage"));
     weblabel->installEventFilter(this);
 
-    Button1 = new QPushButton(QStringLiteral("O.K."), this);
+    Button1 = new QPushButton(this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setMinimumSize(110, 30);
     Button1->setDefault(true);
@@ -103,12 +100,23 @@ TFinfo::TFinfo(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     layout->addWidget(weblabel);
     layout->addStretch(1);
     layout->addLayout(buttons);
+    retranslateUi();
+}
+
+void TFinfo::retranslateUi()
+{
+    setWindowTitle(tr("Info zu Konfigurationssoftware für Empfängermodul"));
+    findChild<QLabel*>(QStringLiteral("Label2"))->setText(tr("Funkempfänger Konfiguration"));
+    Versionslabel->setText(versionText());
+    Lizenzlabel->setText(tr("Lizenz: GNU GPL Version 3 oder neuer"));
+    Label1->setText(tr("by"));
+    weblabel->setToolTip(tr("zur homepage"));
+    Button1->setText(tr("O.K."));
 }
 
 QString TFinfo::versionText()
 {
-    return QStringLiteral("Software Version ") + programVersion() + QStringLiteral("  -  ")
-           + QString::fromUtf8(ReleaseDate);
+    return tr("Software Version %1  -  %2").arg(programVersion(), tr(ReleaseDate));
 }
 
 void TFinfo::execute()

@@ -16,12 +16,11 @@ TFProjekt::TFProjekt(Configuration& cfg, Seam& seam, Forms& forms, QWidget* pare
     : FormDialog(cfg, seam, forms, parent)
 {
     setObjectName(QStringLiteral("FProjekt"));
-    setWindowTitle(QStringLiteral("Projektname"));
     setModal(true);
     // Wide enough to show whole every name the main window shows without shortening it.
     setFixedSize(520, 64);
 
-    Label1 = new QLabel(QStringLiteral("Projektname:"), this);
+    Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(style::arialBold(10));
     style::setColours(Label1, style::Blue, palette().color(QPalette::Window));
@@ -30,7 +29,6 @@ TFProjekt::TFProjekt(Configuration& cfg, Seam& seam, Forms& forms, QWidget* pare
     EditProjekt = new QLineEdit(this);
     EditProjekt->setObjectName(QStringLiteral("EditProjekt"));
     EditProjekt->setFont(style::arialBold(10));
-    EditProjekt->setToolTip(QStringLiteral("Eingabe mit Enter übernehmen, mit Esc verwerfen"));
     EditProjekt->installEventFilter(this);
     // Characters the file cannot hold are refused as they are typed or pasted.
     EditProjekt->setValidator(new StorableTextValidator(seam, EditProjekt));
@@ -41,6 +39,14 @@ TFProjekt::TFProjekt(Configuration& cfg, Seam& seam, Forms& forms, QWidget* pare
     layout->setSpacing(10);
     layout->addWidget(Label1);
     layout->addWidget(EditProjekt, 1);
+    retranslateUi();
+}
+
+void TFProjekt::retranslateUi()
+{
+    setWindowTitle(tr("Projektname"));
+    Label1->setText(tr("Projektname:"));
+    EditProjekt->setToolTip(tr("Eingabe mit Enter übernehmen, mit Esc verwerfen"));
 }
 
 void TFProjekt::execute()
@@ -50,9 +56,15 @@ void TFProjekt::execute()
 
 void TFProjekt::FormActivate()
 {
+    visit_.open(historyOf(forms), StepName(Step::Projektname));
     EditProjekt->setText(cfg.projectName);
     EditProjekt->selectAll();
     EditProjekt->setFocus(Qt::OtherFocusReason);
+}
+
+void TFProjekt::FormClose()
+{
+    visit_.close();
 }
 
 // Enter takes the name over, Escape leaves it as it was. The name is written as one line

@@ -1,7 +1,9 @@
 // The project name: Enter stores the edit as the project name, Escape leaves it unchanged.
+// A visit that changed the name is one step of the history.
 #pragma once
 
 #include "dialogs/FormDialog.h"
+#include "mainwindow/UndoHistory.h"
 
 class QLabel;
 class QLineEdit;
@@ -21,10 +23,14 @@ public:
 
 protected:
     void FormActivate() override;
+    void FormClose() override;
+    void retranslateUi() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void EditProjektKeyPress(int key);
+
+    VisitStep visit_;
 };
 
 }  // namespace fbe

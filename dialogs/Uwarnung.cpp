@@ -14,7 +14,6 @@ TFwarnung::TFwarnung(Configuration& cfg, Seam& seam, Forms& forms, QWidget* pare
     : FormDialog(cfg, seam, forms, parent)
 {
     setObjectName(QStringLiteral("Fwarnung"));
-    setWindowTitle(QStringLiteral("Warnung"));
     setFixedSize(460, 210);
     style::setColours(this, Qt::white, style::Red);
 
@@ -29,7 +28,7 @@ TFwarnung::TFwarnung(Configuration& cfg, Seam& seam, Forms& forms, QWidget* pare
     warnung->viewport()->setCursor(Qt::ArrowCursor);
     style::setColours(warnung, style::Navy, style::Yellow);
 
-    OK = new QPushButton(QStringLiteral("OK"), this);
+    OK = new QPushButton(this);
     OK->setObjectName(QStringLiteral("OK"));
     OK->setFont(style::arialBold(10));
     OK->setMinimumSize(110, 30);
@@ -46,6 +45,13 @@ TFwarnung::TFwarnung(Configuration& cfg, Seam& seam, Forms& forms, QWidget* pare
     layout->setSpacing(12);
     layout->addWidget(warnung, 1);
     layout->addLayout(buttons);
+    retranslateUi();
+}
+
+void TFwarnung::retranslateUi()
+{
+    setWindowTitle(tr("Warnung"));
+    OK->setText(tr("OK"));
 }
 
 void TFwarnung::clearLines()

@@ -27,6 +27,9 @@ public:
     QTextEdit* warnung = nullptr;
     QPushButton* OK = nullptr;
 
+protected:
+    void retranslateUi() override;
+
 private:
     void OKClick();
 };

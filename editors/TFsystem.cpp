@@ -19,6 +19,7 @@
 #include <QStyleOptionFrame>
 
 #include <cmath>
+#include <utility>
 
 namespace fbe {
 
@@ -70,16 +71,16 @@ protected:
     }
 };
 
-QLabel* caption(const QString& text, QWidget* parent, const QRect& geometry)
+QLabel* caption(QWidget* parent, const QRect& geometry)
 {
-    auto* l = new QLabel(text, parent);
+    auto* l = new QLabel(parent);
     l->setFont(look::arial(9));
     l->setGeometry(geometry);
     l->setAlignment(Qt::AlignVCenter | Qt::AlignRight);
     return l;
 }
 
-QPlainTextEdit* redMemo(const QString& name, const QStringList& lines, QWidget* parent)
+QPlainTextEdit* redMemo(const QString& name, QWidget* parent)
 {
     auto* m = new QPlainTextEdit(parent);
     m->setObjectName(name);
@@ -89,7 +90,6 @@ QPlainTextEdit* redMemo(const QString& name, const QStringList& lines, QWidget* 
     m->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m->setFont(look::arial(8, true));
-    m->setPlainText(lines.join(QLatin1Char('\n')));
     m->setStyleSheet(QStringLiteral(
         "QPlainTextEdit { color: white; background: #d01010; border: 1px solid #8a0000; }"));
     return m;
@@ -101,24 +101,49 @@ TFsystem::TFsystem(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent
     : FormDialog(cfg, seam, forms, parent)
 {
     setObjectName(QStringLiteral("Fsystem"));
-    setWindowTitle(QStringLiteral("System Grundeinstellungen"));
     setModal(true);
     look::applyDialogLook(this);
     setupUi();
+    retranslateUi();
+}
+
+void TFsystem::retranslateUi()
+{
+    setWindowTitle(tr("System Grundeinstellungen"));
+    Memo1->setPlainText(QStringList{
+        tr("ACHTUNG !!!              ACHTUNG !!!               "
+           "ACHTUNG !!!              ACHTUNG !!!"),
+        tr("Diese Einstellungen sollten in der Regel nie verändert werden. "),
+        tr("Sie beinhalten Sender-spezifische Informationen, welche für eine "),
+        tr("korrekte Funktion notwendig sind."),
+        tr("Bei der Menue-Auswahl des Sendertyps werden diese Werte wieder in den "),
+        tr("Sollzustand zurückgesetzt.")}.join(QLatin1Char('\n')));
+    static const std::pair<const char*, const char*> Captions[] = {
+        {"Lbits", QT_TR_NOOP("ID-length")},   {"Lcorrmain", QT_TR_NOOP("ref-correction")},
+        {"Lrefmin", QT_TR_NOOP("ref-min")},   {"Lrefmax", QT_TR_NOOP("ref-max")},
+        {"Ldatmin", QT_TR_NOOP("dat-min")},   {"Ldatmax", QT_TR_NOOP("dat-max")},
+        {"Lwait1", QT_TR_NOOP("wait1")},      {"Lwait2", QT_TR_NOOP("wait2")},
+        {"Lwait3", QT_TR_NOOP("wait3")},      {"Ltyp", QT_TR_NOOP("Typ")},
+        {"Lmask", QT_TR_NOOP("checkmask")}};
+    for (const auto& [name, text] : Captions) {
+        if (auto* l = findChild<QLabel*>(QLatin1String(name), Qt::FindDirectChildrenOnly))
+            l->setText(tr(text));
+    }
+    typ->setToolTip(tr("wird von Software bestimmt!"));
+    mask->setToolTip(tr("in diesem Feld dürfen nur Nullen und Einsen vorkommen"));
+    findChild<QLabel*>(QStringLiteral("Lbit39"))->setText(tr("Bit 39"));
+    findChild<QLabel*>(QStringLiteral("Lbit0"))->setText(tr("Bit 0"));
+    warnung->setText(tr("Warnung: Werte wurden manuell geändert !"));
+    warnmemo->setPlainText(
+        tr("In Sonderfällen, welche eine Modifizierung dieser Werte erforderlich machen, \n"
+           "wenden Sie sich bitte an: %1").arg(QString::fromUtf8(maker::Email)));
+    Button1->setText(tr("o.k."));
 }
 
 void TFsystem::setupUi()
 {
     int y = Margin;
-    Memo1 = redMemo(QStringLiteral("Memo1"),
-                    {QStringLiteral("ACHTUNG !!!              ACHTUNG !!!               "
-                                    "ACHTUNG !!!              ACHTUNG !!!"),
-                     QStringLiteral("Diese Einstellungen sollten in der Regel nie verändert werden. "),
-                     QStringLiteral("Sie beinhalten Sender-spezifische Informationen, welche für eine "),
-                     QStringLiteral("korrekte Funktion notwendig sind."),
-                     QStringLiteral("Bei der Menue-Auswahl des Sendertyps werden diese Werte wieder in den "),
-                     QStringLiteral("Sollzustand zurückgesetzt.")},
-                    this);
+    Memo1 = redMemo(QStringLiteral("Memo1"), this);
     Memo1->setGeometry(Margin, y, Width - 2 * Margin, 98);
     y += 98 + 14;
 
@@ -138,46 +163,44 @@ void TFsystem::setupUi()
     struct Cell {
         QLineEdit** edit;
         const char* name;
-        const char* label;
         int maxLength;
         int column;
         int row;
     };
     const Cell cells[] = {
-        {&bits, "bits", "ID-length", 0, 0, 0},
-        {&corrmain, "corrmain", "ref-correction", 0, 0, 1},
-        {&refmin, "refmin", "ref-min", 3, 1, 0},
-        {&refmax, "refmax", "ref-max", 3, 1, 1},
-        {&datmin, "datmin", "dat-min", 3, 1, 2},
-        {&datmax, "datmax", "dat-max", 3, 1, 3},
-        {&wait1, "wait1", "wait1", 0, 2, 0},
-        {&wait2, "wait2", "wait2", 0, 2, 1},
-        {&wait3, "wait3", "wait3", 0, 2, 2},
+        {&bits, "bits", 0, 0, 0},
+        {&corrmain, "corrmain", 0, 0, 1},
+        {&refmin, "refmin", 3, 1, 0},
+        {&refmax, "refmax", 3, 1, 1},
+        {&datmin, "datmin", 3, 1, 2},
+        {&datmax, "datmax", 3, 1, 3},
+        {&wait1, "wait1", 0, 2, 0},
+        {&wait2, "wait2", 0, 2, 1},
+        {&wait3, "wait3", 0, 2, 2},
     };
     const int columnX[3] = {Margin, Margin + 172, Margin + 340};
     const int labelW[3] = {110, 100, 100};
     for (const Cell& c : cells) {
         const int x = columnX[c.column];
         const int cy = y + c.row * rowH;
-        auto* l = caption(QString::fromLatin1(c.label), this, {x, cy, labelW[c.column] - 8, 24});
+        auto* l = caption(this, {x, cy, labelW[c.column] - 8, 24});
         l->setObjectName(QStringLiteral("L") + QString::fromLatin1(c.name));
         *c.edit = field(QString::fromLatin1(c.name), c.maxLength);
         (*c.edit)->setGeometry(x + labelW[c.column], cy, fieldW, 24);
     }
     // Typ, read-only, under the first column.
-    auto* lt = caption(QStringLiteral("Typ"), this, {columnX[0], y + 2 * rowH, labelW[0] - 8, 24});
+    auto* lt = caption(this, {columnX[0], y + 2 * rowH, labelW[0] - 8, 24});
     lt->setObjectName(QStringLiteral("Ltyp"));
     typ = new QLineEdit(this);
     typ->setObjectName(QStringLiteral("typ"));
     typ->setFont(look::monoBold(10));
     typ->setReadOnly(true);
     typ->setFocusPolicy(Qt::NoFocus);
-    typ->setToolTip(QStringLiteral("wird von Software bestimmt!"));
     typ->setStyleSheet(QStringLiteral("QLineEdit { background: #e8e8e8; color: #404040; }"));
     typ->setGeometry(columnX[0] + labelW[0], y + 2 * rowH, fieldW, 24);
     y += 4 * rowH + 8;
 
-    auto* lm = new QLabel(QStringLiteral("checkmask"), this);
+    auto* lm = new QLabel(this);
     lm->setObjectName(QStringLiteral("Lmask"));
     lm->setFont(look::arial(9));
     lm->setGeometry(Margin, y, 200, 18);
@@ -187,7 +210,6 @@ void TFsystem::setupUi()
     mask->setObjectName(QStringLiteral("mask"));
     mask->setFocusPolicy(Qt::ClickFocus);
     mask->setMaxLength(40);
-    mask->setToolTip(QStringLiteral("in diesem Feld dürfen nur Nullen und Einsen vorkommen"));
     {
         // Wide enough for all 40 digits without scrolling.
         const QFontMetrics fm(mask->font());
@@ -195,7 +217,7 @@ void TFsystem::setupUi()
         mask->setGeometry(Margin, y, qMin(w, Width - 2 * Margin), 28);
     }
     for (int end = 0; end < 2; ++end) {
-        auto* l = new QLabel(end == 0 ? QStringLiteral("Bit 39") : QStringLiteral("Bit 0"), this);
+        auto* l = new QLabel(this);
         l->setObjectName(end == 0 ? QStringLiteral("Lbit39") : QStringLiteral("Lbit0"));
         l->setFont(look::arial(8));
         l->setStyleSheet(QStringLiteral("color: #606870;"));
@@ -206,22 +228,18 @@ void TFsystem::setupUi()
     }
     y += 28 + 22;
 
-    warnung = new QLabel(QStringLiteral("Warnung: Werte wurden manuell geändert !"), this);
+    warnung = new QLabel(this);
     warnung->setObjectName(QStringLiteral("warnung"));
     warnung->setFont(look::arial(10, true));
     warnung->setStyleSheet(QStringLiteral("color: red;"));
     warnung->setGeometry(Margin, y, Width - 2 * Margin, 20);
     y += 22;
 
-    warnmemo = redMemo(
-        QStringLiteral("warnmemo"),
-        {QStringLiteral("In Sonderfällen, welche eine Modifizierung dieser Werte erforderlich machen, "),
-         QStringLiteral("wenden Sie sich bitte an: ") + QString::fromUtf8(maker::Email)},
-        this);
+    warnmemo = redMemo(QStringLiteral("warnmemo"), this);
     warnmemo->setGeometry(Margin, y, Width - 2 * Margin, 40);
     y += 40 + 12;
 
-    Button1 = new QPushButton(QStringLiteral("o.k."), this);
+    Button1 = new QPushButton(this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setFont(look::arial(10, true));
     Button1->setGeometry(Margin, y, Width - 2 * Margin, 34);
@@ -249,6 +267,7 @@ void TFsystem::setupUi()
 
 void TFsystem::FormActivate()
 {
+    visit_.open(historyOf(forms), StepName(Step::Systemeinstellungen));
     fields_.reset();
     ShowSystemValues();
     Button1->setFocus();
@@ -257,6 +276,7 @@ void TFsystem::FormActivate()
 void TFsystem::FormClose()
 {
     fields_.commitPending();
+    visit_.close();
 }
 
 void TFsystem::ShowSystemValues()

@@ -3,10 +3,11 @@
 // reference correction and the 40-bit check mask. Every edit applies at once and marks the
 // configuration as a hand-changed special type: the active type and the record's typ become
 // 0. The fields are entered only by a click; leaving one counts as an edit even when the
-// value stays the same.
+// value stays the same. Each visit that changed something is one step of the history.
 #pragma once
 
 #include "dialogs/FormDialog.h"
+#include "mainwindow/UndoHistory.h"
 #include "transmitters/FieldWatcher.h"
 
 #include <array>
@@ -27,6 +28,7 @@ public:
     void FormActivate() override;
     // A field still entered when the dialog closes counts as left: its value is taken.
     void FormClose() override;
+    void retranslateUi() override;
     void ShowSystemValues();
     void Button1Click();
     void bitsExit();
@@ -64,6 +66,7 @@ private:
     void markHandChanged();
 
     FieldWatcher fields_;   // a member, so that it goes before the fields (see there)
+    VisitStep visit_;
 };
 
 }  // namespace fbe

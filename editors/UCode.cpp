@@ -7,10 +7,12 @@
 #include "mainwindow/Forms.h"
 #include "mainwindow/MainStyle.h"
 #include "mainwindow/TFFBmain.h"
+#include "mainwindow/UndoHistory.h"
 #include "transmitters/TFFB16.h"
 #include "transmitters/TFFB3SVS.h"
 #include "transmitters/TFFBkeys.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -151,11 +153,78 @@ TFCode::TFCode(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     : QDialog(parent), cfg(cfg), seam(seam), forms(forms)
 {
     setObjectName(QStringLiteral("FCode"));
-    setWindowTitle(QStringLiteral("Code/Funktions-Einstellungen"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(true);
     setupUi();
+    retranslateUi();
     ScreenFit::install(this);
+}
+
+namespace {
+
+// The function buttons: name, text, hint.
+const char* const FunctionTexts[][3] = {
+    {"RBno", QT_TRANSLATE_NOOP("fbe::TFCode", "keine"),
+     QT_TRANSLATE_NOOP("fbe::TFCode", "Dieser Code wird nicht benützt")},
+    {"RBon", QT_TRANSLATE_NOOP("fbe::TFCode", "Ein"),
+     QT_TRANSLATE_NOOP("fbe::TFCode", "Ausgang schaltet auf High bei Tastendruck")},
+    {"RBoff", QT_TRANSLATE_NOOP("fbe::TFCode", "Aus"),
+     QT_TRANSLATE_NOOP("fbe::TFCode", "Ausgang schaltet auf Low bei Tastendruck")},
+    {"RBtoggle", QT_TRANSLATE_NOOP("fbe::TFCode", "Wechsel (Toggle)"),
+     QT_TRANSLATE_NOOP("fbe::TFCode", "Ausgang wechselt bei Tastendruck")},
+    {"RB1to1", QT_TRANSLATE_NOOP("fbe::TFCode", "1:1 (Tastend)"),
+     QT_TRANSLATE_NOOP("fbe::TFCode", "Ausgang schaltet auf High solange Taste gedrückt wird")},
+    {"RBimpuls", QT_TRANSLATE_NOOP("fbe::TFCode", "Impuls"),
+     QT_TRANSLATE_NOOP("fbe::TFCode", "Ausgang gibt Impuls aus")},
+};
+
+}  // namespace
+
+void TFCode::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+}
+
+void TFCode::retranslateUi()
+{
+    setWindowTitle(tr("Code/Funktions-Einstellungen"));
+    auto label = [this](const char* name) {
+        return findChild<QLabel*>(QLatin1String(name));
+    };
+    UpDownPruefUp->setToolTip(tr("nächster Code (Bild auf)"));
+    UpDownPruefDown->setToolTip(tr("vorheriger Code (Bild ab)"));
+    Label7->setText(tr("Parallelbetrieb !"));
+    Labelll->setText(tr("Code ausgelöst durch Bit an Pos:"));
+    Label9->setText(tr("(Pos 1 entspricht dem LSB)"));
+    PAdresse->setToolTip(tr("Adresse des Sendestrings"));
+    label("LAdresse")->setText(tr("Adresse (=Codestring):"));
+    codeadresse->setToolTip(tr("direkte Adresseingabe (nur im dezimalen Anzeigmodus möglich)"));
+    LwarnAdresse->setText(tr("Adresse wurde begrenzt !!!"));
+    label("LEinstellhilfe")->setText(tr("Einstellhilfe:"));
+    adresshilfe->setToolTip(tr("graphische Adress-Einstellung (nur wenn Sender eindeutig "
+                               "definiert ist, siehe Menue-System)"));
+    label("LFunktion")->setText(tr("Funktion:"));
+    for (const auto& t : FunctionTexts) {
+        auto* b = findChild<QRadioButton*>(QLatin1String(t[0]));
+        b->setText(tr(t[1]));
+        b->setToolTip(tr(t[2]));
+    }
+    zeitpanel->setToolTip(tr("Eingabe der Zeit"));
+    dauer->setToolTip(tr("Eingabe der Zeit"));
+    timebase->setToolTip(tr("Zeiteinheit"));
+    PanelOut->setToolTip(tr("ein markiertes Kästchen bewirkt, daß dieser Ausgang beeinflußt wird"));
+    label("LAusgang")->setText(tr("Ausgang:"));
+    for (int k = 1; k <= 4; ++k) {
+        CBout[k]->setText(tr("OUT %1").arg(k));
+        CBout[k]->setToolTip(PanelOut->toolTip());
+    }
+    Bnext->setText(tr("nächster Code"));
+    BEnde->setText(tr("Ende"));
+    // The texts that depend on the code shown.
+    LCodeIndex->setText(tr("CODE %1").arg(slot()));
+    LZeit->setText(RB1to1->isChecked() ? tr("Nachlaufzeit:") : tr("Impulsdauer:"));
 }
 
 void TFCode::setupUi()
@@ -171,7 +240,7 @@ void TFCode::setupUi()
 
     // Code number with its arrows.
     Panel1 = makePanel(this, "Panel1", QRect(8, 8, 384, 48), GroupGrey);
-    LCodeIndex = makeLabel(Panel1, "LCodeIndex", QRect(12, 2, 150, 44), QStringLiteral("CODE 1"),
+    LCodeIndex = makeLabel(Panel1, "LCodeIndex", QRect(12, 2, 150, 44), QString(),
                            arial(30, true), Red);
     UpDownPruefUp = makeButton<QToolButton>(Panel1, "UpDownPruefUp", QRect(166, 5, 22, 19), {},
                                             font());
@@ -183,25 +252,19 @@ void TFCode::setupUi()
         b->setFocusPolicy(Qt::NoFocus);
         b->setAutoRepeat(true);
     }
-    UpDownPruefUp->setToolTip(QStringLiteral("nächster Code (Bild auf)"));
-    UpDownPruefDown->setToolTip(QStringLiteral("vorheriger Code (Bild ab)"));
 
     // Address. In parallel mode the bit position behind it shows instead.
     const QRect addressArea(8, 62, 384, 80);
     Pparallel = makePanel(this, "Pparallel", addressArea, InnerGrey);
-    Label7 = makeLabel(Pparallel, "Label7", QRect(10, 4, 250, 22),
-                       QStringLiteral("Parallelbetrieb !"), arial(15, true), Red);
-    Labelll = makeLabel(Pparallel, "Labelll", QRect(10, 30, 262, 22),
-                        QStringLiteral("Code ausgelöst durch Bit an Pos:"), caption, Blue);
+    Label7 = makeLabel(Pparallel, "Label7", QRect(10, 4, 250, 22), QString(), arial(15, true),
+                       Red);
+    Labelll = makeLabel(Pparallel, "Labelll", QRect(10, 30, 262, 22), QString(), caption, Blue);
     LBitPos = makeLabel(Pparallel, "LBitPos", QRect(276, 26, 60, 28), QStringLiteral("1"),
                         arial(22, true), Red);
-    Label9 = makeLabel(Pparallel, "Label9", QRect(10, 54, 250, 20),
-                       QStringLiteral("(Pos 1 entspricht dem LSB)"), sans(11), Navy);
+    Label9 = makeLabel(Pparallel, "Label9", QRect(10, 54, 250, 20), QString(), sans(11), Navy);
 
     PAdresse = makePanel(this, "PAdresse", addressArea, GroupGrey);
-    PAdresse->setToolTip(QStringLiteral("Adresse des Sendestrings"));
-    makeLabel(PAdresse, "LAdresse", QRect(10, 4, 200, 20),
-              QStringLiteral("Adresse (=Codestring):"), caption, Blue);
+    makeLabel(PAdresse, "LAdresse", QRect(10, 4, 200, 20), QString(), caption, Blue);
     codeadresse = new QLineEdit(PAdresse);
     codeadresse->setObjectName(QStringLiteral("codeadresse"));
     codeadresse->setGeometry(10, 26, 170, 26);
@@ -209,56 +272,39 @@ void TFCode::setupUi()
     codeadresse->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     codeadresse->setValidator(new TypedLength(12, codeadresse));
     setColours(codeadresse, Navy, Qt::white);
-    codeadresse->setToolTip(
-        QStringLiteral("direkte Adresseingabe (nur im dezimalen Anzeigmodus möglich)"));
-    LwarnAdresse = makeLabel(PAdresse, "LwarnAdresse", QRect(10, 55, 220, 20),
-                             QStringLiteral("Adresse wurde begrenzt !!!"), arial(13, true), Red);
+    LwarnAdresse = makeLabel(PAdresse, "LwarnAdresse", QRect(10, 55, 220, 20), QString(),
+                             arial(13, true), Red);
     LwarnAdresse->hide();
-    makeLabel(PAdresse, "LEinstellhilfe", QRect(250, 4, 124, 20), QStringLiteral("Einstellhilfe:"),
-              caption, Blue, Qt::AlignCenter);
+    makeLabel(PAdresse, "LEinstellhilfe", QRect(250, 4, 124, 20), QString(), caption, Blue,
+              Qt::AlignCenter);
     adresshilfe = makeButton<QToolButton>(PAdresse, "adresshilfe", QRect(276, 26, 72, 44), {},
                                           font());
     adresshilfe->setIcon(QIcon(switchBlockPicture()));
     adresshilfe->setIconSize(QSize(52, 30));
     adresshilfe->setFocusPolicy(Qt::StrongFocus);
-    adresshilfe->setToolTip(
-        QStringLiteral("graphische Adress-Einstellung (nur wenn Sender eindeutig definiert ist, "
-                       "siehe Menue-System)"));
 
     // Function and its time.
     PFunktion = makePanel(this, "PFunktion", QRect(8, 148, 384, 136), GroupGrey);
-    makeLabel(PFunktion, "LFunktion", QRect(10, 4, 200, 20), QStringLiteral("Funktion:"), caption,
-              Blue);
+    makeLabel(PFunktion, "LFunktion", QRect(10, 4, 200, 20), QString(), caption, Blue);
     const QFont radio = arial(13, true);
     struct RadioDef {
         QRadioButton** button;
         const char* name;
-        const char* text;
-        const char* hint;
         QRect where;
     } radios[] = {
-        {&RBno, "RBno", "keine", "Dieser Code wird nicht benützt", QRect(16, 26, 170, 22)},
-        {&RBon, "RBon", "Ein", "Ausgang schaltet auf High bei Tastendruck",
-         QRect(16, 48, 170, 22)},
-        {&RBoff, "RBoff", "Aus", "Ausgang schaltet auf Low bei Tastendruck",
-         QRect(16, 70, 170, 22)},
-        {&RBtoggle, "RBtoggle", "Wechsel (Toggle)", "Ausgang wechselt bei Tastendruck",
-         QRect(196, 26, 180, 22)},
-        {&RB1to1, "RB1to1", "1:1 (Tastend)",
-         "Ausgang schaltet auf High solange Taste gedrückt wird", QRect(196, 48, 180, 22)},
-        {&RBimpuls, "RBimpuls", "Impuls", "Ausgang gibt Impuls aus", QRect(196, 70, 180, 22)},
+        {&RBno, "RBno", QRect(16, 26, 170, 22)},
+        {&RBon, "RBon", QRect(16, 48, 170, 22)},
+        {&RBoff, "RBoff", QRect(16, 70, 170, 22)},
+        {&RBtoggle, "RBtoggle", QRect(196, 26, 180, 22)},
+        {&RB1to1, "RB1to1", QRect(196, 48, 180, 22)},
+        {&RBimpuls, "RBimpuls", QRect(196, 70, 180, 22)},
     };
-    for (const RadioDef& d : radios) {
-        *d.button = makeButton<QRadioButton>(PFunktion, d.name, d.where,
-                                             QString::fromUtf8(d.text), radio);
-        (*d.button)->setToolTip(QString::fromUtf8(d.hint));
-    }
+    for (const RadioDef& d : radios)
+        *d.button = makeButton<QRadioButton>(PFunktion, d.name, d.where, QString(), radio);
 
     zeitpanel = makePanel(PFunktion, "zeitpanel", QRect(8, 96, 368, 34), InnerGrey,
                           QFrame::Sunken);
-    zeitpanel->setToolTip(QStringLiteral("Eingabe der Zeit"));
-    LZeit = makeLabel(zeitpanel, "LZeit", QRect(8, 5, 110, 24), QStringLiteral("Impulsdauer:"),
-                      caption, Maroon);
+    LZeit = makeLabel(zeitpanel, "LZeit", QRect(8, 5, 110, 24), QString(), caption, Maroon);
     dauer = new QLineEdit(zeitpanel);
     dauer->setObjectName(QStringLiteral("dauer"));
     dauer->setGeometry(124, 4, 110, 26);
@@ -266,34 +312,28 @@ void TFCode::setupUi()
     dauer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     dauer->setValidator(new TypedLength(8, dauer));
     setColours(dauer, Navy, Qt::white);
-    dauer->setToolTip(QStringLiteral("Eingabe der Zeit"));
     timebase = new QComboBox(zeitpanel);
     timebase->setObjectName(QStringLiteral("timebase"));
     timebase->setGeometry(242, 4, 80, 26);
     timebase->setFont(arial(13, true));
     timebase->addItems({QStringLiteral("msec"), QStringLiteral(" sec"), QStringLiteral(" min"),
                         QStringLiteral(" h")});
-    timebase->setToolTip(QStringLiteral("Zeiteinheit"));
     zeitpanel->hide();
 
     // Outputs.
     PanelOut = makePanel(this, "PanelOut", QRect(8, 290, 384, 52), GroupGrey);
-    PanelOut->setToolTip(QStringLiteral(
-        "ein markiertes Kästchen bewirkt, daß dieser Ausgang beeinflußt wird"));
-    makeLabel(PanelOut, "LAusgang", QRect(10, 4, 200, 20), QStringLiteral("Ausgang:"), caption,
-              Blue);
+    makeLabel(PanelOut, "LAusgang", QRect(10, 4, 200, 20), QString(), caption, Blue);
     for (int k = 1; k <= 4; ++k) {
         const QByteArray name = "CBout" + QByteArray::number(k);
         CBout[k] = makeButton<QCheckBox>(PanelOut, name.constData(),
                                          QRect(16 + 92 * (k - 1), 26, 86, 22),
-                                         QStringLiteral("OUT %1").arg(k), radio);
-        CBout[k]->setToolTip(PanelOut->toolTip());
+                                         QString(), radio);
     }
 
-    Bnext = makeButton<QPushButton>(this, "Bnext", QRect(8, 350, 186, 34),
-                                    QStringLiteral("nächster Code"), arial(14, true));
-    BEnde = makeButton<QPushButton>(this, "BEnde", QRect(206, 350, 186, 34),
-                                    QStringLiteral("Ende"), arial(14, true));
+    Bnext = makeButton<QPushButton>(this, "Bnext", QRect(8, 350, 186, 34), QString(),
+                                    arial(14, true));
+    BEnde = makeButton<QPushButton>(this, "BEnde", QRect(206, 350, 186, 34), QString(),
+                                    arial(14, true));
     // Enter in a field takes the entry; it must not press a button of the dialog.
     for (QPushButton* b : {Bnext, BEnde}) {
         b->setAutoDefault(false);
@@ -301,6 +341,26 @@ void TFCode::setupUi()
     }
 
     // Keyboard order: see focusNextPrevChild.
+
+    // The editor's own steps, taken back and redone on the configuration's history.
+    undoAction = new QAction(this);
+    undoAction->setObjectName(QStringLiteral("undoAction"));
+    undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redoAction = new QAction(this);
+    redoAction->setObjectName(QStringLiteral("redoAction"));
+    redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
+                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    addActions({undoAction, redoAction});
+    connect(undoAction, &QAction::triggered, this, [this] {
+        UndoHistory* history = historyOf(forms);
+        if (history && history->canUndoSince(historyMark_))
+            history->undo();
+    });
+    connect(redoAction, &QAction::triggered, this, [this] {
+        UndoHistory* history = historyOf(forms);
+        if (history && history->canRedoSince(historyMark_))
+            history->redo();
+    });
 
     // Wiring.
     connect(UpDownPruefUp, &QToolButton::clicked, this, [this] { UpDownPruefClick(true); });
@@ -345,10 +405,29 @@ void TFCode::showEvent(QShowEvent* event)
     // A warning left from an address entry of an earlier opening, perhaps for another code,
     // does not belong to this one.
     LwarnAdresse->hide();
+    if (UndoHistory* history = historyOf(forms)) {
+        historyMark_ = history->mark();
+        connect(history, &UndoHistory::changed, this, &TFCode::updateUndoActions,
+                Qt::UniqueConnection);
+    }
+    updateUndoActions();
     FormShow();
 }
 
+void TFCode::updateUndoActions()
+{
+    UndoHistory* history = historyOf(forms);
+    undoAction->setEnabled(history && history->canUndoSince(historyMark_));
+    redoAction->setEnabled(history && history->canRedoSince(historyMark_));
+}
+
 void TFCode::FormShow()
+{
+    showState();
+    BEnde->setFocus(Qt::OtherFocusReason);
+}
+
+void TFCode::showState()
 {
     CodeShow(slot());
     const bool parallel = parallelMode();
@@ -357,7 +436,6 @@ void TFCode::FormShow()
     RBtoggle->setEnabled(!parallel);
     if (parallel)
         showOnly({RBtoggle}, nullptr);
-    BEnde->setFocus(Qt::OtherFocusReason);
 }
 
 void TFCode::CodeShow(int n)
@@ -367,7 +445,7 @@ void TFCode::CodeShow(int n)
     const CodeSlot& s = cfg.codes[n];
     const bool parallel = parallelMode();
 
-    LCodeIndex->setText(QStringLiteral("CODE %1").arg(n));
+    LCodeIndex->setText(tr("CODE %1").arg(n));
 
     // Only codes 1..4 have the timed functions.
     const bool timed = n < 5;
@@ -410,8 +488,7 @@ void TFCode::CodeShow(int n)
 
     const bool showTime = selected == RB1to1 || selected == RBimpuls;
     if (showTime)
-        LZeit->setText(selected == RB1to1 ? QStringLiteral("Nachlaufzeit:")
-                                          : QStringLiteral("Impulsdauer:"));
+        LZeit->setText(selected == RB1to1 ? tr("Nachlaufzeit:") : tr("Impulsdauer:"));
     timebase->setCurrentIndex(s.timebase <= 3 ? s.timebase : -1);
     setTextIfDifferent(dauer, durationText(s));
     zeitpanel->setVisible(showTime);
@@ -464,6 +541,7 @@ void TFCode::BnextClick()
 {
     const int from = slot();
     const int to = stepSlot(from, true, parallelMode());
+    const UndoStep step(historyOf(forms), StepName(Step::Code, to));
     // A new code that is still empty starts from the address of the code before it.
     if (to > from) {
         CodeSlot& next = cfg.codes[to];
@@ -478,6 +556,7 @@ void TFCode::BnextClick()
 
 void TFCode::codeadresseExit()
 {
+    const UndoStep step(historyOf(forms), StepName(Step::Code, slot()), codeadresse);
     cfg.maxAddress = maxAddressForBits(cfg.current().bits);
     const AddressEntry a = readCodeAddress(codeadresse->text(), cfg.maxAddress);
     cfg.codes[slot()].address = a.address;
@@ -527,6 +606,7 @@ void TFCode::adresshilfeClick()
     if (!dialog)
         return;
     cfg.codes[0].address = cfg.codes[slot()].address;
+    const UndoStep step(historyOf(forms), StepName(Step::Code, slot()));
     seam.showModal(*dialog);
     // The dialog has written its result into the slot on "OK"; show it.
     FormShow();
@@ -536,6 +616,7 @@ void TFCode::adresshilfeClick()
 
 void TFCode::functionClick(QRadioButton* button, int function)
 {
+    const UndoStep step(historyOf(forms), StepName(Step::Code, slot()));
     if (button->isChecked())
         cfg.codes[slot()].function = quint8(function);
     CodeShow(slot());
@@ -550,6 +631,7 @@ void TFCode::RBimpulsClick() { functionClick(RBimpuls, FnImpuls); }
 
 void TFCode::CBoutClick(int n)
 {
+    const UndoStep step(historyOf(forms), StepName(Step::Code, slot()));
     CodeSlot& s = cfg.codes[slot()];
     const bool on = CBout[n]->isChecked();
     switch (n) {
@@ -573,6 +655,7 @@ void TFCode::CBoutClick(int n)
 
 void TFCode::timebaseChange()
 {
+    const UndoStep step(historyOf(forms), StepName(Step::Code, slot()));
     const int index = timebase->currentIndex();
     if (index >= 0 && index <= 3)
         cfg.codes[slot()].timebase = quint8(index);
@@ -582,6 +665,7 @@ void TFCode::timebaseChange()
 void TFCode::dauerExit()
 {
     const int n = slot();
+    const UndoStep step(historyOf(forms), StepName(Step::Code, n), dauer);
     CodeSlot& s = cfg.codes[n];
     const TimeSetting t = readDuration(dauer->text(), s.timebase);
     if (t.beep)

@@ -7,11 +7,16 @@
 //
 // Every way of closing the editor ("Ende", Escape, the title bar) ends in done(), which first
 // takes an address or time still being typed, so no entry is lost.
+//
+// Each committed change is one step of the configuration's history ("CODE n"; an address
+// dialog's visit is one step). Ctrl+Z and Ctrl+Y here take back and redo the steps made
+// since the editor opened, and the editor shows the result.
 #pragma once
 
 #include <QDialog>
 #include <array>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -37,6 +42,9 @@ public:
     void FormShow();
     // Shows slot n and refreshes the main window's code table.
     void CodeShow(int n);
+    // Shows the slot being edited as the state holds it now (after a step taken back),
+    // leaving the focus where it is.
+    void showState();
 
     void BEndeClick();
     void BnextClick();
@@ -90,26 +98,34 @@ public:
     std::array<QCheckBox*, 5> CBout{};    // OUT 1..4 (index 0 unused)
     QPushButton* Bnext = nullptr;         // "nächster Code"
     QPushButton* BEnde = nullptr;         // "Ende"
+    QAction* undoAction = nullptr;        // Ctrl+Z: the editor's own steps taken back
+    QAction* redoAction = nullptr;        // Ctrl+Y, Ctrl+Shift+Z
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;   // Page Up / Page Down step the codes
     // Tab and Shift+Tab go through the controls in a fixed order and enter the function
     // group at the selected function.
     bool focusNextPrevChild(bool next) override;
 
 private:
+    // Sets every text in the language in use (at creation and on a change of language).
+    void retranslateUi();
     void setupUi();
     void functionClick(QRadioButton* button, int function);
     bool parallelMode() const;
     int slot() const;
     QDialog* addressDialog() const;     // the active type's, or none
     void takePendingEntry();            // runs the exit of the field that has the focus
+    void updateUndoActions();
 
     // While the editor itself rewrites or hides its fields, or closes, a field losing the
     // focus is not an entry of the user.
     bool quiet_ = false;
+    // The history as the editor opened: only steps made since are its own.
+    quint64 historyMark_ = 0;
 
     Configuration& cfg;
     Seam& seam;

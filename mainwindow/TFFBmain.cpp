@@ -10,8 +10,11 @@
 #include "dialogs/Uprojekt.h"
 #include "editors/TFCode.h"
 #include "editors/TFsystem.h"
+#include "mainwindow/EditMenu.h"
 #include "mainwindow/MainStyle.h"
 #include "comm/SeriesProgrammer.h"
+#include "dialogs/Artwork.h"
+#include "mainwindow/LanguageMenu.h"
 #include "mainwindow/PortMenu.h"
 #include "mainwindow/MenuShortcuts.h"
 #include "transmitters/TFFBselect.h"
@@ -183,7 +186,7 @@ QToolButton* makeArrow(QWidget* parent, const char* name, const QRect& r, Qt::Ar
 QPixmap codeposPixmap(qreal dpr)
 {
     const QSize size(7, 9);
-    QIcon icon(QStringLiteral(":/fbe/codepos.svg"));
+    const QIcon icon = art::icon(QString::fromLatin1(art::Codepos));
     if (!icon.isNull()) {
         QPixmap pm = icon.pixmap(size, dpr);
         if (!pm.isNull())
@@ -223,7 +226,7 @@ TFFBmain::TFFBmain(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Funkempfänger Konfiguration     (Ver.: 3.04)"));
-    setWindowIcon(QIcon(QStringLiteral(":/fbe/icon.svg")));
+    setWindowIcon(art::icon(QString::fromLatin1(art::Icon)));
 
     inittimer = new QTimer(this);
     inittimer->setObjectName(QStringLiteral("inittimer"));
@@ -234,8 +237,10 @@ TFFBmain::TFFBmain(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent
     setupUi();
     setupMenu();
     portMenu = new PortMenu(*this);
+    languageMenu = new LanguageMenu(*MEinstellungen);
     wireFields();
     setupSeries();
+    addEditMenu(*this);
     ScreenFit::install(this);
     FormCreate();
 }
@@ -296,7 +301,7 @@ void TFFBmain::setupUi()
         auto* b = new QToolButton(client_);
         b->setObjectName(QLatin1String(g.name));
         b->setGeometry(x, 620, 38, 38);
-        b->setIcon(QIcon(QLatin1String(g.file)));
+        b->setIcon(art::icon(QLatin1String(g.file)));
         b->setIconSize(QSize(34, 34));
         b->hide();
         *g.button = b;
@@ -707,7 +712,7 @@ void TFFBmain::setupRightColumn(QWidget* c)
     auto* logo = new QLabel(c);
     logo->setObjectName(QStringLiteral("Logo"));
     logo->setGeometry(569, 212, 72, 72);
-    logo->setPixmap(QIcon(QStringLiteral(":/fbe/icon.svg")).pixmap(QSize(64, 64), devicePixelRatioF()));
+    logo->setPixmap(art::icon(QString::fromLatin1(art::Icon)).pixmap(QSize(64, 64), devicePixelRatioF()));
     logo->setAlignment(Qt::AlignCenter);
 
     Panel2 = makePanel(c, "Panel2", QRect(488, 150, 233, 41), WindowGrey, QFrame::Sunken);
@@ -826,6 +831,7 @@ void TFFBmain::setupMenu()
     MNew = MDatei->addAction(QStringLiteral("Datei &neu"), this, &TFFBmain::MNewClick);
     Mopen = MDatei->addAction(QStringLiteral("Datei &laden"), this, &TFFBmain::MopenClick);
     Msave = MDatei->addAction(QStringLiteral("Datei &speichern"), this, &TFFBmain::MsaveClick);
+    setupSheetMenu();
     MDatei->addSeparator();
     MDatei->addSeparator();
     Projektname1 = MDatei->addAction(QStringLiteral("&Projektname"), this,

@@ -14,6 +14,8 @@
 //   TFFBmain_files.cpp     new/open/save, start-up, settings file, shutdown
 //   TFFBmain_transfer.cpp  module transfer commands and the COM port menu
 //   TFFBmain_series.cpp    production log option and hands-free series programming
+//   TFFBmain_sheet.cpp     the configuration sheet: print it, save it as PDF
+//   EditMenu.cpp           the menu "&Bearbeiten" with the history of changes (UndoHistory)
 #pragma once
 
 #include "comm/PortCatalogue.h"
@@ -45,8 +47,10 @@ class QToolButton;
 namespace fbe {
 
 class PortMenu;
+class LanguageMenu;
 class Seam;
 class SeriesProgrammer;
+class UndoHistory;
 
 class TFFBmain : public QMainWindow {
     Q_OBJECT
@@ -181,6 +185,13 @@ public:
     bool seriesOn() const;
     // Whether a dialog is open (hands-free programming does not poll then).
     bool dialogOpen() const;
+
+    // ---- The configuration sheet (TFFBmain_sheet.cpp) ----
+    void MdruckenClick();                 // "&Drucken ..."
+    void MpdfClick();                     // "Als PD&F speichern ..."
+
+    // ---- History of changes: "&Rückgängig", "&Wiederholen" (UndoHistory, EditMenu) ----
+    UndoHistory* history = nullptr;
 
     // ---- Basic settings in place (TFFBmain_basics.cpp) ----
     // Exit handlers run on every loss of focus; KeyUp handlers on the release of Enter.
@@ -367,8 +378,13 @@ public:
     QAction* MNew = nullptr;
     QAction* Mopen = nullptr;
     QAction* Msave = nullptr;
+    QAction* Mdrucken = nullptr;
+    QAction* Mpdf = nullptr;
     QAction* Projektname1 = nullptr;
     QAction* Mexit = nullptr;
+    QMenu* MBearbeiten = nullptr;
+    QAction* MUndo = nullptr;             // "&Rückgängig"
+    QAction* MRedo = nullptr;             // "&Wiederholen"
     QMenu* MKomm = nullptr;
     QMenu* Mport = nullptr;
     QAction* MCom1 = nullptr;
@@ -377,6 +393,7 @@ public:
     QAction* MCom4 = nullptr;
     QActionGroup* MComGroup = nullptr;
     PortMenu* portMenu = nullptr;         // the system port items below COM1 .. COM4
+    LanguageMenu* languageMenu = nullptr; // "&Sprache" at the end of "&Einstellungen"
     QAction* Mprogram = nullptr;
     QAction* Mread = nullptr;
     QMenu* MEinstellungen = nullptr;
@@ -411,6 +428,7 @@ private:
     void setupCodeGroup(QWidget* client);
     void setupRightColumn(QWidget* client);
     void setupMenu();
+    void setupSheetMenu();
     void setupSeries();
     void seriesStateChanged();
     void seriesEnded(const QString& why);

@@ -4,6 +4,9 @@
 // Each numeric field reads its text when it is left (and on the Enter key), bounds the value,
 // stores it and writes it back in its normal form; the reading rules live in
 // config/FieldEntry. Settings that the code area shows end with ShowCodeWin.
+//
+// Every handler is one step of the configuration's history (UndoHistory); a field's own
+// typing history goes with the commit.
 #include "mainwindow/TFFBmain.h"
 
 #include "config/AddressLimit.h"
@@ -11,6 +14,7 @@
 #include "config/Formatting.h"
 #include "dialogs/Seam.h"
 #include "dialogs/Uhinweis.h"
+#include "mainwindow/UndoHistory.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -73,6 +77,7 @@ void selectAllOf(QLineEdit* edit)
 
 void TFFBmain::pruefanzahlExit()
 {
+    const UndoStep step(history, StepName(Step::Pruefschaerfe), pruefanzahl);
     const FieldValue v = entryPruefanzahl(pruefanzahl->text());
     if (v.beep)
         seam.beep();
@@ -88,6 +93,7 @@ void TFFBmain::pruefanzahlKeyUp()
 
 void TFFBmain::UpDownPruefClick(bool up)
 {
+    const UndoStep step(history, StepName(Step::Pruefschaerfe));
     const FieldValue v = stepPruefanzahl(pruefanzahl->text(), up);
     if (v.beep)
         seam.beep();
@@ -99,6 +105,7 @@ void TFFBmain::UpDownPruefClick(bool up)
 
 void TFFBmain::korrekturExit()
 {
+    const UndoStep step(history, StepName(Step::Korrektur), korrektur);
     const FieldValue v = entryKorrektur(korrektur->text());
     if (v.beep)
         seam.beep();
@@ -108,6 +115,7 @@ void TFFBmain::korrekturExit()
 
 void TFFBmain::UpDownKorrClick(bool up)
 {
+    const UndoStep step(history, StepName(Step::Korrektur));
     const FieldValue v = stepKorrektur(korrektur->text(), up);
     if (v.beep)
         seam.beep();
@@ -119,6 +127,7 @@ void TFFBmain::UpDownKorrClick(bool up)
 
 void TFFBmain::sperrzeitExit()
 {
+    const UndoStep step(history, StepName(Step::Sperrzeit), sperrzeit);
     const FieldValue v = entryTenMsByte(sperrzeit->text());
     if (v.beep)
         seam.beep();
@@ -134,6 +143,7 @@ void TFFBmain::sperrzeitKeyUp()
 
 void TFFBmain::umschaltzeitExit()
 {
+    const UndoStep step(history, StepName(Step::Umschaltzeit), umschaltzeit);
     const FieldValue v = entryTenMsByte(umschaltzeit->text());
     if (v.beep)
         seam.beep();
@@ -152,6 +162,7 @@ void TFFBmain::umschaltzeitKeyUp()
 
 void TFFBmain::TimeOutExit()
 {
+    const UndoStep step(history, StepName(Step::NotAusZeit), TimeOut);
     const FieldValue v = entryTimeOut(TimeOut->text());
     if (v.beep)
         seam.beep();
@@ -170,6 +181,7 @@ void TFFBmain::TimeOutKeyUp()
 
 void TFFBmain::CheckBitsExit()
 {
+    const UndoStep step(history, StepName(Step::CheckBits), CheckBits);
     const FieldValue v = entryCheckBits(CheckBits->text());
     cfg.sendImage[img::CheckBits] = quint8(v.value);
     writeBack(CheckBits, QString::number(v.value));
@@ -184,6 +196,7 @@ void TFFBmain::CheckBitsKeyUp()
 
 void TFFBmain::dirshiftExit()
 {
+    const UndoStep step(history, StepName(Step::CodePos), dirshift);
     const FieldValue v = entryDirshift(dirshift->text());
     cfg.sendImage[img::Dirshift] = quint8(v.value);
     writeBack(dirshift, dirshiftText(v.value));
@@ -198,6 +211,7 @@ void TFFBmain::dirshiftKeyUp()
 
 void TFFBmain::bitanzahlExit()
 {
+    const UndoStep step(history, StepName(Step::Codierlaenge), bitanzahl);
     const int bitsBefore = cfg.current().bits;
     const FieldValue v = entryBitanzahl(bitanzahl->text());
     // The code length belongs to the active type's table entry; a type outside the table
@@ -231,6 +245,7 @@ void TFFBmain::bitanzahlKeyUp()
 
 void TFFBmain::progcounterExit()
 {
+    const UndoStep step(history, StepName(Step::Zaehler), progcounter);
     const FieldValue v = entryProgcounter(progcounter->text());
     if (v.beep)
         seam.beep();
@@ -246,6 +261,7 @@ void TFFBmain::progcounterKeyUp()
 
 void TFFBmain::Button1Click()
 {
+    const UndoStep step(history, StepName(Step::Zaehler));
     seam.beep();
     progcounter->setText(QStringLiteral("0000"));
     progcounterExit();
@@ -255,6 +271,7 @@ void TFFBmain::offsetExit(int n)
 {
     if (n < 1 || n > 8 || !offset[n])
         return;
+    const UndoStep step(history, StepName(Step::Increment, n), offset[n]);
     const FieldValue v = entryOffset(offset[n]->text());
     if (v.beep)
         seam.beep();
@@ -273,6 +290,7 @@ void TFFBmain::offsetKeyUp(int n)
 
 void TFFBmain::GeneralCodeExit()
 {
+    const UndoStep step(history, StepName(Step::Generaladresse), GeneralCode);
     cfg.GeneralCode = ParseBinary(GeneralCode->text());
     ShowCodeWin();
     // The refresh leaves a field alone while it is being typed in; this one is taken now and
@@ -287,6 +305,7 @@ void TFFBmain::GeneralCodeKeyUp()
 
 void TFFBmain::direktmaskeExit()
 {
+    const UndoStep step(history, StepName(Step::Bewertungsmaske), direktmaske);
     cfg.direktmaske = ParseBinary(direktmaske->text());
     ShowCodeWin();
     writeBack(direktmaske, FormatNumber(2, 40, cfg.direktmaske));
@@ -305,6 +324,7 @@ void TFFBmain::GeneralDezEnter()
 
 void TFFBmain::GeneralDezExit()
 {
+    const UndoStep step(history, StepName(Step::Generaladresse), GeneralDez);
     if (const auto v = entryGeneralDez(GeneralDez->text())) {
         if (v->beep)
             seam.beep();
@@ -328,6 +348,7 @@ void TFFBmain::GeneralDezKeyUp()
 
 void TFFBmain::CBinitoutClick(int n)
 {
+    const UndoStep step(history, StepName(Step::Anfangswert, n));
     switch (n) {
     case 1:
         cfg.initout1 = CBinitout1->isChecked();
@@ -348,6 +369,7 @@ void TFFBmain::CBinitoutClick(int n)
 
 void TFFBmain::CBstoreClick()
 {
+    const UndoStep step(history, StepName(Step::Speicherfunktion));
     cfg.store = CBstore->isChecked();
     if (cfg.store && showNotices && forms.Fhinweis) {
         forms.Fhinweis->clearLines();
@@ -358,6 +380,7 @@ void TFFBmain::CBstoreClick()
 
 void TFFBmain::LspeicherClick()
 {
+    const UndoStep step(history, StepName(Step::Speicherfunktion));
     CBstore->setChecked(!CBstore->isChecked());
     CBstoreClick();
 }
@@ -366,36 +389,42 @@ void TFFBmain::LspeicherClick()
 
 void TFFBmain::CBvr12Click()
 {
+    const UndoStep step(history, StepName(Step::Verriegelung, 1, 2));
     setInterlock(cfg, 1, 2, CBvr12->isChecked());
     ShowCodeWin();
 }
 
 void TFFBmain::CBvr13Click()
 {
+    const UndoStep step(history, StepName(Step::Verriegelung, 1, 3));
     setInterlock(cfg, 1, 3, CBvr13->isChecked());
     ShowCodeWin();
 }
 
 void TFFBmain::CBvr14Click()
 {
+    const UndoStep step(history, StepName(Step::Verriegelung, 1, 4));
     setInterlock(cfg, 1, 4, CBvr14->isChecked());
     ShowCodeWin();
 }
 
 void TFFBmain::CBvr23Click()
 {
+    const UndoStep step(history, StepName(Step::Verriegelung, 2, 3));
     setInterlock(cfg, 2, 3, CBvr23->isChecked());
     ShowCodeWin();
 }
 
 void TFFBmain::CBvr24Click()
 {
+    const UndoStep step(history, StepName(Step::Verriegelung, 2, 4));
     setInterlock(cfg, 2, 4, CBvr24->isChecked());
     ShowCodeWin();
 }
 
 void TFFBmain::CBvr34Click()
 {
+    const UndoStep step(history, StepName(Step::Verriegelung, 3, 4));
     setInterlock(cfg, 3, 4, CBvr34->isChecked());
     ShowCodeWin();
 }
@@ -405,18 +434,21 @@ void TFFBmain::CBvr34Click()
 
 void TFFBmain::CBNotAusClick()
 {
+    const UndoStep step(history, StepName(Step::NotAus));
     cfg.setOption(opt::NotAus, CBNotAus->isChecked());
     ShowCodeWin();
 }
 
 void TFFBmain::CBcheckbitsClick()
 {
+    const UndoStep step(history, StepName(Step::Checksumme));
     cfg.setOption(opt::Checksum, CBcheckbits->isChecked());
     ShowCodeWin();
 }
 
 void TFFBmain::RBstandardClick()
 {
+    const UndoStep step(history, StepName(Step::FixCodes));
     if (!RBstandard->isChecked())
         return;
     cfg.parallelCodes = false;
@@ -426,6 +458,7 @@ void TFFBmain::RBstandardClick()
 
 void TFFBmain::RBdirektClick()
 {
+    const UndoStep step(history, StepName(Step::ParallelCodes));
     if (!RBdirekt->isChecked())
         return;
     cfg.parallelCodes = true;
@@ -435,6 +468,7 @@ void TFFBmain::RBdirektClick()
 
 void TFFBmain::RBcodeinhaltClick()
 {
+    const UndoStep step(history, StepName(Step::Codeinhalt));
     if (!RBcodeinhalt->isChecked())
         return;
     cfg.setOption(opt::Direkt, false);
@@ -443,6 +477,7 @@ void TFFBmain::RBcodeinhaltClick()
 
 void TFFBmain::RBdirektausgabeClick()
 {
+    const UndoStep step(history, StepName(Step::Direktausgabe));
     if (!RBdirektausgabe->isChecked())
         return;
     cfg.setOption(opt::Direkt, true);

@@ -21,7 +21,9 @@
 #include "dialogs/Uprojekt.h"
 #include "editors/TFCode.h"
 #include "editors/TFsystem.h"
+#include "mainwindow/LanguageMenu.h"
 #include "mainwindow/PortMenu.h"
+#include "mainwindow/UndoHistory.h"
 #include "transmitters/TFFB16.h"
 #include "transmitters/TFFB3SVS.h"
 #include "transmitters/TFFBkeys.h"
@@ -238,6 +240,8 @@ Settings currentSettings(TFFBmain& w)
     s.comPortName = w.comPortName;
     s.systemPort = w.systemPort.path();
     s.productionLog = w.productionLog;
+    if (w.languageMenu)
+        s.language = w.languageMenu->choice();
     s.showNotices = w.showNotices;
     s.progView = w.MProg && w.MProg->isChecked();
     s.workingFolder = QDir::toNativeSeparators(QDir::currentPath());
@@ -336,10 +340,14 @@ void TFFBmain::inittimerTimer()
         productionLog = s.productionLog;
         if (MProtokoll)
             MProtokoll->setChecked(productionLog);
+        if (languageMenu)
+            languageMenu->setChoice(s.language);
         ShowBasicsWin();
     }
 
     takeSnapshot(*this);
+    if (history)
+        history->clear();
     show();
     for (QAction* port : {MCom1, MCom2, MCom3, MCom4}) {
         if (port)
@@ -369,6 +377,9 @@ void TFFBmain::MNewClick()
         return;
     NeueDatei();
     takeSnapshot(*this);
+    // A new configuration starts a new history; it is not undone.
+    if (history)
+        history->clear();
 }
 
 void TFFBmain::MopenClick()
@@ -380,8 +391,11 @@ void TFFBmain::MopenClick()
     if (path.isEmpty())
         return;
     enterFolderOf(path);
-    if (loadAsCurrentFile(*this, shownPath(path)))
+    if (loadAsCurrentFile(*this, shownPath(path))) {
         takeSnapshot(*this);
+        if (history)
+            history->clear();
+    }
 }
 
 void TFFBmain::MsaveClick()

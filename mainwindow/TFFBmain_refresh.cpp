@@ -3,6 +3,7 @@
 #include "mainwindow/TFFBmain.h"
 
 #include "comm/PortNames.h"
+#include "comm/TransferProtocol.h"
 #include "config/Formatting.h"
 #include "config/ImageCodec.h"
 #include "config/Refresh.h"
@@ -158,7 +159,8 @@ void TFFBmain::takeTransferResult()
     ++transfersTaken_;
     setInfoColour(out.failed ? InfoColour::Error : InfoColour::Normal);
     clearInfo();
-    addInfo(out.message);
+    // The message is kept German (the production log holds it); shown in the language in use.
+    addInfo(TransferProtocol::shown(out.message));
     if (out.firmwareWarning != FirmwareWarning::None && forms.Fwarnung) {
         TFwarnung& w = *forms.Fwarnung;
         w.clearLines();

@@ -1,4 +1,7 @@
 // Module transfer commands and the choice of the serial port.
+//
+// A read that replaced the configuration and the advance after a programming run are steps
+// of the configuration's history; taking them back changes only what the window holds.
 #include "mainwindow/TFFBmain.h"
 
 #include "comm/ComProbe.h"
@@ -11,6 +14,7 @@
 #include "dialogs/Uwarnung.h"
 #include "mainwindow/PortMenu.h"
 #include "mainwindow/ProductionRun.h"
+#include "mainwindow/UndoHistory.h"
 
 #include <QAction>
 
@@ -33,6 +37,8 @@ bool TFFBmain::programModule()
             addInfo(line);
         return false;
     }
+    // The step ends after the run's result is taken: the addresses advanced, the counter.
+    const UndoStep step(history, StepName(Step::ModulProgrammieren));
     ProductionRun run(*this);
     // Unused codes lose their address; the image is built and copied for sending.
     PrepareModuleWrite(cfg);
@@ -59,6 +65,7 @@ void TFFBmain::ReadButtonClick()
     cfg.txBuffer = sent;
     if (!goOn)
         return;
+    const UndoStep step(history, StepName(Step::ModulAuslesen));
     if (forms.Frs232)
         forms.Frs232->startTransfer(portNumberFromName(comPortName), false, systemPort.path());
 }

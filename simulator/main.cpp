@@ -6,6 +6,9 @@
 
 #include "config/Configuration.h"
 #include "config/ImageCodec.h"
+#include "config/Language.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cerrno>
@@ -28,6 +31,22 @@
 namespace {
 
 volatile sig_atomic_t stopRequested = 0;
+
+// Writes a text of the program (in the language in use) as UTF-8.
+void say(FILE* out, const QString& text)
+{
+    std::fputs(text.toUtf8().constData(), out);
+}
+
+// The context of the program's texts in the catalogue.
+struct ModuleSim {
+    Q_DECLARE_TR_FUNCTIONS(ModuleSim)
+};
+
+QString local(const std::string& text)
+{
+    return QString::fromLocal8Bit(text.c_str());
+}
 
 void onSignal(int)
 {
@@ -61,7 +80,7 @@ struct Options {
 
 void usage(FILE* out)
 {
-    std::fputs(
+    say(out, ModuleSim::tr(
         "Aufruf: fbe-module-sim [Optionen]\n"
         "Simuliertes Empfängermodul an einem Pseudo-Terminal; die erste Zeile der Ausgabe ist\n"
         "der Gerätepfad.\n"
@@ -102,8 +121,7 @@ void usage(FILE* out)
         "  Beide lassen sich mit jeder Fehleroption kombinieren; die Fehler gelten für jedes\n"
         "  Modul. Mit --fresh-on-insert zählt --silence-after für jedes neue Modul von vorn,\n"
         "  --hangup-after zählt über alle Module (es legt die Leitung auf, nicht das Modul);\n"
-        "  --eeprom sichert das Modul, das gerade steckt.\n",
-        out);
+        "  --eeprom sichert das Modul, das gerade steckt.\n"));
 }
 
 bool parseNumber(const char* text, long& value)
@@ -123,8 +141,8 @@ int parseOptions(int argc, char** argv, Options& opt)
         const std::string arg = argv[i];
         auto number = [&](long& value, long lo, long hi) {
             if (i + 1 >= argc || !parseNumber(argv[i + 1], value) || value < lo || value > hi) {
-                std::fprintf(stderr, "fbe-module-sim: %s braucht eine Zahl %ld..%ld\n",
-                             arg.c_str(), lo, hi);
+                say(stderr, ModuleSim::tr("fbe-module-sim: %1 braucht eine Zahl %2..%3\n")
+                                .arg(local(arg)).arg(lo).arg(hi));
                 return false;
             }
             ++i;
@@ -132,7 +150,8 @@ int parseOptions(int argc, char** argv, Options& opt)
         };
         auto text = [&](std::string& value) {
             if (i + 1 >= argc) {
-                std::fprintf(stderr, "fbe-module-sim: %s braucht einen Wert\n", arg.c_str());
+                say(stderr,
+                    ModuleSim::tr("fbe-module-sim: %1 braucht einen Wert\n").arg(local(arg)));
                 return false;
             }
             value = argv[++i];
@@ -214,13 +233,13 @@ int parseOptions(int argc, char** argv, Options& opt)
                 return 1;
             opt.faults.corruptAddress = int(v);
         } else {
-            std::fprintf(stderr, "fbe-module-sim: unbekannte Option %s\n", arg.c_str());
+            say(stderr, ModuleSim::tr("fbe-module-sim: unbekannte Option %1\n").arg(local(arg)));
             usage(stderr);
             return 1;
         }
     }
     if (opt.freshOnInsert && opt.absentWhile.empty()) {
-        std::fprintf(stderr, "fbe-module-sim: --fresh-on-insert braucht --absent-while\n");
+        say(stderr, ModuleSim::tr("fbe-module-sim: --fresh-on-insert braucht --absent-while\n"));
         return 1;
     }
     return 0;
@@ -303,8 +322,8 @@ bool placeLink(const std::string& link, const std::string& device)
 {
     struct stat st {};
     if (::lstat(link.c_str(), &st) == 0 && !S_ISLNK(st.st_mode)) {
-        std::fprintf(stderr, "fbe-module-sim: Link %s: dort ist schon eine Datei, kein Link\n",
-                     link.c_str());
+        say(stderr, ModuleSim::tr("fbe-module-sim: Link %1: dort ist schon eine Datei, kein Link\n")
+                        .arg(local(link)));
         return false;
     }
     const std::string tmp = link + ".tmp." + std::to_string(getpid());
@@ -346,6 +365,9 @@ const char* commandName(sim::Command c)
 
 int main(int argc, char** argv)
 {
+    // Texts follow the environment's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+    QCoreApplication app(argc, argv);
+    fbe::language::use(fbe::language::choose(QString(), fbe::language::desktopLanguages()));
     Options opt;
     const int parsed = parseOptions(argc, argv, opt);
     if (parsed == 2)
@@ -355,8 +377,8 @@ int main(int argc, char** argv)
 
     sim::Eeprom content = defaultContent();
     if (!opt.eepromFile.empty() && !loadEeprom(opt.eepromFile, content)) {
-        std::fprintf(stderr, "fbe-module-sim: %s ist keine EEPROM-Datei (256 Bytes)\n",
-                     opt.eepromFile.c_str());
+        say(stderr, ModuleSim::tr("fbe-module-sim: %1 ist keine EEPROM-Datei (256 Bytes)\n")
+                        .arg(local(opt.eepromFile)));
         return 1;
     }
 
@@ -530,8 +552,8 @@ int main(int argc, char** argv)
 
         if (dirty && !opt.eepromFile.empty() && out.empty()) {
             if (!saveEeprom(opt.eepromFile, module.eeprom()))
-                std::fprintf(stderr, "fbe-module-sim: %s kann nicht geschrieben werden\n",
-                             opt.eepromFile.c_str());
+                say(stderr, ModuleSim::tr("fbe-module-sim: %1 kann nicht geschrieben werden\n")
+                                .arg(local(opt.eepromFile)));
             dirty = false;
         }
     }

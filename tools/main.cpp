@@ -9,7 +9,11 @@
 #include "tools/cmd_program.h"
 #include "tools/cmd_verify.h"
 #endif
+#ifdef FBE_WITH_SHEET
+#include "tools/cmd_sheet.h"
+#endif
 
+#include "config/Language.h"
 #include "config/StartOptions.h"
 
 #include <QCoreApplication>
@@ -33,6 +37,12 @@ const char Usage[] =
     "  build KONFIG.json DATEI      schreibt die Datei, die das Programm nach Eingabe der\n"
     "                               Werte aus KONFIG.json (Schlüssel wie show --json) speichern\n"
     "                               würde. Exit 2 bei unzulässigen Werten (nichts geschrieben).\n"
+#ifdef FBE_WITH_SHEET
+    "  sheet DATEI.fbe AUSGABE.pdf  schreibt das Blatt der Konfiguration zum Drucken (wie\n"
+    "                               \"Als PDF speichern ...\" im Programm) als PDF-Datei.\n"
+    "                               Exit 0: geschrieben, 2: Lade-, Aufruf- oder\n"
+    "                               Schreibfehler (nichts geschrieben).\n"
+#endif
 #ifdef FBE_WITH_COMM
     "  program DATEI --port PORT    programmiert ein Modul mit DATEI, wie \"Modul programmieren\"\n"
     "          [--log PROTOKOLL]    im Programm. Exit 0: erfolgreich, 1: Übertragung\n"
@@ -70,7 +80,13 @@ int main(int argc, char** argv)
     // Before Qt decodes them: a name that is not UTF-8 would name another file.
     if (const int refused = fbe::refuseNonUtf8Arguments(argc, argv))
         return refused;
+#ifdef FBE_WITH_SHEET
+    const std::unique_ptr<QCoreApplication> app = createToolApplication(argc, argv);
+#else
     QCoreApplication app(argc, argv);
+#endif
+    // Texts follow the environment's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+    fbe::language::use(fbe::language::choose(QString(), fbe::language::desktopLanguages()));
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args.first() == QLatin1String("--help")
         || args.first() == QLatin1String("-h") || args.first() == QLatin1String("help")) {
@@ -103,6 +119,10 @@ int main(int argc, char** argv)
         return runVerifyCommand(args);
     if (command == QLatin1String("ports"))
         return runPortsCommand(args);
+#endif
+#ifdef FBE_WITH_SHEET
+    if (command == QLatin1String("sheet"))
+        return runSheetCommand(args);
 #endif
     QTextStream(stderr) << "fbe-tool: unbekannter Befehl \"" << command << "\"\n\n";
     std::fputs(Usage, stderr);

@@ -1,5 +1,7 @@
 #include "transmitters/BoardWidgets.h"
 
+#include "dialogs/Artwork.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -17,6 +19,12 @@ void pic::ensureLoaded()
 {
     static const bool done = (registerTransmitterResources(), true);
     Q_UNUSED(done);
+}
+
+QSvgRenderer& pic::renderer(const QString& picture)
+{
+    ensureLoaded();
+    return art::drawing(picture);
 }
 
 namespace {
@@ -52,16 +60,16 @@ void paintKey(QWidget* w, QSvgRenderer& up, QSvgRenderer& down, bool pressed, bo
 // ---- SvgPicture ----------------------------------------------------------------------------
 
 SvgPicture::SvgPicture(const QString& picture, QWidget* parent)
-    : QWidget(parent), picture_(picture), renderer_((pic::ensureLoaded(), picture))
+    : QWidget(parent), picture_(picture), renderer_(&pic::renderer(picture))
 {
-    setFixedSize(renderer_.defaultSize());
+    setFixedSize(renderer_->defaultSize());
 }
 
 QRect SvgPicture::elementRect(const QString& id) const
 {
-    if (!renderer_.elementExists(id))
+    if (!renderer_->elementExists(id))
         return {};
-    return renderer_.boundsOnElement(id).toAlignedRect();
+    return renderer_->boundsOnElement(id).toAlignedRect();
 }
 
 QRect SvgPicture::elementGeometry(const QString& id) const
@@ -74,7 +82,7 @@ void SvgPicture::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    renderer_.render(&p, QRectF(rect()));
+    renderer_->render(&p, QRectF(rect()));
 }
 
 // ---- PictureButton -------------------------------------------------------------------------
@@ -92,7 +100,7 @@ void PictureButton::setPicture(const QString& picture)
     if (picture == picture_)
         return;
     picture_ = picture;
-    renderer_.load(picture);
+    renderer_ = picture.isEmpty() ? nullptr : &pic::renderer(picture);
     update();
 }
 
@@ -106,8 +114,8 @@ void PictureButton::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    if (renderer_.isValid())
-        renderer_.render(&p, QRectF(rect()));
+    if (renderer_ && renderer_->isValid())
+        renderer_->render(&p, QRectF(rect()));
     if (hover_ && !fixed_ && isEnabled())
         paintHover(p, rect(), false);
 }

@@ -37,6 +37,10 @@ inline const QString SenderSvs = QStringLiteral(":/transmitters/sender-svs.svg")
 // Registers the drawings (compiled into the statically linked window library, where they
 // are registered only on request). Cheap after the first call.
 void ensureLoaded();
+
+// The drawing, read once for the whole run: every switch, bridge and key of every dialog
+// paints from the same few drawings, which are never changed.
+QSvgRenderer& renderer(const QString& picture);
 }  // namespace pic
 
 // A picture at its natural size (one drawing unit is one pixel).
@@ -55,7 +59,7 @@ protected:
 
 private:
     QString picture_;
-    QSvgRenderer renderer_;
+    QSvgRenderer* renderer_;
 };
 
 // A flat button showing one picture over its whole area. The visible switches and bridges
@@ -84,7 +88,7 @@ protected:
 
 private:
     QString picture_;
-    QSvgRenderer renderer_;
+    QSvgRenderer* renderer_ = nullptr;
     QPoint lastClickPos_{-1, -1};
     bool fixed_ = false;
     bool hover_ = false;
@@ -102,7 +106,7 @@ class KeyButton : public Button {
 public:
     explicit KeyButton(QWidget* parent = nullptr, const QString& up = pic::Key,
                        const QString& pressed = pic::KeyPressed)
-        : Button(parent), up_((pic::ensureLoaded(), up)), down_(pressed)
+        : Button(parent), up_(pic::renderer(up)), down_(pic::renderer(pressed))
     {
         this->setCursor(Qt::PointingHandCursor);
         this->setFocusPolicy(Qt::NoFocus);
@@ -128,8 +132,8 @@ protected:
     }
 
 private:
-    QSvgRenderer up_;
-    QSvgRenderer down_;
+    QSvgRenderer& up_;
+    QSvgRenderer& down_;
     bool hover_ = false;
 };
 

@@ -48,7 +48,6 @@ TFFB16::TFFB16(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     : AddressDialog(cfg, seam, forms, parent)
 {
     setObjectName(QStringLiteral("FB16"));
-    setWindowTitle(QStringLiteral("Adress-Konfiguration"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
     look::applyDialogLook(this);
@@ -62,16 +61,14 @@ TFFB16::TFFB16(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     QFont heading = look::arial(12, true);
     heading.setUnderline(true);
     const int tx = Margin + 108;
-    Label1 = label(QStringLiteral("PC - Programmierbare"), this, heading, {tx, Margin, 240, 22});
-    Label2 = label(QStringLiteral("1..16 Tasten Sender"), this, heading, {tx, Margin + 22, 240, 22});
+    Label1 = label(QString(), this, heading, {tx, Margin, 240, 22});
+    Label2 = label(QString(), this, heading, {tx, Margin + 22, 240, 22});
     for (QLabel* l : {Label1, Label2})
         l->setStyleSheet(QStringLiteral("color: red;"));
     Label1->setObjectName(QStringLiteral("Label1"));
     Label2->setObjectName(QStringLiteral("Label2"));
 
-    Lwarnung = label(QStringLiteral("Für eine korrekte Konfiguration \nmuss die Codierlänge \n"
-                                    "unbedingt exakt identisch mit \nder Senderkonfiguration sein!"),
-                     this, look::arial(9), {tx, Margin + 50, 240, 64});
+    Lwarnung = label(QString(), this, look::arial(9), {tx, Margin + 50, 240, 64});
     Lwarnung->setObjectName(QStringLiteral("Lwarnung"));
     Lwarnung->setStyleSheet(QStringLiteral("color: red;"));
     Lwarnung->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -82,27 +79,25 @@ TFFB16::TFFB16(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
 
     // Code length.
     const int y1 = 140;
-    Lbits = label(QStringLiteral("Codierlänge"), this, look::labelFont(), {Margin, y1, 100, 26});
+    Lbits = label(QString(), this, look::labelFont(), {Margin, y1, 100, 26});
     Lbits->setObjectName(QStringLiteral("Lbits"));
     bitanzahl = new QLineEdit(QStringLiteral("00"), this);
     bitanzahl->setObjectName(QStringLiteral("bitanzahl"));
     bitanzahl->setFont(look::monoBold(11));
     bitanzahl->setAlignment(Qt::AlignRight);
     bitanzahl->setGeometry(Margin + 108, y1, 44, 26);
-    Lbits2 = label(QStringLiteral("(1-40 Bit)"), this, look::arial(9), {Margin + 160, y1, 90, 26});
+    Lbits2 = label(QString(), this, look::arial(9), {Margin + 160, y1, 90, 26});
     Lbits2->setObjectName(QStringLiteral("Lbits2"));
 
     // Address.
     const int y2 = y1 + 36;
-    Laddr = label(QStringLiteral("Code-Adresse:"), this, look::labelFont(), {Margin, y2, 100, 26});
+    Laddr = label(QString(), this, look::labelFont(), {Margin, y2, 100, 26});
     Laddr->setObjectName(QStringLiteral("Laddr"));
     nowAddr = new QLineEdit(QStringLiteral("111100001101"), this);
     nowAddr->setObjectName(QStringLiteral("nowAddr"));
     nowAddr->setFont(look::monoBold(11));
     nowAddr->setAlignment(Qt::AlignRight);
     nowAddr->setValidator(new TypedLength(AddressTypedMax, nowAddr));
-    nowAddr->setToolTip(
-        QStringLiteral("direkte Adresseingabe (nur im dezimalen Anzeigmodus möglich)"));
     // Wide enough for the largest address of any code length (20 digits from 64 bits on,
     // which a loaded file can bring), so that it is shown in full.
     const QString widest(20, QLatin1Char('8'));
@@ -110,14 +105,14 @@ TFFB16::TFFB16(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     nowAddr->setGeometry(Margin + 108, y2, addrW, 26);
 
     const int y3 = y2 + 30;
-    Lmax = label(QStringLiteral("max.: "), this, look::arial(9), {Margin + 108, y3, 40, 20});
+    Lmax = label(QString(), this, look::arial(9), {Margin + 108, y3, 40, 20});
     Lmax->setObjectName(QStringLiteral("Lmax"));
     maxaddr = label(QString(), this, look::arial(9, true), {Margin + 146, y3, 0, 20});
     maxaddr->setObjectName(QStringLiteral("maxaddr"));
     maxaddr->resize(QFontMetrics(maxaddr->font()).horizontalAdvance(widest) + 4, 20);
 
     const int okX = qMax(nowAddr->geometry().right(), maxaddr->geometry().right()) + 1 + Margin;
-    OK = new QPushButton(QStringLiteral("OK"), this);
+    OK = new QPushButton(this);
     OK->setObjectName(QStringLiteral("OK"));
     OK->setAutoDefault(false);   // Enter in a field applies the field, it does not close
     look::styleOkButton(OK);
@@ -132,6 +127,22 @@ TFFB16::TFFB16(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
                            [this] { nowAddrKeyUp(); }, true});
 
     setFixedSize(width, y3 + 20 + Margin + 4);
+    retranslateUi();
+}
+
+void TFFB16::retranslateUi()
+{
+    setWindowTitle(tr("Adress-Konfiguration"));
+    Label1->setText(tr("PC - Programmierbare"));
+    Label2->setText(tr("1..16 Tasten Sender"));
+    Lwarnung->setText(tr("Für eine korrekte Konfiguration \nmuss die Codierlänge \n"
+                         "unbedingt exakt identisch mit \nder Senderkonfiguration sein!"));
+    Lbits->setText(tr("Codierlänge"));
+    Lbits2->setText(tr("(1-40 Bit)"));
+    Laddr->setText(tr("Code-Adresse:"));
+    nowAddr->setToolTip(tr("direkte Adresseingabe (nur im dezimalen Anzeigmodus möglich)"));
+    Lmax->setText(tr("max.: "));
+    OK->setText(tr("OK"));
 }
 
 void TFFB16::FormActivate()

@@ -51,6 +51,7 @@ public:
 protected:
     void FormActivate() override;
     void FormClose() override;
+    void retranslateUi() override;
 
 private:
     void refresh();

@@ -20,7 +20,6 @@ TFFB3SVS::TFFB3SVS(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent
     : AddressDialog(cfg, seam, forms, parent)
 {
     setObjectName(QStringLiteral("FB3SVS"));
-    setWindowTitle(QStringLiteral("Adress-Konfiguration mit SVS FB3"));
     look::applyDialogLook(this);
 
     Image1 = new SvgPicture(pic::BoardSvs, this);
@@ -46,21 +45,19 @@ TFFB3SVS::TFFB3SVS(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent
         const QString id = QStringLiteral("SB%1").arg(n);
         b->setObjectName(id);
         b->setGeometry(Image1->elementGeometry(id));
-        b->setToolTip(QStringLiteral("Schalter %1: linke oder rechte Hälfte anklicken").arg(n));
         connect(b, &QAbstractButton::clicked, this, [this, n] { SBClick(n); });
         SB[size_t(n)] = b;
     }
 
-    auto makeKey = [this](const QString& id, const QString& hint) {
+    auto makeKey = [this](const QString& id) {
         auto* k = new KeyCheck(this, pic::SvsKey, pic::SvsKeyPressed);
         k->setObjectName(id);
         k->setGeometry(Image2->elementGeometry(id));
-        k->setToolTip(hint);
         return k;
     };
-    CBO = makeKey(QStringLiteral("CBO"), QStringLiteral("obere Taste"));
-    CBM = makeKey(QStringLiteral("CBM"), QStringLiteral("mittlere Taste"));
-    CBU = makeKey(QStringLiteral("CBU"), QStringLiteral("untere Taste"));
+    CBO = makeKey(QStringLiteral("CBO"));
+    CBM = makeKey(QStringLiteral("CBM"));
+    CBU = makeKey(QStringLiteral("CBU"));
     connect(CBO, &QAbstractButton::clicked, this, &TFFB3SVS::CBOClick);
     connect(CBM, &QAbstractButton::clicked, this, &TFFB3SVS::CBMClick);
     connect(CBU, &QAbstractButton::clicked, this, &TFFB3SVS::CBUClick);
@@ -68,26 +65,21 @@ TFFB3SVS::TFFB3SVS(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent
     // Under the board the address with a short instruction; at the right under the
     // transmitter a tall OK.
     const int y = Image1->geometry().bottom() + 1 + Margin;
-    Laddress = new QLabel(QStringLiteral("Code-Adresse:"), this);
+    Laddress = new QLabel(this);
     Laddress->setObjectName(QStringLiteral("Laddress"));
     Laddress->setFont(look::labelFont());
-    const int labelW = QFontMetrics(Laddress->font()).horizontalAdvance(Laddress->text()) + 10;
-    Laddress->setGeometry(Margin, y, labelW, 36);
 
     showaddress = new QLineEdit(QStringLiteral("00000000000000"), this);
     showaddress->setObjectName(QStringLiteral("showaddress"));
     look::styleAddressDisplay(showaddress);
-    showaddress->setGeometry(Margin + labelW, y, Image1->width() - labelW, 36);
 
-    auto* howto = new QLabel(
-        QStringLiteral("Schalter: linke oder rechte Hälfte anklicken.\nTasten: die gedrückten Tasten anklicken."),
-        this);
-    howto->setObjectName(QStringLiteral("Lhowto"));
-    look::styleHowto(howto);
-    howto->setWordWrap(true);
-    howto->setGeometry(Margin, y + 40, Image1->width(), 30);
+    Lhowto = new QLabel(this);
+    Lhowto->setObjectName(QStringLiteral("Lhowto"));
+    look::styleHowto(Lhowto);
+    Lhowto->setWordWrap(true);
+    Lhowto->setGeometry(Margin, y + 40, Image1->width(), 30);
 
-    OK = new QPushButton(QStringLiteral("OK"), this);
+    OK = new QPushButton(this);
     OK->setObjectName(QStringLiteral("OK"));
     OK->setDefault(true);   // Enter confirms
     look::styleOkButton(OK);
@@ -95,6 +87,27 @@ TFFB3SVS::TFFB3SVS(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent
     connect(OK, &QPushButton::clicked, this, &TFFB3SVS::OKClick);
 
     setFixedSize(Image2->geometry().right() + 1 + Margin, y + 70 + Margin);
+    retranslateUi();
+}
+
+void TFFB3SVS::retranslateUi()
+{
+    setWindowTitle(tr("Adress-Konfiguration mit SVS FB3"));
+    for (int n = 1; n <= addr::SvsSwitches; ++n)
+        SB[size_t(n)]->setToolTip(tr("Schalter %1: linke oder rechte Hälfte anklicken").arg(n));
+    CBO->setToolTip(tr("obere Taste"));
+    CBM->setToolTip(tr("mittlere Taste"));
+    CBU->setToolTip(tr("untere Taste"));
+
+    // The address display follows its label, whose width is that of its text.
+    Laddress->setText(tr("Code-Adresse:"));
+    const int y = Image1->geometry().bottom() + 1 + Margin;
+    const int labelW = QFontMetrics(Laddress->font()).horizontalAdvance(Laddress->text()) + 10;
+    Laddress->setGeometry(Margin, y, labelW, 36);
+    showaddress->setGeometry(Margin + labelW, y, Image1->width() - labelW, 36);
+    Lhowto->setText(tr("Schalter: linke oder rechte Hälfte anklicken.\n"
+                       "Tasten: die gedrückten Tasten anklicken."));
+    OK->setText(tr("OK"));
 }
 
 void TFFB3SVS::FormActivate()

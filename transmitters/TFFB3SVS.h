@@ -15,7 +15,7 @@ class QPushButton;
 
 namespace fbe {
 
-template <class Button>
+template <typename Button>
 class KeyButton;
 using KeyCheck = KeyButton<QCheckBox>;
 class PictureButton;
@@ -50,10 +50,12 @@ public:
     KeyCheck* CBU = nullptr;
     QLabel* Laddress = nullptr;
     QLineEdit* showaddress = nullptr;
+    QLabel* Lhowto = nullptr;
     QPushButton* OK = nullptr;
 
 protected:
     void FormActivate() override;
+    void retranslateUi() override;
 
 private:
     void keyClick(KeyCheck* box, int bit);

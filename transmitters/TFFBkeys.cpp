@@ -26,10 +26,12 @@ DipLayout layoutFB4()
     l.board = pic::BoardFB4;
     // SB1..SB9 hold bits 11..3, SB10 bit 0; bits 2..1 come from the key.
     l.switchBits = {11, 10, 9, 8, 7, 6, 5, 4, 3, 0};
-    l.keys = {{QStringLiteral("RBro"), QStringLiteral("rechte obere Taste"), 0},
-              {QStringLiteral("RBlo"), QStringLiteral("linke obere Taste"), 2},
-              {QStringLiteral("RBru"), QStringLiteral("rechte untere Taste"), 4},
-              {QStringLiteral("RBlu"), QStringLiteral("linke untere Taste"), 6}};
+    l.keys = {{QStringLiteral("RBro"), QT_TRANSLATE_NOOP("fbe::TFFBkeys", "rechte obere Taste"), 0},
+              {QStringLiteral("RBlo"), QT_TRANSLATE_NOOP("fbe::TFFBkeys", "linke obere Taste"), 2},
+              {QStringLiteral("RBru"),
+               QT_TRANSLATE_NOOP("fbe::TFFBkeys", "rechte untere Taste"), 4},
+              {QStringLiteral("RBlu"),
+               QT_TRANSLATE_NOOP("fbe::TFFBkeys", "linke untere Taste"), 6}};
     l.keyAndMask = 0xFF9;
     l.fixedSwitches = 4;
     return l;
@@ -44,8 +46,8 @@ DipLayout layoutFB2()
     l.bridge11Bit = 1;
     l.bridge11Fixed = true;   // bit 1 belongs to the keys on this transmitter
     l.bridge12Bit = 0;
-    l.keys = {{QStringLiteral("RBlo"), QStringLiteral("linke Taste"), 0},
-              {QStringLiteral("RBro"), QStringLiteral("rechte Taste"), 2}};
+    l.keys = {{QStringLiteral("RBlo"), QT_TRANSLATE_NOOP("fbe::TFFBkeys", "linke Taste"), 0},
+              {QStringLiteral("RBro"), QT_TRANSLATE_NOOP("fbe::TFFBkeys", "rechte Taste"), 2}};
     l.keyAndMask = 0xFFD;
     return l;
 }
@@ -65,7 +67,6 @@ TFFBkeys::TFFBkeys(DipLayout layout, Configuration& cfg, Seam& seam,
                                    Forms& forms, QWidget* parent)
     : AddressDialog(cfg, seam, forms, parent), layout_(std::move(layout))
 {
-    setWindowTitle(QStringLiteral("Adress-Konfiguration"));
     look::applyDialogLook(this);
 
     Image1 = new SvgPicture(layout_.board, this);
@@ -95,20 +96,14 @@ TFFBkeys::TFFBkeys(DipLayout layout, Configuration& cfg, Seam& seam,
             continue;
         auto* b = new PictureButton(isBridge(n) ? refopen->picture() : refdown->picture(), this);
         place(b, QStringLiteral("SB%1").arg(n));
-        if (isBridge(n)) {
-            b->setToolTip(isFixed(n) ? QStringLiteral("Lötbrücke darf nicht gesetzt sein!!!")
-                                     : QStringLiteral("Lötbrücke"));
+        if (isBridge(n))
             b->setFixed(isFixed(n));
-        } else {
-            b->setToolTip(QStringLiteral("DIP-Schalter %1").arg(n));
-        }
         connect(b, &QAbstractButton::clicked, this, [this, n] { SBClick(n); });
         SB[n] = b;
     }
     for (int n = 1; n <= layout_.fixedSwitches; ++n) {
         auto* b = new PictureButton(refdown->picture(), this);
         place(b, QStringLiteral("SBx%1").arg(n));
-        b->setToolTip(QStringLiteral("Schalter muß auf dieser Stellung bleiben!!!"));
         b->setFixed(true);
         connect(b, &QAbstractButton::clicked, this, [this, n] { SBxClick(n); });
         SBx[n] = b;
@@ -116,7 +111,6 @@ TFFBkeys::TFFBkeys(DipLayout layout, Configuration& cfg, Seam& seam,
     for (const DipLayout::Key& k : layout_.keys) {
         auto* r = new KeyRadio(this);
         place(r, k.name);
-        r->setToolTip(k.hint);
         connect(r, &QAbstractButton::clicked, this, [this, r] { keyClick(r); });
         if (k.name == QLatin1String("RBlo"))
             RBlo = r;
@@ -131,30 +125,21 @@ TFFBkeys::TFFBkeys(DipLayout layout, Configuration& cfg, Seam& seam,
     // Under the board: the address with a short instruction below it, and a tall OK.
     const int y = Image1->geometry().bottom() + 1 + Margin;
     const int w = Image1->width() + 2 * Margin;
-    Laddress = new QLabel(QStringLiteral("Code-Adresse:"), this);
+    Laddress = new QLabel(this);
     Laddress->setObjectName(QStringLiteral("Laddress"));
     Laddress->setFont(look::labelFont());
-    const int labelW = QFontMetrics(Laddress->font()).horizontalAdvance(Laddress->text()) + 10;
-    Laddress->setGeometry(Margin, y, labelW, 36);
 
     showaddress = new QLineEdit(QStringLiteral("4096"), this);
     showaddress->setObjectName(QStringLiteral("showaddress"));
     look::styleAddressDisplay(showaddress);
-    showaddress->setGeometry(Margin + labelW, y, 112, 36);
 
-    const bool bridges = layout_.bridge11Bit >= 0 || layout_.bridge12Bit >= 0;
-    QString what = QStringLiteral("Schalter");
-    if (bridges)
-        what += layout_.keys.empty() ? QStringLiteral(" und Lötbrücken") : QStringLiteral(", Lötbrücke");
-    if (!layout_.keys.empty())
-        what += QStringLiteral(" und Tasten");
-    auto* howto = new QLabel(QStringLiteral("Zum Umstellen die %1 anklicken.").arg(what), this);
-    howto->setObjectName(QStringLiteral("Lhowto"));
-    look::styleHowto(howto);
-    howto->setWordWrap(true);
-    howto->setGeometry(Margin, y + 40, w - 3 * Margin - 100, 30);
+    Lhowto = new QLabel(this);
+    Lhowto->setObjectName(QStringLiteral("Lhowto"));
+    look::styleHowto(Lhowto);
+    Lhowto->setWordWrap(true);
+    Lhowto->setGeometry(Margin, y + 40, w - 3 * Margin - 100, 30);
 
-    OK = new QPushButton(QStringLiteral("OK"), this);
+    OK = new QPushButton(this);
     OK->setObjectName(QStringLiteral("OK"));
     OK->setDefault(true);   // Enter confirms
     look::styleOkButton(OK);
@@ -162,6 +147,45 @@ TFFBkeys::TFFBkeys(DipLayout layout, Configuration& cfg, Seam& seam,
     connect(OK, &QPushButton::clicked, this, &TFFBkeys::OKClick);
 
     setFixedSize(w, y + 70 + Margin);
+    retranslateUi();
+}
+
+void TFFBkeys::retranslateUi()
+{
+    setWindowTitle(tr("Adress-Konfiguration"));
+    for (int n = 1; n <= 12; ++n) {
+        if (!SB[n])
+            continue;
+        if (!isBridge(n))
+            SB[n]->setToolTip(tr("DIP-Schalter %1").arg(n));
+        else if (isFixed(n))
+            SB[n]->setToolTip(tr("Lötbrücke darf nicht gesetzt sein!!!"));
+        else
+            SB[n]->setToolTip(tr("Lötbrücke"));
+    }
+    for (int n = 1; n <= layout_.fixedSwitches; ++n)
+        SBx[n]->setToolTip(tr("Schalter muß auf dieser Stellung bleiben!!!"));
+    for (const DipLayout::Key& k : layout_.keys)
+        keyNamed(k.name)->setToolTip(tr(k.hint));
+
+    // The address display follows its label, whose width is that of its text.
+    Laddress->setText(tr("Code-Adresse:"));
+    const int y = Image1->geometry().bottom() + 1 + Margin;
+    const int labelW = QFontMetrics(Laddress->font()).horizontalAdvance(Laddress->text()) + 10;
+    Laddress->setGeometry(Margin, y, labelW, 36);
+    showaddress->setGeometry(Margin + labelW, y, 112, 36);
+
+    const bool bridges = layout_.bridge11Bit >= 0 || layout_.bridge12Bit >= 0;
+    const bool keys = !layout_.keys.empty();
+    if (bridges && keys)
+        Lhowto->setText(tr("Zum Umstellen die Schalter, Lötbrücke und Tasten anklicken."));
+    else if (bridges)
+        Lhowto->setText(tr("Zum Umstellen die Schalter und Lötbrücken anklicken."));
+    else if (keys)
+        Lhowto->setText(tr("Zum Umstellen die Schalter und Tasten anklicken."));
+    else
+        Lhowto->setText(tr("Zum Umstellen die Schalter anklicken."));
+    OK->setText(tr("OK"));
 }
 
 int TFFBkeys::bitOf(int n) const

@@ -37,7 +37,7 @@ struct DipLayout {
     int bridge12Bit = -1;              // solder bridge SB12; -1: none
     struct Key {
         QString name;                  // "RBlo", "RBro", "RBlu", "RBru"
-        QString hint;
+        const char* hint = "";         // German; translated where shown
         qint32 value = 0;              // added after the AND mask
     };
     std::vector<Key> keys;             // the first is selected when no other matches
@@ -77,12 +77,14 @@ public:
     PictureButton* refclose = nullptr;
     QLabel* Laddress = nullptr;
     QLineEdit* showaddress = nullptr;
+    QLabel* Lhowto = nullptr;
     QPushButton* OK = nullptr;
 
 protected:
     TFFBkeys(DipLayout layout, Configuration& cfg, Seam& seam, Forms& forms,
                      QWidget* parent);
     void FormActivate() override;
+    void retranslateUi() override;
 
 private:
     int bitOf(int n) const;            // bit of SB n, -1 when it has none

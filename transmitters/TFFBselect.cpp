@@ -38,26 +38,39 @@ struct RowText {
     const char* hint;   // empty: this row shows no hints
 };
 
-// The rows top to bottom.
+// The rows top to bottom; the texts German, translated where shown.
 const RowText Rows[TFFBselect::RowCount] = {
     {typ::Aurel1, "Panel0", "FB1aurel", "Typ7name",
-     "1-Kanal; 12 Bit Codierung", "über 10xDIP, 2xLötbrücke",
-     "Empfangsmodul für 1-Kanal Sender konfigurieren"},
+     QT_TRANSLATE_NOOP("fbe::TFFBselect", "1-Kanal; 12 Bit Codierung"),
+     QT_TRANSLATE_NOOP("fbe::TFFBselect", "über 10xDIP, 2xLötbrücke"),
+     QT_TRANSLATE_NOOP("fbe::TFFBselect", "Empfangsmodul für 1-Kanal Sender konfigurieren")},
     {typ::Aurel2, "Panel2", "FB2aurel", "Typ2name",
-     "2-Kanal; 12 Bit Codierung", "über 10xDIP, 1xLötbrücke",
-     "Empfangsmodul für 2-Kanal Sender konfigurieren"},
+     QT_TRANSLATE_NOOP("fbe::TFFBselect", "2-Kanal; 12 Bit Codierung"),
+     QT_TRANSLATE_NOOP("fbe::TFFBselect", "über 10xDIP, 1xLötbrücke"),
+     QT_TRANSLATE_NOOP("fbe::TFFBselect", "Empfangsmodul für 2-Kanal Sender konfigurieren")},
     {typ::Svs3, "Panel10", "FB3svs", "Typ10name",
-     "3-Kanal von SVS; 40 Bit Codierung", "über 8xDIP (jew. 3 Stellungen)", ""},
+     QT_TRANSLATE_NOOP("fbe::TFFBselect", "3-Kanal von SVS; 40 Bit Codierung"),
+     QT_TRANSLATE_NOOP("fbe::TFFBselect", "über 8xDIP (jew. 3 Stellungen)"), ""},
     {typ::Aurel4, "Panel1", "FB4aurel", "Typ1name",
-     "4-Kanal; 12 Bit Codierung", "über 10xDIP",
-     "Empfangsmodul für 4-Kanal Sender konfigurieren"},
+     QT_TRANSLATE_NOOP("fbe::TFFBselect", "4-Kanal; 12 Bit Codierung"),
+     QT_TRANSLATE_NOOP("fbe::TFFBselect", "über 10xDIP"),
+     QT_TRANSLATE_NOOP("fbe::TFFBselect", "Empfangsmodul für 4-Kanal Sender konfigurieren")},
     {typ::Uni16, "Panel16", "FB16uni", "Typ16name",
-     "1-16-Kanal Sender; 1..40 Bit Codes", "(universell per PC programmierbar)", ""},
+     QT_TRANSLATE_NOOP("fbe::TFFBselect", "1-16-Kanal Sender; 1..40 Bit Codes"),
+     QT_TRANSLATE_NOOP("fbe::TFFBselect", "(universell per PC programmierbar)"), ""},
     {typ::Uni17, "Panel17", "FB17uni", "Typ17name",
-     "1-16-Kanal Sender; 1..40 Bit Codes", "(high power version! programmierbar))", ""},
+     QT_TRANSLATE_NOOP("fbe::TFFBselect", "1-16-Kanal Sender; 1..40 Bit Codes"),
+     QT_TRANSLATE_NOOP("fbe::TFFBselect", "(high power version! programmierbar))"), ""},
 };
 
-const QString ButtonHint = QStringLiteral("direkte Adress-Berechnung für 2-Kanal-Fernbedienung");
+// Model names of the transmitters in each row.
+const char* const Names[TFFBselect::RowCount] = {
+    QT_TRANSLATE_NOOP("fbe::TFFBselect", "Mini-Handsender MHS 1"),
+    QT_TRANSLATE_NOOP("fbe::TFFBselect", "Mini-Handsender MHS 2"),
+    QT_TRANSLATE_NOOP("fbe::TFFBselect", "Handsender SVS FB3"),
+    QT_TRANSLATE_NOOP("fbe::TFFBselect", "Mini-Handsender MHS 4"),
+    QT_TRANSLATE_NOOP("fbe::TFFBselect", "Universalsender PCS 16"),
+    QT_TRANSLATE_NOOP("fbe::TFFBselect", "Universalsender PCS 16 HP")};
 
 void setBackground(QWidget* w, const QColor& colour)
 {
@@ -85,11 +98,30 @@ TFFBselect::TFFBselect(Configuration& cfg, Seam& seam, Forms& forms, QWidget* pa
     : FormDialog(cfg, seam, forms, parent)
 {
     setObjectName(QStringLiteral("FBselect"));
-    setWindowTitle(QStringLiteral("Auswahl Sender"));
     setModal(true);
     look::applyDialogLook(this);
     setupUi();
     FormCreate();
+    retranslateUi();
+}
+
+void TFFBselect::retranslateUi()
+{
+    setWindowTitle(tr("Auswahl Sender"));
+    for (int i = 0; i < RowCount; ++i) {
+        const RowText& t = Rows[i];
+        Row& r = rows[size_t(i)];
+        r.line1->setText(tr(t.line1));
+        r.line2->setText(tr(t.line2));
+        if (*t.hint) {
+            r.panel->setToolTip(tr(t.hint));
+            r.button->setToolTip(tr("direkte Adress-Berechnung für 2-Kanal-Fernbedienung"));
+        }
+    }
+    FormCreate();
+    Lnote->setText(tr("Die Liste wird bei Bedarf erweitert ..."));
+    weblabel->setText(tr("Updates: %1").arg(QString::fromUtf8(maker::Web)));
+    abbrechen->setText(tr("Abbrechen"));
 }
 
 void TFFBselect::setupUi()
@@ -111,7 +143,7 @@ void TFFBselect::setupUi()
         r.button = new QToolButton(r.panel);
         r.button->setObjectName(QString::fromLatin1(t.button));
         r.button->setGeometry(Border, Border, Picture, Picture);
-        r.button->setIcon(QIcon(art::glyphPath(t.code)));
+        r.button->setIcon(art::icon(art::glyphPath(t.code)));
         r.button->setIconSize(QSize(Picture - 8, Picture - 8));
         r.button->setAutoRaise(false);
         r.button->setStyleSheet(QStringLiteral(
@@ -138,20 +170,16 @@ void TFFBselect::setupUi()
         r.name->setStyleSheet(QStringLiteral("color: #800000;"));
         r.name->setGeometry(tx, 4, tw, 18);
 
-        r.line1 = new QLabel(QString::fromUtf8(t.line1), r.inner);
+        r.line1 = new QLabel(r.inner);
         r.line1->setObjectName(QString::fromLatin1(t.nameLabel) + QStringLiteral("line1"));
         r.line1->setFont(look::arial(9, true));
         r.line1->setGeometry(tx, 22, tw, 16);
 
-        r.line2 = new QLabel(QString::fromUtf8(t.line2), r.inner);
+        r.line2 = new QLabel(r.inner);
         r.line2->setObjectName(QString::fromLatin1(t.nameLabel) + QStringLiteral("line2"));
         r.line2->setFont(look::arial(9));
         r.line2->setGeometry(tx, 38, tw, 16);
 
-        if (*t.hint) {
-            r.panel->setToolTip(QString::fromUtf8(t.hint));
-            r.button->setToolTip(ButtonHint);
-        }
         for (QWidget* w : {static_cast<QWidget*>(r.panel), static_cast<QWidget*>(r.inner),
                            static_cast<QWidget*>(r.name), static_cast<QWidget*>(r.line1),
                            static_cast<QWidget*>(r.line2)})
@@ -159,7 +187,7 @@ void TFFBselect::setupUi()
         y += RowHeight + RowGap;
     }
 
-    Lnote = new QLabel(QStringLiteral("Die Liste wird bei Bedarf erweitert ..."), this);
+    Lnote = new QLabel(this);
     Lnote->setObjectName(QStringLiteral("Lnote"));
     Lnote->setFont(look::arial(9, false));
     Lnote->setStyleSheet(QStringLiteral("color: #404850; font-style: italic;"));
@@ -174,7 +202,7 @@ void TFFBselect::setupUi()
     weblabel->setGeometry(Margin, y, RowWidth, 20);
     y += 26;
 
-    abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+    abbrechen = new QPushButton(this);
     abbrechen->setObjectName(QStringLiteral("abbrechen"));
     abbrechen->setFont(look::arial(10, true));
     abbrechen->setGeometry(Margin, y, RowWidth, 34);
@@ -186,17 +214,14 @@ void TFFBselect::setupUi()
 
 void TFFBselect::FormCreate()
 {
-    // Model names of the transmitters in each row.
-    const std::array<const char*, RowCount> names = {
-        "Mini-Handsender MHS 1", "Mini-Handsender MHS 2", "Handsender SVS FB3",
-        "Mini-Handsender MHS 4", "Universalsender PCS 16", "Universalsender PCS 16 HP"};
     for (int i = 0; i < RowCount; ++i)
-        rows[size_t(i)].name->setText(QString::fromUtf8(names[size_t(i)]));
+        rows[size_t(i)].name->setText(tr(Names[i]));
 }
 
 void TFFBselect::FormActivate()
 {
-    weblabel->setText(QStringLiteral("Updates: ") + QString::fromUtf8(maker::Web));
+    visit_.open(historyOf(forms), StepName(Step::Senderauswahl));
+    weblabel->setText(tr("Updates: %1").arg(QString::fromUtf8(maker::Web)));
     for (const Row& r : rows)
         setBackground(r.panel, r.code == cfg.activeType ? activeColour() : otherColour());
     abbrechen->setFocus();
@@ -241,6 +266,7 @@ void TFFBselect::FormClose()
     } else {
         ApplySendertyp(cfg);
     }
+    visit_.close();
 }
 
 void TFFBselect::keyPressEvent(QKeyEvent* event)

@@ -2,10 +2,12 @@
 // the order 1-key, 2-key, SVS 3-key, 4-key, programmable, programmable high power. A click on
 // any part of a row makes that type active and its parameter set current, and closes the
 // dialog; "Abbrechen" closes it without a change. Every close lets the main window apply the
-// active type and refresh its code area.
+// active type and refresh its code area. A visit that changed something is one step of the
+// history.
 #pragma once
 
 #include "dialogs/FormDialog.h"
+#include "mainwindow/UndoHistory.h"
 
 #include <QColor>
 #include <array>
@@ -26,6 +28,7 @@ public:
     void FormCreate();
     void FormActivate() override;
     void FormClose() override;
+    void retranslateUi() override;
     void FB1aurelClick();   // type 7
     void FB2aurelClick();   // type 2
     void FB3svsClick();     // type 10
@@ -66,6 +69,8 @@ protected:
 
 private:
     void setupUi();
+
+    VisitStep visit_;
 };
 
 }  // namespace fbe

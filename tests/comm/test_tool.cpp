@@ -280,10 +280,15 @@ TEST(Tool, ProgramRefusesAnAddressBeyondTheCodeLength)
     EXPECT_EQ(p.err, QStringLiteral("fbe-tool: %1: CODE 4: Adresse größer als max. Adresse\n")
                          .arg(source));
 
-    // Within the code length it goes on to the port.
-    cfg.codes[4].address = 255;
-    writeFile(dir, QStringLiteral("a.fbe"), cfg);
-    EXPECT_EQ(tool(args).exitCode, 1);
+    // Within the code length it goes on to the port; so does any address in "Parallel"-codes
+    // mode, where the codes' own addresses are sent to no use.
+    for (const bool parallel : {false, true}) {
+        cfg.parallelCodes = parallel;
+        cfg.codes[4].address = parallel ? 4000 : 255;
+        writeFile(dir, QStringLiteral("a.fbe"), cfg);
+        const ToolRun r = tool(args);
+        EXPECT_EQ(r.exitCode, 1) << r.err.toStdString();
+    }
 }
 
 TEST(Tool, FileAndUsageErrorsExitTwo)

@@ -180,6 +180,10 @@ TEST(ProductionLog, AnEarlierRunIsFoundForTheSameFileAndAddressesOfAllUsedCodes)
     late.address[5] = 55;   // an unused code's address does not count
     add(late);
     add(record(QStringLiteral("/k/andere.fbe"), 102, 7));
+    // Names the log writes with an apostrophe in front (see the formula guard).
+    const QStringList guarded{"-a.fbe", "=a.fbe", "+a.fbe", "@a.fbe"};
+    for (const QString& name : guarded)
+        add(record(name, 103, 7));
 
     struct Case {
         const char* what;
@@ -199,6 +203,10 @@ TEST(ProductionLog, AnEarlierRunIsFoundForTheSameFileAndAddressesOfAllUsedCodes)
          record(file, 0, 0).time},
         {"a code used now only", moreCodes, std::nullopt},
         {"no code used", noCode, std::nullopt},
+        {"a file named -a.fbe", record(guarded[0], 103, 7), early.time},
+        {"a file named =a.fbe", record(guarded[1], 103, 7), early.time},
+        {"a file named +a.fbe", record(guarded[2], 103, 7), early.time},
+        {"a file named @a.fbe", record(guarded[3], 103, 7), early.time},
     };
     for (const Case& c : cases) {
         const auto found = programmedBefore(path, c.now);

@@ -2,6 +2,7 @@
 // and every failure says why.
 #include "config/FbeFile.h"
 #include "config/SafeFile.h"
+#include "support/OtherUser.h"
 
 #include <gtest/gtest.h>
 
@@ -11,12 +12,10 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include <functional>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace fbe;
+using fbe::test::isRoot;
 
 namespace {
 
@@ -39,52 +38,25 @@ struct stat statOf(const QString& path)
     return st;
 }
 
-bool isRoot() { return ::geteuid() == 0; }
-
-constexpr uid_t Nobody = 65534;
-
-// Runs what in a child process as the user nobody (the tests run as the super-user here) or,
-// for any other user, in this process; returns what it returned.
-QString asAnotherUser(const std::function<QString()>& what)
-{
-    if (!isRoot())
-        return what();
-    int fds[2];
-    if (::pipe(fds) != 0)
-        return QStringLiteral("<pipe>");
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(fds[0]);
-        if (::setgid(Nobody) != 0 || ::setuid(Nobody) != 0)
-            ::_exit(3);
-        const QByteArray out = what().toUtf8();
-        const bool written = ::write(fds[1], out.constData(), size_t(out.size())) == out.size();
-        ::_exit(written ? 0 : 4);
-    }
-    ::close(fds[1]);
-    QByteArray out;
-    char buffer[256];
-    ssize_t n = 0;
-    while ((n = ::read(fds[0], buffer, sizeof buffer)) > 0)
-        out.append(buffer, n);
-    ::close(fds[0]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return QStringLiteral("<child ended with %1>").arg(status);
-    return QString::fromUtf8(out);
-}
-
 }  // namespace
 
 TEST(SafeFile, ReplacingKeepsPermissionBitsOwnerAndTheLink)
 {
     QTemporaryDir dir;
-    const QString plain = dir.filePath(QStringLiteral("a.fbe"));
-    ASSERT_TRUE(writeBytes(plain, "alt"));
-    ASSERT_EQ(::chmod(QFile::encodeName(plain).constData(), 0640), 0);
-    if (isRoot()) {
-        ASSERT_EQ(::chown(QFile::encodeName(plain).constData(), 1234, 5678), 0);
+    // Plain files, with the set-user-ID, set-group-ID and sticky bits, and with write bits
+    // for the group or the others only: the super-user replaces those (his own rights let
+    // him); any other user who owns them may not write them.
+    const struct {
+        const char* name;
+        mode_t mode;
+    } plains[] = {{"a.fbe", 0640}, {"s.fbe", 07755}, {"g.fbe", 0460}, {"o.fbe", 0406}};
+    for (const auto& p : plains) {
+        const QString path = dir.filePath(QLatin1String(p.name));
+        ASSERT_TRUE(writeBytes(path, "alt"));
+        if (isRoot()) {
+            ASSERT_EQ(::chown(QFile::encodeName(path).constData(), 1234, 5678), 0);
+        }
+        ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), p.mode), 0);
     }
 
     // A link into another folder, and a link whose file does not exist yet.
@@ -97,17 +69,24 @@ TEST(SafeFile, ReplacingKeepsPermissionBitsOwnerAndTheLink)
     const QString dangling = dir.filePath(QStringLiteral("neu.fbe"));
     ASSERT_TRUE(QFile::link(QStringLiteral("ziel/neu-ziel.fbe"), dangling));
 
-    for (const QString& path : {plain, link, dangling}) {
+    for (const auto& p : plains) {
+        SCOPED_TRACE(p.name);
+        const QString path = dir.filePath(QLatin1String(p.name));
+        const bool replaced = isRoot() || (p.mode & 0200) != 0;
+        QString reason;
+        EXPECT_EQ(ReplaceFile(path, "neu", &reason), replaced) << reason.toStdString();
+        EXPECT_EQ(readAll(path), QByteArray(replaced ? "neu" : "alt"));
+        const struct stat a = statOf(path);
+        EXPECT_EQ(a.st_mode & 07777, p.mode);
+        if (isRoot()) {
+            EXPECT_EQ(a.st_uid, 1234u);
+            EXPECT_EQ(a.st_gid, 5678u);
+        }
+    }
+    for (const QString& path : {link, dangling}) {
         QString reason;
         EXPECT_TRUE(ReplaceFile(path, "neu", &reason)) << path.toStdString() << ": "
                                                        << reason.toStdString();
-    }
-    EXPECT_EQ(readAll(plain), QByteArray("neu"));
-    const struct stat a = statOf(plain);
-    EXPECT_EQ(a.st_mode & 07777, 0640u);
-    if (isRoot()) {
-        EXPECT_EQ(a.st_uid, 1234u);
-        EXPECT_EQ(a.st_gid, 5678u);
     }
     EXPECT_EQ(QFileInfo(link).symLinkTarget(), target);
     EXPECT_EQ(readAll(target), QByteArray("neu"));
@@ -116,7 +95,7 @@ TEST(SafeFile, ReplacingKeepsPermissionBitsOwnerAndTheLink)
     EXPECT_EQ(readAll(dir.filePath(QStringLiteral("ziel/neu-ziel.fbe"))), QByteArray("neu"));
     // No temporary file is left behind.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::Hidden),
-              (QStringList{"a.fbe", "link.fbe", "neu.fbe"}));
+              (QStringList{"a.fbe", "g.fbe", "link.fbe", "neu.fbe", "o.fbe", "s.fbe"}));
     EXPECT_EQ(QDir(dir.filePath(QStringLiteral("ziel"))).entryList(QDir::Files | QDir::Hidden),
               (QStringList{"b.fbe", "neu-ziel.fbe"}));
 }
@@ -179,7 +158,7 @@ TEST(SafeFile, WithoutPermissionTheReasonSaysSo)
     ASSERT_TRUE(writeBytes(foreign, "alt"));
     ASSERT_EQ(::chmod(QFile::encodeName(foreign).constData(), isRoot() ? 0644 : 0444), 0);
 
-    const QString reasons = asAnotherUser([&] {
+    const QString reasons = fbe::test::asNobody([&] {
         QStringList out;
         for (const QString& path : {closed + QStringLiteral("/neu.fbe"), foreign}) {
             QString reason;

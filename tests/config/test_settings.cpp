@@ -364,3 +364,23 @@ TEST(SettingsFile, ProductionLogOptionIsLineEight)
     other[7] = QStringLiteral("protokollno");
     EXPECT_FALSE(parseSettings(bytesOf(other)).values.productionLog);
 }
+
+TEST(SettingsFile, LanguageChoiceIsLineNine)
+{
+    // written as chosen, read back; a text this version does not know reads as the desktop's
+    struct Row {
+        const char* line9;
+        const char* readBack;
+    };
+    const Row rows[] = {{"", ""}, {"de", "de"}, {"en", "en"}, {"fr", ""}, {"EN", ""}};
+    for (const Row& r : rows) {
+        QStringList lines = fullLines();
+        lines[8] = QString::fromLatin1(r.line9);
+        const SettingsRead read = parseSettings(bytesOf(lines));
+        ASSERT_TRUE(read.complete) << r.line9;
+        EXPECT_EQ(read.values.language, QString::fromLatin1(r.readBack)) << r.line9;
+        const QStringList written = settingsLines(read.values);
+        EXPECT_EQ(written.at(8), QString::fromLatin1(r.readBack)) << r.line9;
+        EXPECT_TRUE(written.at(9).isEmpty());
+    }
+}

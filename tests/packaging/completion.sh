@@ -9,7 +9,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
 mkdir kunden
-touch kunde.fbe ALT.FBE konfig.json notiz.txt
+touch kunde.fbe ALT.FBE konfig.json notiz.txt blatt.pdf
 export FBE_EXTRA_PORTS=/tmp/sim-com1::/tmp/sim-com2
 
 # shellcheck disable=SC1090
@@ -31,17 +31,18 @@ check() {
     fi
 }
 
-check ""                          "--help --version build diff new ports program read show verify"
-check "p"                         "ports program"
+check ""                          "--help --version build diff new ports program read sheet show verify"
+check "s"                         "sheet show"
 check "show "                     "ALT.FBE kunde.fbe kunden"
 check "show kunde.fbe "           "--help --json"
 check "diff kunde.fbe "           "ALT.FBE kunde.fbe kunden"
 check "diff kunde.fbe ALT.FBE "   "--help --json"
 check "build "                    "konfig.json kunden"
 check "build konfig.json "        "ALT.FBE kunde.fbe kunden"
+check "sheet kunde.fbe "          "blatt.pdf kunden"
 check "program kunde.fbe --port " "/tmp/sim-com1 /tmp/sim-com2 COM1 COM2 COM3 COM4"
 check "program kunde.fbe --port COM1 --" "--help --log --port"
-check "program kunde.fbe --log "  "ALT.FBE konfig.json kunde.fbe kunden notiz.txt"
+check "program kunde.fbe --log "  "ALT.FBE blatt.pdf konfig.json kunde.fbe kunden notiz.txt"
 check "read --port COM"           "COM1 COM2 COM3 COM4"
 check "read --port COM1 "         "ALT.FBE kunde.fbe kunden"
 check "verify k"                  "kunde.fbe kunden"

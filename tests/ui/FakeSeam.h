@@ -15,7 +15,8 @@
 // modal dialogs; those take the next queued answers.
 //
 // File dialogs return the queued paths (openFileNames / saveFileNames), an empty string
-// (cancel) when none is queued. Message boxes, modeless shows and URLs are recorded. The
+// (cancel) when none is queued. The print dialog is counted; with printToFile set it is
+// answered "print" with the printer writing a PDF to that file, otherwise cancelled. Message boxes, modeless shows and URLs are recorded. The
 // serial ports are those of serialPorts (none unless a test offers some).
 #pragma once
 
@@ -23,6 +24,7 @@
 #include "dialogs/Seam.h"
 
 #include <QDialog>
+#include <QPrinter>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -64,6 +66,10 @@ public:
     std::deque<QString> openFileNames;
     std::deque<QString> saveFileNames;
     QStringList fileDialogCaptions;
+    QStringList fileDialogDirs;   // the folder or file each file dialog started with
+
+    int printDialogs = 0;
+    QString printToFile;
 
     void answerNext(Answer answer) { answers.push_back(std::move(answer)); }
 
@@ -101,18 +107,30 @@ public:
         messages.push_back({title, text});
     }
 
-    QString openFileName(QWidget*, const QString& caption, const QString&,
+    QString openFileName(QWidget*, const QString& caption, const QString& dir,
                          const QString&) override
     {
         fileDialogCaptions << caption;
+        fileDialogDirs << dir;
         return take(openFileNames);
     }
 
-    QString saveFileName(QWidget*, const QString& caption, const QString&, const QString&,
+    QString saveFileName(QWidget*, const QString& caption, const QString& dir, const QString&,
                          const QString&) override
     {
         fileDialogCaptions << caption;
+        fileDialogDirs << dir;
         return take(saveFileNames);
+    }
+
+    bool printDialog(QWidget*, QPrinter& printer) override
+    {
+        ++printDialogs;
+        if (printToFile.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printToFile);
+        return true;
     }
 
     bool openUrl(const QUrl& url) override

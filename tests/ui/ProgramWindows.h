@@ -21,6 +21,7 @@
 
 #include "comm/TFrs232.h"
 #include "config/Configuration.h"
+#include "config/Language.h"
 #include "dialogs/Seam.h"
 #include "dialogs/UHelp.h"
 #include "dialogs/Uask.h"
@@ -37,6 +38,7 @@
 #include "transmitters/TFFBkeys.h"
 #include "transmitters/TFFBselect.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -67,6 +69,22 @@ inline std::unique_ptr<TFFBmain> createWindows(Configuration& cfg, Seam& seam, F
     main->connectForms();
     return main;
 }
+
+// The program in another language for a scope: every window has had its LanguageChange
+// when the constructor returns; the language before comes back at the end.
+struct InLanguage {
+    explicit InLanguage(const QString& lang) : before(language::current())
+    {
+        language::use(lang);
+        QCoreApplication::processEvents();
+    }
+    ~InLanguage()
+    {
+        language::use(before);
+        QCoreApplication::processEvents();
+    }
+    const QString before;
+};
 
 struct ProgramTest : ::testing::Test {
     QTemporaryDir dir;

@@ -1,7 +1,10 @@
 // Entry of the window tests: one QApplication for all tests, offscreen unless the caller
 // chose a platform. Offscreen, the tests run on one screen of 1280 x 1024 at 100 %, on which
 // every window of the program fits wholly where the tests put it (the platform's own screen
-// of 800 x 800 is narrower than the main window with its frame).
+// of 800 x 800 is narrower than the main window with its frame). The language follows the
+// environment as the program's does (ctest sets LANGUAGE=de; the English sweep LANGUAGE=en).
+#include "config/Language.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryFile>
@@ -22,6 +25,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", chosen);
     }
     QApplication app(argc, argv);
+    fbe::language::use(fbe::language::choose(QString(), fbe::language::desktopLanguages()));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

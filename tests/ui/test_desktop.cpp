@@ -186,6 +186,7 @@ TEST_F(ShortcutTest, EachShortcutRunsItsMenuCommand)
         {"MNew", QStringLiteral("Datei &neu"), Qt::Key_N, Qt::ControlModifier, QStringLiteral("Ctrl+N")},
         {"Mopen", QStringLiteral("Datei &laden"), Qt::Key_O, Qt::ControlModifier, QStringLiteral("Ctrl+O")},
         {"Msave", QStringLiteral("Datei &speichern"), Qt::Key_S, Qt::ControlModifier, QStringLiteral("Ctrl+S")},
+        {"Mdrucken", QStringLiteral("&Drucken ..."), Qt::Key_P, Qt::ControlModifier, QStringLiteral("Ctrl+P")},
         {"Mhilfe", QStringLiteral("&Help"), Qt::Key_F1, Qt::NoModifier, QStringLiteral("F1")},
         {"Mexit", QStringLiteral("&Ende"), Qt::Key_Q, Qt::ControlModifier, QStringLiteral("Ctrl+Q")},
     };
@@ -216,6 +217,10 @@ TEST_F(ShortcutTest, EachShortcutRunsItsMenuCommand)
     QTest::keyClick(main.get(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(seam.fileDialogCaptions,
               (QStringList{QStringLiteral("Datei laden"), QStringLiteral("Datei speichern als...")}));
+
+    // Ctrl+P: the print dialog (cancelled).
+    QTest::keyClick(main.get(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(seam.printDialogs, 1);
 
     // F1: the help window; typed in an entry field as well.
     QTest::keyClick(main.get(), Qt::Key_F1);

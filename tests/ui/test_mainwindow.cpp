@@ -10,6 +10,7 @@
 #include "dialogs/Uprojekt.h"
 #include "dialogs/Uwarnung.h"
 #include "editors/TFCode.h"
+#include "mainwindow/LanguageMenu.h"
 #include "mainwindow/Forms.h"
 #include "mainwindow/MainStyle.h"
 #include "mainwindow/TFFBmain.h"
@@ -585,15 +586,16 @@ TEST_F(MainWindowTest, MenuTreeWithSeparators)
         return t;
     };
     EXPECT_EQ(texts(w->MDatei),
-              (QStringList{"Datei &neu", "Datei &laden", "Datei &speichern", "-", "-",
-                           "&Projektname", "-", "&Ende"}));
+              (QStringList{"Datei &neu", "Datei &laden", "Datei &speichern", "&Drucken ...",
+                           "Als PD&F speichern ...", "-", "-", "&Projektname", "-", "&Ende"}));
     EXPECT_EQ(texts(w->MKomm), (QStringList{"&COM port auswählen", "-", "Modul &Programmieren",
                                             "Modul &Auslesen"}));
     EXPECT_EQ(texts(w->Mport), (QStringList{"COM&1", "COM&2", "COM&3", "COM&4"}));
     EXPECT_EQ(texts(w->MEinstellungen),
               (QStringList{"&Infos anzeigen", "&Abfrage: Datei der letzten Sitzung laden?",
                            "&Produktionsprotokoll führen", "-", "&Kommentarfenster anzeigen",
-                           "erweiterte &Programmiereinstellung anzeigen"}));
+                           "erweiterte &Programmiereinstellung anzeigen", "-", "&Sprache"}));
+    EXPECT_EQ(texts(w->languageMenu), (QStringList{"wie System", "Deutsch", "English"}));
     EXPECT_EQ(texts(w->MHelp), (QStringList{"&Help", "&Info"}));
     EXPECT_EQ(w->MSystem->text(), QStringLiteral("S&ystem"));
 }

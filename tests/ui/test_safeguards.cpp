@@ -472,10 +472,14 @@ TEST_F(SafeguardTest, ProjectNameAndCommentTakeOnlyWhatTheFileCanHold)
         edit->paste();
         EXPECT_EQ(seam.beeps, beeps + 2);
         EXPECT_EQ(edit->cursorPosition(), edit->text().size());
+        // In the middle of the text the cursor stays where the refused character would be.
+        edit->setCursorPosition(4);
+        type(edit, QStringLiteral("ΩN"));
+        EXPECT_EQ(seam.beeps, beeps + 3);
         pressReturn(edit);
     });
     w->Projektname1Click();
-    EXPECT_EQ(cfg.projectName, QStringLiteral("Tor 3 SüdOst € ! Halle"));
+    EXPECT_EQ(cfg.projectName, QStringLiteral("Tor N3 SüdOst € ! Halle"));
     EXPECT_EQ(w->projectname->text(), cfg.projectName);
 
     // Comment: line breaks typed and pasted are lines of the file; the rest as above.
@@ -483,11 +487,11 @@ TEST_F(SafeguardTest, ProjectNameAndCommentTakeOnlyWhatTheFileCanHold)
     w->comment->selectAll();
     type(w->comment, QStringLiteral("Halle ä"));
     type(w->comment, QStringLiteral("Ω"));
-    EXPECT_EQ(seam.beeps, beeps + 3);
+    EXPECT_EQ(seam.beeps, beeps + 4);
     pressReturn(w->comment);
     clipboard->setText(QStringLiteral("Tor→1\nΩ Tor 2\r\nTor 3"));
     w->comment->paste();
-    EXPECT_EQ(seam.beeps, beeps + 4);
+    EXPECT_EQ(seam.beeps, beeps + 5);
     EXPECT_EQ(cfg.comment, (QStringList{QStringLiteral("Halle ä"), QStringLiteral("Tor1"),
                                         QStringLiteral(" Tor 2"), QStringLiteral("Tor 3")}));
 
@@ -499,7 +503,7 @@ TEST_F(SafeguardTest, ProjectNameAndCommentTakeOnlyWhatTheFileCanHold)
     ASSERT_TRUE(LoadFile(back, dir.filePath(QStringLiteral("tor.fbe"))).ok);
     EXPECT_EQ(back.projectName, cfg.projectName);
     EXPECT_EQ(back.comment, cfg.comment);
-    EXPECT_EQ(seam.beeps, beeps + 4);
+    EXPECT_EQ(seam.beeps, beeps + 5);
 }
 
 // ---- Pictures --------------------------------------------------------------------------------

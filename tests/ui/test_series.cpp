@@ -135,6 +135,7 @@ TEST_F(SeriesTest, FiveModulesPutInOneAfterAnotherAreProgrammedAndLogged)
     }
     EXPECT_EQ(cfg.progcounter, 5);
     EXPECT_EQ(cfg.codes[1].address, 105u);   // the address set of the sixth module
+    EXPECT_FALSE(w->MUndo->isEnabled());     // each run a step, none taken back meanwhile
     EXPECT_EQ(cfg.codes[2].address, 2050u);
 
     const QList<QStringList> lines = logLines();
@@ -165,6 +166,10 @@ TEST_F(SeriesTest, FiveModulesPutInOneAfterAnotherAreProgrammedAndLogged)
     EXPECT_EQ(state(), State::Off);
     EXPECT_TRUE(w->SendButton->isEnabled());
     EXPECT_FALSE(forms.Frs232->RS232().isOpen());
+    EXPECT_TRUE(w->MUndo->isEnabled());
+    w->MUndo->trigger();
+    EXPECT_EQ(cfg.codes[1].address, 104u);
+    EXPECT_EQ(cfg.progcounter, 4);
 }
 
 // ---- The production log of "Modul programmieren" ------------------------------------------
@@ -324,6 +329,13 @@ TEST_F(SeriesTest, AModuleIsFoundByOneReplyProgrammedOnceAndMissedAfterThreePoll
 {
     useScriptedPort();
     moduleIn = false;
+    // This module sends two zero bytes before every identification reply.
+    port.responder = [this](const ScriptedPort::Command& c, int) {
+        std::vector<quint8> reply = moduleIn ? port.answer(c) : std::vector<quint8>{};
+        if (isIdentify(c) && !reply.empty())
+            reply.insert(reply.begin(), 2, 0x00);
+        return reply;
+    };
     // The unanswered polls before each change of state.
     int counted = 0;
     std::vector<std::pair<State, int>> changes;

@@ -5,6 +5,7 @@
 #include "TransferTest.h"
 
 #include "comm/SerialPortService.h"
+#include "comm/TransferProtocol.h"
 #include "config/FbeFile.h"
 #include "config/ImageCodec.h"
 #include "dialogs/Uwarnung.h"
@@ -335,6 +336,48 @@ TEST_F(TransferWindowTest, FailuresShowTheirMessageAndTheFirmwareLabelKeepsTheLa
     }
 }
 
+// In English the window and the message area show a failure in English; the result's
+// message, which the production log keeps, stays German.
+TEST_F(TransferWindowTest, FailuresShowInEnglishWhileTheKeptMessageStaysGerman)
+{
+    struct Case {
+        const char* name;
+        std::function<void()> arrange;
+        QString shown;
+        QString kept;
+    };
+    const std::vector<Case> cases{
+        {"open", [&] { port.openSucceeds = false; },
+         QStringLiteral("Error opening COM port: COM3"),
+         QStringLiteral("Fehler bei Öffnen von Com-Port: COM3")},
+        {"version 522",
+         [&] {
+             port.versionHigh = 0x02;
+             port.versionLow = 0x0A;
+         },
+         QStringLiteral("The firmware is not compatible with this software !\n"
+                        " firmware found: 2.10"),
+         QStringLiteral("Die Firmware ist nicht mit dieser Software kompatibel !\n"
+                        " gefundene Firmware: 2.10")},
+    };
+    const fbe::test::InLanguage english(QStringLiteral("en"));
+    userConfiguration();
+    w->comPortName = QStringLiteral("COM3");
+    QString kept;
+    rs->onTransferEnded = [&] { kept = cfg.transfer.transferMessage; };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        port.openSucceeds = true;
+        port.versionHigh = 0x02;
+        port.versionLow = 0x05;
+        c.arrange();
+        w->SendButton->click();
+        EXPECT_EQ(info(), c.shown);
+        EXPECT_EQ(kept, c.kept);
+        EXPECT_EQ(rs->windowTitle(), QStringLiteral("Data transfer running ..."));
+    }
+}
+
 TEST_F(TransferWindowTest, ChecksumErrorAfterAWriteKeepsTheConfigurationThatWasSent)
 {
     userConfiguration();
@@ -445,17 +488,20 @@ TEST_F(TransferWindowTest, ProgramAndReadBackASimulatedModule)
 TEST_F(TransferWindowTest, PicturesOfTheStepsAndNoTextClipped)
 {
     const QString dir = qEnvironmentVariable("FBE_SHOT_DIR");
-    std::map<QString, QString> shots = {{QStringLiteral("check System"), "transfer-check"},
-                                        {QStringLiteral("write configuration"), "transfer-write"},
-                                        {QStringLiteral("verify configuration"), "transfer-verify"},
-                                        {QStringLiteral("read configuration"), "transfer-read"}};
+    // The steps as the window shows them, in the language in use.
+    const QString checkStep = TransferProtocol::shown(TransferProtocol::actionCheck());
+    std::map<QString, QString> shots = {
+        {checkStep, "transfer-check"},
+        {TransferProtocol::shown(TransferProtocol::actionWrite()), "transfer-write"},
+        {TransferProtocol::shown(TransferProtocol::actionVerify()), "transfer-verify"},
+        {TransferProtocol::shown(TransferProtocol::actionRead()), "transfer-read"}};
     auto check = [&] {
         const QString a = rs->Laction->text();
         const int need = QFontMetrics(rs->Laction->font()).horizontalAdvance(a);
         EXPECT_LE(need, rs->Laction->contentsRect().width()) << a.toStdString();
         const int part = rs->G1->value();
         auto it = shots.find(a);
-        if (it != shots.end() && (a == QStringLiteral("check System") || (part > 30 && part < 70))) {
+        if (it != shots.end() && (a == checkStep || (part > 30 && part < 70))) {
             EXPECT_TRUE(fbe::test::laidOutWell(rs)) << a.toStdString();
             if (!dir.isEmpty())
                 rs->grab().save(dir + QLatin1Char('/') + it->second + QStringLiteral(".png"));

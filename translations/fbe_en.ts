@@ -1,0 +1,1384 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB" sourcelanguage="de_DE">
+<context>
+    <name>ModuleSim</name>
+    <message>
+        <source>Aufruf: fbe-module-sim [Optionen]
+Simuliertes Empfängermodul an einem Pseudo-Terminal; die erste Zeile der Ausgabe ist
+der Gerätepfad.
+  --link PFAD           symbolischer Link PFAD auf das Terminal (ersetzt einen Link,
+                        nie eine Datei; wird am Ende entfernt)
+  --eeprom DATEI        EEPROM-Inhalt (256 Bytes) laden und nach jedem Schreiben sichern
+  --firmware V          Firmware-Version (Standard 0x0205), dezimal oder 0x...
+  --line-speed BAUD     jedes Byte wie auf der Leitung takten (10 Bit je Byte)
+  --write-ms N          Schreibzeit des EEPROMs je Byte in ms
+  --verbose             jeden Befehl auf stderr melden
+Fehler für Tests:
+  --no-reply            nie antworten
+  --id-byte B           erstes Byte der Identifizierung (Standard 0x14)
+  --bad-id              falsches Identifizierungsbyte (0x41)
+  --leading-zeros N     N Nullbytes vor der Identifizierung
+  --bad-echo ADR        falsches Echo beim Schreiben der Adresse ADR
+  --silence-after N     nach N beantworteten Befehlen schweigen
+  --corrupt ADR         gespeichertes Byte an ADR verfälscht (Bit 0 gekippt)
+  --hangup-after N      nach N gesendeten Antwortbytes die Leitung auflegen: das
+                        Terminal wird geschlossen (wie ein abgezogener Adapter)
+  --endless-zeros       ab dem ersten Befehl statt jeder Antwort Nullbytes ohne Ende
+                        (wie eine Leitung im Break-Zustand), im Takt der Leitung
+                        (ohne --line-speed: 14400 Baud)
+  --flaky-read ADR      das erste Lesen von ADR liefert ein verfälschtes Byte (Bit 0
+                        gekippt), jedes weitere das gespeicherte
+Befehle gezählt ab 0 (der erste empfangene, meist die Identifizierung):
+  --garbage-from N      ab Befehl N ist jedes Antwortbyte ein anderes (Störungen)
+  --reply-twice N       die Antwort auf Befehl N kommt vor der nächsten Antwort noch
+                        einmal
+  --late-replies N      ab Befehl N bekommt jeder Befehl die Antwort auf den vorigen
+                        (die Antworten kommen einen Befehl zu spät)
+Module ein- und ausstecken (Serienprogrammierung):
+  --absent-while PFAD   solange die Datei PFAD besteht, steckt kein Modul im Adapter:
+                        Befehle bleiben ohne Antwort, Schreibbefehle ohne Wirkung
+  --fresh-on-insert     (nur mit --absent-while) jedes Einstecken, also jedes
+                        Verschwinden von PFAD, bringt ein neues Modul mit gelöschtem
+                        EEPROM (alle Bytes 0xFF außer der Firmware-Version)
+  Beide lassen sich mit jeder Fehleroption kombinieren; die Fehler gelten für jedes
+  Modul. Mit --fresh-on-insert zählt --silence-after für jedes neue Modul von vorn,
+  --hangup-after zählt über alle Module (es legt die Leitung auf, nicht das Modul);
+  --eeprom sichert das Modul, das gerade steckt.
+</source>
+        <translation>Usage: fbe-module-sim [options]
+A simulated receiver module on a pseudo-terminal; the first line of output is the
+device path.
+  --link PATH           symbolic link PATH to the terminal (replaces a link, never a
+                        file; removed at the end)
+  --eeprom FILE         load the EEPROM content (256 bytes) and save it after each write
+  --firmware V          firmware version (default 0x0205), decimal or 0x...
+  --line-speed BAUD     pace each byte as on the line (10 bits per byte)
+  --write-ms N          EEPROM write time per byte in ms
+  --verbose             report each command on stderr
+Faults for tests:
+  --no-reply            never reply
+  --id-byte B           first byte of the identification (default 0x14)
+  --bad-id              wrong identification byte (0x41)
+  --leading-zeros N     N zero bytes before the identification
+  --bad-echo ADR        wrong echo when writing address ADR
+  --silence-after N     fall silent after N commands answered
+  --corrupt ADR         stored byte at ADR corrupted (bit 0 flipped)
+  --hangup-after N      hang up the line after N reply bytes sent: the terminal is
+                        closed (like an unplugged adapter)
+  --endless-zeros       from the first command on, zero bytes without end instead of
+                        any reply (like a line in break state), at the line&apos;s pace
+                        (without --line-speed: 14400 baud)
+  --flaky-read ADR      the first read of ADR gives a corrupted byte (bit 0 flipped),
+                        every later one the stored byte
+Commands counted from 0 (the first received, mostly the identification):
+  --garbage-from N      from command N on every reply byte is a different one (noise)
+  --reply-twice N       the reply to command N comes once more before the next reply
+  --late-replies N      from command N on each command gets the reply to the previous
+                        one (the replies come one command late)
+Plugging modules in and out (series programming):
+  --absent-while PATH   while the file PATH exists, no module sits in the adapter:
+                        commands get no reply, writes have no effect
+  --fresh-on-insert     (only with --absent-while) each insertion, that is each
+                        disappearance of PATH, brings a new module with an erased
+                        EEPROM (all bytes 0xFF except the firmware version)
+  Both combine with every fault option; the faults apply to every module. With
+  --fresh-on-insert, --silence-after counts afresh for each new module,
+  --hangup-after counts over all modules (it hangs up the line, not the module);
+  --eeprom saves the module plugged in now.
+</translation>
+    </message>
+    <message>
+        <source>fbe-module-sim: %1 braucht eine Zahl %2..%3
+</source>
+        <translation>fbe-module-sim: %1 needs a number %2..%3
+</translation>
+    </message>
+    <message>
+        <source>fbe-module-sim: %1 braucht einen Wert
+</source>
+        <translation>fbe-module-sim: %1 needs a value
+</translation>
+    </message>
+    <message>
+        <source>fbe-module-sim: unbekannte Option %1
+</source>
+        <translation>fbe-module-sim: unknown option %1
+</translation>
+    </message>
+    <message>
+        <source>fbe-module-sim: --fresh-on-insert braucht --absent-while
+</source>
+        <translation>fbe-module-sim: --fresh-on-insert needs --absent-while
+</translation>
+    </message>
+    <message>
+        <source>fbe-module-sim: Link %1: dort ist schon eine Datei, kein Link
+</source>
+        <translation>fbe-module-sim: link %1: there is a file there already, not a link
+</translation>
+    </message>
+    <message>
+        <source>fbe-module-sim: %1 ist keine EEPROM-Datei (256 Bytes)
+</source>
+        <translation>fbe-module-sim: %1 is no EEPROM file (256 bytes)
+</translation>
+    </message>
+    <message>
+        <source>fbe-module-sim: %1 kann nicht geschrieben werden
+</source>
+        <translation>fbe-module-sim: %1 cannot be written
+</translation>
+    </message>
+</context>
+<context>
+    <name>StartOptions</name>
+    <message>
+        <source>Lizenz GPLv3+: GNU GPL Version 3 oder neuer &lt;https://www.gnu.org/licenses/gpl-3.0.html&gt;.
+Dies ist freie Software: Sie dürfen sie ändern und weitergeben.
+Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
+</source>
+        <translation>License GPLv3+: GNU GPL version 3 or later &lt;https://www.gnu.org/licenses/gpl-3.0.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</translation>
+    </message>
+</context>
+<context>
+    <name>fbe::LanguageMenu</name>
+    <message>
+        <source>&amp;Sprache</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>wie System</source>
+        <translation>as system</translation>
+    </message>
+</context>
+<context>
+    <name>fbe::ModuleWrite</name>
+    <message>
+        <source>ACHTUNG!</source>
+        <translation>ATTENTION!</translation>
+    </message>
+    <message>
+        <source>bei %1 wurde zwar eine Funktion aktiviert, aber kein Ausgang (out1..out4) selektiert.</source>
+        <extracomment>%1: the codes, e.g. &quot;Code1, Code3&quot;</extracomment>
+        <translation>%1: a function is active, but no output (out1..out4) is selected.</translation>
+    </message>
+    <message>
+        <source>Überprüfen Sie die Einstellungen und wiederholen Sie gegebenenfalls die Programmierung!</source>
+        <translation>Check the settings and program the module again if needed!</translation>
+    </message>
+</context>
+<context>
+    <name>fbe::OpenFailure</name>
+    <message>
+        <source>Gerät nicht vorhanden</source>
+        <translation>device not present</translation>
+    </message>
+    <message>
+        <source> %1: Gerät nicht vorhanden</source>
+        <translation> %1: device not present</translation>
+    </message>
+    <message>
+        <source>keine Berechtigung (Benutzer in die Gruppe dialout aufnehmen und neu anmelden)</source>
+        <translation>no permission (add the user to the group dialout and log in again)</translation>
+    </message>
+    <message>
+        <source> %1: keine Berechtigung (Benutzer in die Gruppe dialout aufnehmen und neu anmelden)</source>
+        <translation> %1: no permission (add the user to the group dialout and log in again)</translation>
+    </message>
+    <message>
+        <source>keine Berechtigung</source>
+        <translation>no permission</translation>
+    </message>
+    <message>
+        <source> %1: keine Berechtigung</source>
+        <translation> %1: no permission</translation>
+    </message>
+    <message>
+        <source>von einem anderen Programm belegt (evtl. ModemManager)</source>
+        <translation>in use by another program (ModemManager?)</translation>
+    </message>
+    <message>
+        <source> %1: von einem anderen Programm belegt (evtl. ModemManager)</source>
+        <translation> %1: in use by another program (ModemManager?)</translation>
+    </message>
+    <message>
+        <source>von einem anderen Programm belegt</source>
+        <translation>in use by another program</translation>
+    </message>
+    <message>
+        <source> %1: von einem anderen Programm belegt</source>
+        <translation> %1: in use by another program</translation>
+    </message>
+    <message>
+        <source>Fehler beim Öffnen (%1)</source>
+        <translation>error on opening (%1)</translation>
+    </message>
+    <message>
+        <source> %1: Fehler beim Öffnen (%2)</source>
+        <translation> %1: error on opening (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>fbe::PortCatalogue</name>
+    <message>
+        <source>simuliertes Modul</source>
+        <translation>simulated module</translation>
+    </message>
+    <message>
+        <source>Gerät: %1</source>
+        <translation>Device: %1</translation>
+    </message>
+    <message>
+        <source>Hersteller: %1</source>
+        <translation>Maker: %1</translation>
+    </message>
+    <message>
+        <source>Seriennummer: %1</source>
+        <translation>Serial number: %1</translation>
+    </message>
+    <message>
+        <source>USB-Kennung (VID:PID): %1:%2</source>
+        <translation>USB id (VID:PID): %1:%2</translation>
+    </message>
+    <message>
+        <source>fester Name: %1</source>
+        <translation>Stable name: %1</translation>
+    </message>
+    <message>
+        <source>derzeit benützte serielle Schnittstelle (%1)</source>
+        <translation>serial port in use (%1)</translation>
+    </message>
+    <message>
+        <source>derzeit benützte serielle Schnittstelle (%1 - %2)</source>
+        <translation>serial port in use (%1 - %2)</translation>
+    </message>
+</context>
+<context>
+    <name>fbe::PortNames</name>
+    <message>
+        <source>derzeit benützte serielle Schnittstelle (%1)</source>
+        <translation>serial port in use (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>fbe::TFCode</name>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Dieser Code wird nicht benützt</source>
+        <translation>This code is not used</translation>
+    </message>
+    <message>
+        <source>Ein</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Ausgang schaltet auf High bei Tastendruck</source>
+        <translation>Output switches to high on a key press</translation>
+    </message>
+    <message>
+        <source>Aus</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Ausgang schaltet auf Low bei Tastendruck</source>
+        <translation>Output switches to low on a key press</translation>
+    </message>
+    <message>
+        <source>Wechsel (Toggle)</source>
+        <translation>Toggle</translation>
+    </message>
+    <message>
+        <source>Ausgang wechselt bei Tastendruck</source>
+        <translation>Output changes over on each key press</translation>
+    </message>
+    <message>
+        <source>1:1 (Tastend)</source>
+        <translation>1:1 (momentary)</translation>
+    </message>
+    <message>
+        <source>Ausgang schaltet auf High solange Taste gedrückt wird</source>
+        <translation>Output is high as long as the key is held</translation>
+    </message>
+    <message>
+        <source>Impuls</source>
+        <translation>Pulse</translation>
+    </message>
+    <message>
+        <source>Ausgang gibt Impuls aus</source>
+        <translation>Output gives a pulse</translation>
+    </message>
+    <message>
+        <source>Code/Funktions-Einstellungen</source>
+        <translation>Code/function settings</translation>
+    </message>
+    <message>
+        <source>nächster Code (Bild auf)</source>
+        <translation>next code (Page Up)</translation>
+    </message>
+    <message>
+        <source>vorheriger Code (Bild ab)</source>
+        <translation>previous code (Page Down)</translation>
+    </message>
+    <message>
+        <source>Parallelbetrieb !</source>
+        <translation>Parallel mode !</translation>
+    </message>
+    <message>
+        <source>Code ausgelöst durch Bit an Pos:</source>
+        <translation>Code triggered by the bit at pos.:</translation>
+    </message>
+    <message>
+        <source>(Pos 1 entspricht dem LSB)</source>
+        <translation>(pos. 1 is the LSB)</translation>
+    </message>
+    <message>
+        <source>Adresse des Sendestrings</source>
+        <translation>Address of the transmitted string</translation>
+    </message>
+    <message>
+        <source>Adresse (=Codestring):</source>
+        <translation>Address (=code string):</translation>
+    </message>
+    <message>
+        <source>direkte Adresseingabe (nur im dezimalen Anzeigmodus möglich)</source>
+        <translation>direct address entry (in decimal display mode only)</translation>
+    </message>
+    <message>
+        <source>Adresse wurde begrenzt !!!</source>
+        <translation>Address was limited !!!</translation>
+    </message>
+    <message>
+        <source>Einstellhilfe:</source>
+        <translation>Setting aid:</translation>
+    </message>
+    <message>
+        <source>graphische Adress-Einstellung (nur wenn Sender eindeutig definiert ist, siehe Menue-System)</source>
+        <translation>graphical address setting (only when the transmitter is defined unambiguously, see menu System)</translation>
+    </message>
+    <message>
+        <source>Funktion:</source>
+        <translation>Function:</translation>
+    </message>
+    <message>
+        <source>Eingabe der Zeit</source>
+        <translation>Entry of the time</translation>
+    </message>
+    <message>
+        <source>Zeiteinheit</source>
+        <translation>Time unit</translation>
+    </message>
+    <message>
+        <source>ein markiertes Kästchen bewirkt, daß dieser Ausgang beeinflußt wird</source>
+        <translation>a ticked box makes the code affect this output</translation>
+    </message>
+    <message>
+        <source>Ausgang:</source>
+        <translation>Output:</translation>
+    </message>
+    <message>
+        <source>OUT %1</source>
+        <translation>OUT %1</translation>
+    </message>
+    <message>
+        <source>nächster Code</source>
+        <translation>next code</translation>
+    </message>
+    <message>
+        <source>Ende</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>CODE %1</source>
+        <translation>CODE %1</translation>
+    </message>
+    <message>
+        <source>Nachlaufzeit:</source>
+        <translation>Run-on time:</translation>
+    </message>
+    <message>
+        <source>Impulsdauer:</source>
+        <translation>Pulse length:</translation>
+    </message>
+</context>
+<context>
+    <name>fbe::TFFB16</name>
+    <message>
+        <source>Adress-Konfiguration</source>
+        <translation>Address configuration</translation>
+    </message>
+    <message>
+        <source>PC - Programmierbare</source>
+        <translation>PC-programmable</translation>
+    </message>
+    <message>
+        <source>1..16 Tasten Sender</source>
+        <translation>1..16-key transmitter</translation>
+    </message>
+    <message>
+        <source>Für eine korrekte Konfiguration 
+muss die Codierlänge 
+unbedingt exakt identisch mit 
+der Senderkonfiguration sein!</source>
+        <translation>For a correct configuration 
+the code length must match 
+the transmitter&apos;s configuration 
+exactly!</translation>
+    </message>
+    <message>
+        <source>Codierlänge</source>
+        <translation>Code length</translation>
+    </message>
+    <message>
+        <source>(1-40 Bit)</source>
+        <translation>(1-40 bits)</translation>
+    </message>
+    <message>
+        <source>Code-Adresse:</source>
+        <translation>Code address:</translation>
+    </message>
+    <message>
+        <source>direkte Adresseingabe (nur im dezimalen Anzeigmodus möglich)</source>
+        <translation>direct address entry (in decimal display mode only)</translation>
+    </message>
+    <message>
+        <source>max.: </source>
+        <translation>max.: </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>fbe::TFFB3SVS</name>
+    <message>
+        <source>Adress-Konfiguration mit SVS FB3</source>
+        <translation>Address configuration with SVS FB3</translation>
+    </message>
+    <message>
+        <source>Schalter %1: linke oder rechte Hälfte anklicken</source>
+        <translation>Switch %1: click its left or right half</translation>
+    </message>
+    <message>
+        <source>obere Taste</source>
+        <translation>upper key</translation>
+    </message>
+    <message>
+        <source>mittlere Taste</source>
+        <translation>middle key</translation>
+    </message>
+    <message>
+        <source>untere Taste</source>
+        <translation>lower key</translation>
+    </message>
+    <message>
+        <source>Code-Adresse:</source>
+        <translation>Code address:</translation>
+    </message>
+    <message>
+        <source>Schalter: linke oder rechte Hälfte anklicken.
+Tasten: die gedrückten Tasten anklicken.</source>
+        <translation>Switches: click the left or right half.
+Keys: click the keys that are pressed.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>fbe::TFFBkeys</name>
+    <message>
+        <source>rechte obere Taste</source>
+        <translation>upper right key</translation>
+    </message>
+    <message>
+        <source>linke obere Taste</source>
+        <translation>upper left key</translation>
+    </message>
+    <message>
+        <source>rechte untere Taste</source>
+        <translation>lower right key</translation>
+    </message>
+    <message>
+        <source>linke untere Taste</source>
+        <translation>lower left key</translation>
+    </message>
+    <message>
+        <source>linke Taste</source>
+        <translation>left key</translation>
+    </message>
+    <message>
+        <source>rechte Taste</source>
+        <translation>right key</translation>
+    </message>
+    <message>
+        <source>Adress-Konfiguration</source>
+        <translation>Address configuration</translation>
+    </message>
+    <message>
+        <source>DIP-Schalter %1</source>
+        <translation>DIP switch %1</translation>
+    </message>
+    <message>
+        <source>Lötbrücke darf nicht gesetzt sein!!!</source>
+        <translation>Solder bridge must stay open!!!</translation>
+    </message>
+    <message>
+        <source>Lötbrücke</source>
+        <translation>Solder bridge</translation>
+    </message>
+    <message>
+        <source>Schalter muß auf dieser Stellung bleiben!!!</source>
+        <translation>Switch must stay in this position!!!</translation>
+    </message>
+    <message>
+        <source>Code-Adresse:</source>
+        <translation>Code address:</translation>
+    </message>
+    <message>
+        <source>Zum Umstellen die Schalter, Lötbrücke und Tasten anklicken.</source>
+        <translation>Click the switches, solder bridge and keys to change them.</translation>
+    </message>
+    <message>
+        <source>Zum Umstellen die Schalter und Lötbrücken anklicken.</source>
+        <translation>Click the switches and solder bridges to change them.</translation>
+    </message>
+    <message>
+        <source>Zum Umstellen die Schalter und Tasten anklicken.</source>
+        <translation>Click the switches and keys to change them.</translation>
+    </message>
+    <message>
+        <source>Zum Umstellen die Schalter anklicken.</source>
+        <translation>Click the switches to change them.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>fbe::TFFBselect</name>
+    <message>
+        <source>1-Kanal; 12 Bit Codierung</source>
+        <translation>1-channel; 12-bit coding</translation>
+    </message>
+    <message>
+        <source>über 10xDIP, 2xLötbrücke</source>
+        <translation>by 10 DIP switches, 2 solder bridges</translation>
+    </message>
+    <message>
+        <source>Empfangsmodul für 1-Kanal Sender konfigurieren</source>
+        <translation>Configure the receiver module for a 1-channel transmitter</translation>
+    </message>
+    <message>
+        <source>2-Kanal; 12 Bit Codierung</source>
+        <translation>2-channel; 12-bit coding</translation>
+    </message>
+    <message>
+        <source>über 10xDIP, 1xLötbrücke</source>
+        <translation>by 10 DIP switches, 1 solder bridge</translation>
+    </message>
+    <message>
+        <source>Empfangsmodul für 2-Kanal Sender konfigurieren</source>
+        <translation>Configure the receiver module for a 2-channel transmitter</translation>
+    </message>
+    <message>
+        <source>3-Kanal von SVS; 40 Bit Codierung</source>
+        <translation>3-channel from SVS; 40-bit coding</translation>
+    </message>
+    <message>
+        <source>über 8xDIP (jew. 3 Stellungen)</source>
+        <translation>by 8 DIP switches (3 positions each)</translation>
+    </message>
+    <message>
+        <source>4-Kanal; 12 Bit Codierung</source>
+        <translation>4-channel; 12-bit coding</translation>
+    </message>
+    <message>
+        <source>über 10xDIP</source>
+        <translation>by 10 DIP switches</translation>
+    </message>
+    <message>
+        <source>Empfangsmodul für 4-Kanal Sender konfigurieren</source>
+        <translation>Configure the receiver module for a 4-channel transmitter</translation>
+    </message>
+    <message>
+        <source>1-16-Kanal Sender; 1..40 Bit Codes</source>
+        <translation>1-16-channel transmitter; 1..40-bit codes</translation>
+    </message>
+    <message>
+        <source>(universell per PC programmierbar)</source>
+        <translation>(universal, programmable by PC)</translation>
+    </message>
+    <message>
+        <source>(high power version! programmierbar))</source>
+        <translation>(high power version, programmable)</translation>
+    </message>
+    <message>
+        <source>Mini-Handsender MHS 1</source>
+        <translation>Mini hand transmitter MHS 1</translation>
+    </message>
+    <message>
+        <source>Mini-Handsender MHS 2</source>
+        <translation>Mini hand transmitter MHS 2</translation>
+    </message>
+    <message>
+        <source>Handsender SVS FB3</source>
+        <translation>Hand transmitter SVS FB3</translation>
+    </message>
+    <message>
+        <source>Mini-Handsender MHS 4</source>
+        <translation>Mini hand transmitter MHS 4</translation>
+    </message>
+    <message>
+        <source>Universalsender PCS 16</source>
+        <translation>Universal transmitter PCS 16</translation>
+    </message>
+    <message>
+        <source>Universalsender PCS 16 HP</source>
+        <translation>Universal transmitter PCS 16 HP</translation>
+    </message>
+    <message>
+        <source>Auswahl Sender</source>
+        <translation>Transmitter selection</translation>
+    </message>
+    <message>
+        <source>direkte Adress-Berechnung für 2-Kanal-Fernbedienung</source>
+        <translation>direct address calculation for the 2-channel remote control</translation>
+    </message>
+    <message>
+        <source>Die Liste wird bei Bedarf erweitert ...</source>
+        <translation>The list is extended as needed ...</translation>
+    </message>
+    <message>
+        <source>Updates: %1</source>
+        <translation>Updates: %1</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>fbe::TFHelp</name>
+    <message>
+        <source>Hilfe zur Funkmodul-Konfiguration</source>
+        <translation>Help on the radio module configuration</translation>
+    </message>
+    <message>
+        <source>per Doppelklick zur homepage!</source>
+        <translation>double click for the homepage!</translation>
+    </message>
+    <message>
+        <source>O.K.</source>
+        <translation>O.K.</translation>
+    </message>
+</context>
+<context>
+    <name>fbe::TFProjekt</name>
+    <message>
+        <source>Projektname</source>
+        <translation>Project name</translation>
+    </message>
+    <message>
+        <source>Projektname:</source>
+        <translation>Project:</translation>
+    </message>
+    <message>
+        <source>Eingabe mit Enter übernehmen, mit Esc verwerfen</source>
+        <translation>Enter takes the entry, Esc discards it</translation>
+    </message>
+</context>
+<context>
+    <name>fbe::TFhinweis</name>
+    <message>
+        <source>Hinweis</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>die Hinweis-Funktion kann im Hauptmenuepunkt unter &apos;Einstellungen&apos; ausgeschalten werden</source>
+        <translation>the notices can be switched off in the main menu under &apos;Settings&apos;</translation>
+    </message>
+    <message>
+        <source>(das Hinweis-Fenster schließt automatisch nach 5 Sekunden)</source>
+        <translation>(the notice window closes by itself after 5 seconds)</translation>
+    </message>
+</context>
+<context>
+    <name>fbe::TFinfo</name>
+    <message>
+        <source>Juni / 2009</source>
+        <translation>June / 2009</translation>
+    </message>
+    <message>
+        <source>Info zu Konfigurationssoftware für Empfängermodul</source>
+        <translation>About the receiver module configuration software</translation>
+    </message>
+    <message>
+        <source>Funkempfänger Konfiguration</source>
+        <translation>Radio Receiver Configuration</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>by</translation>
+    </message>
+    <message>
+        <source>zur homepage</source>
+        <translation>to the homepage</translation>
+    </message>
+    <message>
+        <source>O.K.</source>
+        <translation>O.K.</translation>
+    </message>
+    <message>
+        <source>Software Version %1  -  %2</source>
+        <translation>Software version %1  -  %2</translation>
+    </message>
+    <message>
+        <source>Lizenz: GNU GPL Version 3 oder neuer</source>
+        <translation>Licence: GNU GPL version 3 or later</translation>
+    </message>
+</context>
+<context>
+    <name>fbe::TFrs232</name>
+    <message>
+        <source>Datenübertragung läuft ...</source>
+        <translation>Data transfer running ...</translation>
+    </message>
+    <message>
+        <source>part</source>
+        <translation>part</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>total</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>fbe::TFsystem</name>
+    <message>
+        <source>System Grundeinstellungen</source>
+        <translation>System base settings</translation>
+    </message>
+    <message>
+        <source>ACHTUNG !!!              ACHTUNG !!!               ACHTUNG !!!              ACHTUNG !!!</source>
+        <translation>ATTENTION !!!            ATTENTION !!!             ATTENTION !!!            ATTENTION !!!</translation>
+    </message>
+    <message>
+        <source>Diese Einstellungen sollten in der Regel nie verändert werden. </source>
+        <translation>As a rule these settings should never be changed. </translation>
+    </message>
+    <message>
+        <source>Sie beinhalten Sender-spezifische Informationen, welche für eine </source>
+        <translation>They hold information specific to the transmitter that is needed </translation>
+    </message>
+    <message>
+        <source>korrekte Funktion notwendig sind.</source>
+        <translation>for correct operation.</translation>
+    </message>
+    <message>
+        <source>Bei der Menue-Auswahl des Sendertyps werden diese Werte wieder in den </source>
+        <translation>Choosing the transmitter type in the menu sets these values back </translation>
+    </message>
+    <message>
+        <source>Sollzustand zurückgesetzt.</source>
+        <translation>to their intended state.</translation>
+    </message>
+    <message>
+        <source>ID-length</source>
+        <translation>ID-length</translation>
+    </message>
+    <message>
+        <source>ref-correction</source>
+        <translation>ref-correction</translation>
+    </message>
+    <message>
+        <source>ref-min</source>
+        <translation>ref-min</translation>
+    </message>
+    <message>
+        <source>ref-max</source>
+        <translation>ref-max</translation>
+    </message>
+    <message>
+        <source>dat-min</source>
+        <translation>dat-min</translation>
+    </message>
+    <message>
+        <source>dat-max</source>
+        <translation>dat-max</translation>
+    </message>
+    <message>
+        <source>wait1</source>
+        <translation>wait1</translation>
+    </message>
+    <message>
+        <source>wait2</source>
+        <translation>wait2</translation>
+    </message>
+    <message>
+        <source>wait3</source>
+        <translation>wait3</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>checkmask</source>
+        <translation>checkmask</translation>
+    </message>
+    <message>
+        <source>wird von Software bestimmt!</source>
+        <translation>set by the software!</translation>
+    </message>
+    <message>
+        <source>in diesem Feld dürfen nur Nullen und Einsen vorkommen</source>
+        <translation>this field may hold only zeros and ones</translation>
+    </message>
+    <message>
+        <source>Bit 39</source>
+        <translation>Bit 39</translation>
+    </message>
+    <message>
+        <source>Bit 0</source>
+        <translation>Bit 0</translation>
+    </message>
+    <message>
+        <source>Warnung: Werte wurden manuell geändert !</source>
+        <translation>Warning: values were changed by hand !</translation>
+    </message>
+    <message>
+        <source>In Sonderfällen, welche eine Modifizierung dieser Werte erforderlich machen, 
+wenden Sie sich bitte an: %1</source>
+        <translation>In special cases that need these values changed, 
+please contact: %1</translation>
+    </message>
+    <message>
+        <source>o.k.</source>
+        <translation>o.k.</translation>
+    </message>
+</context>
+<context>
+    <name>fbe::TFwarnung</name>
+    <message>
+        <source>Warnung</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>fbe::TransferProtocol</name>
+    <message>
+        <source>Fehler bei Öffnen von Com-Port: %1</source>
+        <translation>Error opening COM port: %1</translation>
+    </message>
+    <message>
+        <source>Übertragungsfehler bei Sendeadresse: [%1] !</source>
+        <translation>Transfer error at send address: [%1] !</translation>
+    </message>
+    <message>
+        <source>Vergleichsfehler bei Leseadresse: [%1] !</source>
+        <translation>Compare error at read address: [%1] !</translation>
+    </message>
+    <message>
+        <source>Lesefehler bei Leseadresse: [%1] !</source>
+        <translation>Read error at read address: [%1] !</translation>
+    </message>
+    <message>
+        <source> gefundene Firmware: %1</source>
+        <translation> firmware found: %1</translation>
+    </message>
+    <message>
+        <source>check System</source>
+        <translation>check system</translation>
+    </message>
+    <message>
+        <source>write configuration</source>
+        <translation>write configuration</translation>
+    </message>
+    <message>
+        <source>verify configuration</source>
+        <translation>verify configuration</translation>
+    </message>
+    <message>
+        <source>read configuration</source>
+        <translation>read configuration</translation>
+    </message>
+    <message>
+        <source>Übertragung erfolgreich</source>
+        <translation>Transfer successful</translation>
+    </message>
+    <message>
+        <source> Verbindung zur Schnittstelle verloren</source>
+        <translation> connection to the port lost</translation>
+    </message>
+    <message>
+        <source>keine Antwort --&gt; Abbruch</source>
+        <translation>no reply --&gt; aborted</translation>
+    </message>
+    <message>
+        <source>Übertragung unterbrochen --&gt; Abbruch</source>
+        <translation>transfer interrupted --&gt; aborted</translation>
+    </message>
+    <message>
+        <source>Fehler bei Geräte-Identifizierung! </source>
+        <translation>Error identifying the device! </translation>
+    </message>
+    <message>
+        <source>Die Firmware ist nicht mit dieser Software kompatibel !</source>
+        <translation>The firmware is not compatible with this software !</translation>
+    </message>
+    <message>
+        <source>Übertragung abgebrochen</source>
+        <translation>Transfer aborted</translation>
+    </message>
+</context>
+<context>
+    <name>fbe::help</name>
+    <message>
+        <source>
+&lt;h2 align=&quot;center&quot;&gt;- Hilfe -&lt;/h2&gt;
+
+&lt;p&gt;Zu jedem Bedienelement dieses Programms erscheint ein kurzer Hinweistext, sobald der
+Mauszeiger einen Moment darauf ruht. Eine ausführliche Bedienungsanleitung
+(Handbuch_Funkempfaenger.pdf) ist Bestandteil des Download-Archivs fbe_setup.zip auf unserer
+Homepage. Bei weiteren Fragen wenden Sie sich bitte direkt an uns &amp;ndash; die Kontaktdaten
+stehen rechts neben diesem Text.&lt;/p&gt;
+
+&lt;p&gt;Die Empfänger sind in Gruppen von höchstens 4 Schaltkanälen aufgebaut; jede Gruppe wird
+von einem eigenen Decoder-IC ausgewertet, der die Ausgänge OUT&amp;nbsp;1&amp;nbsp;..&amp;nbsp;OUT&amp;nbsp;4 schaltet. Ein
+12-Kanal-Empfänger enthält deshalb drei Decoder-ICs und wird an 3 Stellen programmiert:
+jeder Decoder-IC erhält seine eigene Konfiguration und damit seine eigene Datei. Codes mit
+Zeitfunktion und &quot;Parallel&quot;-Codes sind je Decoder-IC auf höchstens 4 begrenzt (Code&amp;nbsp;1&amp;nbsp;..&amp;nbsp;4).&lt;/p&gt;
+</source>
+        <translation>
+&lt;h2 align=&quot;center&quot;&gt;- Help -&lt;/h2&gt;
+
+&lt;p&gt;Every control of this program shows a short hint when the mouse pointer rests on it for a
+moment. A detailed manual (Handbuch_Funkempfaenger.pdf) is part of the download archive
+fbe_setup.zip on our homepage. For further questions please contact us directly &amp;ndash; the
+contact details are to the right of this text.&lt;/p&gt;
+
+&lt;p&gt;The receivers are built in groups of at most 4 switched channels; each group is evaluated by
+a decoder IC of its own, which switches the outputs OUT&amp;nbsp;1&amp;nbsp;..&amp;nbsp;OUT&amp;nbsp;4. A
+12-channel receiver therefore holds three decoder ICs and is programmed at 3 points: each
+decoder IC gets its own configuration and so its own file. Codes with a time function and
+&quot;parallel&quot; codes are limited to at most 4 per decoder IC (code&amp;nbsp;1&amp;nbsp;..&amp;nbsp;4).&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h3 style=&quot;white-space: pre-wrap&quot;&gt;1.  ALLGEMEINE EINSTELLUNGEN&lt;/h3&gt;
+</source>
+        <translation>
+&lt;h3 style=&quot;white-space: pre-wrap&quot;&gt;1.  BASIC SETTINGS&lt;/h3&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h4&gt;1.1 &quot;Senderauswahl&quot;&lt;/h4&gt;
+&lt;p&gt;Ein Klick auf das Senderbild öffnet die Auswahl der unterstützten Sendertypen: die 1-, 2-
+und 4-Kanal-Handsender mit 12 Bit Codierung (Adresse über DIP-Schalter und Lötbrücken), den
+3-Kanal-Sender von SVS mit 40 Bit Codierung (DIP-Schalter mit je 3 Stellungen) sowie die per
+PC programmierbaren 1..16-Kanal-Sender, auch in der high power Version. Mit der Auswahl
+übernimmt das Programm die passenden Empfangsparameter des Decoders, und alle Adressen werden
+auf die Codierlänge des gewählten Senders begrenzt. Ein rotes &quot;?&quot; neben dem Senderbild zeigt
+an, dass die Empfangsparameter im Menü &quot;System&quot; von Hand verändert wurden; die grafische
+Einstellhilfe steht dann nicht zur Verfügung, bis wieder ein Sender gewählt wird.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h4&gt;1.1 &quot;Transmitter selection&quot;&lt;/h4&gt;
+&lt;p&gt;A click on the transmitter picture opens the choice of the supported transmitter types: the
+1-, 2- and 4-channel hand transmitters with 12-bit coding (address set by DIP switches and
+solder bridges), the 3-channel transmitter from SVS with 40-bit coding (DIP switches with 3
+positions each) and the PC-programmable 1..16-channel transmitters, also in the high power
+version. With the choice the program takes over the matching receiving parameters of the
+decoder, and every address is limited to the code length of the chosen transmitter. A red &quot;?&quot;
+beside the transmitter picture shows that the receiving parameters were changed by hand in the
+menu &quot;System&quot;; the graphical setting aid is then not available until a transmitter is chosen
+again.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h4&gt;1.2 &quot;Codierlänge&quot;&lt;/h4&gt;
+&lt;p&gt;Die Codierlänge ist die Anzahl der Bits, die der Sender in jedem Funktelegramm überträgt.
+Bei den Handsendern ist sie fest vorgegeben und nicht veränderbar. Bei den programmierbaren
+Sendern kann sie zwischen 1 und 40 Bit eingestellt werden und muss exakt mit der Länge
+übereinstimmen, mit der der Sender programmiert wurde &amp;ndash; sonst erkennt der Empfänger
+keinen einzigen Code. Neben dem Eingabefeld steht die größte Adresse, die mit dieser Länge
+möglich ist (&quot;max. Adresse&quot;).&lt;/p&gt;
+</source>
+        <translation>
+&lt;h4&gt;1.2 &quot;Code length&quot;&lt;/h4&gt;
+&lt;p&gt;The code length is the number of bits the transmitter sends in each radio telegram. For the
+hand transmitters it is fixed and cannot be changed. For the programmable transmitters it can
+be set between 1 and 40 bits and must match exactly the length the transmitter was programmed
+with &amp;ndash; otherwise the receiver recognises no code at all. Beside the entry field stands the
+largest address possible with this length (&quot;max. address&quot;).&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h4&gt;1.3 Grundempfangseigenschaften &quot;Prüfschärfe&quot; und &quot;Sperrzeit&quot;&lt;/h4&gt;
+&lt;p&gt;Die Prüfschärfe gibt an, wie viele gültige Funktelegramme hintereinander empfangen werden
+müssen, bevor der Empfänger schaltet (1..99, typisch 3). Ein höherer Wert macht den Empfang
+unempfindlicher gegen Störungen, verlängert aber die Reaktionszeit und verringert am Rand der
+Reichweite die Schaltsicherheit. Im Parallelbetrieb wird immer mit 1 gearbeitet.&lt;/p&gt;
+&lt;p&gt;Die Sperrzeit ist die Zeit nach einem Schaltvorgang, in der kein neuer Befehl angenommen
+wird (0..2550 ms im 10-ms-Raster). Sie verhindert zum Beispiel, dass ein etwas zu lange
+gedrückter Taster bei der Funktion &quot;Wechsel&quot; den Ausgang mehrmals hin- und herschaltet.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h4&gt;1.3 Basic receiving properties &quot;Check count&quot; and &quot;Lock time&quot;&lt;/h4&gt;
+&lt;p&gt;The check count tells how many valid radio telegrams must be received in a row before the
+receiver switches (1..99, typically 3). A higher value makes reception less sensitive to
+interference, but lengthens the reaction time and lowers the switching reliability at the edge
+of the range. In parallel mode the receiver always works with 1.&lt;/p&gt;
+&lt;p&gt;The lock time is the time after a switching operation in which no new command is accepted
+(0..2550 ms in steps of 10 ms). It prevents, for example, a key held a little too long from
+switching the output on and off several times with the function &quot;Toggle&quot;.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h4&gt;1.4 &quot;Speicherfunktion&quot; und &quot;Anfangswert&quot;&lt;/h4&gt;
+&lt;p&gt;Unter &quot;Anfangswert&quot; legen Sie fest, welche Ausgänge nach dem Einschalten der
+Versorgungsspannung sofort aktiv (High) sind. Ist die Speicherfunktion gewählt, merkt sich
+das Modul den Schaltzustand aller Ausgänge und stellt nach einem Spannungsausfall genau diesen
+Zustand wieder her. Da der Ausgangszustand dann immer der letzte Zustand vor dem Ausfall ist,
+sind Anfangswerte in diesem Fall bedeutungslos und werden automatisch abgewählt.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h4&gt;1.4 &quot;Storage function&quot; and &quot;Start state&quot;&lt;/h4&gt;
+&lt;p&gt;Under &quot;Start state&quot; you set which outputs are active (high) at once when the supply voltage
+is switched on. With the storage function chosen, the module remembers the state of all outputs
+and restores exactly this state after a power failure. As the outputs then always return to
+their last state before the failure, start states have no meaning in this case and are cleared
+automatically.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h4&gt;1.5 &quot;gegenseitige Verriegelung der Ausgänge&quot; und &quot;Umschaltzeit&quot;&lt;/h4&gt;
+&lt;p&gt;In der Verriegelungsmatrix markieren Sie Paare von Ausgängen, die niemals gleichzeitig
+aktiv sein dürfen, zum Beispiel die beiden Drehrichtungen eines Tor- oder Rollladenmotors.
+Die Kästchen unterhalb der Diagonalen zeigen die Einstellungen der oberen Hälfte gespiegelt
+an. Soll ein Ausgang einschalten, dessen Partner gerade aktiv ist, schaltet das Modul den
+Partner zuerst ab und wartet die Umschaltzeit (0..2550 ms im 10-ms-Raster) ab, bevor es den
+neuen Ausgang einschaltet. Das schont Motoren und Relaiskontakte.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h4&gt;1.5 &quot;Mutual interlock of the outputs&quot; and &quot;Switch-over time&quot;&lt;/h4&gt;
+&lt;p&gt;In the interlock matrix you mark pairs of outputs that must never be active at the same time,
+for example the two directions of a gate or shutter motor. The boxes below the diagonal show
+the settings of the upper half mirrored. When an output is to switch on while its partner is
+active, the module first switches the partner off and waits for the switch-over time
+(0..2550 ms in steps of 10 ms) before it switches the new output on. This spares motors and
+relay contacts.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h4&gt;1.6 &quot;Not-Aus&quot;&lt;/h4&gt;
+&lt;p&gt;Ist &quot;Not-Aus&quot; aktiviert, setzt das Modul alle Ausgänge auf 0, sobald länger als die
+eingestellte Zeit (bis 655350 ms im 10-ms-Raster) kein gültiger Code mehr empfangen wurde.
+Das ist für Anwendungen gedacht, bei denen der Sender während der ganzen Bewegung senden muss:
+verlässt der Sender die Reichweite oder ist seine Batterie erschöpft, wird die Anlage sicher
+abgeschaltet.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h4&gt;1.6 &quot;Emergency off&quot;&lt;/h4&gt;
+&lt;p&gt;With &quot;Emergency off&quot; active, the module sets all outputs to 0 as soon as no valid code has
+been received for longer than the time set (up to 655350 ms in steps of 10 ms). This is meant
+for applications in which the transmitter must send during the whole movement: if the
+transmitter leaves the range or its battery is flat, the installation is switched off
+safely.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h4&gt;1.7 &quot;mit Checksumme&quot;&lt;/h4&gt;
+&lt;p&gt;Mit dieser Option erwartet der Empfänger im Funktelegramm zusätzlich eine Prüfsumme und
+verwirft jedes Telegramm, dessen Prüfsumme nicht stimmt. Die Anzahl der dafür verwendeten
+Bits wird im Feld &quot;Bits:&quot; eingestellt (0..8). Die Option ist nur mit den programmierbaren
+Sendern möglich, die mit derselben Einstellung programmiert sein müssen; bei allen anderen
+Sendertypen wird sie automatisch abgewählt.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h4&gt;1.7 &quot;with checksum&quot;&lt;/h4&gt;
+&lt;p&gt;With this option the receiver expects a checksum in the radio telegram as well and discards
+every telegram whose checksum does not match. The number of bits used for it is set in the
+field &quot;Bits:&quot; (0..8). The option is only possible with the programmable transmitters, which
+must be programmed with the same setting; for all other transmitter types it is cleared
+automatically.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h3 style=&quot;white-space: pre-wrap&quot;&gt;2.  CODEFUNKTIONEN 1..8&lt;/h3&gt;
+</source>
+        <translation>
+&lt;h3 style=&quot;white-space: pre-wrap&quot;&gt;2.  CODE FUNCTIONS 1..8&lt;/h3&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h4&gt;2.1 &quot;Fix-Codes&quot; und &quot;Parallel-Codes&quot;&lt;/h4&gt;
+&lt;p&gt;Bei &quot;Fix-Codes (standard)&quot; ist für jede Funktion ein fester Empfangsstring (Code)
+erforderlich: jede Taste eines Handsenders sendet ihre eigene Adresse, und der Empfänger
+vergleicht sie mit den Adressen der Codes&amp;nbsp;1&amp;nbsp;..&amp;nbsp;8. Stimmt eine überein, wird die Funktion
+dieses Codes ausgeführt. Das ist die übliche Einstellung für alle Handsender.&lt;/p&gt;
+&lt;p&gt;Bei &quot;Parallel&quot;-Codes (nur mit programmierbaren Sendern sinnvoll) überträgt ein einziger
+Empfangsstring die Zustände von bis zu 4 Tasten gleichzeitig, als 4 nebeneinanderliegende
+Bits. Die Position des niedrigsten dieser Bits wird unter &quot;Code-Pos&quot; eingestellt. Die übrigen
+Bits bilden die Generaladresse; der Empfänger vergleicht dabei nur die Bits, die in der
+Adress-Maske mit 1 markiert sind. Mit &quot;Codeinhalt&quot; löst jedes der 4 Bits den zugehörigen
+Code&amp;nbsp;1&amp;nbsp;..&amp;nbsp;4 mit seiner Funktion aus; mit &quot;Direktausgabe&quot; geben die 4 Bits direkt den Zustand
+der Ausgänge OUT&amp;nbsp;1&amp;nbsp;..&amp;nbsp;OUT&amp;nbsp;4 wieder. Im Parallelbetrieb sind nur die Codes&amp;nbsp;1&amp;nbsp;..&amp;nbsp;4 verfügbar.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Beispiel:&lt;/b&gt; Ein programmierbarer Sender mit 16 Bit Codierlänge sendet in den oberen
+12 Bits seine Adresse 1010&amp;nbsp;0110&amp;nbsp;0101 und in den unteren 4 Bits die Zustände seiner Tasten&amp;nbsp;1&amp;nbsp;..&amp;nbsp;4.
+Eingestellt werden dann:&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;Codierlänge: 16, Betriebsart &quot;Parallel&quot;-Codes, &quot;Codeinhalt&quot;&lt;/li&gt;
+&lt;li&gt;Generaladresse: 0000&amp;nbsp;..&amp;nbsp;0000&amp;nbsp;1010&amp;nbsp;0110&amp;nbsp;0101&amp;nbsp;0000 (dezimal 42576)&lt;/li&gt;
+&lt;li&gt;Adress-Maske: 0000&amp;nbsp;..&amp;nbsp;0000&amp;nbsp;1111&amp;nbsp;1111&amp;nbsp;1111&amp;nbsp;0000 (die 4 Tastenbits werden nicht verglichen)&lt;/li&gt;
+&lt;li&gt;Code-Pos: 0 &amp;ndash; Code&amp;nbsp;1 liegt auf Bit&amp;nbsp;0, Code&amp;nbsp;4 auf Bit&amp;nbsp;3&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;Werden die Tasten&amp;nbsp;1 und 3 gleichzeitig gedrückt, sendet der Sender 1010&amp;nbsp;0110&amp;nbsp;0101&amp;nbsp;0101;
+der Empfänger erkennt die Generaladresse und führt Code&amp;nbsp;1 und Code&amp;nbsp;3 gleichzeitig aus. In
+der Codetabelle des Hauptfensters erscheinen die Codes&amp;nbsp;1&amp;nbsp;..&amp;nbsp;4 dann als &quot;Bitpos: 0&quot;&amp;nbsp;..&amp;nbsp;&quot;Bitpos: 3&quot;;
+im Einstelldialog wird dieselbe Position ab 1 gezählt (Pos&amp;nbsp;1 entspricht dem LSB).&lt;/p&gt;
+</source>
+        <translation>
+&lt;h4&gt;2.1 &quot;Fixed codes&quot; and &quot;Parallel codes&quot;&lt;/h4&gt;
+&lt;p&gt;With &quot;Fixed codes (standard)&quot; each function needs a fixed received string (code): each key
+of a hand transmitter sends its own address, and the receiver compares it with the addresses of
+codes&amp;nbsp;1&amp;nbsp;..&amp;nbsp;8. If one matches, the function of that code is carried out. This is
+the usual setting for all hand transmitters.&lt;/p&gt;
+&lt;p&gt;With &quot;parallel&quot; codes (useful with programmable transmitters only) one single received string
+carries the states of up to 4 keys at once, as 4 adjacent bits. The position of the lowest of
+these bits is set under &quot;Code pos.&quot;. The other bits form the common address; the receiver
+compares only the bits marked with 1 in the address mask. With &quot;Code content&quot; each of the 4
+bits triggers the matching code&amp;nbsp;1&amp;nbsp;..&amp;nbsp;4 with its function; with &quot;Direct output&quot;
+the 4 bits give the state of the outputs OUT&amp;nbsp;1&amp;nbsp;..&amp;nbsp;OUT&amp;nbsp;4 directly. In
+parallel mode only codes&amp;nbsp;1&amp;nbsp;..&amp;nbsp;4 are available.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Example:&lt;/b&gt; A programmable transmitter with a code length of 16 bits sends its address
+1010&amp;nbsp;0110&amp;nbsp;0101 in the upper 12 bits and the states of its keys&amp;nbsp;1&amp;nbsp;..&amp;nbsp;4 in
+the lower 4 bits. The settings are then:&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;Code length: 16, mode &quot;parallel&quot; codes, &quot;Code content&quot;&lt;/li&gt;
+&lt;li&gt;Common address: 0000&amp;nbsp;..&amp;nbsp;0000&amp;nbsp;1010&amp;nbsp;0110&amp;nbsp;0101&amp;nbsp;0000 (decimal 42576)&lt;/li&gt;
+&lt;li&gt;Address mask: 0000&amp;nbsp;..&amp;nbsp;0000&amp;nbsp;1111&amp;nbsp;1111&amp;nbsp;1111&amp;nbsp;0000 (the 4 key bits are not compared)&lt;/li&gt;
+&lt;li&gt;Code pos.: 0 &amp;ndash; code&amp;nbsp;1 lies on bit&amp;nbsp;0, code&amp;nbsp;4 on bit&amp;nbsp;3&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;If keys&amp;nbsp;1 and 3 are pressed together, the transmitter sends
+1010&amp;nbsp;0110&amp;nbsp;0101&amp;nbsp;0101; the receiver recognises the common address and carries out
+code&amp;nbsp;1 and code&amp;nbsp;3 at the same time. In the code table of the main window
+codes&amp;nbsp;1&amp;nbsp;..&amp;nbsp;4 then appear as &quot;Bit pos.: 0&quot;&amp;nbsp;..&amp;nbsp;&quot;Bit pos.: 3&quot;; the code
+editor counts the same position from 1 (pos&amp;nbsp;1 is the LSB).&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h4&gt;2.2 &quot;Code1&quot; - &quot;Code 8&quot;&lt;/h4&gt;
+&lt;p&gt;Die Codetabelle zeigt für jeden der 8 Codes die Adresse, die eingestellte Funktion mit
+ihrer Zeit und die geschalteten Ausgänge. Ein Klick auf eine Zeile öffnet den
+Einstelldialog für diesen Code. Die Codes&amp;nbsp;1&amp;nbsp;..&amp;nbsp;4 können alle Funktionen ausführen,
+die Codes&amp;nbsp;5&amp;nbsp;..&amp;nbsp;8 nur &quot;Ein&quot;, &quot;Aus&quot; und &quot;Wechsel&quot;. Mehrere Codes dürfen dieselbe Adresse haben &amp;ndash; so
+kann eine Taste zum Beispiel einen Ausgang einschalten und gleichzeitig einen anderen
+ausschalten.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h4&gt;2.2 &quot;Code1&quot; - &quot;Code 8&quot;&lt;/h4&gt;
+&lt;p&gt;The code table shows for each of the 8 codes the address, the function set with its time and
+the outputs switched. A click on a row opens the code editor for that code.
+Codes&amp;nbsp;1&amp;nbsp;..&amp;nbsp;4 can carry out every function, codes&amp;nbsp;5&amp;nbsp;..&amp;nbsp;8 only &quot;On&quot;,
+&quot;Off&quot; and &quot;Toggle&quot;. Several codes may have the same address &amp;ndash; so one key can, for example,
+switch one output on and another one off at the same time.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h4&gt;2.3 PopUp-Einstelldialog&lt;/h4&gt;
+&lt;p&gt;Im Einstelldialog wird jede Änderung sofort übernommen und in der Codetabelle angezeigt;
+&quot;Ende&quot; schließt den Dialog. Mit den Pfeiltasten neben der Codenummer oder mit &quot;nächster Code&quot;
+wechseln Sie zum nächsten Code. &quot;nächster Code&quot; übernimmt dabei die Adresse des vorigen Codes,
+wenn der neue Code noch unbenutzt ist &amp;ndash; praktisch, wenn mehrere Funktionen auf dieselbe
+Taste gelegt werden sollen.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h4&gt;2.3 The code editor&lt;/h4&gt;
+&lt;p&gt;In the code editor every change is taken at once and shown in the code table; &quot;Close&quot; closes
+the editor. With the arrows beside the code number or with &quot;next code&quot; you move to the next
+code. &quot;next code&quot; takes over the address of the previous code when the new code is still
+unused &amp;ndash; handy when several functions are to be put on the same key.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h5&gt;2.3.1 &quot;Adresse&quot; und &quot;Einstellhilfe&quot;&lt;/h5&gt;
+&lt;p&gt;Die Adresse (der Codestring) wird dezimal eingegeben und mit Enter oder beim Verlassen des
+Feldes übernommen. Ist sie größer als die Codierlänge erlaubt, wird sie auf die größte
+mögliche Adresse begrenzt, und die Meldung &quot;Adresse wurde begrenzt !!!&quot; erscheint. Bequemer
+ist die Einstellhilfe: sie zeigt den gewählten Sender mit seinen DIP-Schaltern, Lötbrücken
+und Tasten; Sie stellen dort alles so ein wie am Sender selbst, und das Programm berechnet
+daraus die Adresse. Die Einstellhilfe steht nur zur Verfügung, wenn der Sendertyp eindeutig
+gewählt ist.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h5&gt;2.3.1 &quot;Address&quot; and &quot;Setting aid&quot;&lt;/h5&gt;
+&lt;p&gt;The address (the code string) is entered in decimal and taken with Enter or when leaving the
+field. If it is larger than the code length allows, it is limited to the largest possible
+address, and the message &quot;Address was limited !!!&quot; appears. The setting aid is easier: it shows
+the chosen transmitter with its DIP switches, solder bridges and keys; you set everything there
+as on the transmitter itself, and the program works out the address. The setting aid is only
+available when the transmitter type is chosen unambiguously.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h5&gt;2.3.2 &quot;Funktion&quot;&lt;/h5&gt;
+&lt;p&gt;&lt;b&gt;-keine-&lt;/b&gt; &amp;nbsp;Der Code wird nicht benutzt; seine Adresse wird beim Programmieren
+auf 0 gesetzt.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;-Ein-&lt;/b&gt; &amp;nbsp;Beim Empfang des Codes werden die gewählten Ausgänge eingeschaltet (High)
+und bleiben eingeschaltet, bis ein anderer Code sie ausschaltet.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;-Aus-&lt;/b&gt; &amp;nbsp;Beim Empfang des Codes werden die gewählten Ausgänge ausgeschaltet (Low).
+Mit allen vier Ausgängen gewählt ergibt sich eine Zentral-Aus-Taste.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;-Wechsel-&lt;/b&gt; &amp;nbsp;Jeder Tastendruck kehrt den Zustand der gewählten Ausgänge um: ein
+Druck schaltet ein, der nächste wieder aus. Die Sperrzeit (1.3) verhindert dabei ungewolltes
+Mehrfachschalten. Im Parallelbetrieb ist diese Funktion nicht möglich.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;-1:1-&lt;/b&gt; &amp;nbsp;Die Ausgänge sind aktiv, solange die Taste gedrückt wird. Nach dem
+Loslassen bleiben sie noch für die eingestellte Nachlaufzeit aktiv; eine kurze Nachlaufzeit
+(etwa 200 ms) überbrückt die Pausen zwischen den Funktelegrammen. Nur für die Codes&amp;nbsp;1&amp;nbsp;..&amp;nbsp;4.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;-Impuls-&lt;/b&gt; &amp;nbsp;Jeder Tastendruck gibt an den gewählten Ausgängen einen Impuls der
+eingestellten Dauer aus, unabhängig davon, wie lange die Taste gedrückt wird. Nur für die
+Codes&amp;nbsp;1&amp;nbsp;..&amp;nbsp;4.&lt;/p&gt;
+&lt;p&gt;Nachlaufzeit und Impulsdauer werden in der gewählten Zeiteinheit (msec, sec, min, h)
+eingegeben. Bis 655,34 s werden sie im 10-ms-Raster gespeichert, darüber im 2-s-Raster bis
+höchstens 36,4 h. Die eingegebene Zeit wird auch allen noch unbenutzten Codes&amp;nbsp;1&amp;nbsp;..&amp;nbsp;4
+vorgegeben.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h5&gt;2.3.2 &quot;Function&quot;&lt;/h5&gt;
+&lt;p&gt;&lt;b&gt;-none-&lt;/b&gt; &amp;nbsp;The code is not used; its address is set to 0 when programming.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;-On-&lt;/b&gt; &amp;nbsp;When the code is received, the chosen outputs are switched on (high) and stay
+on until another code switches them off.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;-Off-&lt;/b&gt; &amp;nbsp;When the code is received, the chosen outputs are switched off (low). With
+all four outputs chosen this gives a central off key.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;-Toggle-&lt;/b&gt; &amp;nbsp;Each key press reverses the state of the chosen outputs: one press
+switches on, the next one off again. The lock time (1.3) prevents unwanted repeated switching.
+This function is not possible in parallel mode.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;-1:1-&lt;/b&gt; &amp;nbsp;The outputs are active as long as the key is held. After it is released
+they stay active for the run-on time set; a short run-on time (about 200 ms) bridges the gaps
+between the radio telegrams. Codes&amp;nbsp;1&amp;nbsp;..&amp;nbsp;4 only.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;-Pulse-&lt;/b&gt; &amp;nbsp;Each key press gives a pulse of the length set on the chosen outputs,
+however long the key is held. Codes&amp;nbsp;1&amp;nbsp;..&amp;nbsp;4 only.&lt;/p&gt;
+&lt;p&gt;Run-on time and pulse length are entered in the chosen time unit (msec, sec, min, h). Up to
+655.34 s they are stored in steps of 10 ms, above that in steps of 2 s up to at most 36.4 h.
+The time entered is also given to all codes&amp;nbsp;1&amp;nbsp;..&amp;nbsp;4 still unused.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h5&gt;2.3.3. &quot;Ausgang&quot;&lt;/h5&gt;
+&lt;p&gt;Hier wählen Sie, welche der Ausgänge OUT&amp;nbsp;1&amp;nbsp;..&amp;nbsp;OUT&amp;nbsp;4 der Code beeinflusst. Es können
+beliebig viele Ausgänge gleichzeitig gewählt werden. Ein Code mit Funktion, aber ohne Ausgang
+hat keine Wirkung; bei den Codes&amp;nbsp;1&amp;nbsp;..&amp;nbsp;4 weist das Programm beim Programmieren darauf hin.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h5&gt;2.3.3. &quot;Output&quot;&lt;/h5&gt;
+&lt;p&gt;Here you choose which of the outputs OUT&amp;nbsp;1&amp;nbsp;..&amp;nbsp;OUT&amp;nbsp;4 the code affects. Any
+number of outputs can be chosen at the same time. A code with a function but without an output
+has no effect; for codes&amp;nbsp;1&amp;nbsp;..&amp;nbsp;4 the program points this out when
+programming.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h3&gt;3. ALLGEMEINE INFORMATIONEN&lt;/h3&gt;
+&lt;p&gt;Der Infobereich rechts oben zeigt den Projektnamen; ein Doppelklick darauf (oder der
+Menüpunkt &quot;Datei / Projektname&quot;) öffnet die Eingabe. Enter übernimmt den neuen Namen, Esc
+verwirft ihn. Der Projektname wird mit der Datei gespeichert und in der Titelzeile angezeigt.
+Die Statuszeile nennt die aktuell geöffnete Datei und die benutzte serielle Schnittstelle.
+Nach jedem Programmieren oder Auslesen steht unter &quot;Firmware:&quot; die Versionsnummer der Firmware
+des Empfängermoduls. Ein Doppelklick auf unsere Internetadresse öffnet die Homepage, auf der
+Sie auch Updates dieser Software finden.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h3&gt;3. GENERAL INFORMATION&lt;/h3&gt;
+&lt;p&gt;The information area at the top right shows the project name; a double click on it (or the
+menu item &quot;File / Project name&quot;) opens its entry. Enter takes the new name, Esc discards it.
+The project name is saved with the file and shown in the title bar. The status line names the
+file open now and the serial port in use. After each programming or reading, &quot;Firmware:&quot; shows
+the version number of the receiver module&apos;s firmware. A double click on our internet address
+opens the homepage, where you also find updates of this software.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h3&gt;4. BENUTZERKOMMENTARE und ERWEITERTE PROGRAMMIEREINSTELLUNGEN&lt;/h3&gt;
+&lt;p&gt;Im Menü &quot;Einstellungen&quot; wählen Sie, ob rechts das Kommentarfenster oder die erweiterten
+Programmiereinstellungen angezeigt werden. Im Kommentarfenster können Sie beliebigen Text
+eingeben, zum Beispiel Kunde, Einbauort und Datum; er wird mit der Konfigurationsdatei
+gespeichert.&lt;/p&gt;
+&lt;p&gt;Die erweiterten Programmiereinstellungen erleichtern das Programmieren vieler Module
+hintereinander. Für jeden Code kann ein &quot;increment&quot; eingetragen werden, der nach jedem
+erfolgreichen Programmiervorgang zur Adresse addiert wird; so erhält jedes Modul eigene
+Adressen. Der Wert 0 schaltet diese Funktion aus, ein negativer Wert zählt abwärts. Unter
+&quot;nächste:&quot; steht die Adresse, die beim nächsten Programmieren geschrieben wird. Der &quot;Zähler&quot;
+zählt die erfolgreich programmierten Module und wird mit &quot;clear&quot; auf 0 zurückgesetzt.&lt;/p&gt;
+&lt;p&gt;Mit &quot;automatisch programmieren&quot; (unter dem Zähler) wird jedes Modul programmiert, sobald
+es im Programmieradapter steckt, ohne Tastendruck. Danach meldet das Programm &quot;Modul
+entfernen ...&quot; und wartet, bis das Modul herausgenommen ist; ein stecken gelassenes Modul
+wird also nicht zweimal programmiert. Schlägt ein Programmiervorgang fehl, schaltet sich die
+Automatik mit einem Warnton aus. &quot;Datei neu&quot;, &quot;Datei laden&quot;, eine andere Schnittstelle und das
+Beenden schalten sie ebenfalls aus.&lt;/p&gt;
+&lt;p&gt;Ist im Menü &quot;Einstellungen&quot; der Punkt &quot;Produktionsprotokoll führen&quot; gewählt, wird jeder
+Programmiervorgang als Zeile in der Datei fbe-protokoll.csv im Ordner der
+Konfigurationsdatei festgehalten (Zeit, Ergebnis, Meldung, Datei, Projektname, Firmware,
+Zähler und die gesendeten Adressen); die Datei lässt sich direkt in einer Tabellenkalkulation
+öffnen. Stehen dort dieselben Adressen schon aus einem erfolgreichen Programmiervorgang, zeigt
+das Programm vorher einen Hinweis.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h3&gt;4. USER COMMENTS and EXTENDED PROGRAMMING SETTINGS&lt;/h3&gt;
+&lt;p&gt;In the menu &quot;Settings&quot; you choose whether the comment window or the extended programming
+settings are shown on the right. In the comment window you can enter any text, for example
+customer, place of installation and date; it is saved with the configuration file.&lt;/p&gt;
+&lt;p&gt;The extended programming settings make it easier to program many modules one after the
+other. For each code an &quot;increment&quot; can be entered, which is added to the address after each
+successful programming; so every module gets addresses of its own. The value 0 switches this
+off, a negative value counts down. Under &quot;next:&quot; stands the address that the next programming
+writes. The &quot;Counter&quot; counts the modules programmed successfully and is set back to 0 with
+&quot;clear&quot;.&lt;/p&gt;
+&lt;p&gt;With &quot;program automatically&quot; (below the counter) each module is programmed as soon as it
+sits in the programming adapter, without a key press. The program then reports &quot;Remove module
+...&quot; and waits until the module has been taken out; a module left in place is therefore not
+programmed twice. If a programming fails, the automatic mode switches itself off with a warning
+tone. &quot;New file&quot;, &quot;Open file&quot;, another port and quitting switch it off as well.&lt;/p&gt;
+&lt;p&gt;With &quot;Keep production log&quot; chosen in the menu &quot;Settings&quot;, every programming is recorded as a
+line in the file fbe-protokoll.csv in the folder of the configuration file (time, result,
+message, file, project name, firmware, counter and the addresses sent); the file opens directly
+in a spreadsheet. If the same addresses are already there from a successful programming, the
+program shows a notice beforehand.&lt;/p&gt;
+</translation>
+    </message>
+</context>
+</TS>

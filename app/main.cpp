@@ -28,21 +28,35 @@
 #include <QStyleFactory>
 #include <cstdio>
 
+namespace {
+
+// The answers given before the application exists: usage, version and usage errors.
+void print(std::FILE* stream, const QString& text)
+{
+    std::fprintf(stream, "%s", qPrintable(text));
+}
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
-    // --version and --help need no display, so they are answered before the application
-    // exists; the rest of the line is read once Qt has taken its own options from it.
+    // --version, --help and a usage error need no display, so they are answered before the
+    // application exists (Qt's own options passed over); the rest of the line is read once
+    // Qt has taken its own options from it.
     {
         QStringList raw;
         for (int i = 0; i < argc; ++i)
             raw << QString::fromLocal8Bit(argv[i]);
-        const fbe::StartOptions early = fbe::parseStartOptions(raw);
+        const fbe::StartOptions early =
+            fbe::parseStartOptions(raw, fbe::ToolkitOptions::Skipped);
         if (early.version || early.help) {
-            std::fputs(qPrintable(early.version ? QStringLiteral("fbe ") + fbe::programVersion()
-                                                      + QLatin1Char('\n')
-                                                : fbe::startUsage()),
-                       stdout);
+            print(stdout, early.version ? fbe::versionText(QStringLiteral("fbe")) : fbe::startUsage());
             return 0;
+        }
+        if (!early.error.isEmpty()) {
+            print(stderr, QStringLiteral("fbe: ") + early.error + QStringLiteral("\n\n")
+                              + fbe::startUsage());
+            return 2;
         }
     }
 

@@ -1,6 +1,6 @@
 #include "config/Configuration.h"
 
-#include "config/Formatting.h"
+#include "config/Version.h"
 
 namespace fbe {
 
@@ -89,8 +89,7 @@ quint16 Configuration::softwareVersionOf(const Image& image) const
 
 QString programVersion()
 {
-    return QString::number(SoftwareMajor) + QLatin1Char('.')
-           + PadLeft(2, QLatin1Char('0'), SoftwareMinor);
+    return QStringLiteral(FBE_VERSION);
 }
 
 const char* functionName(int function)

@@ -52,11 +52,12 @@ constexpr quint8 NotAus = 0x02;     // "Not-Aus:"
 constexpr quint8 Direkt = 0x04;     // "Direktausgabe"
 }  // namespace opt
 
-// Software version written into every image (bytes 248, 249) and shown in the caption.
+// Software version written into every image (bytes 248, 249) and every file (lines 997,
+// 998): a fact of the file format, kept whatever the program's version.
 constexpr int SoftwareMajor = 3;
 constexpr int SoftwareMinor = 5;
-// "3.05": the version the main window's caption and the information window show and every
-// image carries.
+// "3.05": the program's version (the project's version in CMake), as the main window's
+// caption, the information window, --version, the manual pages and the package show it.
 QString programVersion();
 // Files written by a version below 2.90 do not fit this layout.
 constexpr int CompatibleVersion = 602;

@@ -1,12 +1,49 @@
 #include "config/StartOptions.h"
 
+#include "config/Maker.h"
+#include "config/Version.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace fbe {
 
-StartOptions parseStartOptions(const QStringList& arguments)
+bool isToolkitOption(const QString& arg, bool* takesValue)
+{
+    // The options of QGuiApplication, QApplication and the X11 platform, as Qt documents
+    // them; Qt accepts each with one dash or two.
+    static const char* const withValue[] = {
+        "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+        "qwindowicon", "qwindowtitle", "session", "style", "stylesheet", "display",
+        "geometry", "title", "icon", "name", "visual"};
+    static const char* const alone[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+    static const char* const joined[] = {"style=", "stylesheet=", "qmljsdebugger="};
+    *takesValue = false;
+    QString name = arg;
+    if (name.startsWith(QLatin1String("--")))
+        name.remove(0, 1);
+    if (!name.startsWith(QLatin1Char('-')))
+        return false;
+    name.remove(0, 1);
+    for (const char* o : withValue) {
+        if (name == QLatin1String(o)) {
+            *takesValue = true;
+            return true;
+        }
+    }
+    for (const char* o : alone) {
+        if (name == QLatin1String(o))
+            return true;
+    }
+    for (const char* o : joined) {
+        if (name.startsWith(QLatin1String(o)))
+            return true;
+    }
+    return false;
+}
+
+StartOptions parseStartOptions(const QStringList& arguments, ToolkitOptions toolkit)
 {
     // The whole line is read even after a fault, so --version and --help are found
     // wherever they stand.
@@ -14,7 +51,11 @@ StartOptions parseStartOptions(const QStringList& arguments)
     bool optionsEnd = false;
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& a = arguments.at(i);
-        if (!optionsEnd && a == QLatin1String("--")) {
+        bool takesValue = false;
+        if (!optionsEnd && toolkit == ToolkitOptions::Skipped && isToolkitOption(a, &takesValue)) {
+            if (takesValue)
+                ++i;
+        } else if (!optionsEnd && a == QLatin1String("--")) {
             optionsEnd = true;
         } else if (!optionsEnd && a == QLatin1String("--desktop")) {
             o.desktop = true;
@@ -45,8 +86,21 @@ QString startUsage()
         "               letzten Sitzung zu fragen.\n"
         "  --desktop    Einstellungsdatei und Arbeitsordner in $XDG_DATA_HOME/fbe\n"
         "               (sonst ~/.local/share/fbe), wie beim Start aus dem Menü.\n"
-        "  --version    zeigt die Version.\n"
+        "  --version    zeigt die Version und die Lizenz.\n"
         "  --help       zeigt diese Hilfe.\n");
+}
+
+QString versionText(const QString& program)
+{
+    return program + QLatin1Char(' ') + programVersion() + QLatin1Char('\n')
+           + QStringLiteral("Copyright (C) %1 %2\n")
+                 .arg(QStringLiteral(FBE_COPYRIGHT_YEARS), QString::fromUtf8(maker::Company))
+           + QCoreApplication::translate(
+                 "StartOptions",
+                 "Lizenz GPLv3+: GNU GPL Version 3 oder neuer "
+                 "<https://www.gnu.org/licenses/gpl-3.0.html>.\n"
+                 "Dies ist freie Software: Sie dürfen sie ändern und weitergeben.\n"
+                 "Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.\n");
 }
 
 QString desktopFolder()

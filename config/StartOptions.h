@@ -21,12 +21,28 @@ struct StartOptions {
     QString error;             // the first usage error, German; empty when all was understood
 };
 
+// What the arguments hold besides this program's own options.
+enum class ToolkitOptions {
+    Taken,     // Qt has already taken its own options from the line (QApplication exists)
+    Skipped,   // the line is still whole: Qt's options and their values are passed over
+};
+
 // Reads the arguments (the first one is the program). FILE is made absolute against the
 // current working folder, so call this before the start-up changes that folder.
-StartOptions parseStartOptions(const QStringList& arguments);
+StartOptions parseStartOptions(const QStringList& arguments,
+                               ToolkitOptions toolkit = ToolkitOptions::Taken);
+
+// Whether ARG is one of the options QApplication takes from the command line (-platform,
+// -style, -reverse, ...; also written with two dashes); *takesValue tells whether the next
+// argument belongs to it.
+bool isToolkitOption(const QString& arg, bool* takesValue);
 
 // What fbe --help prints.
 QString startUsage();
+
+// What --version prints for PROGRAM ("fbe", "fbe-tool"): its name and version on the first
+// line, then the copyright and the licence.
+QString versionText(const QString& program);
 
 // The folder a desktop start works in: $XDG_DATA_HOME/fbe, or ~/.local/share/fbe when
 // XDG_DATA_HOME is unset, empty or not an absolute path.

@@ -44,6 +44,9 @@ TFinfo::TFinfo(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     Versionslabel->setObjectName(QStringLiteral("Versionslabel"));
     Versionslabel->setFont(style::arialBold(10));
 
+    Lizenzlabel = new QLabel(this);
+    Lizenzlabel->setObjectName(QStringLiteral("Lizenzlabel"));
+
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignHCenter);
@@ -78,6 +81,7 @@ TFinfo::TFinfo(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     headText->addStretch(1);
     headText->addWidget(title);
     headText->addWidget(Versionslabel);
+    headText->addWidget(Lizenzlabel);
     headText->addStretch(1);
     head->addLayout(headText, 1);
 
@@ -104,6 +108,7 @@ void TFinfo::retranslateUi()
     setWindowTitle(tr("Info zu Konfigurationssoftware für Empfängermodul"));
     findChild<QLabel*>(QStringLiteral("Label2"))->setText(tr("Funkempfänger Konfiguration"));
     Versionslabel->setText(versionText());
+    Lizenzlabel->setText(tr("Lizenz: GNU GPL Version 3 oder neuer"));
     Label1->setText(tr("by"));
     weblabel->setToolTip(tr("zur homepage"));
     Button1->setText(tr("O.K."));

@@ -1,4 +1,5 @@
-// Program information: software version and date, the maker and its web address.
+// Program information: software version and date, the licence, the maker and its web
+// address.
 #pragma once
 
 #include "dialogs/FormDialog.h"
@@ -19,6 +20,7 @@ public:
     static QString versionText();
 
     QLabel* Versionslabel = nullptr;
+    QLabel* Lizenzlabel = nullptr;   // the licence, below the version
     QLabel* Label1 = nullptr;   // "by"
     QLabel* weblabel = nullptr;
     QPushButton* Button1 = nullptr;

@@ -109,7 +109,7 @@ int main(int argc, char** argv)
         return args.isEmpty() ? 2 : 0;
     }
     if (args.first() == QLatin1String("--version")) {
-        QTextStream(stdout) << "fbe-tool " << fbe::programVersion() << "\n";
+        QTextStream(stdout) << fbe::versionText(QStringLiteral("fbe-tool"));
         return 0;
     }
     const QString command = args.takeFirst();

@@ -155,6 +155,19 @@ Plugging modules in and out (series programming):
     </message>
 </context>
 <context>
+    <name>StartOptions</name>
+    <message>
+        <source>Lizenz GPLv3+: GNU GPL Version 3 oder neuer &lt;https://www.gnu.org/licenses/gpl-3.0.html&gt;.
+Dies ist freie Software: Sie dürfen sie ändern und weitergeben.
+Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
+</source>
+        <translation>License GPLv3+: GNU GPL version 3 or later &lt;https://www.gnu.org/licenses/gpl-3.0.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</translation>
+    </message>
+</context>
+<context>
     <name>fbe::LanguageMenu</name>
     <message>
         <source>&amp;Sprache</source>
@@ -769,6 +782,10 @@ Keys: click the keys that are pressed.</translation>
     <message>
         <source>Software Version %1  -  %2</source>
         <translation>Software version %1  -  %2</translation>
+    </message>
+    <message>
+        <source>Lizenz: GNU GPL Version 3 oder neuer</source>
+        <translation>Licence: GNU GPL version 3 or later</translation>
     </message>
 </context>
 <context>

@@ -188,6 +188,35 @@ TEST(StartOptions, ReadsTheCommandLine)
     EXPECT_EQ(programVersion(), QStringLiteral("3.05"));
 }
 
+// Before the application exists, Qt's own options and their values are passed over, so
+// that only this program's own faults end the start without a display.
+TEST(StartOptions, PassesOverQtsOptionsBeforeTheApplication)
+{
+    const QString here = QDir::currentPath();
+    struct Case {
+        QStringList args;
+        QString file;
+        bool version;
+        bool error;
+    } cases[] = {
+        {{QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("x.fbe")}, here + QStringLiteral("/x.fbe"), false, false},
+        {{QStringLiteral("--style"), QStringLiteral("Fusion"), QStringLiteral("--bogus")}, {}, false, true},
+        {{QStringLiteral("-style=Fusion"), QStringLiteral("-reverse"), QStringLiteral("--version")}, {}, true, false},
+        {{QStringLiteral("-qwindowtitle"), QStringLiteral("a.fbe"), QStringLiteral("b.fbe")}, here + QStringLiteral("/b.fbe"), false, false},
+        {{QStringLiteral("-platform")}, {}, false, false},   // its value missing: Qt's matter
+        {{QStringLiteral("--"), QStringLiteral("-reverse")}, here + QStringLiteral("/-reverse"), false, false},
+        {{QStringLiteral("-platformx")}, {}, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());
+        const StartOptions o = parseStartOptions(QStringList{QStringLiteral("fbe")} + c.args,
+                                                 ToolkitOptions::Skipped);
+        EXPECT_EQ(o.file, QDir::toNativeSeparators(c.file));
+        EXPECT_EQ(o.version, c.version);
+        EXPECT_EQ(!o.error.isEmpty(), c.error) << o.error.toStdString();
+    }
+}
+
 // --desktop: the folder is created, the window's settings file lives there and is written
 // there at the end; an XDG_DATA_HOME that is not absolute counts as unset.
 TEST_F(CommandLineTest, DesktopStartKeepsTheSettingsInTheDataFolder)

@@ -314,6 +314,7 @@ TEST_F(DialogTest, InfoShowsVersionAndOpensHomepage)
     seam.answerNext([&](QDialog&) {
         EXPECT_EQ(info.Versionslabel->text(),
                   QStringLiteral("Software Version 3.05  -  Juni / 2009"));
+        EXPECT_EQ(info.Lizenzlabel->text(), QStringLiteral("Lizenz: GNU GPL Version 3 oder neuer"));
         EXPECT_EQ(info.weblabel->text(), QStringLiteral("https://www.varnel-funk.de"));
         mouse(info.weblabel, QEvent::MouseButtonPress);
         mouse(info.weblabel, QEvent::MouseButtonRelease);

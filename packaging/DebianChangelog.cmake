@@ -1,0 +1,66 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# fbe_debian_changelog(OUT REVISION MAINTAINER)
+#
+# Writes OUT in Debian's changelog format from CHANGELOG.md: one entry per version, newest
+# first, as VERSION-REVISION for unstable, its items as they stand ("- " becomes "  * ",
+# continuation lines are indented by two more), signed by MAINTAINER on the entry's date.
+
+# Day of the week, 0 = Sunday (Sakamoto's method).
+function(_fbe_weekday year month day out)
+  set(_offsets 0 3 2 5 0 3 5 1 4 6 2 4)
+  math(EXPR _m "${month} - 1")
+  list(GET _offsets ${_m} _t)
+  set(_y ${year})
+  if(month LESS 3)
+    math(EXPR _y "${_y} - 1")
+  endif()
+  math(EXPR _d "(${_y} + ${_y} / 4 - ${_y} / 100 + ${_y} / 400 + ${_t} + ${day}) % 7")
+  set(${out} ${_d} PARENT_SCOPE)
+endfunction()
+
+function(_fbe_rfc2822 date out)
+  string(REGEX MATCH "^([0-9]+)-([0-9]+)-([0-9]+)$" _ "${date}")
+  set(_year ${CMAKE_MATCH_1})
+  math(EXPR _month "${CMAKE_MATCH_2}")   # without a leading zero
+  set(_day ${CMAKE_MATCH_3})
+  math(EXPR _day_value "${_day}")
+  _fbe_weekday(${_year} ${_month} ${_day_value} _wd)
+  set(_days Sun Mon Tue Wed Thu Fri Sat)
+  set(_months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+  list(GET _days ${_wd} _wdname)
+  math(EXPR _mi "${_month} - 1")
+  list(GET _months ${_mi} _mname)
+  set(${out} "${_wdname}, ${_day} ${_mname} ${_year} 00:00:00 +0000" PARENT_SCOPE)
+endfunction()
+
+function(fbe_debian_changelog out revision maintainer)
+  file(STRINGS ${FBE_CHANGELOG} _lines)
+  set(_text "")
+  set(_trailer "")
+  foreach(_line IN LISTS _lines)
+    if(_line MATCHES "^## ([0-9][0-9.]*) - ([0-9-]+)$")
+      set(_text "${_text}${_trailer}")
+      _fbe_rfc2822(${CMAKE_MATCH_2} _date)
+      string(APPEND _text "fbe (${CMAKE_MATCH_1}-${revision}) unstable; urgency=medium\n\n")
+      set(_trailer "\n -- ${maintainer}  ${_date}\n\n")
+    elseif(_trailer STREQUAL "" OR _line STREQUAL "")
+      # The head of the file, and blank lines between items.
+    else()
+      if(_line MATCHES "^- ")
+        string(REGEX REPLACE "^- " "  * " _item "${_line}")
+      else()
+        set(_item "  ${_line}")
+      endif()
+      string(LENGTH "${_item}" _length)
+      if(_length GREATER 80)
+        message(FATAL_ERROR "CHANGELOG.md: line longer than 78 characters: ${_line}")
+      endif()
+      string(APPEND _text "${_item}\n")
+    endif()
+  endforeach()
+  string(REGEX REPLACE "\n\n$" "\n" _trailer "${_trailer}")
+  # Written only when it changes, so a new configure builds nothing again.
+  file(WRITE ${out}.new "${_text}${_trailer}")
+  configure_file(${out}.new ${out} COPYONLY)
+  file(REMOVE ${out}.new)
+endfunction()

@@ -40,23 +40,38 @@ TEST_F(LanguageTest, AChoiceChangesTheOpenWindowsAtOnceAndIsKeptInLineNine)
         const char* line9;
         const char* selectTitle;   // a window already made, shown in the language chosen
         const char* menuTitle;
+        const char* fileMenu;
+        const char* statusLine;    // computed by the refresh
+        const char* caption;       // the project name is the configuration's, as it was made
     };
     // The suite runs with LANGUAGE=de, so the desktop's language is German.
     const Row rows[] = {
-        {"MEnglish", "en", "Transmitter selection", "&Language"},
-        {"MGerman", "de", "Auswahl Sender", "&Sprache"},
-        {"MEnglish", "en", "Transmitter selection", "&Language"},
-        {"MSystemLanguage", "", "Auswahl Sender", "&Sprache"},
+        {"MEnglish", "en", "Transmitter selection", "&Language", "&File",
+         "File:  new file.fbe", "Radio Receiver Configuration  [Ver.: 3.05]     - -Projektname- -"},
+        {"MGerman", "de", "Auswahl Sender", "&Sprache", "&Datei", "Datei:  neue datei.fbe",
+         "Funkempfänger Konfiguration  [Ver.: 3.05]     - -Projektname- -"},
+        {"MEnglish", "en", "Transmitter selection", "&Language", "&File",
+         "File:  new file.fbe", "Radio Receiver Configuration  [Ver.: 3.05]     - -Projektname- -"},
+        {"MSystemLanguage", "", "Auswahl Sender", "&Sprache", "&Datei", "Datei:  neue datei.fbe",
+         "Funkempfänger Konfiguration  [Ver.: 3.05]     - -Projektname- -"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.item);
         start();
         forms.FBselect->show();
+        // A message in the area: the lines shown stay as they are.
+        seam.openFileNames.push_back(path(QStringLiteral("fehlt.fbe")));
+        main->MopenClick();
+        const QStringList message = main->infoLines();
         QCoreApplication::processEvents();
         main->languageMenu->findChild<QAction*>(QLatin1String(r.item))->trigger();
         QCoreApplication::processEvents();
         EXPECT_EQ(forms.FBselect->windowTitle(), QString::fromUtf8(r.selectTitle));
         EXPECT_EQ(main->languageMenu->title(), QString::fromUtf8(r.menuTitle));
+        EXPECT_EQ(main->MDatei->title(), QString::fromUtf8(r.fileMenu));
+        EXPECT_EQ(main->ShowFile->text(), QString::fromUtf8(r.statusLine));
+        EXPECT_EQ(main->windowTitle(), QString::fromUtf8(r.caption));
+        EXPECT_EQ(main->infoLines(), message);
         forms.FBselect->hide();
         // Switching changes nothing of the configuration: closing asks no question.
         const int asked = questions();

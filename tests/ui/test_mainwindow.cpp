@@ -2,7 +2,9 @@
 // window's own commands and the code table's clicks and keys.
 #include "FakeSeam.h"
 #include "LayoutCheck.h"
+#include "comm/CommTestSupport.h"
 
+#include "comm/TFrs232.h"
 #include "config/Configuration.h"
 #include "config/Formatting.h"
 #include "config/ImageCodec.h"
@@ -829,6 +831,20 @@ TEST_F(MainWindowTest, LongestTextsFitAndNothingOverlaps)
     cfg.sendImage[img::Dirshift] = 0;
     w->FormPaint();
     shot(w.get(), "main-parallel-codes");
+
+    // Automatic programming waits for a module that does not answer.
+    commtest::ScriptedPort port;
+    port.responder = [](const commtest::ScriptedPort::Command&, int) {
+        return std::vector<quint8>{};
+    };
+    forms.Frs232 = new TFrs232(cfg, seam, forms, w.get());
+    forms.Frs232->setBytePort(&port);
+    w->MProgClick();
+    w->CBauto->click();
+    ASSERT_TRUE(w->seriesOn());
+    shot(w.get(), "main-automatic");
+    w->CBauto->click();
+    forms.Frs232->setBytePort(nullptr);
 
     for (QMenu* m : {w->MDatei, w->MKomm, w->Mport, w->MEinstellungen, w->MHelp}) {
         m->adjustSize();

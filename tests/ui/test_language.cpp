@@ -35,26 +35,37 @@ struct LanguageTest : fbe::test::ProgramTest {
 
 TEST_F(LanguageTest, AChoiceChangesTheOpenWindowsAtOnceAndIsKeptInLineNine)
 {
-    struct Row {
-        const char* item;
-        const char* line9;
-        const char* selectTitle;   // a window already made, shown in the language chosen
+    // What the windows show in one language.
+    struct Shown {
+        const char* selectTitle;   // a window already made
         const char* menuTitle;
         const char* fileMenu;
         const char* statusLine;    // computed by the refresh
         const char* caption;       // the project name is the configuration's, as it was made
+        const char* noFunction;    // the code table
+        const char* saveCaption;
+        const char* newFile;       // the name the save dialog offers
+        const char* yes;           // the question
+    };
+    const Shown german{"Auswahl Sender", "&Sprache", "&Datei", "Datei:  neue datei.fbe",
+                       "Funkempfänger Konfiguration  [Ver.: 3.05]     - -Projektname- -",
+                       "  - keine -", "Datei speichern als...", "neue datei.fbe", "JA"};
+    const Shown english{"Transmitter selection", "&Language", "&File", "File:  new file.fbe",
+                        "Radio Receiver Configuration  [Ver.: 3.05]     - -Projektname- -",
+                        "  - none -", "Save file as...", "new file.fbe", "YES"};
+    struct Row {
+        const char* item;
+        const char* line9;
+        const Shown& shown;
     };
     // The suite runs with LANGUAGE=de, so the desktop's language is German.
     const Row rows[] = {
-        {"MEnglish", "en", "Transmitter selection", "&Language", "&File",
-         "File:  new file.fbe", "Radio Receiver Configuration  [Ver.: 3.05]     - -Projektname- -"},
-        {"MGerman", "de", "Auswahl Sender", "&Sprache", "&Datei", "Datei:  neue datei.fbe",
-         "Funkempfänger Konfiguration  [Ver.: 3.05]     - -Projektname- -"},
-        {"MEnglish", "en", "Transmitter selection", "&Language", "&File",
-         "File:  new file.fbe", "Radio Receiver Configuration  [Ver.: 3.05]     - -Projektname- -"},
-        {"MSystemLanguage", "", "Auswahl Sender", "&Sprache", "&Datei", "Datei:  neue datei.fbe",
-         "Funkempfänger Konfiguration  [Ver.: 3.05]     - -Projektname- -"},
+        {"MEnglish", "en", english},
+        {"MGerman", "de", german},
+        {"MEnglish", "en", english},
+        {"MSystemLanguage", "", german},
     };
+    auto text = [](const char* utf8) { return QString::fromUtf8(utf8); };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.item);
         start();
@@ -66,27 +77,34 @@ TEST_F(LanguageTest, AChoiceChangesTheOpenWindowsAtOnceAndIsKeptInLineNine)
         QCoreApplication::processEvents();
         main->languageMenu->findChild<QAction*>(QLatin1String(r.item))->trigger();
         QCoreApplication::processEvents();
-        EXPECT_EQ(forms.FBselect->windowTitle(), QString::fromUtf8(r.selectTitle));
-        EXPECT_EQ(main->languageMenu->title(), QString::fromUtf8(r.menuTitle));
-        EXPECT_EQ(main->MDatei->title(), QString::fromUtf8(r.fileMenu));
-        EXPECT_EQ(main->ShowFile->text(), QString::fromUtf8(r.statusLine));
-        EXPECT_EQ(main->windowTitle(), QString::fromUtf8(r.caption));
+        EXPECT_EQ(forms.FBselect->windowTitle(), text(r.shown.selectTitle));
+        EXPECT_EQ(main->languageMenu->title(), text(r.shown.menuTitle));
+        EXPECT_EQ(main->MDatei->title(), text(r.shown.fileMenu));
+        EXPECT_EQ(main->ShowFile->text(), text(r.shown.statusLine));
+        EXPECT_EQ(main->windowTitle(), text(r.shown.caption));
+        EXPECT_EQ(main->Cfun[1]->text(), text(r.shown.noFunction));
+        EXPECT_EQ(forms.Fask->JA->text(), text(r.shown.yes));
         EXPECT_EQ(main->infoLines(), message);
+        main->MsaveClick();   // the dialog cancelled
+        EXPECT_EQ(seam.fileDialogCaptions.last(), text(r.shown.saveCaption));
+        EXPECT_EQ(seam.fileDialogDirs.last(), text(r.shown.newFile));
         forms.FBselect->hide();
-        // Switching changes nothing of the configuration: closing asks no question.
+        // Switching changes nothing of the configuration: closing asks no question. The
+        // settings file is the same in every language.
         const int asked = questions();
         ASSERT_TRUE(main->close());
         EXPECT_EQ(questions(), asked);
         const SettingsRead read = readSettingsFile(path(settingsFileName()));
         ASSERT_TRUE(read.complete);
         EXPECT_EQ(read.values.language, QString::fromLatin1(r.line9));
+        EXPECT_EQ(read.values.lastFile, QStringLiteral("neue datei.fbe"));
         stop();
 
         // The next start shows the choice checked and works in its language.
         start();
         EXPECT_EQ(main->languageMenu->choice(), QString::fromLatin1(r.line9));
         QCoreApplication::processEvents();
-        EXPECT_EQ(forms.FBselect->windowTitle(), QString::fromUtf8(r.selectTitle));
+        EXPECT_EQ(forms.FBselect->windowTitle(), text(r.shown.selectTitle));
         stop();
     }
 }

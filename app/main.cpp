@@ -38,6 +38,9 @@ int main(int argc, char** argv)
             raw << QString::fromLocal8Bit(argv[i]);
         const fbe::StartOptions early = fbe::parseStartOptions(raw);
         if (early.version || early.help) {
+            // The help in the desktop's language.
+            const QCoreApplication core(argc, argv);
+            fbe::language::use(fbe::language::choose(QString(), fbe::language::desktopLanguages()));
             std::fputs(qPrintable(early.version ? QStringLiteral("fbe ") + fbe::programVersion()
                                                       + QLatin1Char('\n')
                                                 : fbe::startUsage()),
@@ -52,7 +55,10 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("fbe"));
     const fbe::StartOptions options = fbe::parseStartOptions(QCoreApplication::arguments());
     if (!options.error.isEmpty()) {
-        std::fputs(qPrintable(QStringLiteral("fbe: ") + options.error + QStringLiteral("\n\n")
+        // Said in the desktop's language.
+        fbe::language::use(fbe::language::choose(QString(), fbe::language::desktopLanguages()));
+        const QString error = fbe::parseStartOptions(QCoreApplication::arguments()).error;
+        std::fputs(qPrintable(QStringLiteral("fbe: ") + error + QStringLiteral("\n\n")
                               + fbe::startUsage()),
                    stderr);
         return 2;

@@ -515,7 +515,7 @@ int runReadCommand(const QStringList& args)
     Configuration sized = cfg;
     if (!CanReplaceFile(a.file, BuildFile(sized).bytes().size(), &why))
         return usageError(a.file + QStringLiteral(": ")
-                          + (why == reason::NoFolder ? QStringLiteral("den Ordner gibt es nicht")
+                          + (why == reason::noFolder() ? QStringLiteral("den Ordner gibt es nicht")
                                                      : why));
     const PortChoice port = choosePort(a.port);
     if (port.number == 0)

@@ -9,6 +9,15 @@
 
 namespace fbe {
 
+namespace {
+
+// The texts of the refresh, in the language in use.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Refresh)
+};
+
+}  // namespace
+
 void NormaliseCodeArea(Configuration& cfg)
 {
     const quint64 mask = cfg.current().mask;
@@ -78,22 +87,21 @@ FirmwareWarning checkFirmware(quint16 firmware)
 
 QStringList firmwareWarningLines(FirmwareWarning warning)
 {
-    auto tr = [](const char* text) { return QCoreApplication::translate("Refresh", text); };
     switch (warning) {
     case FirmwareWarning::Older:
-        return {tr("ACHTUNG!!!"),
-                tr("Es wurde eine ältere Firmware des Moduls erkannt! Diese "
-                   "Software ist hierzu nicht kompatibel."),
-                tr("Bitte benutzen Sie eine frühere Version (max. V1.50) um "
-                   "dieses Modul zu konfigurieren. Sie erhalten diese Version "
-                   "auch kostenfrei auf Anfrage!")};
+        return {Text::tr("ACHTUNG!!!"),
+                Text::tr("Es wurde eine ältere Firmware des Moduls erkannt! Diese "
+                         "Software ist hierzu nicht kompatibel."),
+                Text::tr("Bitte benutzen Sie eine frühere Version (max. V1.50) um "
+                         "dieses Modul zu konfigurieren. Sie erhalten diese Version "
+                         "auch kostenfrei auf Anfrage!")};
     case FirmwareWarning::Newer:
-        return {tr("ACHTUNG!!!"),
-                tr("Die Firmware des Moduls ist neuer, als dieser Software "
-                   "bekannt ist."),
-                tr("Eventuell wird die Konfiguration nicht korrekt übertragen!"),
-                tr("Bitte laden Sie sich die aktuellste Software im Internet "
-                   "herunter oder kontaktieren sie uns!")};
+        return {Text::tr("ACHTUNG!!!"),
+                Text::tr("Die Firmware des Moduls ist neuer, als dieser Software "
+                         "bekannt ist."),
+                Text::tr("Eventuell wird die Konfiguration nicht korrekt übertragen!"),
+                Text::tr("Bitte laden Sie sich die aktuellste Software im Internet "
+                         "herunter oder kontaktieren sie uns!")};
     case FirmwareWarning::None:
         break;
     }

@@ -4,6 +4,8 @@
 
 #include "comm/OpenFailure.h"
 #include "comm/TransferProtocol.h"
+#include "config/ImageCodec.h"
+#include "config/Refresh.h"
 #include "config/SettingsFile.h"
 #include "mainwindow/LanguageMenu.h"
 
@@ -97,6 +99,12 @@ TEST_F(LanguageTest, AKeptMessageIsShownInEnglishLineByLine)
         {TransferProtocol::msgInterrupted() + QStringLiteral("\n")
              + TransferProtocol::msgConnectionLost(),
          QStringLiteral("transfer interrupted --> aborted\n connection to the port lost")},
+        // The lines the taking of the result adds.
+        {TransferProtocol::msgInterrupted() + QStringLiteral("\n") + msgConfigurationUnchanged(),
+         QStringLiteral("transfer interrupted --> aborted\n Configuration unchanged")},
+        {QString::fromUtf8(ChecksumErrorText) + QStringLiteral("\n") + msgModuleIncomplete(),
+         QStringLiteral("EEPROM error (checksum)\n Module programmed incompletely - please "
+                        "program again")},
         // Not a text of the transfer: as it is.
         {QStringLiteral("Übertragung erfolgreich!"), QStringLiteral("Übertragung erfolgreich!")},
     };

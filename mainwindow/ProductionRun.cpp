@@ -66,7 +66,8 @@ bool ProductionRun::sending()
         if (numbered_) {
             // The number is taken: it stays a gap, recorded as a run that failed.
             record_.ok = false;
-            record_.message = QStringList{msgLogNotWritten().trimmed(), keptReason(reason.trimmed())};
+            record_.message =
+                QStringList{msgLogNotWritten().trimmed(), keptReason(reason.trimmed())};
             record_.durationMs = clock_.elapsed();
             const QString port =
                 w_.systemPort.isEmpty() ? w_.comPortName : w_.systemPort.path();

@@ -172,7 +172,7 @@ Sheet makeSheet(const Configuration& cfg, const SheetSource& source)
     } else {
         sh.transmitterDetail =
             Text::tr("ref-correction %1, ref-min %2, ref-max %3, dat-min %4, dat-max %5, "
-               "wait1 %6, wait2 %7, wait3 %8, checkmask %9")
+                     "wait1 %6, wait2 %7, wait3 %8, checkmask %9")
                 .arg(rec.corrmain)
                 .arg(rec.refmin)
                 .arg(rec.refmax)
@@ -200,7 +200,8 @@ Sheet makeSheet(const Configuration& cfg, const SheetSource& source)
     const quint64 seriesMask = rec.mask & maxAddress;
 
     sh.codesHeading = Text::tr("Codefunktionen 1..8");
-    sh.codeMode = cfg.parallelCodes ? Text::tr("\"Parallel\"-Codes") : Text::tr("Fix-Codes (standard)");
+    sh.codeMode =
+        cfg.parallelCodes ? Text::tr("\"Parallel\"-Codes") : Text::tr("Fix-Codes (standard)");
     sh.columnAddress = Text::tr("Adresse");
     sh.columnFunction = Text::tr("Funktion");
     sh.columnOutputs = Text::tr("Ausgänge");
@@ -235,7 +236,7 @@ Sheet makeSheet(const Configuration& cfg, const SheetSource& source)
     if (direct) {
         sh.codeNotes = {Text::tr("Direktausgabe !"),
                         Text::tr("die Zustände der Ausgänge out 1 .. out4 entsprechen der "
-                           "Wertigkeit der 4 Bits mit der unten angegebenen Position")};
+                                 "Wertigkeit der 4 Bits mit der unten angegebenen Position")};
     } else if (cfg.parallelCodes) {
         sh.codeNotes = {Text::tr("bei \"Parallelcodes\" nur Code1..4 möglich!")};
     }
@@ -267,24 +268,28 @@ Sheet makeSheet(const Configuration& cfg, const SheetSource& source)
                 pairs << Text::tr("OUT %1 / OUT %2").arg(a).arg(b);
         }
     }
-    sh.interlockSummary = pairs.isEmpty() ? Text::tr("keine Verriegelung")
-                                          : Text::tr("verriegelt: %1").arg(pairs.join(QStringLiteral(", ")));
+    sh.interlockSummary = pairs.isEmpty()
+        ? Text::tr("keine Verriegelung")
+        : Text::tr("verriegelt: %1").arg(pairs.join(QStringLiteral(", ")));
 
     if (cfg.parallelCodes) {
         sh.parallelHeading = Text::tr("\"Parallel\"-Codes");
-        sh.parallel.push_back({Text::tr("Generaladresse:"), Text::tr("(dezimal: %1)").arg(cfg.GeneralCode),
+        sh.parallel.push_back({Text::tr("Generaladresse:"),
+                               Text::tr("(dezimal: %1)").arg(cfg.GeneralCode),
                                FormatNumber(2, 40, cfg.GeneralCode)});
-        sh.parallel.push_back({Text::tr("Adress-Maske:"), QString(), FormatNumber(2, 40, cfg.direktmaske)});
+        sh.parallel.push_back(
+            {Text::tr("Adress-Maske:"), QString(), FormatNumber(2, 40, cfg.direktmaske)});
         sh.parallel.push_back({Text::tr("Code-Pos:"), QString::number(cfg.dirshift())});
-        sh.parallel.push_back({Text::tr("Ausgabe:"), direct ? Text::tr("Direktausgabe") : Text::tr("Codeinhalt")});
+        sh.parallel.push_back({Text::tr("Ausgabe:"),
+                               direct ? Text::tr("Direktausgabe") : Text::tr("Codeinhalt")});
     }
 
     sh.commentHeading = Text::tr("Benutzer-Kommentare");
     sh.comment = cfg.comment;
     sh.commentCut = Text::tr("(Kommentar gekürzt)");
 
-    sh.handFields = {Text::tr("programmiert am"), Text::tr("von"), Text::tr("Modul / Seriennummer"),
-                     Text::tr("Unterschrift")};
+    sh.handFields = {Text::tr("programmiert am"), Text::tr("von"),
+                     Text::tr("Modul / Seriennummer"), Text::tr("Unterschrift")};
     return sh;
 }
 

@@ -109,7 +109,9 @@ std::vector<Setting> settingsOf(const QJsonObject& o, std::vector<Setting>* tail
 {
     std::vector<Setting> list;
     auto add = [&](const QString& key, const Name& name, const QJsonValue& v,
-                   const QString& text) { list.push_back({key, name.german, name.shown, v, text}); };
+                   const QString& text) {
+        list.push_back({key, name.german, name.shown, v, text});
+    };
     auto plain = [&](const QString& key, const Name& name, const QJsonValue& v) {
         add(key, name, v, v.isBool() ? yesNo(v.toBool()) : QString::number(number(v)));
     };

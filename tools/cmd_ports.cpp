@@ -65,7 +65,8 @@ void printTable(QTextStream& out, const QList<PortEntry>& ports,
         const PortEntry& p = ports.at(i);
         const OpenFailure& s = states.at(size_t(i));
         row(p.name, p.device, p.description,
-            s.failed() ? FbeTool::tr("nicht nutzbar: %1").arg(OpenFailure::shown(s.reason())) : FbeTool::tr("nutzbar"));
+            s.failed() ? FbeTool::tr("nicht nutzbar: %1").arg(OpenFailure::shown(s.reason()))
+                       : FbeTool::tr("nutzbar"));
         const QStringList details = p.details().mid(1);   // the device is in the row
         for (const QString& d : details)
             out << QString(nameWidth + 2, QLatin1Char(' ')) << d << "\n";

@@ -4,6 +4,8 @@
 
 #include "comm/OpenFailure.h"
 #include "comm/TransferProtocol.h"
+#include "config/ImageCodec.h"
+#include "config/Refresh.h"
 #include "config/SettingsFile.h"
 #include "mainwindow/LanguageMenu.h"
 
@@ -40,13 +42,16 @@ TEST_F(LanguageTest, AChoiceChangesTheOpenWindowsAtOnceAndIsKeptInLineNine)
         const char* line9;
         const char* selectTitle;   // a window already made, shown in the language chosen
         const char* menuTitle;
+        const char* printItem;     // set in code by a part of the main window
+        const char* databaseLine;
     };
     // The suite runs with LANGUAGE=de, so the desktop's language is German.
     const Row rows[] = {
-        {"MEnglish", "en", "Transmitter selection", "&Language"},
-        {"MGerman", "de", "Auswahl Sender", "&Sprache"},
-        {"MEnglish", "en", "Transmitter selection", "&Language"},
-        {"MSystemLanguage", "", "Auswahl Sender", "&Sprache"},
+        {"MEnglish", "en", "Transmitter selection", "&Language", "&Print ...", "no production database"},
+        {"MGerman", "de", "Auswahl Sender", "&Sprache", "&Drucken ...", "keine Produktionsdatenbank"},
+        {"MEnglish", "en", "Transmitter selection", "&Language", "&Print ...", "no production database"},
+        {"MSystemLanguage", "", "Auswahl Sender", "&Sprache", "&Drucken ...",
+         "keine Produktionsdatenbank"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.item);
@@ -57,6 +62,8 @@ TEST_F(LanguageTest, AChoiceChangesTheOpenWindowsAtOnceAndIsKeptInLineNine)
         QCoreApplication::processEvents();
         EXPECT_EQ(forms.FBselect->windowTitle(), QString::fromUtf8(r.selectTitle));
         EXPECT_EQ(main->languageMenu->title(), QString::fromUtf8(r.menuTitle));
+        EXPECT_EQ(main->Mdrucken->text(), QString::fromUtf8(r.printItem));
+        EXPECT_EQ(main->LDatenbank->text(), QString::fromUtf8(r.databaseLine));
         forms.FBselect->hide();
         // Switching changes nothing of the configuration: closing asks no question.
         const int asked = questions();
@@ -97,6 +104,12 @@ TEST_F(LanguageTest, AKeptMessageIsShownInEnglishLineByLine)
         {TransferProtocol::msgInterrupted() + QStringLiteral("\n")
              + TransferProtocol::msgConnectionLost(),
          QStringLiteral("transfer interrupted --> aborted\n connection to the port lost")},
+        // The lines the taking of the result adds.
+        {TransferProtocol::msgInterrupted() + QStringLiteral("\n") + msgConfigurationUnchanged(),
+         QStringLiteral("transfer interrupted --> aborted\n Configuration unchanged")},
+        {QString::fromUtf8(ChecksumErrorText) + QStringLiteral("\n") + msgModuleIncomplete(),
+         QStringLiteral("EEPROM error (checksum)\n Module programmed incompletely - please "
+                        "program again")},
         // Not a text of the transfer: as it is.
         {QStringLiteral("Übertragung erfolgreich!"), QStringLiteral("Übertragung erfolgreich!")},
     };

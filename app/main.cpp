@@ -49,12 +49,18 @@ int main(int argc, char** argv)
             raw << QString::fromLocal8Bit(argv[i]);
         const fbe::StartOptions early =
             fbe::parseStartOptions(raw, fbe::ToolkitOptions::Skipped);
-        if (early.version || early.help) {
-            print(stdout, early.version ? fbe::versionText(QStringLiteral("fbe")) : fbe::startUsage());
-            return 0;
-        }
-        if (!early.error.isEmpty()) {
-            print(stderr, QStringLiteral("fbe: ") + early.error + QStringLiteral("\n\n")
+        if (early.version || early.help || !early.error.isEmpty()) {
+            // Answered in the desktop's language: read once more with its texts.
+            const QCoreApplication core(argc, argv);
+            fbe::language::use(fbe::language::choose(QString(), fbe::language::desktopLanguages()));
+            const fbe::StartOptions said =
+                fbe::parseStartOptions(raw, fbe::ToolkitOptions::Skipped);
+            if (said.error.isEmpty()) {
+                print(stdout, said.version ? fbe::versionText(QStringLiteral("fbe"))
+                                           : fbe::startUsage());
+                return 0;
+            }
+            print(stderr, QStringLiteral("fbe: ") + said.error + QStringLiteral("\n\n")
                               + fbe::startUsage());
             return 2;
         }
@@ -66,7 +72,10 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("fbe"));
     const fbe::StartOptions options = fbe::parseStartOptions(QCoreApplication::arguments());
     if (!options.error.isEmpty()) {
-        std::fputs(qPrintable(QStringLiteral("fbe: ") + options.error + QStringLiteral("\n\n")
+        // Said in the desktop's language.
+        fbe::language::use(fbe::language::choose(QString(), fbe::language::desktopLanguages()));
+        const QString error = fbe::parseStartOptions(QCoreApplication::arguments()).error;
+        std::fputs(qPrintable(QStringLiteral("fbe: ") + error + QStringLiteral("\n\n")
                               + fbe::startUsage()),
                    stderr);
         return 2;

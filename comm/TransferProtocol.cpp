@@ -4,6 +4,7 @@
 #include "comm/PortCatalogue.h"
 #include "config/Formatting.h"
 #include "config/Language.h"
+#include "config/Refresh.h"
 
 namespace fbe {
 
@@ -86,7 +87,13 @@ QString TransferProtocol::shown(const QString& text)
              QT_TR_NOOP("Fehler bei Geräte-Identifizierung! "),
              QT_TR_NOOP("Die Firmware ist nicht mit dieser Software kompatibel !"),
              QT_TR_NOOP("Übertragung abgebrochen")});
-        line = translated != line ? translated : OpenFailure::shown(line);
+        if (translated != line) {
+            line = translated;
+            continue;
+        }
+        // The lines the taking of the result adds, and the port's reasons.
+        const QString result = shownResultLine(line);
+        line = result != line ? result : OpenFailure::shown(line);
     }
     return lines.join(QLatin1Char('\n'));
 }

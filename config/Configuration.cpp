@@ -2,6 +2,8 @@
 
 #include "config/Version.h"
 
+#include <QCoreApplication>
+
 namespace fbe {
 
 namespace {
@@ -94,15 +96,34 @@ QString programVersion()
 
 const char* functionName(int function)
 {
-    static const char* const names[] = {"keine", "Ein", "Aus", "Wechsel (Toggle)",
-                                        "1:1 (Tastend)", "Impuls"};
+    static const char* const names[] = {
+        QT_TRANSLATE_NOOP("Configuration", "keine"),
+        QT_TRANSLATE_NOOP("Configuration", "Ein"),
+        QT_TRANSLATE_NOOP("Configuration", "Aus"),
+        QT_TRANSLATE_NOOP("Configuration", "Wechsel (Toggle)"),
+        QT_TRANSLATE_NOOP("Configuration", "1:1 (Tastend)"),
+        QT_TRANSLATE_NOOP("Configuration", "Impuls")};
     return function >= FnKeine && function <= FnImpuls ? names[function] : "?";
+}
+
+QString functionText(int function)
+{
+    return QCoreApplication::translate("Configuration", functionName(function));
+}
+
+QString defaultProjectName()
+{
+    return QCoreApplication::translate("Configuration", "-Projektname-");
 }
 
 QStringList defaultComment()
 {
-    return {QStringLiteral("hier kann ein Text eingegeben werden, welcher"),
-            QStringLiteral("mit dem Konfigurationsfile abgespeichert wird")};
+    //: the first of two comment lines of a new configuration, saved in its file
+    return {QCoreApplication::translate("Configuration",
+                                        "hier kann ein Text eingegeben werden, welcher"),
+            //: the second comment line of a new configuration
+            QCoreApplication::translate("Configuration",
+                                        "mit dem Konfigurationsfile abgespeichert wird")};
 }
 
 void NeueDatei(Configuration& cfg)
@@ -126,7 +147,7 @@ void NeueDatei(Configuration& cfg)
     cfg.GeneralCode = 0;
     cfg.comment = defaultComment();
     ApplySendertyp(cfg);
-    cfg.projectName = QStringLiteral("-Projektname-");
+    cfg.projectName = defaultProjectName();
 }
 
 void ApplySendertyp(Configuration& cfg)

@@ -196,16 +196,22 @@ struct Configuration {
     quint16 softwareVersionOf(const Image& image) const;
 };
 
-// Default comment lines of a new configuration.
+// The placeholders of a new configuration, in the language in use when it is made (they
+// become data of its file): the project name "-Projektname-" and the comment lines.
+QString defaultProjectName();
 QStringList defaultComment();
 
-// The name of a code function as the code editor offers it: "keine", "Ein", "Aus",
-// "Wechsel (Toggle)", "1:1 (Tastend)", "Impuls"; "?" for any other value.
+// The name of a code function as the code editor offers it, in German as files keep it:
+// "keine", "Ein", "Aus", "Wechsel (Toggle)", "1:1 (Tastend)", "Impuls"; "?" for any other
+// value.
 const char* functionName(int function);
+// The same in the language in use, for display.
+QString functionText(int function);
 
 // Resets every field of a new configuration (the state part of a new file): send image zero,
-// type table defaults, slots, basic settings, firmware 0, active type 1, fixed codes, comment.
-// The options and the series counters are not part of it.
+// type table defaults, slots, basic settings, firmware 0, active type 1, fixed codes, comment
+// and project name (in the language in use). The options and the series counters are not
+// part of it.
 void NeueDatei(Configuration& cfg);
 
 // Copies the table entry of the active type into the current record when the type is known.

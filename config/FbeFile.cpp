@@ -130,13 +130,13 @@ ParsedFile ParseFile(const QByteArray& bytes)
 {
     ParsedFile parsed;
     if (bytes.size() > MaxFileSize) {
-        parsed.error = QStringLiteral("die Datei ist größer als 1 MiB");
+        parsed.error = QCoreApplication::translate("FbeFile", "die Datei ist größer als 1 MiB");
         return parsed;
     }
     parsed.lines = splitLines(cp1252::decode(bytes));
     const QStringList& lines = parsed.lines;
     if (lines.size() < ProjectLine) {
-        parsed.error = QStringLiteral("die Datei hat nur %1 Zeilen (mindestens %2)")
+        parsed.error = QCoreApplication::translate("FbeFile", "die Datei hat nur %1 Zeilen (mindestens %2)")
                            .arg(lines.size())
                            .arg(ProjectLine);
         return parsed;
@@ -145,12 +145,13 @@ ParsedFile ParseFile(const QByteArray& bytes)
         qint64 value = 0;
         switch (parseInteger(lines.at(line - 1), &value)) {
         case IntError::NotInteger:
-            parsed.error = QStringLiteral("Zeile %1: \"%2\" ist keine ganze Zahl")
+            parsed.error = QCoreApplication::translate("FbeFile", "Zeile %1: \"%2\" ist keine ganze Zahl")
                                .arg(line)
                                .arg(shorten(lines.at(line - 1)));
             return parsed;
         case IntError::TooLarge:
-            parsed.error = QStringLiteral("Zeile %1: die Zahl passt nicht in 64 Bit").arg(line);
+            parsed.error =
+                QCoreApplication::translate("FbeFile", "Zeile %1: die Zahl passt nicht in 64 Bit").arg(line);
             return parsed;
         case IntError::None:
             break;
@@ -213,8 +214,10 @@ bool SaveFile(const QString& path, const BuiltFile& file, QString* error)
     if (!file.unencodable.isEmpty()) {
         if (error) {
             const bool one = file.unencodable.toUcs4().size() == 1;
-            *error = (one ? QStringLiteral("das Zeichen %1 kann in der Datei nicht gespeichert werden")
-                          : QStringLiteral("die Zeichen %1 können in der Datei nicht gespeichert werden"))
+            *error = (one ? QCoreApplication::translate(
+                                "FbeFile", "das Zeichen %1 kann in der Datei nicht gespeichert werden")
+                          : QCoreApplication::translate(
+                                "FbeFile", "die Zeichen %1 können in der Datei nicht gespeichert werden"))
                          .arg(describeCharacters(file.unencodable));
         }
         return false;

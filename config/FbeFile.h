@@ -34,7 +34,7 @@ QString signatureLine();
 
 struct ParsedFile {
     bool ok = false;
-    QString error;                // German reason: which line, what was wrong
+    QString error;                // the reason, in the language in use: which line, what was wrong
     QStringList lines;            // the file text as read
     Image image{};                // low 8 bits of lines 101..356
     QString projectName;
@@ -70,7 +70,7 @@ LoadOutcome LoadFile(Configuration& cfg, const QString& path);
 // Writes the file text to path atomically (a temporary file in the same folder, renamed over
 // the old file), so a failed write leaves any previous file intact; the old file's rights
 // are kept (config/SafeFile.h). Refuses a text whose project name or comment holds
-// characters Windows-1252 cannot store. On failure returns false and a German reason in
+// characters Windows-1252 cannot store. On failure returns false and the reason in
 // *error: the characters, or why the system refused ("schreibgeschützt", "Datenträger
 // voll", ...).
 bool SaveFile(const QString& path, const BuiltFile& file, QString* error);

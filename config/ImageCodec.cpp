@@ -206,7 +206,7 @@ bool DecodeImage(Configuration& cfg)
 
     if (imageChecksum(r) != r[img::Checksum]) {
         cfg.transfer.transferFailed = true;
-        cfg.transfer.transferMessage = QStringLiteral("EEPROM-Fehler (checksum)");
+        cfg.transfer.transferMessage = QString::fromUtf8(ChecksumErrorText);
         return false;
     }
     return true;

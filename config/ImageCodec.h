@@ -3,6 +3,8 @@
 
 #include "config/Configuration.h"
 
+#include <QtGlobal>
+
 namespace fbe {
 
 // Mode check before encoding: byte 82 from the code mode; in parallel mode pruefanzahl is
@@ -13,6 +15,11 @@ void EndCheck(Configuration& cfg);
 // Builds the send image from the configuration, stores the checksum and copies the image
 // into the transmit buffer.
 void EncodeImage(Configuration& cfg);
+
+// The message of an image whose checksum is wrong, kept in German like every message of a
+// transfer (shownResultLine() in config/Refresh.h gives it for display).
+inline constexpr char ChecksumErrorText[] =
+    QT_TRANSLATE_NOOP("Refresh", "EEPROM-Fehler (checksum)");
 
 // Decodes the receive buffer: copies it into the read-back image, sets the configuration
 // from it and copies the send-image-only bytes over. On a checksum mismatch sets

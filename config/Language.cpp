@@ -95,42 +95,68 @@ void use(const QString& lang)
     }
 }
 
+namespace {
+
+// Whether line is text (a source or its translation) with any text standing for each %n; the
+// values by their number (values[0] for %1).
+bool matchLine(const QString& text, const QString& line, QString (&values)[9])
+{
+    static const QRegularExpression Marker(QStringLiteral("%([1-9])"));
+    // The text as a pattern: its words literally, each %n any text.
+    QString pattern = QStringLiteral("\\A");
+    std::vector<int> order;
+    int from = 0;
+    for (auto it = Marker.globalMatch(text); it.hasNext();) {
+        const auto m = it.next();
+        pattern += QRegularExpression::escape(text.mid(from, m.capturedStart() - from));
+        pattern += QStringLiteral("(.*?)");
+        order.push_back(m.captured(1).toInt());
+        from = m.capturedEnd();
+    }
+    pattern += QRegularExpression::escape(text.mid(from)) + QStringLiteral("\\z");
+    const QRegularExpressionMatch match =
+        QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption).match(line);
+    if (!match.hasMatch())
+        return false;
+    for (size_t i = 0; i < order.size(); ++i)
+        values[order[i] - 1] = match.captured(int(i) + 1);
+    return true;
+}
+
+// text with its %n replaced by the values in one pass, so a value holding "%2" stays as it is.
+QString fill(const QString& text, const QString (&values)[9])
+{
+    static const QRegularExpression Marker(QStringLiteral("%([1-9])"));
+    QString out;
+    int at = 0;
+    for (auto it = Marker.globalMatch(text); it.hasNext();) {
+        const auto m = it.next();
+        out += text.mid(at, m.capturedStart() - at) + values[m.captured(1).toInt() - 1];
+        at = m.capturedEnd();
+    }
+    return out + text.mid(at);
+}
+
+}  // namespace
+
 QString translateLine(const char* context, const QString& line,
                       const std::initializer_list<const char*>& sources)
 {
-    static const QRegularExpression Marker(QStringLiteral("%([1-9])"));
     for (const char* source : sources) {
-        const QString text = QString::fromUtf8(source);
-        // The source as a pattern: its text literally, each %n any text.
-        QString pattern = QStringLiteral("\\A");
-        std::vector<int> order;
-        int from = 0;
-        for (auto it = Marker.globalMatch(text); it.hasNext();) {
-            const auto m = it.next();
-            pattern += QRegularExpression::escape(text.mid(from, m.capturedStart() - from));
-            pattern += QStringLiteral("(.*?)");
-            order.push_back(m.captured(1).toInt());
-            from = m.capturedEnd();
-        }
-        pattern += QRegularExpression::escape(text.mid(from)) + QStringLiteral("\\z");
-        const QRegularExpressionMatch match =
-            QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption)
-                .match(line);
-        if (!match.hasMatch())
-            continue;
         QString values[9];
-        for (size_t i = 0; i < order.size(); ++i)
-            values[order[i] - 1] = match.captured(int(i) + 1);
-        QString shown = QCoreApplication::translate(context, source);
-        // One pass over the translation, so a value holding "%2" stays as it is.
-        QString out;
-        int at = 0;
-        for (auto it = Marker.globalMatch(shown); it.hasNext();) {
-            const auto m = it.next();
-            out += shown.mid(at, m.capturedStart() - at) + values[m.captured(1).toInt() - 1];
-            at = m.capturedEnd();
-        }
-        return out + shown.mid(at);
+        if (matchLine(QString::fromUtf8(source), line, values))
+            return fill(QCoreApplication::translate(context, source), values);
+    }
+    return line;
+}
+
+QString sourceLine(const char* context, const QString& line,
+                   const std::initializer_list<const char*>& sources)
+{
+    for (const char* source : sources) {
+        QString values[9];
+        if (matchLine(QCoreApplication::translate(context, source), line, values))
+            return fill(QString::fromUtf8(source), values);
     }
     return line;
 }

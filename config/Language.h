@@ -36,7 +36,12 @@ QStringList desktopLanguages();
 // in; any other line stays as it is.
 QString translateLine(const char* context, const QString& line,
                       const std::initializer_list<const char*>& sources);
-// The same for every line of a text of several lines.
+// The other way, for a line made for display that is to be kept as data: a line that is the
+// translation of one of sources in the language in use is given back as that German source,
+// the values put in; any other line stays as it is.
+QString sourceLine(const char* context, const QString& line,
+                   const std::initializer_list<const char*>& sources);
+// translateLine for every line of a text of several lines.
 QString translateLines(const char* context, const QString& text,
                        const std::initializer_list<const char*>& sources);
 

@@ -1,5 +1,6 @@
 #include "config/ProductionLog.h"
 
+#include "config/Language.h"
 #include "config/SafeFile.h"
 
 #include <QByteArrayMatcher>
@@ -47,6 +48,7 @@ const QByteArray Bom("\xEF\xBB\xBF");
 
 // How long a writer waits for another one to finish its line before it gives up.
 constexpr int LockWaitMs = 10000;
+const char LockedText[] = QT_TRANSLATE_NOOP("ProductionLog", "von einem anderen Programm gesperrt");
 
 // A spreadsheet takes a field that begins with one of these as a formula.
 bool looksLikeFormula(const QString& text)
@@ -87,13 +89,13 @@ bool mayAppend(const QString& path, QString* reason)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return fail(reason, reason::IsFolder);
+        return fail(reason, reason::isFolder());
     if (info.exists() && !info.isFile())
-        return fail(reason, reason::NotPlainFile);
+        return fail(reason, reason::notPlainFile());
 #ifdef Q_OS_UNIX
     struct stat st {};
     if (::stat(QFile::encodeName(path).constData(), &st) == 0 && (st.st_mode & 0222) == 0)
-        return fail(reason, reason::ReadOnly);
+        return fail(reason, reason::readOnly());
 #endif
     if (!info.exists() && !QFileInfo(info.absolutePath()).isDir())
         return fail(reason, reasonForError(ENOENT, path, FileAccess::Write));
@@ -151,8 +153,7 @@ public:
                 return true;   // a file system without locks: written as before
 #endif
             if (waited >= LockWaitMs)
-                return fail(reason, QCoreApplication::translate(
-                                        "ProductionLog", "von einem anderen Programm gesperrt"));
+                return fail(reason, QCoreApplication::translate("ProductionLog", LockedText));
             QThread::msleep(10);
         }
     }
@@ -707,22 +708,42 @@ std::optional<QDateTime> programmedBefore(const QString& path, const ProductionR
     return searchProductionLog(path, record).programmedBefore;
 }
 
+namespace {
+
+const char ProgrammedBefore[] =
+    QT_TRANSLATE_NOOP("ProductionLog", " Achtung: diese Adressen wurden bereits programmiert (%1)");
+const char LogNotWritten[] =
+    QT_TRANSLATE_NOOP("ProductionLog", " Protokoll konnte nicht geschrieben werden");
+const char UnreadableLines[] =
+    QT_TRANSLATE_NOOP("ProductionLog", " %1 Zeilen des Protokolls nicht lesbar");
+
+}  // namespace
+
 QString msgProgrammedBefore(const QDateTime& time)
 {
-    return QStringLiteral(" Achtung: diese Adressen wurden bereits programmiert (")
-           + time.toLocalTime().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"))
-           + QLatin1Char(')');
+    return QString::fromUtf8(ProgrammedBefore)
+        .arg(time.toLocalTime().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")));
 }
 
 QString msgLogNotWritten()
 {
-    return QStringLiteral(" Protokoll konnte nicht geschrieben werden");
+    return QString::fromUtf8(LogNotWritten);
 }
 
 QString msgUnreadableLines(int count)
 {
-    return QCoreApplication::translate("ProductionLog", " %1 Zeilen des Protokolls nicht lesbar")
-        .arg(count);
+    return QString::fromUtf8(UnreadableLines).arg(count);
+}
+
+QString shownLogLine(const QString& line)
+{
+    return language::translateLine("ProductionLog", line,
+                                   {ProgrammedBefore, LogNotWritten, UnreadableLines});
+}
+
+QString keptReason(const QString& reason)
+{
+    return language::sourceLine("ProductionLog", reason::inGerman(reason), {LockedText});
 }
 
 }  // namespace fbe

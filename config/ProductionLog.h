@@ -115,6 +115,9 @@ struct LogSearch {
 LogSearch searchProductionLog(const QString& path, const ProductionRecord& record);
 std::optional<QDateTime> programmedBefore(const QString& path, const ProductionRecord& record);
 
+// The messages of a logged run. They are made in German, as the log's message column and the
+// production database keep them; shownLogLine() gives one for display.
+//
 // " Achtung: diese Adressen wurden bereits programmiert (<time>)", the time as the local
 // date and time "14.03.2025 09:26:53".
 QString msgProgrammedBefore(const QDateTime& time);
@@ -122,5 +125,10 @@ QString msgProgrammedBefore(const QDateTime& time);
 QString msgLogNotWritten();
 // " <n> Zeilen des Protokolls nicht lesbar"
 QString msgUnreadableLines(int count);
+// A line of those above in the language in use; any other line as it is.
+QString shownLogLine(const QString& line);
+// The reason a log could not take a line (given in the language in use) as a record keeps
+// it: in German.
+QString keptReason(const QString& reason);
 
 }  // namespace fbe

@@ -1,10 +1,22 @@
 #include "config/Refresh.h"
 
 #include "config/ImageCodec.h"
+#include "config/Language.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 
 namespace fbe {
+
+namespace {
+
+// The texts of the refresh, in the language in use.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Refresh)
+};
+
+}  // namespace
 
 void NormaliseCodeArea(Configuration& cfg)
 {
@@ -77,33 +89,47 @@ QStringList firmwareWarningLines(FirmwareWarning warning)
 {
     switch (warning) {
     case FirmwareWarning::Older:
-        return {QStringLiteral("ACHTUNG!!!"),
-                QStringLiteral("Es wurde eine ältere Firmware des Moduls erkannt! Diese "
-                               "Software ist hierzu nicht kompatibel."),
-                QStringLiteral("Bitte benutzen Sie eine frühere Version (max. V1.50) um "
-                               "dieses Modul zu konfigurieren. Sie erhalten diese Version "
-                               "auch kostenfrei auf Anfrage!")};
+        return {Text::tr("ACHTUNG!!!"),
+                Text::tr("Es wurde eine ältere Firmware des Moduls erkannt! Diese "
+                         "Software ist hierzu nicht kompatibel."),
+                Text::tr("Bitte benutzen Sie eine frühere Version (max. V1.50) um "
+                         "dieses Modul zu konfigurieren. Sie erhalten diese Version "
+                         "auch kostenfrei auf Anfrage!")};
     case FirmwareWarning::Newer:
-        return {QStringLiteral("ACHTUNG!!!"),
-                QStringLiteral("Die Firmware des Moduls ist neuer, als dieser Software "
-                               "bekannt ist."),
-                QStringLiteral("Eventuell wird die Konfiguration nicht korrekt übertragen!"),
-                QStringLiteral("Bitte laden Sie sich die aktuellste Software im Internet "
-                               "herunter oder kontaktieren sie uns!")};
+        return {Text::tr("ACHTUNG!!!"),
+                Text::tr("Die Firmware des Moduls ist neuer, als dieser Software "
+                         "bekannt ist."),
+                Text::tr("Eventuell wird die Konfiguration nicht korrekt übertragen!"),
+                Text::tr("Bitte laden Sie sich die aktuellste Software im Internet "
+                         "herunter oder kontaktieren sie uns!")};
     case FirmwareWarning::None:
         break;
     }
     return {};
 }
 
+namespace {
+
+const char ConfigurationUnchanged[] = QT_TRANSLATE_NOOP("Refresh", " Konfiguration unverändert");
+const char ModuleIncomplete[] =
+    QT_TRANSLATE_NOOP("Refresh", " Modul unvollständig programmiert - bitte erneut programmieren");
+
+}  // namespace
+
 QString msgConfigurationUnchanged()
 {
-    return QStringLiteral(" Konfiguration unverändert");
+    return QString::fromUtf8(ConfigurationUnchanged);
 }
 
 QString msgModuleIncomplete()
 {
-    return QStringLiteral(" Modul unvollständig programmiert - bitte erneut programmieren");
+    return QString::fromUtf8(ModuleIncomplete);
+}
+
+QString shownResultLine(const QString& line)
+{
+    return language::translateLine("Refresh", line,
+                                   {ConfigurationUnchanged, ModuleIncomplete, ChecksumErrorText});
 }
 
 TransferOutcome TakeTransferResult(Configuration& cfg)

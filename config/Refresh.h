@@ -42,7 +42,8 @@ void NormaliseForRefresh(Configuration& cfg);
 enum class FirmwareWarning { None, Older, Newer };
 // v is the firmware version, 0 meaning none received (treated as the newest known).
 FirmwareWarning checkFirmware(quint16 firmware);
-// The lines of the warning window for a firmware warning; empty for None.
+// The lines of the warning window for a firmware warning, in the language in use; empty for
+// None.
 QStringList firmwareWarningLines(FirmwareWarning warning);
 
 struct TransferOutcome {
@@ -53,9 +54,13 @@ struct TransferOutcome {
     bool counted = false;           // counter and addresses advanced
 };
 
-// Second lines of a failed run's message.
+// Second lines of a failed run's message, in German as the transfer's message is kept.
 QString msgConfigurationUnchanged();   // " Konfiguration unverändert"
 QString msgModuleIncomplete();         // " Modul unvollständig programmiert - bitte ..."
+// A line of a transfer's message that is one of those above or the checksum error of a
+// decoded image ("EEPROM-Fehler (checksum)"), in the language in use; any other line as it
+// is.
+QString shownResultLine(const QString& line);
 
 // Takes a pending transfer result once: decodes the receive buffer when the transfer did not
 // fail, checks the firmware version and, after a successful programming run, adds 1 to the

@@ -1,5 +1,8 @@
 #include "config/SafeFile.h"
 
+#include "config/Language.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,6 +21,33 @@ namespace fbe {
 
 namespace {
 
+namespace text {
+const char NoPermission[] = QT_TRANSLATE_NOOP("SafeFile", "keine Schreibberechtigung");
+const char NoReadPermission[] = QT_TRANSLATE_NOOP("SafeFile", "keine Leseberechtigung");
+const char DiskFull[] = QT_TRANSLATE_NOOP("SafeFile", "Datenträger voll");
+const char NoFolder[] = QT_TRANSLATE_NOOP("SafeFile", "Ordner nicht vorhanden");
+const char NotFound[] = QT_TRANSLATE_NOOP("SafeFile", "Datei nicht gefunden");
+//: a file system mounted read-only, or a file without any write permission
+const char ReadOnly[] = QT_TRANSLATE_NOOP("SafeFile", "schreibgeschützt");
+const char NotPlainFile[] = QT_TRANSLATE_NOOP("SafeFile", "keine gewöhnliche Datei (Pipe oder Gerät)");
+const char IsFolder[] = QT_TRANSLATE_NOOP("SafeFile", "ein Ordner, keine Datei");
+const char NotUtf8[] = QT_TRANSLATE_NOOP("SafeFile", "Dateiname ist kein gültiges UTF-8");
+const char TooLong[] = QT_TRANSLATE_NOOP("SafeFile", "Dateiname zu lang");
+const char Loop[] = QT_TRANSLATE_NOOP("SafeFile", "zu viele symbolische Verknüpfungen");
+const char InOut[] = QT_TRANSLATE_NOOP("SafeFile", "Ein-/Ausgabefehler des Datenträgers");
+const char ReadError[] = QT_TRANSLATE_NOOP("SafeFile", "Lesefehler");
+const char WriteError[] = QT_TRANSLATE_NOOP("SafeFile", "Schreibfehler");
+const char NotWritable[] = QT_TRANSLATE_NOOP("SafeFile", "Datei kann nicht geschrieben werden");
+const char NotReadable[] = QT_TRANSLATE_NOOP("SafeFile", "Datei kann nicht gelesen werden");
+//: %1 is the operating system's own text for the error
+const char SystemError[] = QT_TRANSLATE_NOOP("SafeFile", "Fehler (%1)");
+}  // namespace text
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("SafeFile", text);
+}
+
 bool fail(QString* reason, const QString& why)
 {
     if (reason)
@@ -27,7 +57,7 @@ bool fail(QString* reason, const QString& why)
 
 QString systemError(const QString& text)
 {
-    return QStringLiteral("Fehler (%1)").arg(text);
+    return tr(text::SystemError).arg(text);
 }
 
 // Why the folder of path is not there: a name decoded from bytes that were not UTF-8 holds
@@ -35,7 +65,7 @@ QString systemError(const QString& text)
 QString missingFolder(const QString& path)
 {
     return path.contains(QChar(QChar::ReplacementCharacter)) ? reason::notUtf8()
-                                                             : reason::NoFolder;
+                                                             : reason::noFolder();
 }
 
 // Whether the folder that path names its file in is there; a relative name is looked up
@@ -94,18 +124,39 @@ bool replaceable(const QString& target, bool* exists, struct stat* old, QString*
         return fail(reason, missingFolder(target));
     if (*exists) {
         if (S_ISDIR(old->st_mode))
-            return fail(reason, reason::IsFolder);
+            return fail(reason, reason::isFolder());
         // Renaming over a device or a pipe would put a plain file in its place.
         if (!S_ISREG(old->st_mode))
-            return fail(reason, reason::NotPlainFile);
+            return fail(reason, reason::notPlainFile());
         if (writeProtected(native, *old))
-            return fail(reason, reason::ReadOnly);
+            return fail(reason, reason::readOnly());
     }
     return true;
 }
 #endif
 
 }  // namespace
+
+namespace reason {
+QString noPermission() { return tr(text::NoPermission); }
+QString diskFull() { return tr(text::DiskFull); }
+QString noFolder() { return tr(text::NoFolder); }
+QString notFound() { return tr(text::NotFound); }
+QString readOnly() { return tr(text::ReadOnly); }
+QString notPlainFile() { return tr(text::NotPlainFile); }
+QString isFolder() { return tr(text::IsFolder); }
+QString notUtf8() { return tr(text::NotUtf8); }
+
+QString inGerman(const QString& reason)
+{
+    return language::sourceLine(
+        "SafeFile", reason,
+        {text::NoPermission, text::NoReadPermission, text::DiskFull, text::NoFolder,
+         text::NotFound, text::ReadOnly, text::NotPlainFile, text::IsFolder, text::NotUtf8,
+         text::TooLong, text::Loop, text::InOut, text::ReadError, text::WriteError,
+         text::NotWritable, text::NotReadable, text::SystemError});
+}
+}  // namespace reason
 
 QString reasonForError(int errorNumber, const QString& path, FileAccess access)
 {
@@ -116,30 +167,30 @@ QString reasonForError(int errorNumber, const QString& path, FileAccess access)
         if (!folderExists(path))
             return missingFolder(path);
         if (!write)
-            return reason::NotFound;
+            return reason::notFound();
         break;
     case EACCES:
     case EPERM:
-        return write ? reason::NoPermission
-                     : QCoreApplication::translate("SafeFile", "keine Leseberechtigung");
+        return write ? reason::noPermission()
+                     : tr(text::NoReadPermission);
     case EISDIR:
-        return reason::IsFolder;
+        return reason::isFolder();
     case EROFS:
         // A file system mounted read-only, a memory card with its lock switch set.
-        return reason::ReadOnly;
+        return reason::readOnly();
     case ENOSPC:
 #ifdef EDQUOT
     case EDQUOT:
 #endif
-        return reason::DiskFull;
+        return reason::diskFull();
     case ENAMETOOLONG:
-        return QCoreApplication::translate("SafeFile", "Dateiname zu lang");
+        return tr(text::TooLong);
 #ifdef ELOOP
     case ELOOP:
-        return QCoreApplication::translate("SafeFile", "zu viele symbolische Verknüpfungen");
+        return tr(text::Loop);
 #endif
     case EIO:
-        return QCoreApplication::translate("SafeFile", "Ein-/Ausgabefehler des Datenträgers");
+        return tr(text::InOut);
     default:
         break;
     }
@@ -154,19 +205,19 @@ QString reasonForFailure(const QFileDevice& file, int errorNumber, const QString
     // The file object's own failure, without its English sentence.
     switch (file.error()) {
     case QFileDevice::ResourceError:
-        return reason::DiskFull;
+        return reason::diskFull();
     case QFileDevice::ReadError:
-        return QCoreApplication::translate("SafeFile", "Lesefehler");
+        return tr(text::ReadError);
     case QFileDevice::WriteError:
-        return QCoreApplication::translate("SafeFile", "Schreibfehler");
+        return tr(text::WriteError);
     case QFileDevice::PermissionsError:
         return access == FileAccess::Write
-            ? reason::NoPermission
-            : QCoreApplication::translate("SafeFile", "keine Leseberechtigung");
+            ? reason::noPermission()
+            : tr(text::NoReadPermission);
     default:
         return access == FileAccess::Write
-            ? QCoreApplication::translate("SafeFile", "Datei kann nicht geschrieben werden")
-            : QCoreApplication::translate("SafeFile", "Datei kann nicht gelesen werden");
+            ? tr(text::NotWritable)
+            : tr(text::NotReadable);
     }
 }
 
@@ -177,7 +228,7 @@ bool writeTarget(const QString& path, QString* target, QString* reason)
     if (!name.startsWith('/')) {
         char cwd[PATH_MAX + 1];
         if (!::getcwd(cwd, sizeof cwd))
-            return fail(reason, errno == ENOENT ? reason::NoFolder
+            return fail(reason, errno == ENOENT ? reason::noFolder()
                                                 : reasonForError(errno, path, FileAccess::Write));
         const QByteArray folder(cwd);
         if (!roundTrips(folder))
@@ -275,11 +326,11 @@ bool CanReplaceFile(const QString& path, qint64 size, QString* reason)
 #else
     const QFileInfo info(target);
     if (info.isDir())
-        return fail(reason, reason::IsFolder);
+        return fail(reason, reason::isFolder());
     if (!info.exists() && !folderExists(target))
-        return fail(reason, reason::NoFolder);
+        return fail(reason, reason::noFolder());
     if (info.exists() && !info.isWritable())
-        return fail(reason, reason::ReadOnly);
+        return fail(reason, reason::readOnly());
     (void)size;
     return true;
 #endif
@@ -297,14 +348,14 @@ bool ReadPlainFile(const QString& path, qint64 limit, QByteArray* bytes, QString
     if (::stat(native.constData(), &st) != 0)
         return fail(reason, reasonForError(errno, path, FileAccess::Read));
     if (!S_ISREG(st.st_mode))
-        return fail(reason, S_ISDIR(st.st_mode) ? reason::IsFolder : reason::NotPlainFile);
+        return fail(reason, S_ISDIR(st.st_mode) ? reason::isFolder() : reason::notPlainFile());
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return fail(reason, reasonForError(errno, path, FileAccess::Read));
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         const bool folder = S_ISDIR(st.st_mode);
         ::close(fd);
-        return fail(reason, folder ? reason::IsFolder : reason::NotPlainFile);
+        return fail(reason, folder ? reason::isFolder() : reason::notPlainFile());
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
@@ -316,7 +367,7 @@ bool ReadPlainFile(const QString& path, qint64 limit, QByteArray* bytes, QString
     if (!info.exists())
         return fail(reason, reasonForError(ENOENT, path, FileAccess::Read));
     if (!info.isFile())
-        return fail(reason, info.isDir() ? reason::IsFolder : reason::NotPlainFile);
+        return fail(reason, info.isDir() ? reason::isFolder() : reason::notPlainFile());
     file.setFileName(path);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))

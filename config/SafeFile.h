@@ -14,28 +14,29 @@
 // same text, so a write through it would go to another file; it is refused with
 // "Dateiname ist kein gültiges UTF-8".
 //
-// The reasons are the second line of a failure message, without the leading blank.
+// The reasons are the second line of a failure message, without the leading blank, in the
+// language in use.
 #pragma once
 
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QFileDevice>
 #include <QString>
 
 namespace fbe {
 
+// The reasons, in the language in use.
 namespace reason {
-inline const QString NoPermission = QStringLiteral("keine Schreibberechtigung");
-inline const QString DiskFull = QStringLiteral("Datenträger voll");
-inline const QString NoFolder = QStringLiteral("Ordner nicht vorhanden");
-inline const QString NotFound = QStringLiteral("Datei nicht gefunden");
-inline const QString ReadOnly = QStringLiteral("schreibgeschützt");
-inline const QString NotPlainFile = QStringLiteral("keine gewöhnliche Datei (Pipe oder Gerät)");
-inline const QString IsFolder = QStringLiteral("ein Ordner, keine Datei");
-inline QString notUtf8()
-{
-    return QCoreApplication::translate("SafeFile", "Dateiname ist kein gültiges UTF-8");
-}
+QString noPermission();   // "keine Schreibberechtigung"
+QString diskFull();       // "Datenträger voll"
+QString noFolder();       // "Ordner nicht vorhanden"
+QString notFound();       // "Datei nicht gefunden"
+QString readOnly();       // "schreibgeschützt"
+QString notPlainFile();   // "keine gewöhnliche Datei (Pipe oder Gerät)"
+QString isFolder();       // "ein Ordner, keine Datei"
+QString notUtf8();        // "Dateiname ist kein gültiges UTF-8"
+// A reason of this file as made in the language in use, back in German, for a record that
+// keeps it as data; any other text as it is.
+QString inGerman(const QString& reason);
 }  // namespace reason
 
 enum class FileAccess { Read, Write };

@@ -65,13 +65,14 @@ StartOptions parseStartOptions(const QStringList& arguments, ToolkitOptions tool
             o.help = true;
         } else if (!optionsEnd && a.startsWith(QLatin1Char('-')) && a.size() > 1) {
             if (o.error.isEmpty())
-                o.error = QStringLiteral("unbekannte Option ") + a;
+                o.error = QCoreApplication::translate("StartOptions", "unbekannte Option %1").arg(a);
         } else if (a.isEmpty()) {
             // A desktop that passes an empty %f: no file.
         } else if (o.file.isEmpty()) {
             o.file = QDir::toNativeSeparators(QFileInfo(a).absoluteFilePath());
         } else if (o.error.isEmpty()) {
-            o.error = QStringLiteral("nur eine Datei kann geladen werden: ") + a;
+            o.error = QCoreApplication::translate("StartOptions", "nur eine Datei kann geladen werden: %1")
+                          .arg(a);
         }
     }
     return o;
@@ -79,7 +80,9 @@ StartOptions parseStartOptions(const QStringList& arguments, ToolkitOptions tool
 
 QString startUsage()
 {
-    return QStringLiteral(
+    //: the help of "fbe --help"; FILE in capitals as the command line's placeholder
+    return QCoreApplication::translate(
+        "StartOptions",
         "Aufruf: fbe [--desktop] [DATEI]\n"
         "\n"
         "  DATEI        lädt die Konfiguration DATEI beim Start, ohne nach der Datei der\n"
@@ -117,13 +120,13 @@ bool enterDesktopFolder(QString* error)
     const QString folder = desktopFolder();
     if (!QDir().mkpath(folder)) {
         if (error)
-            *error = QStringLiteral("Ordner %1 kann nicht angelegt werden")
+            *error = QCoreApplication::translate("StartOptions", "Ordner %1 kann nicht angelegt werden")
                          .arg(QDir::toNativeSeparators(folder));
         return false;
     }
     if (!QDir::setCurrent(folder)) {
         if (error)
-            *error = QStringLiteral("Ordner %1 kann nicht geöffnet werden")
+            *error = QCoreApplication::translate("StartOptions", "Ordner %1 kann nicht geöffnet werden")
                          .arg(QDir::toNativeSeparators(folder));
         return false;
     }

@@ -18,7 +18,7 @@ struct StartOptions {
     bool desktop = false;      // --desktop
     bool version = false;      // --version (or -v)
     bool help = false;         // --help (or -h)
-    QString error;             // the first usage error, German; empty when all was understood
+    QString error;             // the first usage error; empty when all was understood
 };
 
 // What the arguments hold besides this program's own options.
@@ -49,7 +49,7 @@ QString versionText(const QString& program);
 QString desktopFolder();
 
 // Creates the desktop folder when it is missing and makes it the working folder, so the
-// settings file is read from and written to it. False with a German reason in *error when
+// settings file is read from and written to it. False with the reason in *error when
 // the folder cannot be created or entered; the working folder then stays as it was.
 bool enterDesktopFolder(QString* error);
 

@@ -5,6 +5,7 @@
 #include "sharedseries/DatabaseUri.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QIntValidator>
@@ -19,11 +20,10 @@ using namespace series;
 
 namespace {
 
-QLineEdit* edit(QWidget* parent, const char* name, const QString& hint)
+QLineEdit* edit(QWidget* parent, const char* name)
 {
     auto* e = new QLineEdit(parent);
     e->setObjectName(QLatin1String(name));
-    e->setToolTip(hint);
     return e;
 }
 
@@ -33,44 +33,36 @@ ProductionDatabaseDialog::ProductionDatabaseDialog(Seam& seam, Connect tryConnec
     : QDialog(parent), seam_(seam), connect_(std::move(tryConnect))
 {
     setObjectName(QStringLiteral("FDatenbank"));
-    setWindowTitle(tr("Produktionsdatenbank"));
     setModal(true);
 
-    auto* intro = new QLabel(tr("Mehrere Stationen programmieren eine Serie: die Nummer jedes "
-                                "Moduls und seine Adressen kommen aus einer gemeinsamen "
-                                "PostgreSQL-Datenbank, jeder Lauf wird dort festgehalten."),
-                             this);
-    intro->setObjectName(QStringLiteral("LIntro"));
-    intro->setWordWrap(true);
+    LIntro = new QLabel(this);
+    LIntro->setObjectName(QStringLiteral("LIntro"));
+    LIntro->setWordWrap(true);
 
-    EHost = edit(this, "EHost", tr("Name oder Adresse des Datenbankservers, oder der Ordner "
-                                   "seines Unix-Sockets (leer: dieser Rechner)"));
+    EHost = edit(this, "EHost");
     EHost->setPlaceholderText(QStringLiteral("localhost"));
-    EPort = edit(this, "EPort", tr("leer: 5432"));
+    EPort = edit(this, "EPort");
     EPort->setValidator(new QIntValidator(1, 65535, EPort));
     EPort->setPlaceholderText(QStringLiteral("5432"));
-    EDatabase = edit(this, "EDatabase", tr("Name der Datenbank"));
-    EUser = edit(this, "EUser", tr("Benutzer der Datenbank"));
-    EStation = edit(this, "EStation",
-                    tr("Name dieser Station in der Datenbank (Vorgabe: der Name des Rechners)"));
+    EDatabase = edit(this, "EDatabase");
+    EUser = edit(this, "EUser");
+    EStation = edit(this, "EStation");
     EStation->setPlaceholderText(defaultStation());
-    CBssl = new QCheckBox(tr("nur verschlüsselt verbinden (sslmode=require)"), this);
+    CBssl = new QCheckBox(this);
     CBssl->setObjectName(QStringLiteral("CBssl"));
-    CBssl->setToolTip(tr("ohne Haken: verschlüsselt, wenn der Server es anbietet"));
 
     auto* form = new QFormLayout;
-    form->addRow(tr("&Server:"), EHost);
-    form->addRow(tr("&Port:"), EPort);
-    form->addRow(tr("&Datenbank:"), EDatabase);
-    form->addRow(tr("&Benutzer:"), EUser);
-    form->addRow(tr("S&tation:"), EStation);
+    QLineEdit* const fields[] = {EHost, EPort, EDatabase, EUser, EStation};
+    for (int i = 0; i < 5; ++i) {
+        fieldLabels_[i] = new QLabel(this);
+        fieldLabels_[i]->setBuddy(fields[i]);
+        form->addRow(fieldLabels_[i], fields[i]);
+    }
     form->addRow(QString(), CBssl);
 
-    auto* password = new QLabel(tr("Das Kennwort kommt aus ~/.pgpass oder PGPASSWORD; das "
-                                   "Programm speichert keines."),
-                                this);
-    password->setObjectName(QStringLiteral("LKennwort"));
-    password->setWordWrap(true);
+    LKennwort = new QLabel(this);
+    LKennwort->setObjectName(QStringLiteral("LKennwort"));
+    LKennwort->setWordWrap(true);
 
     LFehler = new QLabel(this);
     LFehler->setObjectName(QStringLiteral("LFehler"));
@@ -84,13 +76,12 @@ ProductionDatabaseDialog::ProductionDatabaseDialog(Seam& seam, Connect tryConnec
     LFehler->setPalette(p);
     LFehler->hide();
 
-    BVerbinden = new QPushButton(tr("&Verbinden"), this);
+    BVerbinden = new QPushButton(this);
     BVerbinden->setObjectName(QStringLiteral("BVerbinden"));
     BVerbinden->setDefault(true);
-    BOhne = new QPushButton(tr("&ohne Datenbank"), this);
+    BOhne = new QPushButton(this);
     BOhne->setObjectName(QStringLiteral("BOhne"));
-    BOhne->setToolTip(tr("die Serie wieder nur auf dieser Station zählen"));
-    BAbbrechen = new QPushButton(tr("Abbrechen"), this);
+    BAbbrechen = new QPushButton(this);
     BAbbrechen->setObjectName(QStringLiteral("BAbbrechen"));
     connect(BVerbinden, &QPushButton::clicked, this, &ProductionDatabaseDialog::VerbindenClick);
     connect(BOhne, &QPushButton::clicked, this, [this] {
@@ -106,13 +97,49 @@ ProductionDatabaseDialog::ProductionDatabaseDialog(Seam& seam, Connect tryConnec
     buttons->addWidget(BAbbrechen);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(intro);
+    layout->addWidget(LIntro);
     layout->addLayout(form);
-    layout->addWidget(password);
+    layout->addWidget(LKennwort);
     layout->addWidget(LFehler);
     layout->addStretch(1);
     layout->addLayout(buttons);
     setFixedWidth(460);
+    retranslateUi();
+}
+
+void ProductionDatabaseDialog::retranslateUi()
+{
+    setWindowTitle(tr("Produktionsdatenbank"));
+    LIntro->setText(tr("Mehrere Stationen programmieren eine Serie: die Nummer jedes "
+                       "Moduls und seine Adressen kommen aus einer gemeinsamen "
+                       "PostgreSQL-Datenbank, jeder Lauf wird dort festgehalten."));
+    EHost->setToolTip(tr("Name oder Adresse des Datenbankservers, oder der Ordner "
+                         "seines Unix-Sockets (leer: dieser Rechner)"));
+    EPort->setToolTip(tr("leer: 5432"));
+    EDatabase->setToolTip(tr("Name der Datenbank"));
+    EUser->setToolTip(tr("Benutzer der Datenbank"));
+    EStation->setToolTip(
+        tr("Name dieser Station in der Datenbank (Vorgabe: der Name des Rechners)"));
+    CBssl->setText(tr("nur verschlüsselt verbinden (sslmode=require)"));
+    CBssl->setToolTip(tr("ohne Haken: verschlüsselt, wenn der Server es anbietet"));
+    fieldLabels_[0]->setText(tr("&Server:"));
+    fieldLabels_[1]->setText(tr("&Port:"));
+    fieldLabels_[2]->setText(tr("&Datenbank:"));
+    fieldLabels_[3]->setText(tr("&Benutzer:"));
+    fieldLabels_[4]->setText(tr("S&tation:"));
+    LKennwort->setText(tr("Das Kennwort kommt aus ~/.pgpass oder PGPASSWORD; das "
+                          "Programm speichert keines."));
+    BVerbinden->setText(tr("&Verbinden"));
+    BOhne->setText(tr("&ohne Datenbank"));
+    BOhne->setToolTip(tr("die Serie wieder nur auf dieser Station zählen"));
+    BAbbrechen->setText(tr("Abbrechen"));
+}
+
+void ProductionDatabaseDialog::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
 }
 
 bool ProductionDatabaseDialog::execute(const QString& uri)

@@ -38,17 +38,24 @@ public:
     QLineEdit* EUser = nullptr;
     QLineEdit* EStation = nullptr;
     QCheckBox* CBssl = nullptr;         // sslmode=require
+    QLabel* LIntro = nullptr;
+    QLabel* LKennwort = nullptr;        // where the password comes from
     QLabel* LFehler = nullptr;          // why the connection failed
     QPushButton* BVerbinden = nullptr;
     QPushButton* BOhne = nullptr;
     QPushButton* BAbbrechen = nullptr;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslateUi();
     void VerbindenClick();
     QString builtUri() const;
 
     Seam& seam_;
     Connect connect_;
+    QLabel* fieldLabels_[5] = {};       // Server, Port, Datenbank, Benutzer, Station
     QString uri_;
 };
 

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace fbe {
@@ -159,8 +160,9 @@ void PortMenu::fallBack(const QString& path)
     w_.seam.beep();
     if (w_.infoColour() == TFFBmain::InfoColour::Normal)
         w_.setInfoColour(TFFBmain::InfoColour::Warning);
-    w_.addInfo(QStringLiteral(" Schnittstelle ") + printablePath(path)
-               + QStringLiteral(" nicht gefunden --> ") + w_.comPortName);
+    //: a remembered adapter is not there at start; %2 is the COM port used instead
+    w_.addInfo(QCoreApplication::translate("fbe::PortMenu", " Schnittstelle %1 nicht gefunden --> %2")
+                   .arg(printablePath(path), w_.comPortName));
     w_.ShowBasicsWin();
 }
 

@@ -50,7 +50,7 @@ void ProductionRun::refuse(const QString& reason)
     w_.seam.beep();
     w_.setInfoColour(TFFBmain::InfoColour::Error);
     w_.clearInfo();
-    w_.addInfo(msgLogNotWritten());
+    w_.addInfo(shownLogLine(msgLogNotWritten()));
     if (!reason.isEmpty())
         w_.addInfo(QLatin1Char(' ') + reason);
 }
@@ -66,7 +66,8 @@ bool ProductionRun::sending()
         if (numbered_) {
             // The number is taken: it stays a gap, recorded as a run that failed.
             record_.ok = false;
-            record_.message = QStringList{msgLogNotWritten().trimmed(), reason.trimmed()};
+            record_.message =
+                QStringList{msgLogNotWritten().trimmed(), keptReason(reason.trimmed())};
             record_.durationMs = clock_.elapsed();
             const QString port =
                 w_.systemPort.isEmpty() ? w_.comPortName : w_.systemPort.path();
@@ -86,7 +87,7 @@ bool ProductionRun::sending()
         return true;
     w_.setInfoColour(TFFBmain::InfoColour::Warning);
     for (const QString& note : notes_)
-        w_.addInfo(note);
+        w_.addInfo(shownLogLine(note));
     return true;
 }
 
@@ -105,7 +106,7 @@ bool ProductionRun::finish()
         if (w_.infoColour() == TFFBmain::InfoColour::Normal)
             w_.setInfoColour(TFFBmain::InfoColour::Warning);
         for (const QString& note : notes_)
-            w_.addInfo(note);
+            w_.addInfo(shownLogLine(note));
     }
     if (!warning_.isEmpty())
         message << warning_;
@@ -137,7 +138,7 @@ bool ProductionRun::finish()
         w_.seam.beep();
         if (w_.infoColour() == TFFBmain::InfoColour::Normal)
             w_.setInfoColour(TFFBmain::InfoColour::Warning);
-        w_.addInfo(msgLogNotWritten());
+        w_.addInfo(shownLogLine(msgLogNotWritten()));
         if (!reason.isEmpty())
             w_.addInfo(QLatin1Char(' ') + reason);
     }

@@ -63,8 +63,8 @@ private:
     bool numbered_ = false;              // the number came from the production database
     ProductionRecord record_;
     QElapsedTimer clock_;
-    QString warning_;                    // the repeat warning, also in the log's line
-    QStringList notes_;                  // every warning of sending()
+    QString warning_;                    // the repeat warning, also in the log's line (German)
+    QStringList notes_;                  // every warning of sending(), German as made
     int taken_ = 0;                      // transfer results taken before the run
     QMetaObject::Connection firmware_;
 };

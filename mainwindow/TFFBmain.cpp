@@ -1,4 +1,5 @@
 #include "mainwindow/TFFBmain.h"
+#include "mainwindow/UndoHistory.h"
 
 #include "comm/TFrs232.h"
 #include "config/Maker.h"
@@ -248,6 +249,10 @@ TFFBmain::TFFBmain(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent
 
 TFFBmain::~TFFBmain()
 {
+    // The history watches every event of the program: it goes first, before the children it
+    // looks at are taken down.
+    delete history;
+    history = nullptr;
     // The children go after this window's own part: polling ends before.
     if (series) {
         series->disconnect(this);

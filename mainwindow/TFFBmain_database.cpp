@@ -11,6 +11,7 @@
 #include "dialogs/ProductionDatabaseDialog.h"
 #include "dialogs/Seam.h"
 #include "mainwindow/MainStyle.h"
+#include "mainwindow/Retranslate.h"
 #include "mainwindow/SeriesDatabase.h"
 
 #include <QAction>
@@ -38,10 +39,8 @@ void TFFBmain::setupDatabase()
 
     // "&Einstellungen": below the production log.
     const QList<QAction*> items = MEinstellungen->actions();
-    MDatenbank = new QAction(tr("Produktions&datenbank ..."), MEinstellungen);
+    MDatenbank = new QAction(MEinstellungen);
     MDatenbank->setObjectName(QStringLiteral("MDatenbank"));
-    MDatenbank->setToolTip(tr(DatabaseHint));
-    MDatenbank->setStatusTip(MDatenbank->toolTip());
     MEinstellungen->insertAction(items.value(items.indexOf(MProtokoll) + 1), MDatenbank);
     connect(MDatenbank, &QAction::triggered, this, &TFFBmain::MDatenbankClick);
 
@@ -62,13 +61,19 @@ void TFFBmain::setupDatabase()
     LSerieZahlen->setGeometry(182, 152, 172, 12);
     LSerieZahlen->setFont(font);
     LSerieZahlen->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    LSerieZahlen->setToolTip(tr("Nummer des letzten Moduls dieser Station, erfolgreich "
-                                "programmierte Module der Serie auf allen Stationen"));
     for (QLabel* l : {LDatenbank, LSerie, LSerieZahlen}) {
         QPalette p = l->palette();
         p.setColor(QPalette::WindowText, Navy);
         l->setPalette(p);
     }
+    retranslateWith(Pprogram, [this] {
+        MDatenbank->setText(tr("Produktions&datenbank ..."));
+        MDatenbank->setToolTip(tr(DatabaseHint));
+        MDatenbank->setStatusTip(MDatenbank->toolTip());
+        LSerieZahlen->setToolTip(tr("Nummer des letzten Moduls dieser Station, erfolgreich "
+                                    "programmierte Module der Serie auf allen Stationen"));
+        showDatabaseLines();
+    });
 }
 
 void TFFBmain::setDatabaseUri(const QString& uri)
@@ -144,7 +149,7 @@ void TFFBmain::showDatabaseLines()
     const QString counterHint =
         on ? tr("zeigt die Anzahl der von dieser Station erfolgreich programmierten Module der "
                 "Serie an")
-           : QStringLiteral("zeigt die Anzahl der erfolgreich programmierten Bausteine an");
+           : tr("zeigt die Anzahl der erfolgreich programmierten Bausteine an");
     if (progcounter && progcounter->toolTip() != counterHint)
         progcounter->setToolTip(counterHint);
 }

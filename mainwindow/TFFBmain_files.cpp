@@ -494,7 +494,7 @@ void TFFBmain::NeueDatei()
     ApplySendertyp();
     OpenDialog1.FileName = NewFileName;
     SaveDialog1.FileName = NewFileName;
-    cfg.projectName = QStringLiteral("-Projektname-");
+    cfg.projectName = defaultProjectName();
     ShowBasicsWin();
 }
 

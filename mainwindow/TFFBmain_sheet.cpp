@@ -5,6 +5,7 @@
 
 #include "config/FbeFile.h"
 #include "dialogs/Seam.h"
+#include "mainwindow/Retranslate.h"
 #include "mainwindow/SeriesDatabase.h"
 #include "sheet/SheetPainter.h"
 
@@ -46,11 +47,15 @@ void reportFailure(TFFBmain& w, const QString& message, const QString& reason)
 
 void TFFBmain::setupSheetMenu()
 {
-    Mdrucken = MDatei->addAction(tr("&Drucken ..."), this, &TFFBmain::MdruckenClick);
+    Mdrucken = MDatei->addAction(QString(), this, &TFFBmain::MdruckenClick);
     Mdrucken->setObjectName(QStringLiteral("Mdrucken"));
     Mdrucken->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    Mpdf = MDatei->addAction(tr("Als PD&F speichern ..."), this, &TFFBmain::MpdfClick);
+    Mpdf = MDatei->addAction(QString(), this, &TFFBmain::MpdfClick);
     Mpdf->setObjectName(QStringLiteral("Mpdf"));
+    retranslateWith(MDatei, [this] {
+        Mdrucken->setText(tr("&Drucken ..."));
+        Mpdf->setText(tr("Als PD&F speichern ..."));
+    });
 }
 
 void TFFBmain::MdruckenClick()

@@ -9,10 +9,10 @@ namespace fbe::series {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("SharedSeries", text);
-}
+// The texts of the shared series, in the language in use.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SharedSeries)
+};
 
 QString decoded(const QString& part)
 {
@@ -68,11 +68,11 @@ DatabaseTarget parseDatabaseUri(const QString& text)
             rest = uri.mid(qsizetype(qstrlen(scheme)));
     }
     if (rest.isNull() && !uri.isEmpty()) {
-        t.error = tr("keine PostgreSQL-URI (postgresql://benutzer@server:port/datenbank)");
+        t.error = Text::tr("keine PostgreSQL-URI (postgresql://benutzer@server:port/datenbank)");
         return t;
     }
     if (uri.isEmpty()) {
-        t.error = tr("keine Produktionsdatenbank eingestellt");
+        t.error = Text::tr("keine Produktionsdatenbank eingestellt");
         return t;
     }
 
@@ -108,7 +108,7 @@ DatabaseTarget parseDatabaseUri(const QString& text)
             if (spec.startsWith(QLatin1Char('['))) {
                 const qsizetype close = spec.indexOf(QLatin1Char(']'));
                 if (close < 0) {
-                    t.error = tr("IPv6-Adresse ohne \"]\": %1").arg(spec);
+                    t.error = Text::tr("IPv6-Adresse ohne \"]\": %1").arg(spec);
                     return t;
                 }
                 host = spec.mid(1, close - 1);
@@ -116,7 +116,7 @@ DatabaseTarget parseDatabaseUri(const QString& text)
                 if (after.startsWith(QLatin1Char(':')))
                     port = after.mid(1);
                 else if (!after.isEmpty()) {
-                    t.error = tr("unverständlicher Server: %1").arg(spec);
+                    t.error = Text::tr("unverständlicher Server: %1").arg(spec);
                     return t;
                 }
             } else if (const qsizetype colon = spec.indexOf(QLatin1Char(':')); colon >= 0) {
@@ -127,7 +127,7 @@ DatabaseTarget parseDatabaseUri(const QString& text)
                 bool ok = false;
                 const int p = port.toInt(&ok);
                 if (!ok || p < 1 || p > 65535) {
-                    t.error = tr("ungültiger Port: %1").arg(port);
+                    t.error = Text::tr("ungültiger Port: %1").arg(port);
                     return t;
                 }
                 anyPort = true;
@@ -147,7 +147,7 @@ DatabaseTarget parseDatabaseUri(const QString& text)
         const QString key = decoded(rawKey);
         const QString value = decoded(rawValue);
         if (key.isEmpty() || key.contains(QLatin1Char('=')) || key.contains(QLatin1Char(' '))) {
-            t.error = tr("ungültige Verbindungsoption: %1").arg(key);
+            t.error = Text::tr("ungültige Verbindungsoption: %1").arg(key);
             return t;
         }
         switch (partOf(key)) {
@@ -160,7 +160,7 @@ DatabaseTarget parseDatabaseUri(const QString& text)
         case Part::None:
             // Qt's driver turns every ";" of its options into a separator.
             if (value.contains(QLatin1Char(';'))) {
-                t.error = tr("Verbindungsoption %1 mit \";\" wird nicht unterstützt").arg(key);
+                t.error = Text::tr("Verbindungsoption %1 mit \";\" wird nicht unterstützt").arg(key);
                 return t;
             }
             setOption(t, key == QLatin1String("ssl") && value == QLatin1String("true")

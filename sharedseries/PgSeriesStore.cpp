@@ -12,10 +12,10 @@ namespace fbe::series {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("SharedSeries", text);
-}
+// The texts of the shared series, in the language in use.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SharedSeries)
+};
 
 // Serialises the schema steps of stations that start at the same moment.
 constexpr qint64 SchemaLock = 0x46424531;   // "FBE1"
@@ -144,7 +144,7 @@ bool PgSeriesStore::connect()
     if (!target_.error.isEmpty())
         return fail(target_.error);
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL")))
-        return fail(tr("Qt-Treiber QPSQL fehlt (Paket libqt6sql6-psql)"));
+        return fail(Text::tr("Qt-Treiber QPSQL fehlt (Paket libqt6sql6-psql)"));
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connection_);
     db.setHostName(target_.host);
     if (!target_.port.isEmpty() && !target_.port.contains(QLatin1Char(',')))
@@ -232,7 +232,7 @@ bool PgSeriesStore::migrate(QSqlDatabase& db)
             if (!current(q, &version))
                 return false;
             if (version > schemaVersion())
-                return fail(tr("Datenbank-Schema Version %1, dieses Programm kennt bis Version %2")
+                return fail(Text::tr("Datenbank-Schema Version %1, dieses Programm kennt bis Version %2")
                                 .arg(version).arg(schemaVersion()));
             if (version >= s.version)
                 return true;
@@ -360,7 +360,7 @@ std::optional<TakenNumber> PgSeriesStore::takeNumber(const SeriesDefinition& ser
         if (!exec(q))
             return abandon();
         if (!q.next()) {
-            fail(tr("Serie %1 nicht in der Datenbank").arg(series.name));
+            fail(Text::tr("Serie %1 nicht in der Datenbank").arg(series.name));
             return abandon();
         }
         const qint64 id = q.value(0).toLongLong();
@@ -432,7 +432,7 @@ bool PgSeriesStore::recordRun(const SeriesRun& run)
         q.addBindValue(run.number);
         if (!exec(q))
             return false;
-        return q.next() || fail(tr("Nummer %1 der Serie %2 nicht in der Datenbank")
+        return q.next() || fail(Text::tr("Nummer %1 der Serie %2 nicht in der Datenbank")
                                     .arg(run.number).arg(run.series));
     });
 }

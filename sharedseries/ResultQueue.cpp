@@ -3,6 +3,7 @@
 #include "config/SafeFile.h"
 #include "config/StartOptions.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -118,7 +119,8 @@ bool ResultQueue::add(const QString& database, const SeriesRun& run, QString* re
     }
     QLockFile lock(path_ + QStringLiteral(".lock"));
     if (!lock.lock()) {
-        *reason = QStringLiteral("Sperrdatei %1.lock").arg(path_);
+        //: the reason a result could not be queued: its lock file (%1.lock) could not be taken
+        *reason = QCoreApplication::translate("SharedSeries", "Sperrdatei %1.lock").arg(path_);
         return false;
     }
     QFile f(path_);

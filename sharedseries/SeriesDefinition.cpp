@@ -6,14 +6,14 @@ namespace fbe::series {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("SharedSeries", text);
-}
+// The texts of the shared series, in the language in use.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SharedSeries)
+};
 
 QString startText(const SeriesDefinition& s, int n)
 {
-    return s.used[size_t(n)] ? QString::number(s.start[size_t(n)]) : tr("nicht benutzt");
+    return s.used[size_t(n)] ? QString::number(s.start[size_t(n)]) : Text::tr("nicht benutzt");
 }
 
 }  // namespace
@@ -78,21 +78,21 @@ QStringList differences(const SeriesDefinition& stored, const SeriesDefinition& 
 {
     QStringList lines;
     if (wanted.transmitterType != stored.transmitterType)
-        lines << tr(" Sendertyp %1, in der Datenbank %2")
+        lines << Text::tr(" Sendertyp %1, in der Datenbank %2")
                      .arg(wanted.transmitterType).arg(stored.transmitterType);
     if (wanted.codeLength != stored.codeLength)
-        lines << tr(" Codierlänge %1 Bit, in der Datenbank %2 Bit")
+        lines << Text::tr(" Codierlänge %1 Bit, in der Datenbank %2 Bit")
                      .arg(wanted.codeLength).arg(stored.codeLength);
     else if (wanted.mask != stored.mask)
-        lines << tr(" Adressmaske %1, in der Datenbank %2").arg(wanted.mask).arg(stored.mask);
+        lines << Text::tr(" Adressmaske %1, in der Datenbank %2").arg(wanted.mask).arg(stored.mask);
     for (int n = 1; n <= 8; ++n) {
         const size_t i = size_t(n);
         if (wanted.used[i] != stored.used[i]
             || (wanted.used[i] && wanted.start[i] != stored.start[i]))
-            lines << tr(" CODE %1: Startadresse %2, in der Datenbank %3")
+            lines << Text::tr(" CODE %1: Startadresse %2, in der Datenbank %3")
                          .arg(n).arg(startText(wanted, n), startText(stored, n));
         else if (compareIncrements && wanted.used[i] && wanted.increment[i] != stored.increment[i])
-            lines << tr(" CODE %1: Inkrement %2, in der Datenbank %3")
+            lines << Text::tr(" CODE %1: Inkrement %2, in der Datenbank %3")
                          .arg(n).arg(wanted.increment[i]).arg(stored.increment[i]);
     }
     return lines;
@@ -100,28 +100,28 @@ QStringList differences(const SeriesDefinition& stored, const SeriesDefinition& 
 
 QString msgUnreachable()
 {
-    return tr(" Produktionsdatenbank nicht erreichbar");
+    return Text::tr(" Produktionsdatenbank nicht erreichbar");
 }
 
 QString msgNoIncrement()
 {
-    return tr(" Serie ohne increment: jede Station würde dieselben Adressen programmieren");
+    return Text::tr(" Serie ohne increment: jede Station würde dieselben Adressen programmieren");
 }
 
 QString msgMismatch(const QString& name)
 {
-    return tr(" Serie %1: andere Startadressen, Inkremente oder Codierlänge als in der Datenbank")
+    return Text::tr(" Serie %1: andere Startadressen, Inkremente oder Codierlänge als in der Datenbank")
         .arg(name);
 }
 
 QString msgExhausted(const QString& name)
 {
-    return tr(" Serie %1 erschöpft: die Adressen wiederholen sich").arg(name);
+    return Text::tr(" Serie %1 erschöpft: die Adressen wiederholen sich").arg(name);
 }
 
 QString msgQueued()
 {
-    return tr(" Ergebnis wird nachgetragen");
+    return Text::tr(" Ergebnis wird nachgetragen");
 }
 
 }  // namespace fbe::series

@@ -8,10 +8,10 @@ namespace fbe {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Sheet", text);
-}
+// The sheet's texts, in the language in use.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Sheet)
+};
 
 struct TypeText {
     int code;
@@ -21,12 +21,18 @@ struct TypeText {
 
 // The names and first lines of the transmitter selection window.
 const TypeText Types[] = {
-    {typ::Aurel1, "Mini-Handsender MHS 1", QT_TRANSLATE_NOOP("Sheet", "1-Kanal; 12 Bit Codierung")},
-    {typ::Aurel2, "Mini-Handsender MHS 2", QT_TRANSLATE_NOOP("Sheet", "2-Kanal; 12 Bit Codierung")},
-    {typ::Svs3, "Handsender SVS FB3", QT_TRANSLATE_NOOP("Sheet", "3-Kanal von SVS; 40 Bit Codierung")},
-    {typ::Aurel4, "Mini-Handsender MHS 4", QT_TRANSLATE_NOOP("Sheet", "4-Kanal; 12 Bit Codierung")},
-    {typ::Uni16, "Universalsender PCS 16", QT_TRANSLATE_NOOP("Sheet", "1-16-Kanal Sender; 1..40 Bit Codes")},
-    {typ::Uni17, "Universalsender PCS 16 HP", QT_TRANSLATE_NOOP("Sheet", "1-16-Kanal Sender; 1..40 Bit Codes")},
+    {typ::Aurel1, QT_TRANSLATE_NOOP("Sheet", "Mini-Handsender MHS 1"),
+     QT_TRANSLATE_NOOP("Sheet", "1-Kanal; 12 Bit Codierung")},
+    {typ::Aurel2, QT_TRANSLATE_NOOP("Sheet", "Mini-Handsender MHS 2"),
+     QT_TRANSLATE_NOOP("Sheet", "2-Kanal; 12 Bit Codierung")},
+    {typ::Svs3, QT_TRANSLATE_NOOP("Sheet", "Handsender SVS FB3"),
+     QT_TRANSLATE_NOOP("Sheet", "3-Kanal von SVS; 40 Bit Codierung")},
+    {typ::Aurel4, QT_TRANSLATE_NOOP("Sheet", "Mini-Handsender MHS 4"),
+     QT_TRANSLATE_NOOP("Sheet", "4-Kanal; 12 Bit Codierung")},
+    {typ::Uni16, QT_TRANSLATE_NOOP("Sheet", "Universalsender PCS 16"),
+     QT_TRANSLATE_NOOP("Sheet", "1-16-Kanal Sender; 1..40 Bit Codes")},
+    {typ::Uni17, QT_TRANSLATE_NOOP("Sheet", "Universalsender PCS 16 HP"),
+     QT_TRANSLATE_NOOP("Sheet", "1-16-Kanal Sender; 1..40 Bit Codes")},
 };
 
 const TypeText* typeText(int code)
@@ -45,12 +51,12 @@ QString versionText(int version)
 
 QString onOff(bool on)
 {
-    return on ? tr("ein") : tr("aus");
+    return on ? Text::tr("ein") : Text::tr("aus");
 }
 
 QString msText(qint64 units)
 {
-    return tr("%1 ms").arg(units * 10);
+    return Text::tr("%1 ms").arg(units * 10);
 }
 
 // A slot's time with its unit: "1,5 s".
@@ -65,29 +71,29 @@ void describeFunction(const CodeSlot& s, int n, SheetCode& row)
 {
     switch (s.function) {
     case FnEin:
-        row.function = tr("Ein");
+        row.function = Text::tr("Ein");
         row.used = true;
         return;
     case FnAus:
-        row.function = tr("Aus");
+        row.function = Text::tr("Aus");
         row.used = true;
         return;
     case FnWechsel:
-        row.function = tr("Wechsel (Toggle)");
+        row.function = Text::tr("Wechsel (Toggle)");
         row.used = true;
         return;
     case FnTastend:
         if (n <= 4) {
-            row.function = tr("1:1 (Tastend)");
-            row.time = tr("Nachlauf: %1").arg(timeText(s));
+            row.function = Text::tr("1:1 (Tastend)");
+            row.time = Text::tr("Nachlauf: %1").arg(timeText(s));
             row.used = true;
             return;
         }
         break;
     case FnImpuls:
         if (n <= 4) {
-            row.function = tr("Impuls");
-            row.time = tr("Dauer: %1").arg(timeText(s));
+            row.function = Text::tr("Impuls");
+            row.time = Text::tr("Dauer: %1").arg(timeText(s));
             row.used = true;
             return;
         }
@@ -95,7 +101,7 @@ void describeFunction(const CodeSlot& s, int n, SheetCode& row)
     default:
         break;
     }
-    row.function = tr("- keine -");
+    row.function = Text::tr("- keine -");
 }
 
 QString signedText(qint64 v)
@@ -135,10 +141,10 @@ quint64 previousSeriesAddress(quint64 next, qint64 increment, quint64 mask)
 QString transmitterTypeName(int code)
 {
     if (const TypeText* t = typeText(code))
-        return QString::fromUtf8(t->name);
+        return QCoreApplication::translate("Sheet", t->name);
     if (code == typ::Hand)
-        return tr("Typ 0: Werte manuell geändert");
-    return tr("Sendertyp %1").arg(code);
+        return Text::tr("Typ 0: Werte manuell geändert");
+    return Text::tr("Sendertyp %1").arg(code);
 }
 
 Sheet makeSheet(const Configuration& cfg, const SheetSource& source)
@@ -146,25 +152,27 @@ Sheet makeSheet(const Configuration& cfg, const SheetSource& source)
     Sheet sh;
     const TypeRecord& rec = cfg.current();
 
-    sh.title = tr("Konfiguration des Empfängermoduls");
+    sh.title = Text::tr("Konfiguration des Empfängermoduls");
     sh.projectName = cfg.projectName;
-    sh.file = tr("Datei: %1").arg(source.fileName);
-    sh.printed = tr("gedruckt: %1").arg(source.printedAt.toString(tr("dd.MM.yyyy HH:mm")));
-    sh.version = tr("Funkempfänger Konfiguration  Ver.: %1").arg(programVersion());
+    sh.file = Text::tr("Datei: %1").arg(source.fileName);
+    //: the date and time of printing, as QDateTime::toString() takes a format
+    const QString when = source.printedAt.toString(Text::tr("dd.MM.yyyy HH:mm"));
+    sh.printed = Text::tr("gedruckt: %1").arg(when);
+    sh.version = Text::tr("Funkempfänger Konfiguration  Ver.: %1").arg(programVersion());
     if (cfg.firmware != 0)
-        sh.firmware = tr("Firmware: %1").arg(versionText(cfg.firmware));
+        sh.firmware = Text::tr("Firmware: %1").arg(versionText(cfg.firmware));
     if (source.unsaved)
-        sh.unsaved = tr("nicht gespeichert");
+        sh.unsaved = Text::tr("nicht gespeichert");
 
-    sh.transmitterHeading = tr("Sender");
+    sh.transmitterHeading = Text::tr("Sender");
     sh.transmitterType = cfg.activeType;
     sh.transmitterName = transmitterTypeName(cfg.activeType);
     if (const TypeText* t = typeText(cfg.activeType)) {
-        sh.transmitterDetail = tr(t->detail);
+        sh.transmitterDetail = QCoreApplication::translate("Sheet", t->detail);
     } else {
         sh.transmitterDetail =
-            tr("ref-correction %1, ref-min %2, ref-max %3, dat-min %4, dat-max %5, "
-               "wait1 %6, wait2 %7, wait3 %8, checkmask %9")
+            Text::tr("ref-correction %1, ref-min %2, ref-max %3, dat-min %4, dat-max %5, "
+                     "wait1 %6, wait2 %7, wait3 %8, checkmask %9")
                 .arg(rec.corrmain)
                 .arg(rec.refmin)
                 .arg(rec.refmax)
@@ -175,9 +183,9 @@ Sheet makeSheet(const Configuration& cfg, const SheetSource& source)
                 .arg(rec.wait3)
                 .arg(FormatNumber(2, 40, rec.mask));
     }
-    sh.codeLength = tr("Codierlänge: %1 Bit").arg(rec.bits);
+    sh.codeLength = Text::tr("Codierlänge: %1 Bit").arg(rec.bits);
     const quint64 maxAddress = maxAddressForBits(rec.bits);
-    sh.maxAddress = tr("max. Adresse: %1").arg(maxAddress);
+    sh.maxAddress = Text::tr("max. Adresse: %1").arg(maxAddress);
 
     // Series: after a successful run the window holds the next module's addresses.
     bool anyIncrement = false;
@@ -186,30 +194,31 @@ Sheet makeSheet(const Configuration& cfg, const SheetSource& source)
     sh.series = anyIncrement || cfg.progcounter != 0;
     sh.lastProgrammed = anyIncrement && cfg.progcounter > 0 && !cfg.parallelCodes;
     if (sh.series)
-        sh.counter = tr("Zähler: %1").arg(PadLeft(4, QLatin1Char('0'), cfg.progcounter));
+        sh.counter = Text::tr("Zähler: %1").arg(PadLeft(4, QLatin1Char('0'), cfg.progcounter));
     if (sh.lastProgrammed)
-        sh.addressNote = tr("Adressen: zuletzt programmiert");
+        sh.addressNote = Text::tr("Adressen: zuletzt programmiert");
     const quint64 seriesMask = rec.mask & maxAddress;
 
-    sh.codesHeading = tr("Codefunktionen 1..8");
-    sh.codeMode = cfg.parallelCodes ? tr("\"Parallel\"-Codes") : tr("Fix-Codes (standard)");
-    sh.columnAddress = tr("Adresse");
-    sh.columnFunction = tr("Funktion");
-    sh.columnOutputs = tr("Ausgänge");
-    sh.columnIncrement = tr("increment");
-    sh.columnNext = tr("nächste:");
+    sh.codesHeading = Text::tr("Codefunktionen 1..8");
+    sh.codeMode =
+        cfg.parallelCodes ? Text::tr("\"Parallel\"-Codes") : Text::tr("Fix-Codes (standard)");
+    sh.columnAddress = Text::tr("Adresse");
+    sh.columnFunction = Text::tr("Funktion");
+    sh.columnOutputs = Text::tr("Ausgänge");
+    sh.columnIncrement = Text::tr("increment");
+    sh.columnNext = Text::tr("nächste:");
 
     const bool direct = cfg.parallelCodes && cfg.option(opt::Direkt);
     const int rows = direct ? 0 : cfg.parallelCodes ? 4 : 8;
     for (int n = 1; n <= rows; ++n) {
         const CodeSlot& s = cfg.codes[n];
         SheetCode row;
-        row.label = tr("CODE %1:").arg(n);
+        row.label = Text::tr("CODE %1:").arg(n);
         describeFunction(s, n, row);
         if (row.used) {
             row.outputs = {s.out1, s.out2, s.out3, s.out4};
             if (cfg.parallelCodes) {
-                row.address = tr("Bitpos: %1").arg(cfg.dirshift() + n - 1);
+                row.address = Text::tr("Bitpos: %1").arg(cfg.dirshift() + n - 1);
             } else {
                 quint64 address = s.address;
                 if (sh.lastProgrammed && !source.addressesProgrammed) {
@@ -225,30 +234,30 @@ Sheet makeSheet(const Configuration& cfg, const SheetSource& source)
         sh.codes.push_back(row);
     }
     if (direct) {
-        sh.codeNotes = {tr("Direktausgabe !"),
-                        tr("die Zustände der Ausgänge out 1 .. out4 entsprechen der "
-                           "Wertigkeit der 4 Bits mit der unten angegebenen Position")};
+        sh.codeNotes = {Text::tr("Direktausgabe !"),
+                        Text::tr("die Zustände der Ausgänge out 1 .. out4 entsprechen der "
+                                 "Wertigkeit der 4 Bits mit der unten angegebenen Position")};
     } else if (cfg.parallelCodes) {
-        sh.codeNotes = {tr("bei \"Parallelcodes\" nur Code1..4 möglich!")};
+        sh.codeNotes = {Text::tr("bei \"Parallelcodes\" nur Code1..4 möglich!")};
     }
 
-    sh.basicsHeading = tr("Allgemeine Einstellungen");
+    sh.basicsHeading = Text::tr("Allgemeine Einstellungen");
     const Image& img = cfg.sendImage;
-    sh.basics.push_back({tr("Prüfschärfe:"), QString::number(cfg.pruefanzahl)});
-    sh.basics.push_back({tr("Sperrzeit:"), msText(cfg.sperrzeit)});
-    sh.basics.push_back({tr("Speicherfunktion:"), onOff(cfg.store)});
-    sh.basics.push_back({tr("Not-Aus:"), cfg.option(opt::NotAus)
-                                            ? tr("ein, %1").arg(msText(cfg.timeOut()))
+    sh.basics.push_back({Text::tr("Prüfschärfe:"), QString::number(cfg.pruefanzahl)});
+    sh.basics.push_back({Text::tr("Sperrzeit:"), msText(cfg.sperrzeit)});
+    sh.basics.push_back({Text::tr("Speicherfunktion:"), onOff(cfg.store)});
+    sh.basics.push_back({Text::tr("Not-Aus:"), cfg.option(opt::NotAus)
+                                            ? Text::tr("ein, %1").arg(msText(cfg.timeOut()))
                                             : onOff(false)});
-    sh.basics.push_back({tr("mit Checksumme:"),
+    sh.basics.push_back({Text::tr("mit Checksumme:"),
                          cfg.option(opt::Checksum)
-                             ? tr("ja, Bits: %1").arg(img[img::CheckBits])
-                             : tr("nein")});
-    sh.basics.push_back({tr("Umschaltzeit:"), msText(img[img::Umschaltzeit])});
-    sh.startStatesLabel = tr("Anfangswert:");
+                             ? Text::tr("ja, Bits: %1").arg(img[img::CheckBits])
+                             : Text::tr("nein")});
+    sh.basics.push_back({Text::tr("Umschaltzeit:"), msText(img[img::Umschaltzeit])});
+    sh.startStatesLabel = Text::tr("Anfangswert:");
     sh.startStates = {cfg.initout1, cfg.initout2, cfg.initout3, cfg.initout4};
 
-    sh.interlockHeading = tr("gegenseitige Verriegelung der Ausgänge:");
+    sh.interlockHeading = Text::tr("gegenseitige Verriegelung der Ausgänge:");
     QStringList pairs;
     for (int a = 1; a <= 4; ++a) {
         for (int b = a + 1; b <= 4; ++b) {
@@ -256,27 +265,31 @@ Sheet makeSheet(const Configuration& cfg, const SheetSource& source)
             sh.interlock[a - 1][b - 1] = on;
             sh.interlock[b - 1][a - 1] = on;
             if (on)
-                pairs << tr("OUT %1 / OUT %2").arg(a).arg(b);
+                pairs << Text::tr("OUT %1 / OUT %2").arg(a).arg(b);
         }
     }
-    sh.interlockSummary = pairs.isEmpty() ? tr("keine Verriegelung")
-                                          : tr("verriegelt: %1").arg(pairs.join(QStringLiteral(", ")));
+    sh.interlockSummary = pairs.isEmpty()
+        ? Text::tr("keine Verriegelung")
+        : Text::tr("verriegelt: %1").arg(pairs.join(QStringLiteral(", ")));
 
     if (cfg.parallelCodes) {
-        sh.parallelHeading = tr("\"Parallel\"-Codes");
-        sh.parallel.push_back({tr("Generaladresse:"), tr("(dezimal: %1)").arg(cfg.GeneralCode),
+        sh.parallelHeading = Text::tr("\"Parallel\"-Codes");
+        sh.parallel.push_back({Text::tr("Generaladresse:"),
+                               Text::tr("(dezimal: %1)").arg(cfg.GeneralCode),
                                FormatNumber(2, 40, cfg.GeneralCode)});
-        sh.parallel.push_back({tr("Adress-Maske:"), QString(), FormatNumber(2, 40, cfg.direktmaske)});
-        sh.parallel.push_back({tr("Code-Pos:"), QString::number(cfg.dirshift())});
-        sh.parallel.push_back({tr("Ausgabe:"), direct ? tr("Direktausgabe") : tr("Codeinhalt")});
+        sh.parallel.push_back(
+            {Text::tr("Adress-Maske:"), QString(), FormatNumber(2, 40, cfg.direktmaske)});
+        sh.parallel.push_back({Text::tr("Code-Pos:"), QString::number(cfg.dirshift())});
+        sh.parallel.push_back({Text::tr("Ausgabe:"),
+                               direct ? Text::tr("Direktausgabe") : Text::tr("Codeinhalt")});
     }
 
-    sh.commentHeading = tr("Benutzer-Kommentare");
+    sh.commentHeading = Text::tr("Benutzer-Kommentare");
     sh.comment = cfg.comment;
-    sh.commentCut = tr("(Kommentar gekürzt)");
+    sh.commentCut = Text::tr("(Kommentar gekürzt)");
 
-    sh.handFields = {tr("programmiert am"), tr("von"), tr("Modul / Seriennummer"),
-                     tr("Unterschrift")};
+    sh.handFields = {Text::tr("programmiert am"), Text::tr("von"),
+                     Text::tr("Modul / Seriennummer"), Text::tr("Unterschrift")};
     return sh;
 }
 

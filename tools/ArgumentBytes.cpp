@@ -1,5 +1,7 @@
 #include "tools/ArgumentBytes.h"
 
+#include "config/SafeFile.h"
+
 #include <cstdio>
 
 namespace fbe {
@@ -76,7 +78,8 @@ int refuseNonUtf8Arguments(int argc, char** argv)
                 ++k;
             }
         }
-        std::fprintf(stderr, " Dateiname ist kein gültiges UTF-8\n \"%s\"\n", shown.constData());
+        std::fprintf(stderr, " %s\n \"%s\"\n", reason::notUtf8().toUtf8().constData(),
+                     shown.constData());
         return 2;
     }
     return 0;

@@ -13,8 +13,8 @@ namespace fbe {
 bool isValidUtf8(const QByteArray& bytes);
 
 // Checks argv[1..argc-1]. When one of them is not valid UTF-8, prints
-// " Dateiname ist kein gültiges UTF-8" and the argument (bytes that are not UTF-8 as \xNN)
-// on stderr and returns 2; otherwise returns 0 and prints nothing.
+// " Dateiname ist kein gültiges UTF-8" (in the language in use) and the argument (bytes that
+// are not UTF-8 as \xNN) on stderr and returns 2; otherwise returns 0 and prints nothing.
 int refuseNonUtf8Arguments(int argc, char** argv);
 
 }  // namespace fbe

@@ -8,6 +8,7 @@
 #include "config/Refresh.h"
 #include "config/SafeFile.h"
 #include "config/TerminalText.h"
+#include "tools/ToolText.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -54,7 +55,7 @@ constexpr int OutputBit[4] = {0x01, 0x02, 0x10, 0x08};
 
 QString range(qint64 lo, qint64 hi)
 {
-    return QStringLiteral("erlaubt: %1..%2").arg(lo).arg(hi);
+    return FbeTool::tr("erlaubt: %1..%2").arg(lo).arg(hi);
 }
 
 QString valueText(const QJsonValue& v)
@@ -81,12 +82,12 @@ struct Reader {
     bool integer(const QJsonValue& v, const QString& key, qint64 lo, qint64 hi, qint64& out)
     {
         if (!v.isDouble() || v.toDouble() != std::floor(v.toDouble())) {
-            error(key, QStringLiteral("eine ganze Zahl erwartet, ") + range(lo, hi));
+            error(key, FbeTool::tr("eine ganze Zahl erwartet, %1").arg(range(lo, hi)));
             return false;
         }
         const double d = v.toDouble();
         if (d < double(lo) || d > double(hi)) {
-            error(key, valueText(v) + QStringLiteral(" außerhalb des Bereichs, ") + range(lo, hi));
+            error(key, FbeTool::tr("%1 außerhalb des Bereichs, %2").arg(valueText(v), range(lo, hi)));
             return false;
         }
         out = qint64(d);
@@ -108,7 +109,7 @@ struct Reader {
     bool boolean(const QJsonValue& v, const QString& key, bool& out)
     {
         if (!v.isBool()) {
-            error(key, QStringLiteral("true oder false erwartet"));
+            error(key, FbeTool::tr("true oder false erwartet"));
             return false;
         }
         out = v.toBool();
@@ -118,7 +119,7 @@ struct Reader {
     bool text(const QJsonValue& v, const QString& key, QString& out)
     {
         if (!v.isString()) {
-            error(key, QStringLiteral("ein Text erwartet"));
+            error(key, FbeTool::tr("ein Text erwartet"));
             return false;
         }
         out = v.toString();
@@ -131,8 +132,8 @@ struct Reader {
     {
         for (auto it = o.begin(); it != o.end(); ++it) {
             if (!known.contains(it.key()) && !ignored.contains(it.key()))
-                error(prefix + it.key(), QStringLiteral("unbekannter Schlüssel; erlaubt: ")
-                                             + known.join(QStringLiteral(", ")));
+                error(prefix + it.key(), FbeTool::tr("unbekannter Schlüssel; erlaubt: %1")
+                                             .arg(known.join(QStringLiteral(", "))));
         }
     }
 };
@@ -140,8 +141,8 @@ struct Reader {
 QString maskAllows(quint64 mask)
 {
     if ((mask & (mask + 1)) == 0)
-        return QStringLiteral("erlaubt: 0..%1").arg(mask);
-    return QStringLiteral("erlaubt sind nur die Bits der Prüfmaske ") + FormatNumber(2, 40, mask);
+        return FbeTool::tr("erlaubt: 0..%1").arg(mask);
+    return FbeTool::tr("erlaubt sind nur die Bits der Prüfmaske %1").arg(FormatNumber(2, 40, mask));
 }
 
 // The transmitter type first, as the selection makes its parameter set current; then the
@@ -152,7 +153,7 @@ void readType(Configuration& cfg, const QJsonObject& o, Reader& r)
     qint64 type = cfg.activeType;
     bool given = false;
     const QString allowedTypes =
-        QStringLiteral("erlaubt: 1, 2, 7, 10, 16, 17 oder 0 (Decoder-Werte von Hand)");
+        FbeTool::tr("erlaubt: 1, 2, 7, 10, 16, 17 oder 0 (Decoder-Werte von Hand)");
     if (o.contains(QStringLiteral("activeType"))) {
         if (!r.integerIn(o, QString(), QStringLiteral("activeType"), 0, 65535, type))
             return;
@@ -164,7 +165,7 @@ void readType(Configuration& cfg, const QJsonObject& o, Reader& r)
             return;
         if (given && t != type) {
             r.error(QStringLiteral("record.typ"),
-                    QStringLiteral("%1 weicht von activeType %2 ab; erlaubt: %2").arg(t).arg(type));
+                    FbeTool::tr("%1 weicht von activeType %2 ab; erlaubt: %2").arg(t).arg(type));
             return;
         }
         type = t;
@@ -173,7 +174,7 @@ void readType(Configuration& cfg, const QJsonObject& o, Reader& r)
     if (type != typ::Hand && !isKnownType(int(type))) {
         r.error(o.contains(QStringLiteral("activeType")) ? QStringLiteral("activeType")
                                                          : QStringLiteral("record.typ"),
-                QStringLiteral("unbekannter Sendertyp %1; ").arg(type) + allowedTypes);
+                FbeTool::tr("unbekannter Sendertyp %1; %2").arg(type).arg(allowedTypes));
         return;
     }
     if (given) {
@@ -207,8 +208,8 @@ void readType(Configuration& cfg, const QJsonObject& o, Reader& r)
             if (r.integer(rec.value(name), key, 0, 255, v))
                 cfg.types[0].*fields[k] = quint8(v);
         } else if (r.integer(rec.value(name), key, 0, 255, v) && v != set.*fields[k]) {
-            r.error(key, QStringLiteral("Sendertyp %1 hat %2 fest; erlaubt: %2 (eigene Werte mit "
-                                        "activeType 0)")
+            r.error(key, FbeTool::tr("Sendertyp %1 hat %2 fest; erlaubt: %2 (eigene Werte mit "
+                                     "activeType 0)")
                              .arg(type)
                              .arg(set.*fields[k]));
         }
@@ -221,8 +222,8 @@ void readType(Configuration& cfg, const QJsonObject& o, Reader& r)
         if (type == typ::Hand)
             cfg.types[0].mask = quint64(v);
         else if (quint64(v) != set.mask)
-            r.error(key, QStringLiteral("Sendertyp %1 hat %2 fest; erlaubt: %2 (eigene Werte mit "
-                                        "activeType 0)")
+            r.error(key, FbeTool::tr("Sendertyp %1 hat %2 fest; erlaubt: %2 (eigene Werte mit "
+                                     "activeType 0)")
                              .arg(type)
                              .arg(set.mask));
     }
@@ -233,13 +234,13 @@ void readSlots(Configuration& cfg, const QJsonValue& value, Reader& r)
     const QJsonArray list = value.toArray();
     if (!value.isArray() || list.size() > 8) {
         r.error(QStringLiteral("slots"),
-                QStringLiteral("eine Liste von höchstens 8 Codes erwartet"));
+                FbeTool::tr("eine Liste von höchstens 8 Codes erwartet"));
         return;
     }
     for (int i = 0; i < list.size(); ++i) {
         const QString prefix = QStringLiteral("slots[%1].").arg(i);
         if (!list.at(i).isObject()) {
-            r.error(QStringLiteral("slots[%1]").arg(i), QStringLiteral("ein Objekt erwartet"));
+            r.error(QStringLiteral("slots[%1]").arg(i), FbeTool::tr("ein Objekt erwartet"));
             continue;
         }
         const QJsonObject s = list.at(i).toObject();
@@ -259,7 +260,7 @@ void readSlots(Configuration& cfg, const QJsonValue& value, Reader& r)
                 slot.timeCount = quint16(v);
             else if (v != 1)
                 r.error(prefix + QStringLiteral("timeCount"),
-                        QStringLiteral("die Codes 5..8 haben keine Zeit; erlaubt: 1"));
+                        FbeTool::tr("die Codes 5..8 haben keine Zeit; erlaubt: 1"));
         }
         if (s.contains(QStringLiteral("timeRaster"))) {
             const QString key = prefix + QStringLiteral("timeRaster");
@@ -268,7 +269,7 @@ void readSlots(Configuration& cfg, const QJsonValue& value, Reader& r)
                 if (timed)
                     slot.timeRaster = b;
                 else if (b)
-                    r.error(key, QStringLiteral("die Codes 5..8 haben keine Zeit; erlaubt: false"));
+                    r.error(key, FbeTool::tr("die Codes 5..8 haben keine Zeit; erlaubt: false"));
             }
         }
         if (s.contains(QStringLiteral("timebase"))) {
@@ -284,7 +285,7 @@ void readInterlock(Configuration& cfg, const QJsonValue& value, Reader& r)
     const QJsonArray list = value.toArray();
     if (!value.isArray() || list.size() != 4) {
         r.error(QStringLiteral("interlock"),
-                QStringLiteral("eine Liste von 4 Bytes (OUT1..OUT4) erwartet"));
+                FbeTool::tr("eine Liste von 4 Bytes (OUT1..OUT4) erwartet"));
         return;
     }
     int bytes[4] = {};
@@ -295,8 +296,8 @@ void readInterlock(Configuration& cfg, const QJsonValue& value, Reader& r)
             return;
         const int partners = (0x01 | 0x02 | 0x10 | 0x08) & ~OutputBit[k];
         if (v & ~partners) {
-            r.error(key, QStringLiteral("Bits 0x%1 sind keine Partnerausgänge von OUT%2; erlaubt "
-                                        "sind nur Bits aus 0x%3")
+            r.error(key, FbeTool::tr("Bits 0x%1 sind keine Partnerausgänge von OUT%2; erlaubt "
+                                     "sind nur Bits aus 0x%3")
                              .arg(FormatNumber(1, 2, quint64(v & ~partners)))
                              .arg(k + 1)
                              .arg(FormatNumber(1, 2, quint64(partners))));
@@ -309,8 +310,8 @@ void readInterlock(Configuration& cfg, const QJsonValue& value, Reader& r)
         for (int y = x + 1; y < 4; ++y) {
             if (bool(bytes[x] & OutputBit[y]) != bool(bytes[y] & OutputBit[x])) {
                 r.error(QStringLiteral("interlock"),
-                        QStringLiteral("OUT%1 und OUT%2 sind nur einseitig verriegelt; eine "
-                                       "Verriegelung gilt immer für beide Ausgänge")
+                        FbeTool::tr("OUT%1 und OUT%2 sind nur einseitig verriegelt; eine "
+                                    "Verriegelung gilt immer für beide Ausgänge")
                             .arg(x + 1)
                             .arg(y + 1));
                 return;
@@ -329,7 +330,7 @@ void readAll(Configuration& cfg, const QJsonObject& o, Reader& r)
             r.unknownKeys(o.value(QStringLiteral("record")).toObject(), QStringLiteral("record."),
                           RecordBytes + QStringList{QStringLiteral("mask"), QStringLiteral("typ")});
         else
-            r.error(QStringLiteral("record"), QStringLiteral("ein Objekt erwartet"));
+            r.error(QStringLiteral("record"), FbeTool::tr("ein Objekt erwartet"));
     }
     readType(cfg, o, r);
 
@@ -349,7 +350,7 @@ void readAll(Configuration& cfg, const QJsonObject& o, Reader& r)
         }
         if (!at("comment").isArray())
             r.error(QStringLiteral("comment"),
-                    QStringLiteral("eine Liste von Textzeilen erwartet"));
+                    FbeTool::tr("eine Liste von Textzeilen erwartet"));
         else if (ok)
             cfg.comment = comment;
     }
@@ -394,10 +395,10 @@ void checkRefresh(const Configuration& cfg, const QJsonObject& o, Reader& r)
         if (list.at(i).toObject().contains(QStringLiteral("address"))
             && (cfg.codes[size_t(i + 1)].address & ~mask))
             r.error(QStringLiteral("slots[%1].address").arg(i),
-                    QStringLiteral("%1 hat Bits außerhalb der Prüfmaske von Sendertyp %2; ")
-                            .arg(cfg.codes[size_t(i + 1)].address)
-                            .arg(cfg.activeType)
-                        + maskAllows(mask));
+                    FbeTool::tr("%1 hat Bits außerhalb der Prüfmaske von Sendertyp %2; %3")
+                        .arg(cfg.codes[size_t(i + 1)].address)
+                        .arg(cfg.activeType)
+                        .arg(maskAllows(mask)));
     }
 
     const quint16 t = cfg.current().typ;
@@ -405,12 +406,12 @@ void checkRefresh(const Configuration& cfg, const QJsonObject& o, Reader& r)
     if (o.contains(QStringLiteral("optionFlags"))) {
         const QString key = QStringLiteral("optionFlags");
         if (cfg.option(opt::Checksum) && t != typ::Uni16 && t != typ::Uni17)
-            r.error(key, QStringLiteral("\"mit Checksumme\" (Bit 0) nur mit Sendertyp 16 oder 17"));
+            r.error(key, FbeTool::tr("\"mit Checksumme\" (Bit 0) nur mit Sendertyp 16 oder 17"));
         else if (cfg.option(opt::Checksum) && parallel && t != typ::Uni16)
-            r.error(key, QStringLiteral("\"mit Checksumme\" (Bit 0) bei \"Parallel\"-Codes nur mit "
-                                        "Sendertyp 16"));
+            r.error(key, FbeTool::tr("\"mit Checksumme\" (Bit 0) bei \"Parallel\"-Codes nur mit "
+                                     "Sendertyp 16"));
         if (cfg.option(opt::Direkt) && !parallel)
-            r.error(key, QStringLiteral("Direktausgabe (Bit 2) nur bei \"Parallel\"-Codes"));
+            r.error(key, FbeTool::tr("Direktausgabe (Bit 2) nur bei \"Parallel\"-Codes"));
     }
     if (cfg.option(opt::Direkt) && parallel) {
         const int forced[2] = {FnAus, FnEin};
@@ -418,21 +419,21 @@ void checkRefresh(const Configuration& cfg, const QJsonObject& o, Reader& r)
             if (list.at(i).toObject().contains(QStringLiteral("function"))
                 && cfg.codes[size_t(i + 1)].function != forced[i])
                 r.error(QStringLiteral("slots[%1].function").arg(i),
-                        QStringLiteral("bei Direktausgabe ist Code %1 immer \"%2\"; erlaubt: %3")
+                        FbeTool::tr("bei Direktausgabe ist Code %1 immer \"%2\"; erlaubt: %3")
                             .arg(i + 1)
-                            .arg(QLatin1String(functionName(forced[i])))
+                            .arg(functionText(forced[i]))
                             .arg(forced[i]));
         }
     }
     if (parallel && o.contains(QStringLiteral("pruefanzahl")) && cfg.pruefanzahl > 1)
         r.error(QStringLiteral("pruefanzahl"),
-                QStringLiteral("bei \"Parallel\"-Codes immer 1; erlaubt: 1"));
+                FbeTool::tr("bei \"Parallel\"-Codes immer 1; erlaubt: 1"));
     const bool starts[4] = {cfg.initout1, cfg.initout2, cfg.initout3, cfg.initout4};
     for (int k = 0; k < 4; ++k) {
         const QString key = QStringLiteral("initout%1").arg(k + 1);
         if (cfg.store && starts[k] && o.contains(key))
-            r.error(key, QStringLiteral("mit der Speicherfunktion (store) gibt es keine "
-                                        "Anfangswerte; erlaubt: false"));
+            r.error(key, FbeTool::tr("mit der Speicherfunktion (store) gibt es keine "
+                                     "Anfangswerte; erlaubt: false"));
     }
 
     // Characters the file cannot hold.
@@ -441,13 +442,13 @@ void checkRefresh(const Configuration& cfg, const QJsonObject& o, Reader& r)
     const QString inName = BuildFile(nameOnly).unencodable;
     if (!inName.isEmpty())
         r.error(QStringLiteral("projectName"),
-                QStringLiteral("nicht speicherbare Zeichen: ") + describeCharacters(inName));
+                FbeTool::tr("nicht speicherbare Zeichen: %1").arg(describeCharacters(inName)));
     Configuration commentOnly = cfg;
     commentOnly.projectName.clear();
     const QString inComment = BuildFile(commentOnly).unencodable;
     if (!inComment.isEmpty())
         r.error(QStringLiteral("comment"),
-                QStringLiteral("nicht speicherbare Zeichen: ") + describeCharacters(inComment));
+                FbeTool::tr("nicht speicherbare Zeichen: %1").arg(describeCharacters(inComment)));
 }
 
 // A file larger than a load takes, named by the text that makes it so: the comment or the
@@ -462,8 +463,8 @@ void checkSize(const Configuration& cfg, const BuiltFile& file, Reader& r)
         comment += line.size() + 2;
     const QString key = comment >= cfg.projectName.size() ? QStringLiteral("comment")
                                                           : QStringLiteral("projectName");
-    r.error(key, QCoreApplication::translate("fbe-tool", "die Datei würde %1 Bytes groß werden; "
-                                                         "erlaubt: höchstens %2 Bytes (1 MiB)")
+    r.error(key, FbeTool::tr("die Datei würde %1 Bytes groß werden; "
+                             "erlaubt: höchstens %2 Bytes (1 MiB)")
                      .arg(size)
                      .arg(MaxFileSize));
 }
@@ -495,12 +496,12 @@ void compareGiven(const QJsonValue& given, const QJsonValue& back, const QString
             compareGiven(g.at(i), i < b.size() ? b.at(i) : QJsonValue(QJsonValue::Undefined),
                          key + QStringLiteral("[%1]").arg(i), r);
         if (key == QLatin1String("comment") && b.size() != g.size())
-            r.error(key, QStringLiteral("die Datei gibt %1 statt %2 Zeilen zurück")
+            r.error(key, FbeTool::tr("die Datei gibt %1 statt %2 Zeilen zurück")
                              .arg(b.size())
                              .arg(g.size()));
     } else if (!sameValue(given, back)) {
         r.error(key,
-                QStringLiteral("das Programm macht daraus %1; erlaubt: %1").arg(valueText(back)));
+                FbeTool::tr("das Programm macht daraus %1; erlaubt: %1").arg(valueText(back)));
     }
 }
 
@@ -512,31 +513,31 @@ QString jsonError(QJsonParseError::ParseError error)
         QJsonParseError::ParseError error;
         const char* text;
     } texts[] = {
-        {E::UnterminatedObject, QT_TRANSLATE_NOOP("fbe-tool", "Objekt nicht abgeschlossen")},
-        {E::MissingNameSeparator, QT_TRANSLATE_NOOP("fbe-tool", "\":\" fehlt")},
-        {E::UnterminatedArray, QT_TRANSLATE_NOOP("fbe-tool", "Liste nicht abgeschlossen")},
-        {E::MissingValueSeparator, QT_TRANSLATE_NOOP("fbe-tool", "\",\" fehlt")},
-        {E::IllegalValue, QT_TRANSLATE_NOOP("fbe-tool", "unzulässiger Wert")},
-        {E::TerminationByNumber, QT_TRANSLATE_NOOP("fbe-tool", "Ende mitten in einer Zahl")},
-        {E::IllegalNumber, QT_TRANSLATE_NOOP("fbe-tool", "unzulässige Zahl")},
-        {E::IllegalEscapeSequence, QT_TRANSLATE_NOOP("fbe-tool", "unzulässige Escape-Folge")},
-        {E::IllegalUTF8String, QT_TRANSLATE_NOOP("fbe-tool", "kein gültiges UTF-8")},
-        {E::UnterminatedString, QT_TRANSLATE_NOOP("fbe-tool", "Text nicht abgeschlossen")},
-        {E::MissingObject, QT_TRANSLATE_NOOP("fbe-tool", "Objekt erwartet")},
-        {E::DeepNesting, QT_TRANSLATE_NOOP("fbe-tool", "zu tief verschachtelt")},
-        {E::DocumentTooLarge, QT_TRANSLATE_NOOP("fbe-tool", "zu groß")},
-        {E::GarbageAtEnd, QT_TRANSLATE_NOOP("fbe-tool", "Zeichen nach dem Ende")},
+        {E::UnterminatedObject, QT_TRANSLATE_NOOP("FbeTool", "Objekt nicht abgeschlossen")},
+        {E::MissingNameSeparator, QT_TRANSLATE_NOOP("FbeTool", "\":\" fehlt")},
+        {E::UnterminatedArray, QT_TRANSLATE_NOOP("FbeTool", "Liste nicht abgeschlossen")},
+        {E::MissingValueSeparator, QT_TRANSLATE_NOOP("FbeTool", "\",\" fehlt")},
+        {E::IllegalValue, QT_TRANSLATE_NOOP("FbeTool", "unzulässiger Wert")},
+        {E::TerminationByNumber, QT_TRANSLATE_NOOP("FbeTool", "Ende mitten in einer Zahl")},
+        {E::IllegalNumber, QT_TRANSLATE_NOOP("FbeTool", "unzulässige Zahl")},
+        {E::IllegalEscapeSequence, QT_TRANSLATE_NOOP("FbeTool", "unzulässige Escape-Folge")},
+        {E::IllegalUTF8String, QT_TRANSLATE_NOOP("FbeTool", "kein gültiges UTF-8")},
+        {E::UnterminatedString, QT_TRANSLATE_NOOP("FbeTool", "Text nicht abgeschlossen")},
+        {E::MissingObject, QT_TRANSLATE_NOOP("FbeTool", "Objekt erwartet")},
+        {E::DeepNesting, QT_TRANSLATE_NOOP("FbeTool", "zu tief verschachtelt")},
+        {E::DocumentTooLarge, QT_TRANSLATE_NOOP("FbeTool", "zu groß")},
+        {E::GarbageAtEnd, QT_TRANSLATE_NOOP("FbeTool", "Zeichen nach dem Ende")},
     };
     for (const auto& t : texts) {
         if (t.error == error)
-            return QCoreApplication::translate("fbe-tool", t.text);
+            return FbeTool::tr(t.text);
     }
-    return QCoreApplication::translate("fbe-tool", "unbekannter Fehler");
+    return FbeTool::tr("unbekannter Fehler");
 }
 
 int usage(QTextStream& err)
 {
-    err << "Aufruf: fbe-tool build KONFIG.json AUSGABE.fbe\n";
+    err << FbeTool::tr("Aufruf: fbe-tool build KONFIG.json AUSGABE.fbe") << "\n";
     return 2;
 }
 
@@ -562,7 +563,7 @@ int runBuildCommand(const QStringList& args)
         return 2;
     }
     if (bytes.size() > MaxFileSize) {
-        err << "fbe-tool: " << files[0] << ": zu groß (höchstens 1 MiB)\n";
+        err << "fbe-tool: " << files[0] << ": " << FbeTool::tr("zu groß (höchstens 1 MiB)") << "\n";
         return 2;
     }
     QJsonParseError parseError;
@@ -570,10 +571,10 @@ int runBuildCommand(const QStringList& args)
     if (parseError.error != QJsonParseError::NoError || !doc.isObject()) {
         err << "fbe-tool: " << files[0] << ": "
             << (parseError.error != QJsonParseError::NoError
-                    ? QStringLiteral("kein gültiges JSON (bei Zeichen %1: %2)")
+                    ? FbeTool::tr("kein gültiges JSON (bei Zeichen %1: %2)")
                           .arg(parseError.offset)
                           .arg(jsonError(parseError.error))
-                    : QStringLiteral("ein JSON-Objekt wie von \"fbe-tool show --json\" erwartet"))
+                    : FbeTool::tr("ein JSON-Objekt wie von \"fbe-tool show --json\" erwartet"))
             << "\n";
         return 2;
     }
@@ -604,13 +605,13 @@ int runBuildCommand(const QStringList& args)
         // A key or a text from the input may hold control characters.
         for (const QString& e : r.errors)
             err << "fbe-tool: " << terminalSafe(e) << "\n";
-        err << "fbe-tool: " << files[1] << " wurde nicht geschrieben\n";
+        err << "fbe-tool: " << FbeTool::tr("%1 wurde nicht geschrieben").arg(files[1]) << "\n";
         return 2;
     }
 
     QString error;
     if (!SaveFile(files[1], file, &error)) {
-        err << " Fehler bei \"Datei speichern!\"\n" << error << "\n";
+        err << FbeTool::tr(" Fehler bei \"Datei speichern!\"") << "\n" << error << "\n";
         return 2;
     }
     return 0;

@@ -5,6 +5,7 @@
 #include "config/Configuration.h"
 #include "config/Formatting.h"
 #include "config/TerminalText.h"
+#include "tools/ToolText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -21,12 +22,28 @@ using namespace fbe;
 namespace {
 
 // One setting of a configuration as the diff compares it: its place in show --json, its
-// German name, its value there and the value as a reader wants to see it.
+// name (German in the JSON, whatever the language), its name and value as a reader wants to
+// see them, and its value there.
 struct Setting {
     QString key;
     QString name;
+    QString shownName;
     QJsonValue value;
     QString text;
+};
+
+// A setting's name: the German source with its values for the JSON, and its translation.
+struct Name {
+    Name(const char* source, int value = -1)
+        : german(QString::fromUtf8(source)), shown(FbeTool::tr(source))
+    {
+        if (value >= 0) {
+            german = german.arg(value);
+            shown = shown.arg(value);
+        }
+    }
+    QString german;
+    QString shown;
 };
 
 QString version(int v)
@@ -36,7 +53,7 @@ QString version(int v)
 
 QString yesNo(bool b)
 {
-    return b ? QStringLiteral("ja") : QStringLiteral("nein");
+    return b ? FbeTool::tr("ja") : FbeTool::tr("nein");
 }
 
 quint64 number(const QJsonValue& v)
@@ -70,7 +87,8 @@ QString partners(int byte)
     }
     if (rest)
         names << QStringLiteral("Bits 0x") + FormatNumber(1, 2, quint64(rest));
-    return names.isEmpty() ? QStringLiteral("keine") : names.join(QLatin1Char(' '));
+    //: no output is locked against this one
+    return names.isEmpty() ? FbeTool::tr("keine") : names.join(QLatin1Char(' '));
 }
 
 QString timeRasterText(bool coarse)
@@ -90,99 +108,124 @@ QString timebaseText(int base)
 std::vector<Setting> settingsOf(const QJsonObject& o, std::vector<Setting>* tail)
 {
     std::vector<Setting> list;
-    auto add = [&](const QString& key, const QString& name, const QJsonValue& v,
-                   const QString& text) { list.push_back({key, name, v, text}); };
-    auto plain = [&](const QString& key, const QString& name, const QJsonValue& v) {
+    auto add = [&](const QString& key, const Name& name, const QJsonValue& v,
+                   const QString& text) {
+        list.push_back({key, name.german, name.shown, v, text});
+    };
+    auto plain = [&](const QString& key, const Name& name, const QJsonValue& v) {
         add(key, name, v, v.isBool() ? yesNo(v.toBool()) : QString::number(number(v)));
     };
-    auto ms = [&](const QString& key, const QString& name, const QJsonValue& v) {
+    auto ms = [&](const QString& key, const Name& name, const QJsonValue& v) {
         add(key, name, v, QString::number(number(v) * 10) + QStringLiteral(" ms"));
     };
 
-    add(QStringLiteral("projectName"), QStringLiteral("Projektname"), o["projectName"],
-        quoted(o["projectName"].toString()));
-    add(QStringLiteral("softwareVersion"), QStringLiteral("Softwareversion"),
+    add(QStringLiteral("projectName"), QT_TRANSLATE_NOOP("FbeTool", "Projektname"),
+        o["projectName"], quoted(o["projectName"].toString()));
+    add(QStringLiteral("softwareVersion"), QT_TRANSLATE_NOOP("FbeTool", "Softwareversion"),
         o["softwareVersion"], version(o["softwareVersion"].toInt()));
-    add(QStringLiteral("firmware"), QStringLiteral("Firmware"), o["firmware"],
+    add(QStringLiteral("firmware"), QT_TRANSLATE_NOOP("FbeTool", "Firmware"), o["firmware"],
         version(o["firmware"].toInt()));
-    add(QStringLiteral("checksumOk"), QStringLiteral("Checksumme"), o["checksumOk"],
-        o["checksumOk"].toBool() ? QStringLiteral("in Ordnung") : QStringLiteral("FEHLER"));
-    plain(QStringLiteral("activeType"), QStringLiteral("Sendertyp"), o["activeType"]);
+    add(QStringLiteral("checksumOk"), QT_TRANSLATE_NOOP("FbeTool", "Checksumme"),
+        o["checksumOk"],
+        o["checksumOk"].toBool() ? FbeTool::tr("in Ordnung") : FbeTool::tr("FEHLER"));
+    plain(QStringLiteral("activeType"), QT_TRANSLATE_NOOP("FbeTool", "Sendertyp"),
+          o["activeType"]);
 
     const QJsonObject r = o["record"].toObject();
-    add(QStringLiteral("record.bits"), QStringLiteral("Codierlänge"), r["bits"],
-        QString::number(r["bits"].toInt()) + QStringLiteral(" Bit"));
-    add(QStringLiteral("record.mask"), QStringLiteral("Prüfmaske"), r["mask"], binary(r["mask"]));
+    add(QStringLiteral("record.bits"), QT_TRANSLATE_NOOP("FbeTool", "Codierlänge"), r["bits"],
+        FbeTool::tr("%1 Bit").arg(r["bits"].toInt()));
+    add(QStringLiteral("record.mask"), QT_TRANSLATE_NOOP("FbeTool", "Prüfmaske"), r["mask"],
+        binary(r["mask"]));
     static const struct {
         const char* key;
         const char* name;
-    } decoder[] = {{"corrmain", "ref-correction"}, {"refmin", "ref-min"}, {"refmax", "ref-max"},
-                   {"datmin", "dat-min"},          {"datmax", "dat-max"}, {"wait1", "wait1"},
-                   {"wait2", "wait2"},             {"wait3", "wait3"},    {"typ", "typ"}};
+    } decoder[] = {
+        {"corrmain", QT_TRANSLATE_NOOP("FbeTool", "Decoder ref-correction")},
+        {"refmin", QT_TRANSLATE_NOOP("FbeTool", "Decoder ref-min")},
+        {"refmax", QT_TRANSLATE_NOOP("FbeTool", "Decoder ref-max")},
+        {"datmin", QT_TRANSLATE_NOOP("FbeTool", "Decoder dat-min")},
+        {"datmax", QT_TRANSLATE_NOOP("FbeTool", "Decoder dat-max")},
+        {"wait1", QT_TRANSLATE_NOOP("FbeTool", "Decoder wait1")},
+        {"wait2", QT_TRANSLATE_NOOP("FbeTool", "Decoder wait2")},
+        {"wait3", QT_TRANSLATE_NOOP("FbeTool", "Decoder wait3")},
+        {"typ", QT_TRANSLATE_NOOP("FbeTool", "Decoder typ")}};
     for (const auto& d : decoder)
-        plain(QStringLiteral("record.") + QLatin1String(d.key),
-              QStringLiteral("Decoder ") + QLatin1String(d.name), r[QLatin1String(d.key)]);
+        plain(QStringLiteral("record.") + QLatin1String(d.key), d.name, r[QLatin1String(d.key)]);
 
-    add(QStringLiteral("parallelCodes"), QStringLiteral("Codes"), o["parallelCodes"],
-        o["parallelCodes"].toBool() ? QStringLiteral("\"Parallel\"-Codes")
-                                    : QStringLiteral("Fix-Codes (standard)"));
+    add(QStringLiteral("parallelCodes"), QT_TRANSLATE_NOOP("FbeTool", "Codes"),
+        o["parallelCodes"],
+        o["parallelCodes"].toBool() ? FbeTool::tr("\"Parallel\"-Codes")
+                                    : FbeTool::tr("Fix-Codes (standard)"));
 
     const QJsonArray slotArray = o["slots"].toArray();
     for (int i = 0; i < slotArray.size(); ++i) {
         const QJsonObject s = slotArray.at(i).toObject();
         const QString key = QStringLiteral("slots[%1].").arg(i);
-        const QString name = QStringLiteral("Code %1 ").arg(i + 1);
-        plain(key + QStringLiteral("address"), name + QStringLiteral("Adresse"), s["address"]);
-        add(key + QStringLiteral("function"), name + QStringLiteral("Funktion"), s["function"],
-            QLatin1String(functionName(s["function"].toInt())));
-        plain(key + QStringLiteral("timeCount"), name + QStringLiteral("Zeitschritte"),
-              s["timeCount"]);
-        add(key + QStringLiteral("timeRaster"), name + QStringLiteral("Zeitraster"),
-            s["timeRaster"], timeRasterText(s["timeRaster"].toBool()));
-        add(key + QStringLiteral("timebase"), name + QStringLiteral("Zeiteinheit"),
-            s["timebase"], timebaseText(s["timebase"].toInt()));
-        for (int k = 1; k <= 4; ++k)
-            plain(key + QStringLiteral("out%1").arg(k), name + QStringLiteral("OUT%1").arg(k),
-                  s[QStringLiteral("out%1").arg(k)]);
+        const int n = i + 1;
+        plain(key + QStringLiteral("address"), {QT_TRANSLATE_NOOP("FbeTool", "Code %1 Adresse"), n},
+              s["address"]);
+        add(key + QStringLiteral("function"), {QT_TRANSLATE_NOOP("FbeTool", "Code %1 Funktion"), n},
+            s["function"], functionText(s["function"].toInt()));
+        plain(key + QStringLiteral("timeCount"),
+              {QT_TRANSLATE_NOOP("FbeTool", "Code %1 Zeitschritte"), n}, s["timeCount"]);
+        add(key + QStringLiteral("timeRaster"),
+            {QT_TRANSLATE_NOOP("FbeTool", "Code %1 Zeitraster"), n}, s["timeRaster"],
+            timeRasterText(s["timeRaster"].toBool()));
+        add(key + QStringLiteral("timebase"),
+            {QT_TRANSLATE_NOOP("FbeTool", "Code %1 Zeiteinheit"), n}, s["timebase"],
+            timebaseText(s["timebase"].toInt()));
+        for (int k = 1; k <= 4; ++k) {
+            Name name(QT_TRANSLATE_NOOP("FbeTool", "Code %1 OUT%2"), n);
+            name.german = name.german.arg(k);
+            name.shown = name.shown.arg(k);
+            plain(key + QStringLiteral("out%1").arg(k), name, s[QStringLiteral("out%1").arg(k)]);
+        }
     }
 
     const int flags = o["optionFlags"].toInt();
-    plain(QStringLiteral("pruefanzahl"), QStringLiteral("Prüfschärfe"), o["pruefanzahl"]);
-    add(QStringLiteral("korrektur"), QStringLiteral("Korrektur"), o["korrektur"],
+    plain(QStringLiteral("pruefanzahl"), QT_TRANSLATE_NOOP("FbeTool", "Prüfschärfe"),
+          o["pruefanzahl"]);
+    add(QStringLiteral("korrektur"), QT_TRANSLATE_NOOP("FbeTool", "Korrektur"), o["korrektur"],
         QString::number(o["korrektur"].toInt()));
-    ms(QStringLiteral("sperrzeit"), QStringLiteral("Sperrzeit"), o["sperrzeit"]);
-    ms(QStringLiteral("umschaltzeit"), QStringLiteral("Umschaltzeit"), o["umschaltzeit"]);
-    plain(QStringLiteral("optionFlags"), QStringLiteral("Not-Aus"), (flags & opt::NotAus) != 0);
-    ms(QStringLiteral("TimeOut"), QStringLiteral("Not-Aus-Zeit"), o["TimeOut"]);
-    plain(QStringLiteral("optionFlags"), QStringLiteral("mit Checksumme"),
+    ms(QStringLiteral("sperrzeit"), QT_TRANSLATE_NOOP("FbeTool", "Sperrzeit"), o["sperrzeit"]);
+    ms(QStringLiteral("umschaltzeit"), QT_TRANSLATE_NOOP("FbeTool", "Umschaltzeit"),
+       o["umschaltzeit"]);
+    plain(QStringLiteral("optionFlags"), QT_TRANSLATE_NOOP("FbeTool", "Not-Aus"),
+          (flags & opt::NotAus) != 0);
+    ms(QStringLiteral("TimeOut"), QT_TRANSLATE_NOOP("FbeTool", "Not-Aus-Zeit"), o["TimeOut"]);
+    plain(QStringLiteral("optionFlags"), QT_TRANSLATE_NOOP("FbeTool", "mit Checksumme"),
           (flags & opt::Checksum) != 0);
-    plain(QStringLiteral("store"), QStringLiteral("Speicherfunktion"), o["store"]);
+    plain(QStringLiteral("store"), QT_TRANSLATE_NOOP("FbeTool", "Speicherfunktion"), o["store"]);
     for (int k = 1; k <= 4; ++k)
-        plain(QStringLiteral("initout%1").arg(k), QStringLiteral("Anfangswert OUT%1").arg(k),
+        plain(QStringLiteral("initout%1").arg(k),
+              {QT_TRANSLATE_NOOP("FbeTool", "Anfangswert OUT%1"), k},
               o[QStringLiteral("initout%1").arg(k)]);
     const QJsonArray interlock = o["interlock"].toArray();
     for (int k = 0; k < interlock.size(); ++k)
         add(QStringLiteral("interlock[%1]").arg(k),
-            QStringLiteral("Verriegelung OUT%1").arg(k + 1), interlock.at(k),
+            {QT_TRANSLATE_NOOP("FbeTool", "Verriegelung OUT%1"), k + 1}, interlock.at(k),
             partners(interlock.at(k).toInt()));
-    add(QStringLiteral("GeneralCode"), QStringLiteral("Generalcode"), o["GeneralCode"],
-        binary(o["GeneralCode"]));
-    add(QStringLiteral("direktmaske"), QStringLiteral("Direktmaske"), o["direktmaske"],
-        binary(o["direktmaske"]));
-    plain(QStringLiteral("dirshift"), QStringLiteral("Bitposition"), o["dirshift"]);
-    plain(QStringLiteral("CheckBits"), QStringLiteral("Checkbits"), o["CheckBits"]);
-    add(QStringLiteral("optionFlags"), QStringLiteral("Ausgabe"), (flags & opt::Direkt) != 0,
-        (flags & opt::Direkt) ? QStringLiteral("Direktausgabe") : QStringLiteral("Codeinhalt"));
+    add(QStringLiteral("GeneralCode"), QT_TRANSLATE_NOOP("FbeTool", "Generalcode"),
+        o["GeneralCode"], binary(o["GeneralCode"]));
+    add(QStringLiteral("direktmaske"), QT_TRANSLATE_NOOP("FbeTool", "Direktmaske"),
+        o["direktmaske"], binary(o["direktmaske"]));
+    plain(QStringLiteral("dirshift"), QT_TRANSLATE_NOOP("FbeTool", "Bitposition"), o["dirshift"]);
+    plain(QStringLiteral("CheckBits"), QT_TRANSLATE_NOOP("FbeTool", "Checkbits"), o["CheckBits"]);
+    add(QStringLiteral("optionFlags"), QT_TRANSLATE_NOOP("FbeTool", "Ausgabe"),
+        (flags & opt::Direkt) != 0,
+        (flags & opt::Direkt) ? FbeTool::tr("Direktausgabe") : FbeTool::tr("Codeinhalt"));
     const int otherFlags = flags & ~(opt::NotAus | opt::Checksum | opt::Direkt);
-    add(QStringLiteral("optionFlags"), QStringLiteral("weitere Optionsbits"), otherFlags,
-        QStringLiteral("0x") + FormatNumber(1, 2, quint64(otherFlags)));
+    add(QStringLiteral("optionFlags"), QT_TRANSLATE_NOOP("FbeTool", "weitere Optionsbits"),
+        otherFlags, QStringLiteral("0x") + FormatNumber(1, 2, quint64(otherFlags)));
 
     const QJsonArray image = o["image"].toArray();
     for (int k = 0; k < image.size(); ++k) {
         const bool free = k == 0 || k == 47 || (k > img::OptionFlags && k < img::SoftwareMajor);
-        if (free)
-            tail->push_back({QStringLiteral("image[%1]").arg(k), QStringLiteral("Byte %1").arg(k),
+        if (free) {
+            const Name name(QT_TRANSLATE_NOOP("FbeTool", "Byte %1"), k);
+            tail->push_back({QStringLiteral("image[%1]").arg(k), name.german, name.shown,
                              image.at(k), QString::number(number(image.at(k)))});
+        }
     }
     return list;
 }
@@ -193,9 +236,13 @@ const QString* commentLine(const QStringList& comment, qsizetype n)
     return n < comment.size() ? &comment.at(n) : nullptr;
 }
 
+//: the name of a comment line in the list of differences; %1 is its number
+const char CommentLineText[] = QT_TRANSLATE_NOOP("FbeTool", "Kommentar Zeile %1");
+
+// The name of comment line n (from 0) as the text lists it.
 QString commentName(qsizetype n)
 {
-    return QStringLiteral("Kommentar Zeile %1").arg(n + 1);
+    return FbeTool::tr(CommentLineText).arg(n + 1);
 }
 
 // One element of the --json list as QJsonDocument writes it, indented as an element of the
@@ -206,6 +253,15 @@ QByteArray jsonElement(const QJsonObject& o)
     text.chop(1);
     text.replace('\n', "\n    ");
     return "    " + terminalSafeJson(text);
+}
+
+// The number of decimal digits of n > 0.
+qsizetype digits(qsizetype n)
+{
+    qsizetype count = 1;
+    for (; n >= 10; n /= 10)
+        ++count;
+    return count;
 }
 
 void appendNumber(std::string& out, qsizetype n)
@@ -241,7 +297,8 @@ void appendJsonComment(std::string& out, const QString* a, const QString* b, qsi
 void appendCommentText(std::string& out, const QString* line)
 {
     if (!line) {
-        out += "(keine)";
+        //: a comment line that the other file does not have
+        out += FbeTool::tr("(keine)").toStdString();
     } else if (line->isEmpty()) {
         out += "\"\"";
     } else {
@@ -253,7 +310,7 @@ void appendCommentText(std::string& out, const QString* line)
 
 int usage(QTextStream& err)
 {
-    err << "Aufruf: fbe-tool diff A.fbe B.fbe [--json]\n";
+    err << FbeTool::tr("Aufruf: fbe-tool diff A.fbe B.fbe [--json]") << "\n";
     return 2;
 }
 
@@ -281,7 +338,8 @@ int runDiffCommand(const QStringList& args)
         Configuration cfg;
         const LoadOutcome load = loadConfiguration(cfg, files[i]);
         if (!load.ok) {
-            err << files[i] << ":  Fehler bei \"Datei laden!\"\n" << load.error << "\n";
+            err << files[i] << ":" << FbeTool::tr(" Fehler bei \"Datei laden!\"") << "\n"
+                << load.error << "\n";
             return 2;
         }
         printLoadWarnings(err, load, files[i] + QStringLiteral(": "));
@@ -299,13 +357,13 @@ int runDiffCommand(const QStringList& args)
     for (size_t i = 0; i < a.size() && i < b.size(); ++i) {
         if (a[i].value != b[i].value) {
             differing.push_back(i);
-            width = qMax(width, int(a[i].name.size()));
+            width = qMax(width, int(a[i].shownName.size()));
         }
     }
     for (size_t i = 0; i < tails[0].size() && i < tails[1].size(); ++i) {
         if (tails[0][i].value != tails[1][i].value) {
             differingTail.push_back(i);
-            width = qMax(width, int(tails[0][i].name.size()));
+            width = qMax(width, int(tails[0][i].shownName.size()));
         }
     }
     const qsizetype commentLines = qMax(comments[0].size(), comments[1].size());
@@ -347,12 +405,18 @@ int runDiffCommand(const QStringList& args)
                                            {"b", y.value}})
                        .toStdString();
         } else {
-            name(x.name);
+            name(x.shownName);
             out += (terminalSafe(x.text) + QStringLiteral(" --> ") + terminalSafe(y.text)
                     + QLatin1Char('\n'))
                        .toStdString();
         }
     };
+    // The comment line's name around its number, as bytes, and its characters without it.
+    const QString commentText = FbeTool::tr(CommentLineText) + QLatin1Char(':');
+    const qsizetype marker = commentText.indexOf(QStringLiteral("%1"));
+    const std::string commentBefore = commentText.left(marker).toStdString();
+    const std::string commentAfter = commentText.mid(marker + 2).toStdString();
+    const qsizetype commentChars = commentText.size() - 2;
     if (json)
         out += "[\n";
     for (size_t i : differing)
@@ -366,12 +430,11 @@ int runDiffCommand(const QStringList& args)
         if (json) {
             appendJsonComment(out, x, y, n);
         } else {
-            // "Kommentar Zeile <n>:", padded as name() pads (ASCII: a byte for each character).
-            const size_t at = out.size();
-            out += "Kommentar Zeile ";
+            // "Kommentar Zeile <n>:", padded as name() pads.
+            out += commentBefore;
             appendNumber(out, n + 1);
-            out += ':';
-            while (out.size() - at < size_t(width + 2))
+            out += commentAfter;
+            for (qsizetype shown = commentChars + digits(n + 1); shown < width + 2; ++shown)
                 out += ' ';
             appendCommentText(out, x);
             out += " --> ";

@@ -3,6 +3,7 @@
 #include "comm/ComProbe.h"
 #include "comm/PortCatalogue.h"
 #include "comm/SerialPortService.h"
+#include "tools/ToolText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -45,7 +46,9 @@ QJsonArray toJson(const QList<PortEntry>& ports, const std::vector<OpenFailure>&
 void printTable(QTextStream& out, const QList<PortEntry>& ports,
                 const std::vector<OpenFailure>& states)
 {
-    int nameWidth = 4, deviceWidth = 5, descriptionWidth = 12;
+    int nameWidth = int(FbeTool::tr("Name").size());
+    int deviceWidth = int(FbeTool::tr("Gerät").size());
+    int descriptionWidth = int(FbeTool::tr("Beschreibung").size());
     for (const PortEntry& p : ports) {
         nameWidth = qMax(nameWidth, int(p.name.size()));
         deviceWidth = qMax(deviceWidth, int(p.device.size()));
@@ -56,13 +59,14 @@ void printTable(QTextStream& out, const QList<PortEntry>& ports,
         out << name.leftJustified(nameWidth) << "  " << device.leftJustified(deviceWidth) << "  "
             << description.leftJustified(descriptionWidth) << "  " << state << "\n";
     };
-    row(QStringLiteral("Name"), QStringLiteral("Gerät"), QStringLiteral("Beschreibung"),
-        QStringLiteral("Zustand"));
+    row(FbeTool::tr("Name"), FbeTool::tr("Gerät"), FbeTool::tr("Beschreibung"),
+        FbeTool::tr("Zustand"));
     for (int i = 0; i < ports.size(); ++i) {
         const PortEntry& p = ports.at(i);
         const OpenFailure& s = states.at(size_t(i));
         row(p.name, p.device, p.description,
-            s.failed() ? QStringLiteral("nicht nutzbar: ") + s.reason() : QStringLiteral("nutzbar"));
+            s.failed() ? FbeTool::tr("nicht nutzbar: %1").arg(OpenFailure::shown(s.reason()))
+                       : FbeTool::tr("nutzbar"));
         const QStringList details = p.details().mid(1);   // the device is in the row
         for (const QString& d : details)
             out << QString(nameWidth + 2, QLatin1Char(' ')) << d << "\n";
@@ -80,7 +84,7 @@ int runPortsCommand(const QStringList& args)
         if (a == QLatin1String("--json")) {
             json = true;
         } else {
-            err << "Aufruf: fbe-tool ports [--json]\n";
+            err << FbeTool::tr("Aufruf: fbe-tool ports [--json]") << "\n";
             return 2;
         }
     }

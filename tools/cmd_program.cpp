@@ -10,6 +10,7 @@
 #include "config/ProductionLog.h"
 #include "config/Refresh.h"
 #include "config/SafeFile.h"
+#include "tools/ToolText.h"
 #include "tools/cmd_series.h"
 
 #include <QDateTime>
@@ -54,8 +55,9 @@ bool programOption(const QStringList& args, int& i, TransferArguments* a)
         const char* value;
     };
     static const Option Options[] = {
-        {"--log", &TransferArguments::log, "die Protokolldatei"},
-        {"--db", &TransferArguments::db, "die URI der Produktionsdatenbank"},
+        {"--log", &TransferArguments::log, QT_TRANSLATE_NOOP("FbeTool", "die Protokolldatei")},
+        {"--db", &TransferArguments::db,
+         QT_TRANSLATE_NOOP("FbeTool", "die URI der Produktionsdatenbank")},
         {"--increments", &TransferArguments::increments, "a,b,c,d,e,f,g,h"},
     };
     const QString& word = args.at(i);
@@ -63,8 +65,8 @@ bool programOption(const QStringList& args, int& i, TransferArguments* a)
         const QLatin1String name(o.name);
         if (word == name) {
             if (i + 1 >= args.size())
-                a->error = QStringLiteral("%1 braucht einen Wert (%2)")
-                               .arg(name, QLatin1String(o.value));
+                a->error = FbeTool::tr("%1 braucht einen Wert (%2)")
+                               .arg(name, FbeTool::tr(o.value));
             else
                 a->*o.field = args.at(++i);
             return true;
@@ -86,7 +88,7 @@ TransferArguments parseTransferArguments(const QStringList& args, const char* co
         const QString& word = args.at(i);
         if (word == QLatin1String("--port")) {
             if (i + 1 >= args.size()) {
-                a.error = QStringLiteral("--port braucht einen Wert (COM1..COM4 oder Gerätepfad)");
+                a.error = FbeTool::tr("--port braucht einen Wert (COM1..COM4 oder Gerätepfad)");
                 return a;
             }
             a.port = args.at(++i);
@@ -97,26 +99,24 @@ TransferArguments parseTransferArguments(const QStringList& args, const char* co
             if (!a.error.isEmpty())
                 return a;
         } else if (word.startsWith(QLatin1String("--")) && word.size() > 2) {
-            a.error = QStringLiteral("unbekannte Option ") + word;
+            a.error = FbeTool::tr("unbekannte Option %1").arg(word);
             return a;
         } else if (a.file.isEmpty()) {
             a.file = word;
         } else {
-            a.error = QStringLiteral("zu viele Argumente: ") + word;
+            a.error = FbeTool::tr("zu viele Argumente: %1").arg(word);
             return a;
         }
     }
     if (a.error.isEmpty() && !a.increments.isEmpty() && a.db.isEmpty())
-        a.error = QStringLiteral("--increments gilt nur mit --db");
+        a.error = FbeTool::tr("--increments gilt nur mit --db");
     if (a.error.isEmpty() && (a.file.isEmpty() || a.port.isEmpty())) {
         const QLatin1String name(command);
-        a.error = QStringLiteral("Aufruf: fbe-tool %1")
-                      .arg(name == QLatin1String("program")
-                               ? QStringLiteral("program DATEI --port PORT [--log PROTOKOLL]"
-                                                " [--db URI [--increments a,b,c,d,e,f,g,h]]")
-                               : name == QLatin1String("verify")
-                                     ? QStringLiteral("verify DATEI --port PORT")
-                                     : QStringLiteral("read --port PORT DATEI"));
+        a.error = name == QLatin1String("program")
+            ? FbeTool::tr("Aufruf: fbe-tool program DATEI --port PORT [--log PROTOKOLL]"
+                          " [--db URI [--increments a,b,c,d,e,f,g,h]]")
+            : name == QLatin1String("verify") ? FbeTool::tr("Aufruf: fbe-tool verify DATEI --port PORT")
+                                              : FbeTool::tr("Aufruf: fbe-tool read --port PORT DATEI");
     }
     return a;
 }
@@ -166,8 +166,9 @@ PortChoice choosePort(const QString& name)
 
 int unknownPort(const QString& name)
 {
-    return usageError(QStringLiteral("unbekannter Port ") + name
-                      + QStringLiteral(" (COM1..COM4, ein Name aus \"fbe-tool ports\" oder Gerätepfad)"));
+    return usageError(
+        FbeTool::tr("unbekannter Port %1 (COM1..COM4, ein Name aus \"fbe-tool ports\" oder Gerätepfad)")
+            .arg(name));
 }
 
 // Progress on a terminal: one line redrawn in place.
@@ -224,7 +225,7 @@ QString runTransfer(Configuration& cfg, const PortChoice& choice, bool write)
     ProgressLine line;
     QEventLoop loop;
     QObject::connect(&protocol, &TransferProtocol::actionChanged,
-                     [&](const QString& a) { line.action(a); });
+                     [&](const QString& a) { line.action(TransferProtocol::shown(a)); });
     QObject::connect(&protocol, &TransferProtocol::progressChanged,
                      [&](int, int total) { line.progress(total); });
     QObject::connect(&protocol, &TransferProtocol::finished, &loop, &QEventLoop::quit,
@@ -235,7 +236,7 @@ QString runTransfer(Configuration& cfg, const PortChoice& choice, bool write)
     loop.exec();   // the end is queued, so it is seen here even when the start failed
     line.finish();
     if (!protocol.firmwareText().isEmpty())
-        err() << "Firmware: " << protocol.firmwareText() << "\n";
+        err() << FbeTool::tr("Firmware: %1").arg(protocol.firmwareText()) << "\n";
     err().flush();
     return protocol.firmwareText();
 }
@@ -263,7 +264,8 @@ int report(const TransferOutcome& outcome)
 
 void printTransferMessage(const QString& message)
 {
-    const QStringList lines = message.split(QLatin1Char('\n'));
+    // The message is kept in German; it is shown in the language in use.
+    const QStringList lines = TransferProtocol::shown(message).split(QLatin1Char('\n'));
     if (lines.size() > 1) {
         for (const QString& l : lines)
             err() << l << "\n";
@@ -284,9 +286,9 @@ bool prepareProgramming(Configuration& cfg, const QString& file)
     }
     // Loaded all the same, as the window does; the same notes as its message area.
     if (!loaded.checksumOk)
-        err() << "Achtung: Prüfsumme der Datei falsch!\n";
+        err() << FbeTool::tr("Achtung: Prüfsumme der Datei falsch!") << "\n";
     if (loaded.oldFile)
-        err() << "Datei mit Fehlern geladen. Veraltetes inkompatibles File!\n";
+        err() << FbeTool::tr("Datei mit Fehlern geladen. Veraltetes inkompatibles File!") << "\n";
     for (const QString& warning : loaded.warnings)
         err() << warning << "\n";
     NormaliseForRefresh(cfg);
@@ -335,14 +337,14 @@ bool parseIncrements(const QString& text, series::Increments* increments, QStrin
 {
     const QStringList parts = text.split(QLatin1Char(','));
     if (parts.size() > 8) {
-        *error = QStringLiteral("--increments: höchstens 8 Werte");
+        *error = FbeTool::tr("--increments: höchstens 8 Werte");
         return false;
     }
     for (int n = 0; n < parts.size(); ++n) {
         bool ok = false;
         const qint64 v = parts.at(n).trimmed().toLongLong(&ok);
         if (!ok || v < -999 || v > 9999) {
-            *error = QStringLiteral("--increments: \"%1\" ist kein increment (-999 .. 9999)")
+            *error = FbeTool::tr("--increments: \"%1\" ist kein increment (-999 .. 9999)")
                          .arg(parts.at(n));
             return false;
         }
@@ -394,7 +396,7 @@ int runProgramCommand(const QStringList& args)
     // series number is taken, so a refused log costs no number).
     QString why;
     if (!a.log.isEmpty() && !a.db.isEmpty() && !productionLogWritable(a.log, &why)) {
-        err() << msgLogNotWritten() << "\n" << a.log << ": " << why << "\n";
+        err() << shownLogLine(msgLogNotWritten()) << "\n" << a.log << ": " << why << "\n";
         err().flush();
         return 2;
     }
@@ -417,7 +419,7 @@ int runProgramCommand(const QStringList& args)
             return 2;
         }
         if (start.written > 0)
-            err() << QStringLiteral("%1 nachgetragene Ergebnisse in die Datenbank geschrieben")
+            err() << FbeTool::tr("%1 nachgetragene Ergebnisse in die Datenbank geschrieben")
                          .arg(start.written)
                   << "\n";
         QStringList shown;
@@ -428,7 +430,7 @@ int runProgramCommand(const QStringList& args)
             }
         }
         PrepareModuleWrite(cfg);
-        err() << QStringLiteral("Serie %1, Nummer %2 (%3)")
+        err() << FbeTool::tr("Serie %1, Nummer %2 (%3)")
                      .arg(start.series.name)
                      .arg(start.taken.number)
                      .arg(shown.join(QStringLiteral(", ")))
@@ -440,7 +442,7 @@ int runProgramCommand(const QStringList& args)
     if (!a.log.isEmpty()) {
         // The room for the run's line is reserved before anything is sent.
         if (!reserveProductionLog(a.log, record, &why)) {
-            err() << msgLogNotWritten() << "\n" << a.log << ": " << why << "\n";
+            err() << shownLogLine(msgLogNotWritten()) << "\n" << a.log << ": " << why << "\n";
             err().flush();
             if (db) {
                 // The number is taken: it stays a gap, recorded as a run that failed.
@@ -451,7 +453,8 @@ int runProgramCommand(const QStringList& args)
                 run.port = a.port;
                 run.record = record;
                 run.record.ok = false;
-                run.record.message = QStringList{msgLogNotWritten().trimmed(), why.trimmed()};
+                run.record.message =
+                    QStringList{msgLogNotWritten().trimmed(), keptReason(why.trimmed())};
                 run.record.counter = start.taken.number;
                 run.record.durationMs = clock.elapsed();
                 db->station.finish(run);
@@ -460,10 +463,10 @@ int runProgramCommand(const QStringList& args)
         }
         const LogSearch search = searchProductionLog(a.log, record);
         if (search.unreadableLines > 0)
-            err() << msgUnreadableLines(search.unreadableLines).trimmed() << "\n";
+            err() << shownLogLine(msgUnreadableLines(search.unreadableLines)).trimmed() << "\n";
         if (search.programmedBefore) {
             repeated = msgProgrammedBefore(*search.programmedBefore);
-            err() << repeated.trimmed() << "\n";
+            err() << shownLogLine(repeated).trimmed() << "\n";
         }
     }
     err().flush();
@@ -487,11 +490,11 @@ int runProgramCommand(const QStringList& args)
         if (end.queued)
             printLines({series::msgQueued(), end.reason});
         else if (!end.recorded)
-            printLines({QStringLiteral("Ergebnis konnte nicht gespeichert werden"), end.reason});
+            printLines({FbeTool::tr("Ergebnis konnte nicht gespeichert werden"), end.reason});
     }
     if (!a.log.isEmpty() && !appendProductionLog(a.log, record, &why)) {
         // The module is programmed all the same: the exit code stays the transfer's.
-        err() << msgLogNotWritten() << "\n" << a.log << ": " << why << "\n";
+        err() << shownLogLine(msgLogNotWritten()) << "\n" << a.log << ": " << why << "\n";
         err().flush();
     }
     return code;
@@ -506,7 +509,7 @@ int runReadCommand(const QStringList& args)
     // A place the file cannot go is found before the module is read, not after.
     const QFileInfo target(a.file);
     if (target.isDir())
-        return usageError(a.file + QStringLiteral(": ein Ordner, keine Datei"));
+        return usageError(a.file + QStringLiteral(": ") + reason::isFolder());
     Configuration cfg;
     NeueDatei(cfg);
     // The file as a new configuration would be saved, the size of what the read gives: its
@@ -515,8 +518,8 @@ int runReadCommand(const QStringList& args)
     Configuration sized = cfg;
     if (!CanReplaceFile(a.file, BuildFile(sized).bytes().size(), &why))
         return usageError(a.file + QStringLiteral(": ")
-                          + (why == reason::NoFolder ? QStringLiteral("den Ordner gibt es nicht")
-                                                     : why));
+                          + (why == reason::noFolder() ? FbeTool::tr("den Ordner gibt es nicht")
+                                                       : why));
     const PortChoice port = choosePort(a.port);
     if (port.number == 0)
         return unknownPort(a.port);

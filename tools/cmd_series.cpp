@@ -1,6 +1,10 @@
 #include "tools/cmd_series.h"
 
 #include "config/ProductionLog.h"
+#include "tools/ToolText.h"
+#ifdef FBE_WITH_COMM
+#include "comm/TransferProtocol.h"
+#endif
 
 #include <QTextStream>
 
@@ -38,13 +42,28 @@ QString textField(const QString& text)
     return productionLogFields(r).at(ProjectColumn);
 }
 
-const QString Usage = QStringLiteral("Aufruf: fbe-tool series URI PROJEKT [--csv]");
+QString usage()
+{
+    return FbeTool::tr("Aufruf: fbe-tool series URI PROJEKT [--csv]");
+}
+
+// A run's message as the database keeps it (German), in the language in use.
+QString shownMessage(const QString& line)
+{
+#ifdef FBE_WITH_COMM
+    return shownLogLine(TransferProtocol::shown(line));
+#else
+    return shownLogLine(line);
+#endif
+}
 
 // The plain listing: one line per run, the used codes' addresses, then a summary.
 void printTable(const QString& name, const QList<SeriesRun>& runs)
 {
     QTextStream out(stdout);
-    out << "Nummer  Station          Zeit                       Ergebnis  Adressen\n";
+    out << FbeTool::tr("Nummer").rightJustified(6) << "  " << FbeTool::tr("Station").leftJustified(16)
+        << " " << FbeTool::tr("Zeit").leftJustified(26) << " "
+        << FbeTool::tr("Ergebnis").leftJustified(8) << "  " << FbeTool::tr("Adressen") << "\n";
     qint64 ok = 0;
     for (const SeriesRun& run : runs) {
         const ProductionRecord& r = run.record;
@@ -52,17 +71,19 @@ void printTable(const QString& name, const QList<SeriesRun>& runs)
         for (size_t n = 1; n <= 8; ++n)
             if (r.address[n] != 0 || (!run.pending && r.function[n] != FnKeine))
                 addresses << QStringLiteral("%1:%2").arg(n).arg(r.address[n]);
-        const QString result = run.pending ? QStringLiteral("offen")
-                                           : QLatin1String(r.ok ? "OK" : "Fehler");
+        //: the result of a run whose number is taken and whose result is not recorded yet
+        const QString result = run.pending ? FbeTool::tr("offen")
+                                           : r.ok ? FbeTool::tr("OK") : FbeTool::tr("Fehler");
         ok += (!run.pending && r.ok) ? 1 : 0;
         out << QString::number(run.number).rightJustified(6) << "  "
             << run.station.leftJustified(16) << " " << isoTimeWithOffset(r.time).leftJustified(26)
             << " " << result.leftJustified(8) << "  " << addresses.join(QLatin1Char(' '));
         if (!r.ok && !run.pending && !r.message.isEmpty())
-            out << "  (" << r.message.first().trimmed() << ")";
+            out << "  (" << shownMessage(r.message.first()).trimmed() << ")";
         out << "\n";
     }
-    out << "Serie " << name << ": " << runs.size() << " Läufe, " << ok << " erfolgreich\n";
+    out << FbeTool::tr("Serie %1: %2 Läufe, %3 erfolgreich").arg(name).arg(runs.size()).arg(ok)
+        << "\n";
 }
 
 }  // namespace
@@ -99,14 +120,15 @@ int listSeries(const QStringList& args)
         if (word == QLatin1String("--csv")) {
             csv = true;
         } else if (word.startsWith(QLatin1String("--")) && word.size() > 2) {
-            err() << "fbe-tool: unbekannte Option " << word << "\n" << Usage << "\n";
+            err() << "fbe-tool: " << FbeTool::tr("unbekannte Option %1").arg(word) << "\n"
+                  << usage() << "\n";
             return 2;
         } else {
             words << word;
         }
     }
     if (words.size() != 2) {
-        err() << "fbe-tool: " << Usage << "\n";
+        err() << "fbe-tool: " << usage() << "\n";
         return 2;
     }
     const DatabaseTarget target = parseDatabaseUri(words.at(0));
@@ -122,7 +144,7 @@ int listSeries(const QStringList& args)
         return 2;
     }
     if (runs->isEmpty() && !store.findSeries(name)) {
-        err() << QStringLiteral("Serie %1 nicht in der Datenbank").arg(name) << "\n";
+        err() << FbeTool::tr("Serie %1 nicht in der Datenbank").arg(name) << "\n";
         return 1;
     }
     if (csv) {

@@ -1,5 +1,7 @@
 #include "tools/cmd_sheet.h"
 
+#include "tools/ToolText.h"
+
 #include "config/Refresh.h"
 #include "sheet/SheetPainter.h"
 #include "tools/cmd_show.h"
@@ -15,11 +17,6 @@
 using namespace fbe;
 
 namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("fbe-tool", text);
-}
 
 QtMessageHandler qtHandler = nullptr;
 
@@ -52,18 +49,18 @@ int runSheetCommand(const QStringList& args)
 {
     QTextStream err(stderr);
     if (args.size() != 2 || args[0].startsWith(QLatin1Char('-')) || args[1].startsWith(QLatin1Char('-'))) {
-        err << tr("Aufruf: fbe-tool sheet DATEI.fbe AUSGABE.pdf") << "\n";
+        err << FbeTool::tr("Aufruf: fbe-tool sheet DATEI.fbe AUSGABE.pdf") << "\n";
         return 2;
     }
     const QString& path = args[0];
     const QString& out = args[1];
-    const QString failed = tr(" Fehler bei \"Als PDF speichern!\"");
+    const QString failed = FbeTool::tr(" Fehler bei \"Als PDF speichern!\"");
     const QFileInfo in(path);
 
     Configuration cfg;
     const LoadOutcome load = loadConfiguration(cfg, path);
     if (!load.ok) {
-        err << " Fehler bei \"Datei laden!\"\n" << load.error << "\n";
+        err << FbeTool::tr(" Fehler bei \"Datei laden!\"") << "\n" << load.error << "\n";
         return 2;
     }
     printLoadWarnings(err, load, QString());

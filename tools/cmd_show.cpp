@@ -3,6 +3,7 @@
 #include "config/FbeFile.h"
 #include "config/Formatting.h"
 #include "config/TerminalText.h"
+#include "tools/ToolText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -15,6 +16,13 @@
 using namespace fbe;
 
 namespace {
+
+// "2.05" for 0x0205.
+QString versionText(int version)
+{
+    return QString::number(version / 256) + QLatin1Char('.')
+           + PadLeft(2, QLatin1Char('0'), version % 256);
+}
 
 QJsonObject recordJson(const TypeRecord& r)
 {
@@ -86,11 +94,16 @@ LoadOutcome loadConfiguration(Configuration& cfg, const QString& path)
 void printLoadWarnings(QTextStream& err, const LoadOutcome& load, const QString& prefix)
 {
     if (load.oldFile)
-        err << prefix << "Warnung: die Datei wurde mit einer alten Software erstellt (Version "
-            << load.softwareVersion / 256 << "." << PadLeft(2, QLatin1Char('0'), load.softwareVersion % 256)
-            << "). Die File-Daten sind dazu nicht kompatibel!\n";
+        err << prefix
+            << FbeTool::tr("Warnung: die Datei wurde mit einer alten Software erstellt (Version "
+                           "%1). Die File-Daten sind dazu nicht kompatibel!")
+                   .arg(versionText(load.softwareVersion))
+            << "\n";
     if (!load.checksumOk)
-        err << prefix << "Warnung: EEPROM-Fehler (checksum) - die Checksumme der Datei stimmt nicht\n";
+        err << prefix
+            << FbeTool::tr("Warnung: EEPROM-Fehler (checksum) - die Checksumme der Datei stimmt "
+                           "nicht")
+            << "\n";
     for (const QString& warning : load.warnings)
         err << prefix << warning << "\n";
 }
@@ -149,25 +162,36 @@ namespace {
 
 QString yesNo(bool b)
 {
-    return b ? QStringLiteral("ja") : QStringLiteral("nein");
+    return b ? FbeTool::tr("ja") : FbeTool::tr("nein");
+}
+
+// A label of the summary, padded so that the values stand in one column.
+QString label(const QString& text, int width = 20)
+{
+    return text.leftJustified(width);
 }
 
 void printSummary(QTextStream& out, const Configuration& cfg, const LoadOutcome& load)
 {
     const TypeRecord& r = cfg.current();
-    out << "Projektname:        " << terminalSafe(cfg.projectName) << "\n";
-    out << "Softwareversion:    " << load.softwareVersion / 256 << "."
-        << PadLeft(2, QLatin1Char('0'), load.softwareVersion % 256) << "\n";
-    out << "Firmware:           " << cfg.firmware / 256 << "."
-        << PadLeft(2, QLatin1Char('0'), cfg.firmware % 256) << "\n";
-    out << "Checksumme:         " << (load.checksumOk ? "in Ordnung" : "FEHLER") << "\n";
-    out << "Sendertyp:          " << cfg.activeType << "  (Codierlänge " << r.bits
-        << " Bit, Prüfmaske " << FormatNumber(2, 40, r.mask) << ")\n";
-    out << "Decoder:            ref-correction " << r.corrmain << ", ref " << r.refmin << ".."
-        << r.refmax << ", dat " << r.datmin << ".." << r.datmax << ", wait " << r.wait1 << "/"
-        << r.wait2 << "/" << r.wait3 << "\n";
-    out << "Codes:              "
-        << (cfg.parallelCodes ? "\"Parallel\"-Codes" : "Fix-Codes (standard)") << "\n";
+    out << label(FbeTool::tr("Projektname:")) << terminalSafe(cfg.projectName) << "\n";
+    out << label(FbeTool::tr("Softwareversion:")) << versionText(load.softwareVersion) << "\n";
+    out << label(FbeTool::tr("Firmware:")) << versionText(cfg.firmware) << "\n";
+    out << label(FbeTool::tr("Checksumme:"))
+        << (load.checksumOk ? FbeTool::tr("in Ordnung") : FbeTool::tr("FEHLER")) << "\n";
+    out << label(FbeTool::tr("Sendertyp:"))
+        << FbeTool::tr("%1  (Codierlänge %2 Bit, Prüfmaske %3)")
+               .arg(cfg.activeType)
+               .arg(r.bits)
+               .arg(FormatNumber(2, 40, r.mask))
+        << "\n";
+    out << label(FbeTool::tr("Decoder:")) << "ref-correction " << r.corrmain << ", ref "
+        << r.refmin << ".." << r.refmax << ", dat " << r.datmin << ".." << r.datmax << ", wait "
+        << r.wait1 << "/" << r.wait2 << "/" << r.wait3 << "\n";
+    out << label(FbeTool::tr("Codes:"))
+        << (cfg.parallelCodes ? FbeTool::tr("\"Parallel\"-Codes")
+                              : FbeTool::tr("Fix-Codes (standard)"))
+        << "\n";
     for (int i = 1; i <= 8; ++i) {
         const CodeSlot& s = cfg.codes[i];
         QString outs;
@@ -176,33 +200,39 @@ void printSummary(QTextStream& out, const Configuration& cfg, const LoadOutcome&
             if (o[k])
                 outs += QStringLiteral(" OUT%1").arg(k + 1);
         }
-        out << "  Code " << i << ": Adresse " << FormatNumber(0, 13, s.address) << "  "
-            << qSetFieldWidth(16) << Qt::left << functionName(s.function) << qSetFieldWidth(0)
-            << Qt::right;
+        out << FbeTool::tr("  Code %1: Adresse %2").arg(i).arg(FormatNumber(0, 13, s.address))
+            << "  " << functionText(s.function).leftJustified(16);
         if (i <= 4 && (s.function == FnTastend || s.function == FnImpuls))
-            out << " Zeit " << getTimevalue(s);
-        out << (outs.isEmpty() ? QStringLiteral(" (kein Ausgang)") : outs) << "\n";
+            out << FbeTool::tr(" Zeit %1").arg(getTimevalue(s));
+        out << (outs.isEmpty() ? FbeTool::tr(" (kein Ausgang)") : outs) << "\n";
     }
-    out << "Prüfschärfe:        " << cfg.pruefanzahl << "\n";
-    out << "Korrektur:          " << cfg.korrektur << "\n";
-    out << "Sperrzeit:          " << cfg.sperrzeit * 10 << " ms\n";
-    out << "Umschaltzeit:       " << cfg.sendImage[img::Umschaltzeit] * 10 << " ms\n";
-    out << "Not-Aus:            " << yesNo(cfg.option(opt::NotAus)) << ", "
+    out << label(FbeTool::tr("Prüfschärfe:")) << cfg.pruefanzahl << "\n";
+    out << label(FbeTool::tr("Korrektur:")) << cfg.korrektur << "\n";
+    out << label(FbeTool::tr("Sperrzeit:")) << cfg.sperrzeit * 10 << " ms\n";
+    out << label(FbeTool::tr("Umschaltzeit:")) << cfg.sendImage[img::Umschaltzeit] * 10
+        << " ms\n";
+    out << label(FbeTool::tr("Not-Aus:")) << yesNo(cfg.option(opt::NotAus)) << ", "
         << int(cfg.timeOut()) * 10 << " ms\n";
-    out << "mit Checksumme:     " << yesNo(cfg.option(opt::Checksum)) << "\n";
-    out << "Speicherfunktion:   " << yesNo(cfg.store) << "\n";
-    out << "Anfangswerte:       OUT1 " << yesNo(cfg.initout1) << ", OUT2 " << yesNo(cfg.initout2)
-        << ", OUT3 " << yesNo(cfg.initout3) << ", OUT4 " << yesNo(cfg.initout4) << "\n";
-    out << "Verriegelung:      ";
+    out << label(FbeTool::tr("mit Checksumme:")) << yesNo(cfg.option(opt::Checksum)) << "\n";
+    out << label(FbeTool::tr("Speicherfunktion:")) << yesNo(cfg.store) << "\n";
+    out << label(FbeTool::tr("Anfangswerte:")) << "OUT1 " << yesNo(cfg.initout1) << ", OUT2 "
+        << yesNo(cfg.initout2) << ", OUT3 " << yesNo(cfg.initout3) << ", OUT4 "
+        << yesNo(cfg.initout4) << "\n";
+    // Each output comes with a blank in front.
+    out << label(FbeTool::tr("Verriegelung:"), 19);
     for (int k = 0; k < 4; ++k)
         out << " OUT" << k + 1 << "=" << FormatNumber(1, 2, cfg.sendImage[img::Interlock + k]);
     out << "\n";
-    out << "Generalcode:        " << FormatNumber(2, 40, cfg.GeneralCode) << "\n";
-    out << "Direktmaske:        " << FormatNumber(2, 40, cfg.direktmaske) << "\n";
-    out << "Bitposition:        " << cfg.sendImage[img::Dirshift] << ", Checkbits "
-        << cfg.sendImage[img::CheckBits] << ", "
-        << (cfg.option(opt::Direkt) ? "Direktausgabe" : "Codeinhalt") << "\n";
-    out << "Kommentar:\n";
+    out << label(FbeTool::tr("Generalcode:")) << FormatNumber(2, 40, cfg.GeneralCode) << "\n";
+    out << label(FbeTool::tr("Direktmaske:")) << FormatNumber(2, 40, cfg.direktmaske) << "\n";
+    out << label(FbeTool::tr("Bitposition:"))
+        << FbeTool::tr("%1, Checkbits %2, %3")
+               .arg(cfg.sendImage[img::Dirshift])
+               .arg(cfg.sendImage[img::CheckBits])
+               .arg(cfg.option(opt::Direkt) ? FbeTool::tr("Direktausgabe")
+                                            : FbeTool::tr("Codeinhalt"))
+        << "\n";
+    out << FbeTool::tr("Kommentar:") << "\n";
     for (const QString& line : cfg.comment)
         out << "  " << terminalSafe(line, Tabs::Kept) << "\n";
 }
@@ -213,14 +243,14 @@ int runNewCommand(const QStringList& args)
 {
     QTextStream err(stderr);
     if (args.size() != 1 || args.first().startsWith(QLatin1Char('-'))) {
-        err << "Aufruf: fbe-tool new DATEI\n";
+        err << FbeTool::tr("Aufruf: fbe-tool new DATEI") << "\n";
         return 2;
     }
     Configuration cfg;
     NeueDatei(cfg);
     QString error;
     if (!SaveFile(args.first(), BuildFile(cfg), &error)) {
-        err << " Fehler bei \"Datei speichern!\"\n" << error << "\n";
+        err << FbeTool::tr(" Fehler bei \"Datei speichern!\"") << "\n" << error << "\n";
         return 2;
     }
     return 0;
@@ -237,19 +267,19 @@ int runShowCommand(const QStringList& args)
         } else if (path.isEmpty() && !a.startsWith(QLatin1String("--"))) {
             path = a;
         } else {
-            err << "Aufruf: fbe-tool show DATEI [--json]\n";
+            err << FbeTool::tr("Aufruf: fbe-tool show DATEI [--json]") << "\n";
             return 2;
         }
     }
     if (path.isEmpty()) {
-        err << "Aufruf: fbe-tool show DATEI [--json]\n";
+        err << FbeTool::tr("Aufruf: fbe-tool show DATEI [--json]") << "\n";
         return 2;
     }
 
     Configuration cfg;
     const LoadOutcome load = loadConfiguration(cfg, path);
     if (!load.ok) {
-        err << " Fehler bei \"Datei laden!\"\n" << load.error << "\n";
+        err << FbeTool::tr(" Fehler bei \"Datei laden!\"") << "\n" << load.error << "\n";
         return 2;
     }
     printLoadWarnings(err, load, QString());

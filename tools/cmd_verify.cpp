@@ -4,6 +4,9 @@
 
 #include "comm/TransferProtocol.h"
 #include "config/Configuration.h"
+#include "config/ImageCodec.h"
+#include "config/Refresh.h"
+#include "tools/ToolText.h"
 
 #include <QTextStream>
 
@@ -39,7 +42,8 @@ int runVerifyCommand(const QStringList& args)
         const quint8 module = read.image[size_t(a)];
         const quint8 wanted = expected[size_t(a)];
         if (TransferProtocol::comparedAfterWrite(a) && module != wanted) {
-            out << "Adresse [" << a << "]: Modul " << module << ", Datei " << wanted << "\n";
+            out << FbeTool::tr("Adresse [%1]: Modul %2, Datei %3").arg(a).arg(int(module)).arg(int(wanted))
+                << "\n";
             ++differing;
         }
     }
@@ -47,14 +51,14 @@ int runVerifyCommand(const QStringList& args)
     // compared bytes match (the checksum covers free bytes as well).
     const bool checksumOk = imageChecksum(read.image) == read.image[img::Checksum];
     if (!checksumOk)
-        out << "EEPROM-Fehler (checksum)\n";
+        out << shownResultLine(QString::fromUtf8(ChecksumErrorText)) << "\n";
     if (differing == 0 && checksumOk) {
-        out << "Modul und Datei stimmen überein\n";
+        out << FbeTool::tr("Modul und Datei stimmen überein") << "\n";
         return 0;
     }
     if (differing > 0)
-        out << (differing == 1 ? QStringLiteral("1 Adresse weicht ab")
-                               : QStringLiteral("%1 Adressen weichen ab").arg(differing))
+        out << (differing == 1 ? FbeTool::tr("1 Adresse weicht ab")
+                               : FbeTool::tr("%1 Adressen weichen ab").arg(differing))
             << "\n";
     return 1;
 }

@@ -1,6 +1,7 @@
 // fbe-tool: the command-line companion of the configuration program. It writes, shows,
 // programs and reads configuration files without the windows.
 #include "tools/ArgumentBytes.h"
+#include "tools/ToolText.h"
 #include "tools/cmd_build.h"
 #include "tools/cmd_diff.h"
 #include "tools/cmd_show.h"
@@ -23,7 +24,9 @@
 
 namespace {
 
-const char Usage[] =
+// The help, in parts: which commands there are depends on the build.
+const char UsageHead[] = QT_TRANSLATE_NOOP(
+    "FbeTool",
     "Aufruf: fbe-tool BEFEHL [ARGUMENTE]\n"
     "\n"
     "Befehle:\n"
@@ -37,14 +40,15 @@ const char Usage[] =
     "                               Exit 0: gleich, 1: verschieden, 2: Lade- oder Aufruffehler.\n"
     "  build KONFIG.json DATEI      schreibt die Datei, die das Programm nach Eingabe der\n"
     "                               Werte aus KONFIG.json (Schlüssel wie show --json) speichern\n"
-    "                               würde. Exit 2 bei unzulässigen Werten (nichts geschrieben).\n"
-#ifdef FBE_WITH_SHEET
+    "                               würde. Exit 2 bei unzulässigen Werten (nichts geschrieben).\n");
+const char UsageSheet[] = QT_TRANSLATE_NOOP(
+    "FbeTool",
     "  sheet DATEI.fbe AUSGABE.pdf  schreibt das Blatt der Konfiguration zum Drucken (wie\n"
     "                               \"Als PDF speichern ...\" im Programm) als PDF-Datei.\n"
     "                               Exit 0: geschrieben, 2: Lade-, Aufruf- oder\n"
-    "                               Schreibfehler (nichts geschrieben).\n"
-#endif
-#ifdef FBE_WITH_COMM
+    "                               Schreibfehler (nichts geschrieben).\n");
+const char UsageModule[] = QT_TRANSLATE_NOOP(
+    "FbeTool",
     "  program DATEI --port PORT    programmiert ein Modul mit DATEI, wie \"Modul programmieren\"\n"
     "          [--log PROTOKOLL]    im Programm. Exit 0: erfolgreich, 1: Übertragung\n"
     "          [--db URI]           fehlgeschlagen, 2: Datei- oder Aufruffehler oder eine\n"
@@ -82,19 +86,31 @@ const char Usage[] =
     "\n"
     "PORT ist COM1..COM4 (Gerät aus FBE_COM1..FBE_COM4, sonst /dev/ttyS0..3), ein Name aus\n"
     "\"fbe-tool ports\" (ttyUSB0) oder ein Gerätepfad wie /dev/ttyUSB0 oder\n"
-    "/dev/serial/by-id/....\n"
-#endif
+    "/dev/serial/by-id/....\n");
+const char UsageTail[] = QT_TRANSLATE_NOOP(
+    "FbeTool",
     "\n"
     "  --help                       zeigt diese Hilfe.\n"
-    "  --version                    zeigt die Version.\n";
+    "  --version                    zeigt die Version.\n");
+
+// The help in the language in use.
+void printUsage(FILE* to)
+{
+    QString text = FbeTool::tr(UsageHead);
+#ifdef FBE_WITH_SHEET
+    text += FbeTool::tr(UsageSheet);
+#endif
+#ifdef FBE_WITH_COMM
+    text += FbeTool::tr(UsageModule);
+#endif
+    text += FbeTool::tr(UsageTail);
+    std::fputs(text.toUtf8().constData(), to);
+}
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    // Before Qt decodes them: a name that is not UTF-8 would name another file.
-    if (const int refused = fbe::refuseNonUtf8Arguments(argc, argv))
-        return refused;
 #ifdef FBE_WITH_SHEET
     const std::unique_ptr<QCoreApplication> app = createToolApplication(argc, argv);
 #else
@@ -102,10 +118,13 @@ int main(int argc, char** argv)
 #endif
     // Texts follow the environment's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
     fbe::language::use(fbe::language::choose(QString(), fbe::language::desktopLanguages()));
+    // Before Qt decodes them: a name that is not UTF-8 would name another file.
+    if (const int refused = fbe::refuseNonUtf8Arguments(argc, argv))
+        return refused;
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args.first() == QLatin1String("--help")
         || args.first() == QLatin1String("-h") || args.first() == QLatin1String("help")) {
-        std::fputs(Usage, args.isEmpty() ? stderr : stdout);
+        printUsage(args.isEmpty() ? stderr : stdout);
         return args.isEmpty() ? 2 : 0;
     }
     if (args.first() == QLatin1String("--version")) {
@@ -114,7 +133,7 @@ int main(int argc, char** argv)
     }
     const QString command = args.takeFirst();
     if (args.contains(QLatin1String("--help"))) {
-        std::fputs(Usage, stdout);
+        printUsage(stdout);
         return 0;
     }
     if (command == QLatin1String("new"))
@@ -141,7 +160,7 @@ int main(int argc, char** argv)
     if (command == QLatin1String("sheet"))
         return runSheetCommand(args);
 #endif
-    QTextStream(stderr) << "fbe-tool: unbekannter Befehl \"" << command << "\"\n\n";
-    std::fputs(Usage, stderr);
+    QTextStream(stderr) << FbeTool::tr("fbe-tool: unbekannter Befehl \"%1\"").arg(command) << "\n\n";
+    printUsage(stderr);
     return 2;
 }

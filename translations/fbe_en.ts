@@ -33,6 +33,941 @@
     </message>
 </context>
 <context>
+    <name>Configuration</name>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Ein</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Aus</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Wechsel (Toggle)</source>
+        <translation>Toggle</translation>
+    </message>
+    <message>
+        <source>1:1 (Tastend)</source>
+        <translation>1:1 (momentary)</translation>
+    </message>
+    <message>
+        <source>Impuls</source>
+        <translation>Pulse</translation>
+    </message>
+    <message>
+        <source>-Projektname-</source>
+        <translation>-Project name-</translation>
+    </message>
+    <message>
+        <source>hier kann ein Text eingegeben werden, welcher</source>
+        <extracomment>the first of two comment lines of a new configuration, saved in its file</extracomment>
+        <translation>a text can be entered here, which</translation>
+    </message>
+    <message>
+        <source>mit dem Konfigurationsfile abgespeichert wird</source>
+        <extracomment>the second comment line of a new configuration</extracomment>
+        <translation>is saved with the configuration file</translation>
+    </message>
+</context>
+<context>
+    <name>FbeFile</name>
+    <message>
+        <source>die Datei ist größer als 1 MiB</source>
+        <translation>the file is larger than 1 MiB</translation>
+    </message>
+    <message>
+        <source>die Datei hat nur %1 Zeilen (mindestens %2)</source>
+        <translation>the file has only %1 lines (at least %2)</translation>
+    </message>
+    <message>
+        <source>Zeile %1: &quot;%2&quot; ist keine ganze Zahl</source>
+        <translation>line %1: &quot;%2&quot; is not a whole number</translation>
+    </message>
+    <message>
+        <source>Zeile %1: die Zahl passt nicht in 64 Bit</source>
+        <translation>line %1: the number does not fit into 64 bits</translation>
+    </message>
+    <message>
+        <source> Zeile %1: Wert außerhalb 0..255</source>
+        <translation> line %1: value outside 0..255</translation>
+    </message>
+    <message>
+        <source> Datei beschädigt: Zeile 1000 ist nicht --*--</source>
+        <translation> file damaged: line 1000 is not --*--</translation>
+    </message>
+    <message>
+        <source>das Zeichen %1 kann in der Datei nicht gespeichert werden</source>
+        <translation>the character %1 cannot be stored in the file</translation>
+    </message>
+    <message>
+        <source>die Zeichen %1 können in der Datei nicht gespeichert werden</source>
+        <translation>the characters %1 cannot be stored in the file</translation>
+    </message>
+</context>
+<context>
+    <name>FbeTool</name>
+    <message>
+        <source>erlaubt: %1..%2</source>
+        <translation>allowed: %1..%2</translation>
+    </message>
+    <message>
+        <source>eine ganze Zahl erwartet, %1</source>
+        <translation>a whole number expected, %1</translation>
+    </message>
+    <message>
+        <source>%1 außerhalb des Bereichs, %2</source>
+        <translation>%1 out of range, %2</translation>
+    </message>
+    <message>
+        <source>true oder false erwartet</source>
+        <translation>true or false expected</translation>
+    </message>
+    <message>
+        <source>ein Text erwartet</source>
+        <translation>a text expected</translation>
+    </message>
+    <message>
+        <source>unbekannter Schlüssel; erlaubt: %1</source>
+        <translation>unknown key; allowed: %1</translation>
+    </message>
+    <message>
+        <source>erlaubt: 0..%1</source>
+        <translation>allowed: 0..%1</translation>
+    </message>
+    <message>
+        <source>erlaubt sind nur die Bits der Prüfmaske %1</source>
+        <translation>only the bits of the check mask %1 are allowed</translation>
+    </message>
+    <message>
+        <source>erlaubt: 1, 2, 7, 10, 16, 17 oder 0 (Decoder-Werte von Hand)</source>
+        <translation>allowed: 1, 2, 7, 10, 16, 17 or 0 (decoder values by hand)</translation>
+    </message>
+    <message>
+        <source>%1 weicht von activeType %2 ab; erlaubt: %2</source>
+        <translation>%1 differs from activeType %2; allowed: %2</translation>
+    </message>
+    <message>
+        <source>unbekannter Sendertyp %1; %2</source>
+        <translation>unknown transmitter type %1; %2</translation>
+    </message>
+    <message>
+        <source>Sendertyp %1 hat %2 fest; erlaubt: %2 (eigene Werte mit activeType 0)</source>
+        <translation>transmitter type %1 has %2 fixed; allowed: %2 (own values with activeType 0)</translation>
+    </message>
+    <message>
+        <source>eine Liste von höchstens 8 Codes erwartet</source>
+        <translation>a list of at most 8 codes expected</translation>
+    </message>
+    <message>
+        <source>ein Objekt erwartet</source>
+        <translation>an object expected</translation>
+    </message>
+    <message>
+        <source>die Codes 5..8 haben keine Zeit; erlaubt: 1</source>
+        <translation>codes 5..8 have no time; allowed: 1</translation>
+    </message>
+    <message>
+        <source>die Codes 5..8 haben keine Zeit; erlaubt: false</source>
+        <translation>codes 5..8 have no time; allowed: false</translation>
+    </message>
+    <message>
+        <source>eine Liste von 4 Bytes (OUT1..OUT4) erwartet</source>
+        <translation>a list of 4 bytes (OUT1..OUT4) expected</translation>
+    </message>
+    <message>
+        <source>Bits 0x%1 sind keine Partnerausgänge von OUT%2; erlaubt sind nur Bits aus 0x%3</source>
+        <translation>bits 0x%1 are no partner outputs of OUT%2; only bits of 0x%3 are allowed</translation>
+    </message>
+    <message>
+        <source>OUT%1 und OUT%2 sind nur einseitig verriegelt; eine Verriegelung gilt immer für beide Ausgänge</source>
+        <translation>OUT%1 and OUT%2 are interlocked one way only; an interlock always holds for both outputs</translation>
+    </message>
+    <message>
+        <source>eine Liste von Textzeilen erwartet</source>
+        <translation>a list of text lines expected</translation>
+    </message>
+    <message>
+        <source>%1 hat Bits außerhalb der Prüfmaske von Sendertyp %2; %3</source>
+        <translation>%1 has bits outside the check mask of transmitter type %2; %3</translation>
+    </message>
+    <message>
+        <source>&quot;mit Checksumme&quot; (Bit 0) nur mit Sendertyp 16 oder 17</source>
+        <translation>&quot;with checksum&quot; (bit 0) only with transmitter type 16 or 17</translation>
+    </message>
+    <message>
+        <source>&quot;mit Checksumme&quot; (Bit 0) bei &quot;Parallel&quot;-Codes nur mit Sendertyp 16</source>
+        <translation>&quot;with checksum&quot; (bit 0) with &quot;parallel&quot; codes only with transmitter type 16</translation>
+    </message>
+    <message>
+        <source>Direktausgabe (Bit 2) nur bei &quot;Parallel&quot;-Codes</source>
+        <translation>direct output (bit 2) only with &quot;parallel&quot; codes</translation>
+    </message>
+    <message>
+        <source>bei Direktausgabe ist Code %1 immer &quot;%2&quot;; erlaubt: %3</source>
+        <translation>with direct output code %1 is always &quot;%2&quot;; allowed: %3</translation>
+    </message>
+    <message>
+        <source>bei &quot;Parallel&quot;-Codes immer 1; erlaubt: 1</source>
+        <translation>always 1 with &quot;parallel&quot; codes; allowed: 1</translation>
+    </message>
+    <message>
+        <source>mit der Speicherfunktion (store) gibt es keine Anfangswerte; erlaubt: false</source>
+        <translation>with the storage function (store) there are no start states; allowed: false</translation>
+    </message>
+    <message>
+        <source>nicht speicherbare Zeichen: %1</source>
+        <translation>characters that cannot be stored: %1</translation>
+    </message>
+    <message>
+        <source>die Datei würde %1 Bytes groß werden; erlaubt: höchstens %2 Bytes (1 MiB)</source>
+        <translation>the file would be %1 bytes large; allowed: at most %2 bytes (1 MiB)</translation>
+    </message>
+    <message>
+        <source>die Datei gibt %1 statt %2 Zeilen zurück</source>
+        <translation>the file gives back %1 lines instead of %2</translation>
+    </message>
+    <message>
+        <source>das Programm macht daraus %1; erlaubt: %1</source>
+        <translation>the program makes %1 of it; allowed: %1</translation>
+    </message>
+    <message>
+        <source>Objekt nicht abgeschlossen</source>
+        <translation>object not closed</translation>
+    </message>
+    <message>
+        <source>&quot;:&quot; fehlt</source>
+        <translation>&quot;:&quot; missing</translation>
+    </message>
+    <message>
+        <source>Liste nicht abgeschlossen</source>
+        <translation>list not closed</translation>
+    </message>
+    <message>
+        <source>&quot;,&quot; fehlt</source>
+        <translation>&quot;,&quot; missing</translation>
+    </message>
+    <message>
+        <source>unzulässiger Wert</source>
+        <translation>illegal value</translation>
+    </message>
+    <message>
+        <source>Ende mitten in einer Zahl</source>
+        <translation>end in the middle of a number</translation>
+    </message>
+    <message>
+        <source>unzulässige Zahl</source>
+        <translation>illegal number</translation>
+    </message>
+    <message>
+        <source>unzulässige Escape-Folge</source>
+        <translation>illegal escape sequence</translation>
+    </message>
+    <message>
+        <source>kein gültiges UTF-8</source>
+        <translation>not valid UTF-8</translation>
+    </message>
+    <message>
+        <source>Text nicht abgeschlossen</source>
+        <translation>text not closed</translation>
+    </message>
+    <message>
+        <source>Objekt erwartet</source>
+        <translation>object expected</translation>
+    </message>
+    <message>
+        <source>zu tief verschachtelt</source>
+        <translation>nested too deeply</translation>
+    </message>
+    <message>
+        <source>zu groß</source>
+        <translation>too large</translation>
+    </message>
+    <message>
+        <source>Zeichen nach dem Ende</source>
+        <translation>characters after the end</translation>
+    </message>
+    <message>
+        <source>unbekannter Fehler</source>
+        <translation>unknown error</translation>
+    </message>
+    <message>
+        <source>Aufruf: fbe-tool build KONFIG.json AUSGABE.fbe</source>
+        <translation>Usage: fbe-tool build CONFIG.json OUTPUT.fbe</translation>
+    </message>
+    <message>
+        <source>zu groß (höchstens 1 MiB)</source>
+        <translation>too large (at most 1 MiB)</translation>
+    </message>
+    <message>
+        <source>kein gültiges JSON (bei Zeichen %1: %2)</source>
+        <translation>not valid JSON (at character %1: %2)</translation>
+    </message>
+    <message>
+        <source>ein JSON-Objekt wie von &quot;fbe-tool show --json&quot; erwartet</source>
+        <translation>a JSON object as from &quot;fbe-tool show --json&quot; expected</translation>
+    </message>
+    <message>
+        <source>%1 wurde nicht geschrieben</source>
+        <translation>%1 was not written</translation>
+    </message>
+    <message>
+        <source> Fehler bei &quot;Datei speichern!&quot;</source>
+        <translation> Error on &quot;Save file!&quot;</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <extracomment>no output is locked against this one</extracomment>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Projektname</source>
+        <translation>Project name</translation>
+    </message>
+    <message>
+        <source>Softwareversion</source>
+        <translation>Software version</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Checksumme</source>
+        <translation>Checksum</translation>
+    </message>
+    <message>
+        <source>in Ordnung</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>FEHLER</source>
+        <translation>ERROR</translation>
+    </message>
+    <message>
+        <source>Sendertyp</source>
+        <translation>Transmitter type</translation>
+    </message>
+    <message>
+        <source>Codierlänge</source>
+        <translation>Code length</translation>
+    </message>
+    <message>
+        <source>%1 Bit</source>
+        <translation>%1 bits</translation>
+    </message>
+    <message>
+        <source>Prüfmaske</source>
+        <translation>Check mask</translation>
+    </message>
+    <message>
+        <source>Decoder ref-correction</source>
+        <translation>Decoder ref-correction</translation>
+    </message>
+    <message>
+        <source>Decoder ref-min</source>
+        <translation>Decoder ref-min</translation>
+    </message>
+    <message>
+        <source>Decoder ref-max</source>
+        <translation>Decoder ref-max</translation>
+    </message>
+    <message>
+        <source>Decoder dat-min</source>
+        <translation>Decoder dat-min</translation>
+    </message>
+    <message>
+        <source>Decoder dat-max</source>
+        <translation>Decoder dat-max</translation>
+    </message>
+    <message>
+        <source>Decoder wait1</source>
+        <translation>Decoder wait1</translation>
+    </message>
+    <message>
+        <source>Decoder wait2</source>
+        <translation>Decoder wait2</translation>
+    </message>
+    <message>
+        <source>Decoder wait3</source>
+        <translation>Decoder wait3</translation>
+    </message>
+    <message>
+        <source>Decoder typ</source>
+        <translation>Decoder type</translation>
+    </message>
+    <message>
+        <source>Codes</source>
+        <translation>Codes</translation>
+    </message>
+    <message>
+        <source>&quot;Parallel&quot;-Codes</source>
+        <translation>&quot;Parallel&quot; codes</translation>
+    </message>
+    <message>
+        <source>Fix-Codes (standard)</source>
+        <translation>Fixed codes (standard)</translation>
+    </message>
+    <message>
+        <source>Code %1 Adresse</source>
+        <translation>Code %1 address</translation>
+    </message>
+    <message>
+        <source>Code %1 Funktion</source>
+        <translation>Code %1 function</translation>
+    </message>
+    <message>
+        <source>Code %1 Zeitschritte</source>
+        <translation>Code %1 time steps</translation>
+    </message>
+    <message>
+        <source>Code %1 Zeitraster</source>
+        <translation>Code %1 time grid</translation>
+    </message>
+    <message>
+        <source>Code %1 Zeiteinheit</source>
+        <translation>Code %1 time unit</translation>
+    </message>
+    <message>
+        <source>Code %1 OUT%2</source>
+        <translation>Code %1 OUT%2</translation>
+    </message>
+    <message>
+        <source>Prüfschärfe</source>
+        <translation>Check count</translation>
+    </message>
+    <message>
+        <source>Korrektur</source>
+        <translation>Correction</translation>
+    </message>
+    <message>
+        <source>Sperrzeit</source>
+        <translation>Lock time</translation>
+    </message>
+    <message>
+        <source>Umschaltzeit</source>
+        <translation>Switch-over time</translation>
+    </message>
+    <message>
+        <source>Not-Aus</source>
+        <translation>Emergency off</translation>
+    </message>
+    <message>
+        <source>Not-Aus-Zeit</source>
+        <translation>Emergency-off time</translation>
+    </message>
+    <message>
+        <source>mit Checksumme</source>
+        <translation>With checksum</translation>
+    </message>
+    <message>
+        <source>Speicherfunktion</source>
+        <translation>Storage function</translation>
+    </message>
+    <message>
+        <source>Anfangswert OUT%1</source>
+        <translation>Start state OUT%1</translation>
+    </message>
+    <message>
+        <source>Verriegelung OUT%1</source>
+        <translation>Interlock OUT%1</translation>
+    </message>
+    <message>
+        <source>Generalcode</source>
+        <translation>Common code</translation>
+    </message>
+    <message>
+        <source>Direktmaske</source>
+        <translation>Direct mask</translation>
+    </message>
+    <message>
+        <source>Bitposition</source>
+        <translation>Bit position</translation>
+    </message>
+    <message>
+        <source>Checkbits</source>
+        <translation>Check bits</translation>
+    </message>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Output mode</translation>
+    </message>
+    <message>
+        <source>Direktausgabe</source>
+        <translation>direct output</translation>
+    </message>
+    <message>
+        <source>Codeinhalt</source>
+        <translation>code content</translation>
+    </message>
+    <message>
+        <source>weitere Optionsbits</source>
+        <translation>Further option bits</translation>
+    </message>
+    <message>
+        <source>Byte %1</source>
+        <translation>Byte %1</translation>
+    </message>
+    <message>
+        <source>Kommentar Zeile %1</source>
+        <extracomment>the name of a comment line in the list of differences; %1 is its number</extracomment>
+        <translation>Comment line %1</translation>
+    </message>
+    <message>
+        <source>(keine)</source>
+        <extracomment>a comment line that the other file does not have</extracomment>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>Aufruf: fbe-tool diff A.fbe B.fbe [--json]</source>
+        <translation>Usage: fbe-tool diff A.fbe B.fbe [--json]</translation>
+    </message>
+    <message>
+        <source> Fehler bei &quot;Datei laden!&quot;</source>
+        <translation> Error on &quot;Load file!&quot;</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Gerät</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>Beschreibung</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Zustand</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>nicht nutzbar: %1</source>
+        <translation>not usable: %1</translation>
+    </message>
+    <message>
+        <source>nutzbar</source>
+        <translation>usable</translation>
+    </message>
+    <message>
+        <source>Aufruf: fbe-tool ports [--json]</source>
+        <translation>Usage: fbe-tool ports [--json]</translation>
+    </message>
+    <message>
+        <source>die Protokolldatei</source>
+        <translation>the log file</translation>
+    </message>
+    <message>
+        <source>die URI der Produktionsdatenbank</source>
+        <translation>the URI of the production database</translation>
+    </message>
+    <message>
+        <source>%1 braucht einen Wert (%2)</source>
+        <translation>%1 needs a value (%2)</translation>
+    </message>
+    <message>
+        <source>--port braucht einen Wert (COM1..COM4 oder Gerätepfad)</source>
+        <translation>--port needs a value (COM1..COM4 or a device path)</translation>
+    </message>
+    <message>
+        <source>unbekannte Option %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>zu viele Argumente: %1</source>
+        <translation>too many arguments: %1</translation>
+    </message>
+    <message>
+        <source>--increments gilt nur mit --db</source>
+        <translation>--increments applies only with --db</translation>
+    </message>
+    <message>
+        <source>Aufruf: fbe-tool program DATEI --port PORT [--log PROTOKOLL] [--db URI [--increments a,b,c,d,e,f,g,h]]</source>
+        <translation>Usage: fbe-tool program FILE --port PORT [--log LOG] [--db URI [--increments a,b,c,d,e,f,g,h]]</translation>
+    </message>
+    <message>
+        <source>Aufruf: fbe-tool verify DATEI --port PORT</source>
+        <translation>Usage: fbe-tool verify FILE --port PORT</translation>
+    </message>
+    <message>
+        <source>Aufruf: fbe-tool read --port PORT DATEI</source>
+        <translation>Usage: fbe-tool read --port PORT FILE</translation>
+    </message>
+    <message>
+        <source>unbekannter Port %1 (COM1..COM4, ein Name aus &quot;fbe-tool ports&quot; oder Gerätepfad)</source>
+        <translation>unknown port %1 (COM1..COM4, a name from &quot;fbe-tool ports&quot; or a device path)</translation>
+    </message>
+    <message>
+        <source>Firmware: %1</source>
+        <translation>Firmware: %1</translation>
+    </message>
+    <message>
+        <source>Achtung: Prüfsumme der Datei falsch!</source>
+        <translation>Attention: checksum of the file wrong!</translation>
+    </message>
+    <message>
+        <source>Datei mit Fehlern geladen. Veraltetes inkompatibles File!</source>
+        <translation>File loaded with errors. Outdated incompatible file!</translation>
+    </message>
+    <message>
+        <source>--increments: höchstens 8 Werte</source>
+        <translation>--increments: at most 8 values</translation>
+    </message>
+    <message>
+        <source>--increments: &quot;%1&quot; ist kein increment (-999 .. 9999)</source>
+        <translation>--increments: &quot;%1&quot; is not an increment (-999 .. 9999)</translation>
+    </message>
+    <message>
+        <source>%1 nachgetragene Ergebnisse in die Datenbank geschrieben</source>
+        <translation>%1 queued results written to the database</translation>
+    </message>
+    <message>
+        <source>Serie %1, Nummer %2 (%3)</source>
+        <translation>Series %1, number %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Ergebnis konnte nicht gespeichert werden</source>
+        <translation>Result could not be stored</translation>
+    </message>
+    <message>
+        <source>den Ordner gibt es nicht</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>Aufruf: fbe-tool series URI PROJEKT [--csv]</source>
+        <translation>Usage: fbe-tool series URI PROJECT [--csv]</translation>
+    </message>
+    <message>
+        <source>Nummer</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Ergebnis</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Adressen</source>
+        <translation>Addresses</translation>
+    </message>
+    <message>
+        <source>offen</source>
+        <extracomment>the result of a run whose number is taken and whose result is not recorded yet</extracomment>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <source>Serie %1: %2 Läufe, %3 erfolgreich</source>
+        <translation>Series %1: %2 runs, %3 successful</translation>
+    </message>
+    <message>
+        <source>Serie %1 nicht in der Datenbank</source>
+        <translation>Series %1 not in the database</translation>
+    </message>
+    <message>
+        <source>Aufruf: fbe-tool sheet DATEI.fbe AUSGABE.pdf</source>
+        <translation>Usage: fbe-tool sheet FILE.fbe OUTPUT.pdf</translation>
+    </message>
+    <message>
+        <source> Fehler bei &quot;Als PDF speichern!&quot;</source>
+        <translation> Error on &quot;Save as PDF!&quot;</translation>
+    </message>
+    <message>
+        <source>Warnung: die Datei wurde mit einer alten Software erstellt (Version %1). Die File-Daten sind dazu nicht kompatibel!</source>
+        <translation>Warning: the file was made with an old software (version %1). The file data are not compatible with it!</translation>
+    </message>
+    <message>
+        <source>Warnung: EEPROM-Fehler (checksum) - die Checksumme der Datei stimmt nicht</source>
+        <translation>Warning: EEPROM error (checksum) - the checksum of the file is wrong</translation>
+    </message>
+    <message>
+        <source>Projektname:</source>
+        <translation>Project name:</translation>
+    </message>
+    <message>
+        <source>Softwareversion:</source>
+        <translation>Software version:</translation>
+    </message>
+    <message>
+        <source>Firmware:</source>
+        <translation>Firmware:</translation>
+    </message>
+    <message>
+        <source>Checksumme:</source>
+        <translation>Checksum:</translation>
+    </message>
+    <message>
+        <source>Sendertyp:</source>
+        <translation>Transmitter type:</translation>
+    </message>
+    <message>
+        <source>%1  (Codierlänge %2 Bit, Prüfmaske %3)</source>
+        <translation>%1  (code length %2 bits, check mask %3)</translation>
+    </message>
+    <message>
+        <source>Decoder:</source>
+        <translation>Decoder:</translation>
+    </message>
+    <message>
+        <source>Codes:</source>
+        <translation>Codes:</translation>
+    </message>
+    <message>
+        <source>  Code %1: Adresse %2</source>
+        <translation>  Code %1: address %2</translation>
+    </message>
+    <message>
+        <source> Zeit %1</source>
+        <translation> time %1</translation>
+    </message>
+    <message>
+        <source> (kein Ausgang)</source>
+        <translation> (no output)</translation>
+    </message>
+    <message>
+        <source>Prüfschärfe:</source>
+        <translation>Check count:</translation>
+    </message>
+    <message>
+        <source>Korrektur:</source>
+        <translation>Correction:</translation>
+    </message>
+    <message>
+        <source>Sperrzeit:</source>
+        <translation>Lock time:</translation>
+    </message>
+    <message>
+        <source>Umschaltzeit:</source>
+        <translation>Switch-over time:</translation>
+    </message>
+    <message>
+        <source>Not-Aus:</source>
+        <translation>Emergency off:</translation>
+    </message>
+    <message>
+        <source>mit Checksumme:</source>
+        <translation>With checksum:</translation>
+    </message>
+    <message>
+        <source>Speicherfunktion:</source>
+        <translation>Storage function:</translation>
+    </message>
+    <message>
+        <source>Anfangswerte:</source>
+        <translation>Start states:</translation>
+    </message>
+    <message>
+        <source>Verriegelung:</source>
+        <translation>Interlock:</translation>
+    </message>
+    <message>
+        <source>Generalcode:</source>
+        <translation>Common code:</translation>
+    </message>
+    <message>
+        <source>Direktmaske:</source>
+        <translation>Direct mask:</translation>
+    </message>
+    <message>
+        <source>Bitposition:</source>
+        <translation>Bit position:</translation>
+    </message>
+    <message>
+        <source>%1, Checkbits %2, %3</source>
+        <translation>%1, check bits %2, %3</translation>
+    </message>
+    <message>
+        <source>Kommentar:</source>
+        <translation>Comment:</translation>
+    </message>
+    <message>
+        <source>Aufruf: fbe-tool new DATEI</source>
+        <translation>Usage: fbe-tool new FILE</translation>
+    </message>
+    <message>
+        <source>Aufruf: fbe-tool show DATEI [--json]</source>
+        <translation>Usage: fbe-tool show FILE [--json]</translation>
+    </message>
+    <message>
+        <source>Adresse [%1]: Modul %2, Datei %3</source>
+        <translation>Address [%1]: module %2, file %3</translation>
+    </message>
+    <message>
+        <source>Modul und Datei stimmen überein</source>
+        <translation>Module and file agree</translation>
+    </message>
+    <message>
+        <source>1 Adresse weicht ab</source>
+        <translation>1 address differs</translation>
+    </message>
+    <message>
+        <source>%1 Adressen weichen ab</source>
+        <translation>%1 addresses differ</translation>
+    </message>
+    <message>
+        <source>Aufruf: fbe-tool BEFEHL [ARGUMENTE]
+
+Befehle:
+  new DATEI                    schreibt eine neue Konfiguration (wie &quot;Datei neu&quot; und
+                               sofortiges Speichern) in DATEI.
+  show DATEI [--json]          lädt DATEI wie das Programm und zeigt die Konfiguration,
+                               wie sie in der Datei steht; mit --json als JSON-Objekt.
+                               Exit 0: geladen (Warnungen auf stderr), 2: Ladefehler.
+  diff A.fbe B.fbe [--json]    zeigt die Einstellungen, in denen sich A und B
+                               unterscheiden: Name, Wert in A --&gt; Wert in B.
+                               Exit 0: gleich, 1: verschieden, 2: Lade- oder Aufruffehler.
+  build KONFIG.json DATEI      schreibt die Datei, die das Programm nach Eingabe der
+                               Werte aus KONFIG.json (Schlüssel wie show --json) speichern
+                               würde. Exit 2 bei unzulässigen Werten (nichts geschrieben).
+</source>
+        <translation>Usage: fbe-tool COMMAND [ARGUMENTS]
+
+Commands:
+  new FILE                     writes a new configuration to FILE, as the program
+                               makes a new file and saves it at once.
+  show FILE [--json]           loads FILE as the program does and shows the configuration
+                               as the file holds it; with --json as a JSON object.
+                               Exit 0: loaded (warnings on stderr), 2: load error.
+  diff A.fbe B.fbe [--json]    shows the settings in which A and B differ:
+                               name, value in A --&gt; value in B.
+                               Exit 0: same, 1: different, 2: load or usage error.
+  build CONFIG.json FILE       writes the file the program would save after the values
+                               of CONFIG.json (keys as show --json) were entered.
+                               Exit 2 on values not allowed (nothing written).
+</translation>
+    </message>
+    <message>
+        <source>  sheet DATEI.fbe AUSGABE.pdf  schreibt das Blatt der Konfiguration zum Drucken (wie
+                               &quot;Als PDF speichern ...&quot; im Programm) als PDF-Datei.
+                               Exit 0: geschrieben, 2: Lade-, Aufruf- oder
+                               Schreibfehler (nichts geschrieben).
+</source>
+        <translation>  sheet FILE.fbe OUTPUT.pdf    writes the configuration&apos;s sheet for printing (as
+                               &quot;Save as PDF ...&quot; in the program) as a PDF file.
+                               Exit 0: written, 2: load, usage or write error
+                               (nothing written).
+</translation>
+    </message>
+    <message>
+        <source>  program DATEI --port PORT    programmiert ein Modul mit DATEI, wie &quot;Modul programmieren&quot;
+          [--log PROTOKOLL]    im Programm. Exit 0: erfolgreich, 1: Übertragung
+          [--db URI]           fehlgeschlagen, 2: Datei- oder Aufruffehler oder eine
+          [--increments a,b,c,d,e,f,g,h]
+                               Adresse größer als max. Adresse (nichts gesendet).
+                               --log hängt die Zeile des Produktionsprotokolls an
+                               PROTOKOLL an (CSV wie fbe-protokoll.csv des Programms;
+                               Zähler 1 nach Erfolg); kann PROTOKOLL nicht geschrieben
+                               werden, wird nichts gesendet (Exit 2).
+                               --db: Serie mit mehreren Stationen in der
+                               Produktionsdatenbank URI (postgresql://...): die Nummer
+                               des Moduls und seine Adressen kommen aus der Datenbank,
+                               der Lauf wird dort festgehalten. --increments legt die
+                               Inkremente einer neuen Serie fest. Exit 2, wenn die
+                               Datenbank ablehnt oder nicht erreichbar ist (nichts
+                               gesendet).
+  read --port PORT DATEI       liest ein Modul aus und speichert die Konfiguration in
+                               DATEI. Exit 0: erfolgreich, 1: Übertragung fehlgeschlagen
+                               (bei jedem Fehler, auch einem Checksummenfehler, wird
+                               nichts geschrieben).
+  verify DATEI --port PORT     liest ein Modul aus (ohne zu schreiben) und vergleicht es
+                               mit dem, was das Programmieren von DATEI schreiben würde.
+                               Exit 0: gleich, 1: verschieden, 2: Datei- oder
+                               Aufruffehler, 3: Auslesen fehlgeschlagen.
+
+  series URI PROJEKT [--csv]   listet die Läufe der Serie PROJEKT in der
+                               Produktionsdatenbank URI; mit --csv wie fbe-protokoll.csv
+                               mit den Spalten &quot;Station&quot; und &quot;Nummer&quot; davor.
+                               Exit 0, 1: keine solche Serie, 2: Aufruffehler oder
+                               Datenbank nicht erreichbar.
+
+  ports [--json]               listet die seriellen Schnittstellen wie das Menü &quot;COM port
+                               auswählen&quot; (COM1..COM4 zuerst) und prüft, ob sie sich
+                               öffnen lassen; mit --json als JSON-Array.
+
+PORT ist COM1..COM4 (Gerät aus FBE_COM1..FBE_COM4, sonst /dev/ttyS0..3), ein Name aus
+&quot;fbe-tool ports&quot; (ttyUSB0) oder ein Gerätepfad wie /dev/ttyUSB0 oder
+/dev/serial/by-id/....
+</source>
+        <translation>  program FILE --port PORT     programs a module with FILE, as &quot;Program module&quot; does
+          [--log LOG]          in the program. Exit 0: success, 1: transfer failed,
+          [--db URI]           2: file or usage error, or an address greater than
+          [--increments a,b,c,d,e,f,g,h]
+                               max. address (nothing sent).
+                               --log appends the production log&apos;s line to LOG (CSV
+                               as the program&apos;s fbe-protokoll.csv; counter 1 after
+                               success); if LOG cannot be written, nothing is sent
+                               (exit 2).
+                               --db: a series of several stations in the production
+                               database URI (postgresql://...): the module&apos;s number
+                               and its addresses come from the database, which records
+                               the run. --increments sets the increments of a new
+                               series. Exit 2 when the database refuses or cannot be
+                               reached (nothing sent).
+  read --port PORT FILE        reads a module and saves the configuration to FILE.
+                               Exit 0: success, 1: transfer failed (on any error, a
+                               checksum error too, nothing is written).
+  verify FILE --port PORT      reads a module (without writing) and compares it with
+                               what programming FILE would write.
+                               Exit 0: same, 1: different, 2: file or usage error,
+                               3: reading failed.
+
+  series URI PROJECT [--csv]   lists the runs of the series PROJECT in the production
+                               database URI; with --csv as fbe-protokoll.csv with the
+                               columns &quot;Station&quot; and &quot;Nummer&quot; in front.
+                               Exit 0, 1: no such series, 2: usage error or database
+                               not reachable.
+
+  ports [--json]               lists the serial ports as the program&apos;s port menu does
+                               (COM1..COM4 first) and checks whether they can be opened;
+                               with --json as a JSON array.
+
+PORT is COM1..COM4 (device from FBE_COM1..FBE_COM4, else /dev/ttyS0..3), a name from
+&quot;fbe-tool ports&quot; (ttyUSB0) or a device path such as /dev/ttyUSB0 or
+/dev/serial/by-id/....
+</translation>
+    </message>
+    <message>
+        <source>
+  --help                       zeigt diese Hilfe.
+  --version                    zeigt die Version.
+</source>
+        <translation>
+  --help                       shows this help.
+  --version                    shows the version.
+</translation>
+    </message>
+    <message>
+        <source>fbe-tool: unbekannter Befehl &quot;%1&quot;</source>
+        <translation>fbe-tool: unknown command &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
     <name>ModuleSim</name>
     <message>
         <source>Aufruf: fbe-module-sim [Optionen]
@@ -163,7 +1098,574 @@ Plugging modules in and out (series programming):
     </message>
 </context>
 <context>
+    <name>ProductionLog</name>
+    <message>
+        <source>von einem anderen Programm gesperrt</source>
+        <translation>locked by another program</translation>
+    </message>
+    <message>
+        <source> Achtung: diese Adressen wurden bereits programmiert (%1)</source>
+        <translation> Attention: these addresses were programmed before (%1)</translation>
+    </message>
+    <message>
+        <source> Protokoll konnte nicht geschrieben werden</source>
+        <translation> Log could not be written</translation>
+    </message>
+    <message>
+        <source> %1 Zeilen des Protokolls nicht lesbar</source>
+        <translation> %1 lines of the log not readable</translation>
+    </message>
+</context>
+<context>
+    <name>Refresh</name>
+    <message>
+        <source>EEPROM-Fehler (checksum)</source>
+        <translation>EEPROM error (checksum)</translation>
+    </message>
+    <message>
+        <source>ACHTUNG!!!</source>
+        <translation>ATTENTION!!!</translation>
+    </message>
+    <message>
+        <source>Es wurde eine ältere Firmware des Moduls erkannt! Diese Software ist hierzu nicht kompatibel.</source>
+        <translation>An older firmware of the module was detected! This software is not compatible with it.</translation>
+    </message>
+    <message>
+        <source>Bitte benutzen Sie eine frühere Version (max. V1.50) um dieses Modul zu konfigurieren. Sie erhalten diese Version auch kostenfrei auf Anfrage!</source>
+        <translation>Please use an earlier version (V1.50 at most) to configure this module. You can have this version free of charge on request!</translation>
+    </message>
+    <message>
+        <source>Die Firmware des Moduls ist neuer, als dieser Software bekannt ist.</source>
+        <translation>The module&apos;s firmware is newer than this software knows.</translation>
+    </message>
+    <message>
+        <source>Eventuell wird die Konfiguration nicht korrekt übertragen!</source>
+        <translation>The configuration may not be transferred correctly!</translation>
+    </message>
+    <message>
+        <source>Bitte laden Sie sich die aktuellste Software im Internet herunter oder kontaktieren sie uns!</source>
+        <translation>Please download the latest software from the internet or contact us!</translation>
+    </message>
+    <message>
+        <source> Konfiguration unverändert</source>
+        <translation> Configuration unchanged</translation>
+    </message>
+    <message>
+        <source> Modul unvollständig programmiert - bitte erneut programmieren</source>
+        <translation> Module programmed incompletely - please program again</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>keine Schreibberechtigung</source>
+        <translation>no write permission</translation>
+    </message>
+    <message>
+        <source>keine Leseberechtigung</source>
+        <translation>no read permission</translation>
+    </message>
+    <message>
+        <source>Datenträger voll</source>
+        <translation>disk full</translation>
+    </message>
+    <message>
+        <source>Ordner nicht vorhanden</source>
+        <translation>folder does not exist</translation>
+    </message>
+    <message>
+        <source>Datei nicht gefunden</source>
+        <translation>file not found</translation>
+    </message>
+    <message>
+        <source>schreibgeschützt</source>
+        <extracomment>a file system mounted read-only, or a file without any write permission</extracomment>
+        <translation>write-protected</translation>
+    </message>
+    <message>
+        <source>keine gewöhnliche Datei (Pipe oder Gerät)</source>
+        <translation>not a plain file (pipe or device)</translation>
+    </message>
+    <message>
+        <source>ein Ordner, keine Datei</source>
+        <translation>a folder, not a file</translation>
+    </message>
+    <message>
+        <source>Dateiname ist kein gültiges UTF-8</source>
+        <translation>file name is not valid UTF-8</translation>
+    </message>
+    <message>
+        <source>Dateiname zu lang</source>
+        <translation>file name too long</translation>
+    </message>
+    <message>
+        <source>zu viele symbolische Verknüpfungen</source>
+        <translation>too many symbolic links</translation>
+    </message>
+    <message>
+        <source>Ein-/Ausgabefehler des Datenträgers</source>
+        <translation>input/output error of the disk</translation>
+    </message>
+    <message>
+        <source>Lesefehler</source>
+        <translation>read error</translation>
+    </message>
+    <message>
+        <source>Schreibfehler</source>
+        <translation>write error</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht geschrieben werden</source>
+        <translation>file cannot be written</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht gelesen werden</source>
+        <translation>file cannot be read</translation>
+    </message>
+    <message>
+        <source>Fehler (%1)</source>
+        <extracomment>%1 is the operating system&apos;s own text for the error</extracomment>
+        <translation>error (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>SharedSeries</name>
+    <message>
+        <source> Ergebnis konnte nicht gespeichert werden</source>
+        <translation> Result could not be stored</translation>
+    </message>
+    <message>
+        <source>keine PostgreSQL-URI (postgresql://benutzer@server:port/datenbank)</source>
+        <translation>not a PostgreSQL URI (postgresql://user@server:port/database)</translation>
+    </message>
+    <message>
+        <source>keine Produktionsdatenbank eingestellt</source>
+        <translation>no production database set</translation>
+    </message>
+    <message>
+        <source>IPv6-Adresse ohne &quot;]&quot;: %1</source>
+        <translation>IPv6 address without &quot;]&quot;: %1</translation>
+    </message>
+    <message>
+        <source>unverständlicher Server: %1</source>
+        <translation>server not understood: %1</translation>
+    </message>
+    <message>
+        <source>ungültiger Port: %1</source>
+        <translation>invalid port: %1</translation>
+    </message>
+    <message>
+        <source>ungültige Verbindungsoption: %1</source>
+        <translation>invalid connection option: %1</translation>
+    </message>
+    <message>
+        <source>Verbindungsoption %1 mit &quot;;&quot; wird nicht unterstützt</source>
+        <translation>connection option %1 with &quot;;&quot; is not supported</translation>
+    </message>
+    <message>
+        <source>Qt-Treiber QPSQL fehlt (Paket libqt6sql6-psql)</source>
+        <translation>Qt driver QPSQL missing (package libqt6sql6-psql)</translation>
+    </message>
+    <message>
+        <source>Datenbank-Schema Version %1, dieses Programm kennt bis Version %2</source>
+        <translation>database schema version %1, this program knows up to version %2</translation>
+    </message>
+    <message>
+        <source>Serie %1 nicht in der Datenbank</source>
+        <translation>series %1 not in the database</translation>
+    </message>
+    <message>
+        <source>Nummer %1 der Serie %2 nicht in der Datenbank</source>
+        <translation>number %1 of series %2 not in the database</translation>
+    </message>
+    <message>
+        <source>Sperrdatei %1.lock</source>
+        <extracomment>the reason a result could not be queued: its lock file (%1.lock) could not be taken</extracomment>
+        <translation>lock file %1.lock</translation>
+    </message>
+    <message>
+        <source>nicht benutzt</source>
+        <translation>not used</translation>
+    </message>
+    <message>
+        <source> Sendertyp %1, in der Datenbank %2</source>
+        <translation> transmitter type %1, in the database %2</translation>
+    </message>
+    <message>
+        <source> Codierlänge %1 Bit, in der Datenbank %2 Bit</source>
+        <translation> code length %1 bits, in the database %2 bits</translation>
+    </message>
+    <message>
+        <source> Adressmaske %1, in der Datenbank %2</source>
+        <translation> address mask %1, in the database %2</translation>
+    </message>
+    <message>
+        <source> CODE %1: Startadresse %2, in der Datenbank %3</source>
+        <translation> CODE %1: start address %2, in the database %3</translation>
+    </message>
+    <message>
+        <source> CODE %1: Inkrement %2, in der Datenbank %3</source>
+        <translation> CODE %1: increment %2, in the database %3</translation>
+    </message>
+    <message>
+        <source> Produktionsdatenbank nicht erreichbar</source>
+        <translation> Production database not reachable</translation>
+    </message>
+    <message>
+        <source> Serie ohne increment: jede Station würde dieselben Adressen programmieren</source>
+        <translation> Series without increment: every station would program the same addresses</translation>
+    </message>
+    <message>
+        <source> Serie %1: andere Startadressen, Inkremente oder Codierlänge als in der Datenbank</source>
+        <translation> Series %1: other start addresses, increments or code length than in the database</translation>
+    </message>
+    <message>
+        <source> Serie %1 erschöpft: die Adressen wiederholen sich</source>
+        <translation> Series %1 exhausted: the addresses repeat</translation>
+    </message>
+    <message>
+        <source> Ergebnis wird nachgetragen</source>
+        <translation> Result will be recorded later</translation>
+    </message>
+</context>
+<context>
+    <name>Sheet</name>
+    <message>
+        <source>Mini-Handsender MHS 1</source>
+        <translation>Mini hand transmitter MHS 1</translation>
+    </message>
+    <message>
+        <source>1-Kanal; 12 Bit Codierung</source>
+        <translation>1-channel; 12-bit coding</translation>
+    </message>
+    <message>
+        <source>Mini-Handsender MHS 2</source>
+        <translation>Mini hand transmitter MHS 2</translation>
+    </message>
+    <message>
+        <source>2-Kanal; 12 Bit Codierung</source>
+        <translation>2-channel; 12-bit coding</translation>
+    </message>
+    <message>
+        <source>Handsender SVS FB3</source>
+        <translation>Hand transmitter SVS FB3</translation>
+    </message>
+    <message>
+        <source>3-Kanal von SVS; 40 Bit Codierung</source>
+        <translation>3-channel from SVS; 40-bit coding</translation>
+    </message>
+    <message>
+        <source>Mini-Handsender MHS 4</source>
+        <translation>Mini hand transmitter MHS 4</translation>
+    </message>
+    <message>
+        <source>4-Kanal; 12 Bit Codierung</source>
+        <translation>4-channel; 12-bit coding</translation>
+    </message>
+    <message>
+        <source>Universalsender PCS 16</source>
+        <translation>Universal transmitter PCS 16</translation>
+    </message>
+    <message>
+        <source>1-16-Kanal Sender; 1..40 Bit Codes</source>
+        <translation>1-16-channel transmitter; 1..40-bit codes</translation>
+    </message>
+    <message>
+        <source>Universalsender PCS 16 HP</source>
+        <translation>Universal transmitter PCS 16 HP</translation>
+    </message>
+    <message>
+        <source>ein</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>aus</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Ein</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Aus</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Wechsel (Toggle)</source>
+        <translation>Toggle</translation>
+    </message>
+    <message>
+        <source>1:1 (Tastend)</source>
+        <translation>1:1 (momentary)</translation>
+    </message>
+    <message>
+        <source>Nachlauf: %1</source>
+        <translation>Run-on: %1</translation>
+    </message>
+    <message>
+        <source>Impuls</source>
+        <translation>Pulse</translation>
+    </message>
+    <message>
+        <source>Dauer: %1</source>
+        <translation>Length: %1</translation>
+    </message>
+    <message>
+        <source>- keine -</source>
+        <translation>- none -</translation>
+    </message>
+    <message>
+        <source>Typ 0: Werte manuell geändert</source>
+        <translation>Type 0: values changed by hand</translation>
+    </message>
+    <message>
+        <source>Sendertyp %1</source>
+        <translation>Transmitter type %1</translation>
+    </message>
+    <message>
+        <source>Konfiguration des Empfängermoduls</source>
+        <translation>Configuration of the receiver module</translation>
+    </message>
+    <message>
+        <source>Datei: %1</source>
+        <translation>File: %1</translation>
+    </message>
+    <message>
+        <source>dd.MM.yyyy HH:mm</source>
+        <extracomment>the date and time of printing, as QDateTime::toString() takes a format</extracomment>
+        <translation>yyyy-MM-dd HH:mm</translation>
+    </message>
+    <message>
+        <source>gedruckt: %1</source>
+        <translation>printed: %1</translation>
+    </message>
+    <message>
+        <source>Funkempfänger Konfiguration  Ver.: %1</source>
+        <translation>Radio Receiver Configuration  Ver.: %1</translation>
+    </message>
+    <message>
+        <source>Firmware: %1</source>
+        <translation>Firmware: %1</translation>
+    </message>
+    <message>
+        <source>nicht gespeichert</source>
+        <translation>not saved</translation>
+    </message>
+    <message>
+        <source>Sender</source>
+        <translation>Transmitter</translation>
+    </message>
+    <message>
+        <source>ref-correction %1, ref-min %2, ref-max %3, dat-min %4, dat-max %5, wait1 %6, wait2 %7, wait3 %8, checkmask %9</source>
+        <translation>ref-correction %1, ref-min %2, ref-max %3, dat-min %4, dat-max %5, wait1 %6, wait2 %7, wait3 %8, checkmask %9</translation>
+    </message>
+    <message>
+        <source>Codierlänge: %1 Bit</source>
+        <translation>Code length: %1 bits</translation>
+    </message>
+    <message>
+        <source>max. Adresse: %1</source>
+        <translation>max. address: %1</translation>
+    </message>
+    <message>
+        <source>Zähler: %1</source>
+        <translation>Counter: %1</translation>
+    </message>
+    <message>
+        <source>Adressen: zuletzt programmiert</source>
+        <translation>Addresses: programmed last</translation>
+    </message>
+    <message>
+        <source>Codefunktionen 1..8</source>
+        <translation>Code functions 1..8</translation>
+    </message>
+    <message>
+        <source>&quot;Parallel&quot;-Codes</source>
+        <translation>&quot;Parallel&quot; codes</translation>
+    </message>
+    <message>
+        <source>Fix-Codes (standard)</source>
+        <translation>Fixed codes (standard)</translation>
+    </message>
+    <message>
+        <source>Adresse</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Funktion</source>
+        <translation>Function</translation>
+    </message>
+    <message>
+        <source>Ausgänge</source>
+        <translation>Outputs</translation>
+    </message>
+    <message>
+        <source>increment</source>
+        <translation>increment</translation>
+    </message>
+    <message>
+        <source>nächste:</source>
+        <translation>next:</translation>
+    </message>
+    <message>
+        <source>CODE %1:</source>
+        <translation>CODE %1:</translation>
+    </message>
+    <message>
+        <source>Bitpos: %1</source>
+        <translation>Bit pos.: %1</translation>
+    </message>
+    <message>
+        <source>Direktausgabe !</source>
+        <translation>Direct output !</translation>
+    </message>
+    <message>
+        <source>die Zustände der Ausgänge out 1 .. out4 entsprechen der Wertigkeit der 4 Bits mit der unten angegebenen Position</source>
+        <translation>the states of the outputs out 1 .. out4 follow the values of the 4 bits at the position given below</translation>
+    </message>
+    <message>
+        <source>bei &quot;Parallelcodes&quot; nur Code1..4 möglich!</source>
+        <translation>with &quot;parallel codes&quot; only code 1..4 possible!</translation>
+    </message>
+    <message>
+        <source>Allgemeine Einstellungen</source>
+        <translation>Basic settings</translation>
+    </message>
+    <message>
+        <source>Prüfschärfe:</source>
+        <translation>Check count:</translation>
+    </message>
+    <message>
+        <source>Sperrzeit:</source>
+        <translation>Lock time:</translation>
+    </message>
+    <message>
+        <source>Speicherfunktion:</source>
+        <translation>Storage function:</translation>
+    </message>
+    <message>
+        <source>Not-Aus:</source>
+        <translation>Emergency off:</translation>
+    </message>
+    <message>
+        <source>ein, %1</source>
+        <translation>on, %1</translation>
+    </message>
+    <message>
+        <source>mit Checksumme:</source>
+        <translation>With checksum:</translation>
+    </message>
+    <message>
+        <source>ja, Bits: %1</source>
+        <translation>yes, bits: %1</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Umschaltzeit:</source>
+        <translation>Switch-over time:</translation>
+    </message>
+    <message>
+        <source>Anfangswert:</source>
+        <translation>Start state:</translation>
+    </message>
+    <message>
+        <source>gegenseitige Verriegelung der Ausgänge:</source>
+        <translation>Mutual interlock of the outputs:</translation>
+    </message>
+    <message>
+        <source>OUT %1 / OUT %2</source>
+        <translation>OUT %1 / OUT %2</translation>
+    </message>
+    <message>
+        <source>keine Verriegelung</source>
+        <translation>no interlock</translation>
+    </message>
+    <message>
+        <source>verriegelt: %1</source>
+        <translation>interlocked: %1</translation>
+    </message>
+    <message>
+        <source>Generaladresse:</source>
+        <translation>Common address:</translation>
+    </message>
+    <message>
+        <source>(dezimal: %1)</source>
+        <translation>(decimal: %1)</translation>
+    </message>
+    <message>
+        <source>Adress-Maske:</source>
+        <translation>Address mask:</translation>
+    </message>
+    <message>
+        <source>Code-Pos:</source>
+        <translation>Code pos.:</translation>
+    </message>
+    <message>
+        <source>Ausgabe:</source>
+        <translation>Output mode:</translation>
+    </message>
+    <message>
+        <source>Direktausgabe</source>
+        <translation>Direct output</translation>
+    </message>
+    <message>
+        <source>Codeinhalt</source>
+        <translation>Code content</translation>
+    </message>
+    <message>
+        <source>Benutzer-Kommentare</source>
+        <translation>User comments</translation>
+    </message>
+    <message>
+        <source>(Kommentar gekürzt)</source>
+        <translation>(comment shortened)</translation>
+    </message>
+    <message>
+        <source>programmiert am</source>
+        <translation>programmed on</translation>
+    </message>
+    <message>
+        <source>von</source>
+        <translation>by</translation>
+    </message>
+    <message>
+        <source>Modul / Seriennummer</source>
+        <translation>Module / serial number</translation>
+    </message>
+    <message>
+        <source>Unterschrift</source>
+        <translation>Signature</translation>
+    </message>
+    <message>
+        <source>die Ausgabe wäre die Konfigurationsdatei selbst</source>
+        <translation>the output would be the configuration file itself</translation>
+    </message>
+</context>
+<context>
     <name>StartOptions</name>
+    <message>
+        <source>unbekannte Option %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>nur eine Datei kann geladen werden: %1</source>
+        <translation>only one file can be loaded: %1</translation>
+    </message>
+    <message>
+        <source>Ordner %1 kann nicht angelegt werden</source>
+        <translation>folder %1 cannot be created</translation>
+    </message>
+    <message>
+        <source>Ordner %1 kann nicht geöffnet werden</source>
+        <translation>folder %1 cannot be opened</translation>
+    </message>
     <message>
         <source>Lizenz GPLv3+: GNU GPL Version 3 oder neuer &lt;https://www.gnu.org/licenses/gpl-3.0.html&gt;.
 Dies ist freie Software: Sie dürfen sie ändern und weitergeben.
@@ -173,6 +1675,167 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
 This is free software: you are free to change and redistribute it.
 There is NO WARRANTY, to the extent permitted by law.
 </translation>
+    </message>
+    <message>
+        <source>Aufruf: fbe [--desktop] [DATEI]
+
+  DATEI        lädt die Konfiguration DATEI beim Start, ohne nach der Datei der
+               letzten Sitzung zu fragen.
+  --desktop    Einstellungsdatei und Arbeitsordner in $XDG_DATA_HOME/fbe
+               (sonst ~/.local/share/fbe), wie beim Start aus dem Menü.
+  --version    zeigt die Version und die Lizenz.
+  --help       zeigt diese Hilfe.
+</source>
+        <extracomment>the help of &quot;fbe --help&quot;; FILE in capitals as the command line&apos;s placeholder</extracomment>
+        <translation>Usage: fbe [--desktop] [FILE]
+
+  FILE         loads the configuration FILE at start, without asking for the file
+               of the last session.
+  --desktop    settings file and working folder in $XDG_DATA_HOME/fbe
+               (else ~/.local/share/fbe), as at a start from the menu.
+  --version    shows the version and the licence.
+  --help       shows this help.
+</translation>
+    </message>
+</context>
+<context>
+    <name>TFFBmain</name>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Rückgängig: %1</source>
+        <extracomment>%1 names the step taken back, as &quot;Codierlänge&quot; or &quot;CODE 3&quot;</extracomment>
+        <translation>&amp;Undo: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Wiederholen: %1</source>
+        <extracomment>%1 names the step redone, as &quot;Modul auslesen&quot;</extracomment>
+        <translation>&amp;Redo: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Rückgängig</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Wiederholen</source>
+        <translation>&amp;Redo</translation>
+    </message>
+</context>
+<context>
+    <name>Undo</name>
+    <message>
+        <source>Prüfschärfe</source>
+        <translation>Check count</translation>
+    </message>
+    <message>
+        <source>Korrektur</source>
+        <translation>Correction</translation>
+    </message>
+    <message>
+        <source>Sperrzeit</source>
+        <translation>Lock time</translation>
+    </message>
+    <message>
+        <source>Umschaltzeit</source>
+        <translation>Switch-over time</translation>
+    </message>
+    <message>
+        <source>Not-Aus-Zeit</source>
+        <translation>Emergency-off time</translation>
+    </message>
+    <message>
+        <source>Checksummen-Bits</source>
+        <translation>Checksum bits</translation>
+    </message>
+    <message>
+        <source>Code-Pos</source>
+        <translation>Code pos.</translation>
+    </message>
+    <message>
+        <source>Codierlänge</source>
+        <translation>Code length</translation>
+    </message>
+    <message>
+        <source>Zähler</source>
+        <translation>Counter</translation>
+    </message>
+    <message>
+        <source>increment CODE %1</source>
+        <translation>increment CODE %1</translation>
+    </message>
+    <message>
+        <source>Generaladresse</source>
+        <translation>Common address</translation>
+    </message>
+    <message>
+        <source>Bewertungsmaske</source>
+        <translation>Evaluation mask</translation>
+    </message>
+    <message>
+        <source>Anfangswert OUT %1</source>
+        <translation>Start state OUT %1</translation>
+    </message>
+    <message>
+        <source>Speicherfunktion</source>
+        <translation>Storage function</translation>
+    </message>
+    <message>
+        <source>Verriegelung OUT %1 - OUT %2</source>
+        <translation>Interlock OUT %1 - OUT %2</translation>
+    </message>
+    <message>
+        <source>Not-Aus</source>
+        <translation>Emergency off</translation>
+    </message>
+    <message>
+        <source>mit Checksumme</source>
+        <translation>With checksum</translation>
+    </message>
+    <message>
+        <source>Fix-Codes</source>
+        <translation>Fixed codes</translation>
+    </message>
+    <message>
+        <source>&quot;Parallel&quot;-Codes</source>
+        <translation>&quot;Parallel&quot; codes</translation>
+    </message>
+    <message>
+        <source>Codeinhalt</source>
+        <translation>Code content</translation>
+    </message>
+    <message>
+        <source>Direktausgabe</source>
+        <translation>Direct output</translation>
+    </message>
+    <message>
+        <source>CODE %1</source>
+        <translation>CODE %1</translation>
+    </message>
+    <message>
+        <source>Senderauswahl</source>
+        <translation>Transmitter selection</translation>
+    </message>
+    <message>
+        <source>System-Grundeinstellungen</source>
+        <translation>System base settings</translation>
+    </message>
+    <message>
+        <source>Projektname</source>
+        <translation>Project name</translation>
+    </message>
+    <message>
+        <source>Kommentar</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>Modul auslesen</source>
+        <translation>Read module</translation>
+    </message>
+    <message>
+        <source>Modul programmieren</source>
+        <translation>Program module</translation>
     </message>
 </context>
 <context>
@@ -289,10 +1952,97 @@ There is NO WARRANTY, to the extent permitted by law.
     </message>
 </context>
 <context>
+    <name>fbe::PortMenu</name>
+    <message>
+        <source> Schnittstelle %1 nicht gefunden --&gt; %2</source>
+        <extracomment>a remembered adapter is not there at start; %2 is the COM port used instead</extracomment>
+        <translation> Port %1 not found --&gt; %2</translation>
+    </message>
+</context>
+<context>
     <name>fbe::PortNames</name>
     <message>
         <source>derzeit benützte serielle Schnittstelle (%1)</source>
         <translation>serial port in use (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>fbe::ProductionDatabaseDialog</name>
+    <message>
+        <source>Produktionsdatenbank</source>
+        <translation>Production database</translation>
+    </message>
+    <message>
+        <source>Mehrere Stationen programmieren eine Serie: die Nummer jedes Moduls und seine Adressen kommen aus einer gemeinsamen PostgreSQL-Datenbank, jeder Lauf wird dort festgehalten.</source>
+        <translation>Several stations program one series: the number of each module and its addresses come from a shared PostgreSQL database, which records every run.</translation>
+    </message>
+    <message>
+        <source>Name oder Adresse des Datenbankservers, oder der Ordner seines Unix-Sockets (leer: dieser Rechner)</source>
+        <translation>Name or address of the database server, or the folder of its Unix socket (empty: this computer)</translation>
+    </message>
+    <message>
+        <source>leer: 5432</source>
+        <translation>empty: 5432</translation>
+    </message>
+    <message>
+        <source>Name der Datenbank</source>
+        <translation>Name of the database</translation>
+    </message>
+    <message>
+        <source>Benutzer der Datenbank</source>
+        <translation>User of the database</translation>
+    </message>
+    <message>
+        <source>Name dieser Station in der Datenbank (Vorgabe: der Name des Rechners)</source>
+        <translation>Name of this station in the database (default: the computer&apos;s name)</translation>
+    </message>
+    <message>
+        <source>nur verschlüsselt verbinden (sslmode=require)</source>
+        <translation>connect encrypted only (sslmode=require)</translation>
+    </message>
+    <message>
+        <source>ohne Haken: verschlüsselt, wenn der Server es anbietet</source>
+        <translation>not ticked: encrypted when the server offers it</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>&amp;Datenbank:</source>
+        <translation>&amp;Database:</translation>
+    </message>
+    <message>
+        <source>&amp;Benutzer:</source>
+        <translation>&amp;User:</translation>
+    </message>
+    <message>
+        <source>S&amp;tation:</source>
+        <translation>S&amp;tation:</translation>
+    </message>
+    <message>
+        <source>Das Kennwort kommt aus ~/.pgpass oder PGPASSWORD; das Programm speichert keines.</source>
+        <translation>The password comes from ~/.pgpass or PGPASSWORD; the program stores none.</translation>
+    </message>
+    <message>
+        <source>&amp;Verbinden</source>
+        <translation>&amp;Connect</translation>
+    </message>
+    <message>
+        <source>&amp;ohne Datenbank</source>
+        <translation>&amp;No database</translation>
+    </message>
+    <message>
+        <source>die Serie wieder nur auf dieser Station zählen</source>
+        <translation>count the series on this station alone again</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -597,6 +2347,90 @@ Keys: click the keys that are pressed.</translation>
 </context>
 <context>
     <name>fbe::TFFBmain</name>
+    <message>
+        <source>mehrere Stationen programmieren eine Serie: Nummer und Adressen jedes Moduls aus einer gemeinsamen PostgreSQL-Datenbank</source>
+        <translation>several stations program one series: number and addresses of each module from a shared PostgreSQL database</translation>
+    </message>
+    <message>
+        <source>Produktions&amp;datenbank ...</source>
+        <translation>Production &amp;database ...</translation>
+    </message>
+    <message>
+        <source>Nummer des letzten Moduls dieser Station, erfolgreich programmierte Module der Serie auf allen Stationen</source>
+        <translation>Number of this station&apos;s last module, modules of the series programmed successfully on all stations</translation>
+    </message>
+    <message>
+        <source>Produktionsdatenbank: %1</source>
+        <translation>Production database: %1</translation>
+    </message>
+    <message>
+        <source>keine Produktionsdatenbank</source>
+        <translation>no production database</translation>
+    </message>
+    <message>
+        <source>Serie: %1</source>
+        <translation>Series: %1</translation>
+    </message>
+    <message>
+        <source>letztes Modul: %1   gesamt: %2</source>
+        <translation>last module: %1   total: %2</translation>
+    </message>
+    <message>
+        <source>nächste: aus der Datenbank</source>
+        <translation>next: from the database</translation>
+    </message>
+    <message>
+        <source>nächste:</source>
+        <translation>next:</translation>
+    </message>
+    <message>
+        <source>zeigt die Anzahl der von dieser Station erfolgreich programmierten Module der Serie an</source>
+        <translation>shows the number of modules of the series this station programmed successfully</translation>
+    </message>
+    <message>
+        <source>zeigt die Anzahl der erfolgreich programmierten Bausteine an</source>
+        <translation>shows the number of modules programmed successfully</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken ...</source>
+        <translation>&amp;Print ...</translation>
+    </message>
+    <message>
+        <source>Als PD&amp;F speichern ...</source>
+        <translation>Save as PD&amp;F ...</translation>
+    </message>
+    <message>
+        <source> Fehler bei &quot;Drucken!&quot;</source>
+        <translation> Error on &quot;Print!&quot;</translation>
+    </message>
+    <message>
+        <source>der Drucker nimmt den Auftrag nicht an</source>
+        <translation>the printer does not accept the job</translation>
+    </message>
+    <message>
+        <source> Konfigurationsblatt gedruckt </source>
+        <translation> Configuration sheet printed </translation>
+    </message>
+    <message>
+        <source>neue datei</source>
+        <translation>new file</translation>
+    </message>
+    <message>
+        <source>Als PDF speichern</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>PDF-Dokument  (*.pdf);;alle Dateien  (*.*)</source>
+        <translation>PDF document  (*.pdf);;All files  (*.*)</translation>
+    </message>
+    <message>
+        <source> Fehler bei &quot;Als PDF speichern!&quot;</source>
+        <translation> Error on &quot;Save as PDF!&quot;</translation>
+    </message>
+    <message>
+        <source> PDF gespeichert: %1</source>
+        <translation> PDF saved: %1</translation>
+    </message>
     <message>
         <source> zuletzt geöffnete Datei nicht gefunden: %1</source>
         <translation> last opened file not found: %1</translation>
@@ -1060,10 +2894,6 @@ Keys: click the keys that are pressed.</translation>
     <message>
         <source>nächste zu programmierende Adresse</source>
         <translation>next address to be programmed</translation>
-    </message>
-    <message>
-        <source>zeigt die Anzahl der erfolgreich programmierten Bausteine an</source>
-        <translation>shows the number of modules programmed successfully</translation>
     </message>
     <message>
         <source> Zähler </source>

@@ -31,8 +31,8 @@ check() {
     fi
 }
 
-check ""                          "--help --version build diff new ports program read sheet show verify"
-check "s"                         "sheet show"
+check ""                          "--help --version build diff new ports program read series sheet show verify"
+check "s"                         "series sheet show"
 check "show "                     "ALT.FBE kunde.fbe kunden"
 check "show kunde.fbe "           "--help --json"
 check "diff kunde.fbe "           "ALT.FBE kunde.fbe kunden"
@@ -41,12 +41,14 @@ check "build "                    "konfig.json kunden"
 check "build konfig.json "        "ALT.FBE kunde.fbe kunden"
 check "sheet kunde.fbe "          "blatt.pdf kunden"
 check "program kunde.fbe --port " "/tmp/sim-com1 /tmp/sim-com2 COM1 COM2 COM3 COM4"
-check "program kunde.fbe --port COM1 --" "--help --log --port"
+check "program kunde.fbe --port COM1 --" "--db --help --increments --log --port"
+check "program kunde.fbe --db "    ""
 check "program kunde.fbe --log "  "ALT.FBE blatt.pdf konfig.json kunde.fbe kunden notiz.txt"
 check "read --port COM"           "COM1 COM2 COM3 COM4"
 check "read --port COM1 "         "ALT.FBE kunde.fbe kunden"
 check "verify k"                  "kunde.fbe kunden"
 check "ports "                    "--help --json"
+check "series postgresql://s/db T " "--csv --help"
 check "unbekannt "                ""
 
 [ "$failures" -eq 0 ] || exit 1

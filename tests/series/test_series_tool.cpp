@@ -112,9 +112,14 @@ TEST_F(SeriesTool, TwoStationsAtOnceProgramOneSeriesWithoutARepeat)
                                                     << loops[1].lastError.toStdString();
 
     // 100 numbers, 100 address sets, 100 lines of the batch.
-    const ToolRun list = tool({QStringLiteral("series"), pg().uri(QStringLiteral("Büro")),
-                               QStringLiteral("Halle \"2\"; Tor"), QStringLiteral("--csv")});
+    const QStringList listArgs{QStringLiteral("series"), pg().uri(QStringLiteral("Büro")),
+                               QStringLiteral("Halle \"2\"; Tor"), QStringLiteral("--csv")};
+    const ToolRun list = tool(listArgs);
     ASSERT_EQ(list.exitCode, 0) << list.err.toStdString();
+    // The lines of the log are data: the same bytes in English.
+    QProcessEnvironment english = env_;
+    english.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+    EXPECT_EQ(fbe::test::tool(listArgs, english, 60000).outBytes, list.outBytes);
     ASSERT_TRUE(list.outBytes.startsWith("\xEF\xBB\xBFStation;Nummer;Zeit;Ergebnis;"));
     EXPECT_EQ(list.outBytes.count("\r\n"), 2 * PerStation + 1);
     const QList<QStringList> lines = parseCsv(QString::fromUtf8(list.outBytes.mid(3)));

@@ -3,7 +3,9 @@
 #include "LayoutCheck.h"
 
 #include "config/Configuration.h"
+#include "config/Refresh.h"
 #include "dialogs/Artwork.h"
+#include "dialogs/ProductionDatabaseDialog.h"
 #include "dialogs/UHelp.h"
 #include "dialogs/Uask.h"
 #include "dialogs/Uhinweis.h"
@@ -11,6 +13,7 @@
 #include "dialogs/Uprojekt.h"
 #include "dialogs/Uwarnung.h"
 #include "mainwindow/Forms.h"
+#include "sharedseries/SeriesDefinition.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -460,12 +463,8 @@ TEST_F(DialogTest, LongestTextsFitAndNothingOverlaps)
 
     TFwarnung warning(cfg, seam, forms);
     warning.clearLines();
-    for (const char* line :
-         {"ACHTUNG!!!", "Die Firmware des Moduls ist neuer, als dieser Software bekannt ist.",
-          "Eventuell wird die Konfiguration nicht korrekt übertragen!",
-          "Bitte laden Sie sich die aktuellste Software im Internet herunter oder kontaktieren "
-          "sie uns!"})
-        warning.addLine(QString::fromUtf8(line));
+    for (const QString& line : firmwareWarningLines(FirmwareWarning::Newer))
+        warning.addLine(line);
     shot(warning, "warning-firmware");
 
     TFProjekt project(cfg, seam, forms);
@@ -475,5 +474,25 @@ TEST_F(DialogTest, LongestTextsFitAndNothingOverlaps)
     shot(info, "info");
     TFHelp help(cfg, seam, forms);
     shot(help, "help");
-    EXPECT_EQ(seam.modalShows.size(), 7u);
+
+    // The production database, as it opens and after a connection failed with the server's
+    // reason.
+    const QStringList failure{
+        series::msgUnreachable(),
+        QStringLiteral(" connection to server on socket \"/var/run/postgresql/.s.PGSQL.5432\" "
+                       "failed: No such file or directory\n\tIs the server running locally and "
+                       "accepting connections on that socket?")};
+    ProductionDatabaseDialog database(seam, [&](const QString&) { return failure; });
+    seam.answerNext([&](QDialog&) {
+        QApplication::processEvents();
+        fbe::test::checkLayout(&database, QStringLiteral("production-database"));
+        database.EHost->setText(QStringLiteral("/var/run/postgresql"));
+        database.BVerbinden->click();
+        QApplication::processEvents();
+        EXPECT_TRUE(database.LFehler->isVisible());
+        fbe::test::checkLayout(&database, QStringLiteral("production-database-failed"));
+        database.reject();
+    });
+    EXPECT_FALSE(database.execute(QStringLiteral("postgresql://fbe@werk-db/produktion")));
+    EXPECT_EQ(seam.modalShows.size(), 8u);
 }

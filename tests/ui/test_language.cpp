@@ -4,6 +4,8 @@
 
 #include "comm/OpenFailure.h"
 #include "comm/TransferProtocol.h"
+#include "config/ImageCodec.h"
+#include "config/Refresh.h"
 #include "config/SettingsFile.h"
 #include "mainwindow/LanguageMenu.h"
 
@@ -41,29 +43,36 @@ TEST_F(LanguageTest, AChoiceChangesTheOpenWindowsAtOnceAndIsKeptInLineNine)
         const char* menuTitle;
         const char* fileMenu;
         const char* statusLine;    // computed by the refresh
-        const char* caption;       // the project name is the configuration's, as it was made
+        const char* caption;       // %1: the project name, the configuration's as it was made
         const char* noFunction;    // the code table
         const char* saveCaption;
         const char* newFile;       // the name the save dialog offers
         const char* yes;           // the question
+        const char* printItem;     // set in code by a part of the main window
+        const char* databaseLine;
     };
     const Shown german{"Auswahl Sender", "&Sprache", "&Datei", "Datei:  neue datei.fbe",
-                       "Funkempfänger Konfiguration  [Ver.: 3.05]     - -Projektname- -",
-                       "  - keine -", "Datei speichern als...", "neue datei.fbe", "JA"};
+                       "Funkempfänger Konfiguration  [Ver.: 3.05]     - %1 -",
+                       "  - keine -", "Datei speichern als...", "neue datei.fbe", "JA",
+                       "&Drucken ...", "keine Produktionsdatenbank"};
     const Shown english{"Transmitter selection", "&Language", "&File", "File:  new file.fbe",
-                        "Radio Receiver Configuration  [Ver.: 3.05]     - -Projektname- -",
-                        "  - none -", "Save file as...", "new file.fbe", "YES"};
+                        "Radio Receiver Configuration  [Ver.: 3.05]     - %1 -",
+                        "  - none -", "Save file as...", "new file.fbe", "YES",
+                        "&Print ...", "no production database"};
     struct Row {
         const char* item;
         const char* line9;
         const Shown& shown;
+        // The new configuration's project name: made at the start, in the language the row
+        // before left, and kept through the switch.
+        const char* projectName;
     };
     // The suite runs with LANGUAGE=de, so the desktop's language is German.
     const Row rows[] = {
-        {"MEnglish", "en", english},
-        {"MGerman", "de", german},
-        {"MEnglish", "en", english},
-        {"MSystemLanguage", "", german},
+        {"MEnglish", "en", english, "-Projektname-"},
+        {"MGerman", "de", german, "-Project name-"},
+        {"MEnglish", "en", english, "-Projektname-"},
+        {"MSystemLanguage", "", german, "-Project name-"},
     };
     auto text = [](const char* utf8) { return QString::fromUtf8(utf8); };
     for (const Row& r : rows) {
@@ -81,13 +90,15 @@ TEST_F(LanguageTest, AChoiceChangesTheOpenWindowsAtOnceAndIsKeptInLineNine)
         EXPECT_EQ(main->languageMenu->title(), text(r.shown.menuTitle));
         EXPECT_EQ(main->MDatei->title(), text(r.shown.fileMenu));
         EXPECT_EQ(main->ShowFile->text(), text(r.shown.statusLine));
-        EXPECT_EQ(main->windowTitle(), text(r.shown.caption));
+        EXPECT_EQ(main->windowTitle(), text(r.shown.caption).arg(text(r.projectName)));
         EXPECT_EQ(main->Cfun[1]->text(), text(r.shown.noFunction));
         EXPECT_EQ(forms.Fask->JA->text(), text(r.shown.yes));
         EXPECT_EQ(main->infoLines(), message);
         main->MsaveClick();   // the dialog cancelled
         EXPECT_EQ(seam.fileDialogCaptions.last(), text(r.shown.saveCaption));
         EXPECT_EQ(seam.fileDialogDirs.last(), text(r.shown.newFile));
+        EXPECT_EQ(main->Mdrucken->text(), text(r.shown.printItem));
+        EXPECT_EQ(main->LDatenbank->text(), text(r.shown.databaseLine));
         forms.FBselect->hide();
         // Switching changes nothing of the configuration: closing asks no question. The
         // settings file is the same in every language.
@@ -130,6 +141,12 @@ TEST_F(LanguageTest, AKeptMessageIsShownInEnglishLineByLine)
         {TransferProtocol::msgInterrupted() + QStringLiteral("\n")
              + TransferProtocol::msgConnectionLost(),
          QStringLiteral("transfer interrupted --> aborted\n connection to the port lost")},
+        // The lines the taking of the result adds.
+        {TransferProtocol::msgInterrupted() + QStringLiteral("\n") + msgConfigurationUnchanged(),
+         QStringLiteral("transfer interrupted --> aborted\n Configuration unchanged")},
+        {QString::fromUtf8(ChecksumErrorText) + QStringLiteral("\n") + msgModuleIncomplete(),
+         QStringLiteral("EEPROM error (checksum)\n Module programmed incompletely - please "
+                        "program again")},
         // Not a text of the transfer: as it is.
         {QStringLiteral("Übertragung erfolgreich!"), QStringLiteral("Übertragung erfolgreich!")},
     };

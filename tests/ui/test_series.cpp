@@ -360,6 +360,29 @@ TEST_F(SeriesTest, ProgrammingAnAddressSetAgainIsWarnedOfAndGoesAhead)
     EXPECT_EQ(w->infoColour(), TFFBmain::InfoColour::Normal);
 }
 
+// In English the warning is shown in English, and the log keeps it in German: a log reads the
+// same whatever the language of the runs that wrote it.
+TEST_F(SeriesTest, InEnglishTheRepeatWarningIsShownInEnglishAndLoggedInGerman)
+{
+    useScriptedPort();
+    cfg.offset[1] = 0;
+    cfg.offset[2] = 0;
+    const fbe::test::InLanguage english(QStringLiteral("en"));
+    w->SendButton->click();
+    w->SendButton->click();
+    const QString time = QDateTime::fromString(logLines().at(0).at(Time), Qt::ISODate)
+                             .toLocalTime()
+                             .toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
+    EXPECT_EQ(w->infoLines(),
+              (QStringList{QStringLiteral("Transfer successful"),
+                           QStringLiteral(" Attention: these addresses were programmed before (%1)")
+                               .arg(time)}));
+    EXPECT_EQ(logLines().at(1).at(Message),
+              QStringLiteral("Übertragung erfolgreich / Achtung: diese Adressen wurden bereits "
+                             "programmiert (%1)")
+                  .arg(time));
+}
+
 // ---- Hands-free series: polls, runs, its end ----------------------------------------------
 
 TEST_F(SeriesTest, AModuleIsFoundByOneReplyProgrammedOnceAndMissedAfterThreePolls)

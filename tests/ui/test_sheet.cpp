@@ -77,36 +77,37 @@ void setType(Configuration& cfg, quint16 type)
 
 TEST(Sheet, PdfHoldsEachValueInItsPlace)
 {
+    const auto everyFunction = [](Configuration& c) {
+        c.projectName = QStringLiteral("Halle 3 – Tor Süd");
+        setCode(c, 1, 4095, FnEin, {true, false, false, false});
+        setCode(c, 2, 1, FnImpuls, {false, true, true, false});
+        c.codes[2].timeCount = 50;
+        setCode(c, 3, 2048, FnWechsel, {false, false, true, true});
+        setCode(c, 4, 963, FnTastend, {true, false, false, false});
+        c.codes[4].timeCount = 150;
+        c.codes[4].timebase = 1;
+        setCode(c, 5, 17, FnKeine, {true, true, true, true});
+        setCode(c, 6, 18, FnTastend, {true, false, false, false});   // 1..4 only
+        setCode(c, 7, 100, FnAus, {false, false, false, true});
+        c.pruefanzahl = 5;
+        c.sperrzeit = 50;
+        setInterlock(c, 1, 2);
+        setInterlock(c, 3, 4);
+        c.sendImage[img::Umschaltzeit] = 30;
+        c.initout1 = c.initout3 = true;
+        c.setOption(opt::NotAus, true);
+        c.setTimeOut(150);
+        c.comment = {QStringLiteral("Rolltor Süd, Müller & Söhne"), QStringLiteral("Übergabe an Herrn Groß")};
+    };
     const struct Row {
         const char* name;
         std::function<void(Configuration&)> set;
         bool unsaved;
         QStringList lines;    // each within one line of the page, as pdftotext lays it out
         QStringList absent;   // nowhere on the page
+        const char* language = "de";
     } rows[] = {
-        {"12-bit-every-function",
-         [](Configuration& c) {
-             c.projectName = QStringLiteral("Halle 3 – Tor Süd");
-             setCode(c, 1, 4095, FnEin, {true, false, false, false});
-             setCode(c, 2, 1, FnImpuls, {false, true, true, false});
-             c.codes[2].timeCount = 50;
-             setCode(c, 3, 2048, FnWechsel, {false, false, true, true});
-             setCode(c, 4, 963, FnTastend, {true, false, false, false});
-             c.codes[4].timeCount = 150;
-             c.codes[4].timebase = 1;
-             setCode(c, 5, 17, FnKeine, {true, true, true, true});
-             setCode(c, 6, 18, FnTastend, {true, false, false, false});   // 1..4 only
-             setCode(c, 7, 100, FnAus, {false, false, false, true});
-             c.pruefanzahl = 5;
-             c.sperrzeit = 50;
-             setInterlock(c, 1, 2);
-             setInterlock(c, 3, 4);
-             c.sendImage[img::Umschaltzeit] = 30;
-             c.initout1 = c.initout3 = true;
-             c.setOption(opt::NotAus, true);
-             c.setTimeOut(150);
-             c.comment = {QStringLiteral("Rolltor Süd, Müller & Söhne"), QStringLiteral("Übergabe an Herrn Groß")};
-         },
+        {"12-bit-every-function", everyFunction,
          false,
          {"Halle 3 – Tor Süd", "Datei: /werk/halle3.fbe", "gedruckt: 05.03.2024 07:09", "Ver.: 3.05",
           "Mini-Handsender MHS 4", "Codierlänge: 12 Bit max. Adresse: 4095", "Fix-Codes (standard)",
@@ -211,6 +212,20 @@ TEST(Sheet, PdfHoldsEachValueInItsPlace)
          false,
          {"Direktausgabe !", "Ausgabe: Direktausgabe", "Code-Pos: 3"},
          {"CODE 1:", "Adresse Funktion Ausgänge"}},
+        // The sheet follows the language of the program; the file's own texts stay.
+        {"12-bit-every-function-in-english", everyFunction,
+         true,
+         {"Halle 3 – Tor Süd", "Configuration of the receiver module", "not saved",
+          "File: /werk/halle3.fbe", "printed: 2024-03-05 07:09", "Mini hand transmitter MHS 4",
+          "Code length: 12 bits max. address: 4095", "Fixed codes (standard)",
+          "Address Function Outputs", "CODE 1: 4095 On 1", "CODE 2: 1 Pulse 2 3", "Length: 500 ms",
+          "CODE 3: 2048 Toggle 3 4", "CODE 4: 963 1:1 (momentary) 1", "Run-on: 1,5 s",
+          "CODE 5: - none -", "Check count: 5", "Lock time: 500 ms", "Start state: 1 3",
+          "Storage function: off", "Emergency off: on, 1500 ms", "With checksum: no",
+          "Switch-over time: 300 ms", "interlocked: OUT 1 / OUT 2, OUT 3 / OUT 4",
+          "Rolltor Süd, Müller & Söhne", "programmed on by", "Module / serial number Signature"},
+         {"Datei", "Prüfschärfe", "Sperrzeit", "Speicherfunktion", "keine"},
+         "en"},
     };
 
     QTemporaryDir dir;
@@ -218,6 +233,7 @@ TEST(Sheet, PdfHoldsEachValueInItsPlace)
     const QString shots = qEnvironmentVariable("FBE_SHOT_DIR");
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
+        const test::InLanguage language(QString::fromLatin1(row.language));
         Configuration cfg;
         NeueDatei(cfg);
         row.set(cfg);

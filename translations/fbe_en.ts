@@ -2807,7 +2807,7 @@ Keys: click the keys that are pressed.</translation>
     </message>
     <message>
         <source>Bewertungsmaske im Binärformat</source>
-        <translation>Address mask in binary</translation>
+        <translation>Evaluation mask in binary</translation>
     </message>
     <message>
         <source>Code-Pos</source>

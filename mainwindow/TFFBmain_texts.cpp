@@ -53,6 +53,23 @@ QFont fittedToAll(const QFont& base, const QStringList& texts, int width, int mi
     return font;
 }
 
+// A check box's caption in base, made smaller where it would reach the box's right edge.
+void setCheckText(QCheckBox* box, const QFont& base, const QString& text)
+{
+    QStyle* st = box->style();
+    const int room = box->width() - st->pixelMetric(QStyle::PM_IndicatorWidth)
+        - st->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) - 1;
+    box->setFont(fitted(base, text, room));
+    box->setText(text);
+}
+
+// A label's text in base, made smaller where it is wider than the label.
+void setFittedText(QLabel* label, const QFont& base, const QString& text)
+{
+    label->setFont(fitted(base, text, label->contentsRect().width()));
+    label->setText(text);
+}
+
 }  // namespace
 
 void TFFBmain::retranslateUi()
@@ -78,7 +95,7 @@ void TFFBmain::retranslateUi()
     Lspeicher2->setText(tr("funktion"));
     setTip({Panel15, CBstore}, tr("wenn markiert, bleibt der Ausgangs-Schaltzustand bei "
                                   "Versorgungsunterbrechung gespeichert"));
-    CBNotAus->setText(tr("Not-Aus:"));
+    setCheckText(CBNotAus, sans(11, true), tr("Not-Aus:"));
     setTip({Panel4, TimeOut},
            tr("nach dieser Zeit ohne gültigen Code, werden alle Ausgänge auf 0 gesetzt"));
     labelIn(Panel12, "LAnfang")->setText(tr("Anfangswert"));
@@ -87,15 +104,7 @@ void TFFBmain::retranslateUi()
               "ist"));
     PChecksum->setToolTip(tr("wenn markiert, wird im Empfangsstring eine Checksumme erwartet "
                              "(nur mit den programmierbaren Sendern möglich)"));
-    {
-        // The caption keeps clear of the group's right edge.
-        const QString text = tr("mit Checksumme");
-        QStyle* st = CBcheckbits->style();
-        const int room = CBcheckbits->width() - st->pixelMetric(QStyle::PM_IndicatorWidth)
-            - st->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) - 1;
-        CBcheckbits->setFont(fitted(sans(10, true), text, room));
-        CBcheckbits->setText(text);
-    }
+    setCheckText(CBcheckbits, sans(10, true), tr("mit Checksumme"));
     CBcheckbits->setToolTip(
         tr("aktiviert die Checksummenfunktion (nur für programmierbare Sender!)"));
     Lcheckbits->setText(tr("Bits:"));
@@ -156,7 +165,7 @@ void TFFBmain::retranslateUi()
         direktmaske->setToolTip(maskHint);
     }
     QLabel* codePos = labelIn(Pdirekt, "LCodePos");
-    codePos->setText(tr("Code-Pos"));
+    setFittedText(codePos, sans(11, true), tr("Code-Pos"));
     setTip({codePos, dirshift}, tr("Bitposition (LSB) der 4 relevanten Code-Bits"));
     QLabel* decimal = labelIn(Pdirekt, "LDezimal");
     decimal->setText(tr("dezimal:"));

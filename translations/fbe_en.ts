@@ -2552,7 +2552,7 @@ Keys: click the keys that are pressed.</translation>
     <message>
         <source> Bitpos:%1</source>
         <extracomment>the address cell of a parallel code: the position of its bit</extracomment>
-        <translation> bit pos:%1</translation>
+        <translation> Bit pos.:%1</translation>
     </message>
     <message>
         <source>Erweiterte Programmiereinstellungen</source>
@@ -2668,7 +2668,7 @@ Keys: click the keys that are pressed.</translation>
     </message>
     <message>
         <source>Not-Aus:</source>
-        <translation>Emerg. off:</translation>
+        <translation>Emergency off:</translation>
     </message>
     <message>
         <source>nach dieser Zeit ohne gültigen Code, werden alle Ausgänge auf 0 gesetzt</source>
@@ -2811,7 +2811,7 @@ Keys: click the keys that are pressed.</translation>
     </message>
     <message>
         <source>Code-Pos</source>
-        <translation>Code pos</translation>
+        <translation>Code pos.</translation>
     </message>
     <message>
         <source>Bitposition (LSB) der 4 relevanten Code-Bits</source>
@@ -2938,7 +2938,7 @@ Keys: click the keys that are pressed.</translation>
     </message>
     <message>
         <source>&amp;Projektname</source>
-        <translation>&amp;Project name</translation>
+        <translation>P&amp;roject name</translation>
     </message>
     <message>
         <source>&amp;Ende</source>
@@ -3635,7 +3635,7 @@ the usual setting for all hand transmitters.&lt;/p&gt;
 &lt;p&gt;With &quot;parallel&quot; codes (useful with programmable transmitters only) one single received string
 carries the states of up to 4 keys at once, as 4 adjacent bits. The position of the lowest of
 these bits is set under &quot;Code pos.&quot;. The other bits form the common address; the receiver
-compares only the bits marked with 1 in the address mask. With &quot;Code content&quot; each of the 4
+compares only the bits marked with 1 in the address mask. With &quot;Content&quot; each of the 4
 bits triggers the matching code&amp;nbsp;1&amp;nbsp;..&amp;nbsp;4 with its function; with &quot;Direct output&quot;
 the 4 bits give the state of the outputs OUT&amp;nbsp;1&amp;nbsp;..&amp;nbsp;OUT&amp;nbsp;4 directly. In
 parallel mode only codes&amp;nbsp;1&amp;nbsp;..&amp;nbsp;4 are available.&lt;/p&gt;
@@ -3643,7 +3643,7 @@ parallel mode only codes&amp;nbsp;1&amp;nbsp;..&amp;nbsp;4 are available.&lt;/p&
 1010&amp;nbsp;0110&amp;nbsp;0101 in the upper 12 bits and the states of its keys&amp;nbsp;1&amp;nbsp;..&amp;nbsp;4 in
 the lower 4 bits. The settings are then:&lt;/p&gt;
 &lt;ul&gt;
-&lt;li&gt;Code length: 16, mode &quot;parallel&quot; codes, &quot;Code content&quot;&lt;/li&gt;
+&lt;li&gt;Code length: 16, mode &quot;parallel&quot; codes, &quot;Content&quot;&lt;/li&gt;
 &lt;li&gt;Common address: 0000&amp;nbsp;..&amp;nbsp;0000&amp;nbsp;1010&amp;nbsp;0110&amp;nbsp;0101&amp;nbsp;0000 (decimal 42576)&lt;/li&gt;
 &lt;li&gt;Address mask: 0000&amp;nbsp;..&amp;nbsp;0000&amp;nbsp;1111&amp;nbsp;1111&amp;nbsp;1111&amp;nbsp;0000 (the 4 key bits are not compared)&lt;/li&gt;
 &lt;li&gt;Code pos.: 0 &amp;ndash; code&amp;nbsp;1 lies on bit&amp;nbsp;0, code&amp;nbsp;4 on bit&amp;nbsp;3&lt;/li&gt;
@@ -3828,8 +3828,8 @@ successful programming; so every module gets addresses of its own. The value 0 s
 off, a negative value counts down. Under &quot;next:&quot; stands the address that the next programming
 writes. The &quot;Counter&quot; counts the modules programmed successfully and is set back to 0 with
 &quot;clear&quot;.&lt;/p&gt;
-&lt;p&gt;With &quot;program automatically&quot; (below the counter) each module is programmed as soon as it
-sits in the programming adapter, without a key press. The program then reports &quot;Remove module
+&lt;p&gt;With &quot;automatic programming&quot; (below the counter) each module is programmed as soon as it
+sits in the programming adapter, without a key press. The program then reports &quot;remove the module
 ...&quot; and waits until the module has been taken out; a module left in place is therefore not
 programmed twice. If a programming fails, the automatic mode switches itself off with a warning
 tone. &quot;New file&quot;, &quot;Open file&quot;, another port and quitting switch it off as well.&lt;/p&gt;

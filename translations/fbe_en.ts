@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="de_DE">
 <context>
+    <name>AddressLimit</name>
+    <message>
+        <source>CODE %1</source>
+        <translation>CODE %1</translation>
+    </message>
+    <message>
+        <source>%1 und %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>CODE %1 %2 --&gt; %3</source>
+        <translation>CODE %1 %2 --&gt; %3</translation>
+    </message>
+    <message>
+        <source> Adressen begrenzt: %1</source>
+        <translation> Addresses limited: %1</translation>
+    </message>
+    <message>
+        <source> gleiche Adresse: %1</source>
+        <translation> same address: %1</translation>
+    </message>
+</context>
+<context>
     <name>Configuration</name>
     <message>
         <source>keine</source>
@@ -1628,27 +1651,6 @@ Plugging modules in and out (series programming):
         <translation>only one file can be loaded: %1</translation>
     </message>
     <message>
-        <source>Aufruf: fbe [--desktop] [DATEI]
-
-  DATEI        lädt die Konfiguration DATEI beim Start, ohne nach der Datei der
-               letzten Sitzung zu fragen.
-  --desktop    Einstellungsdatei und Arbeitsordner in $XDG_DATA_HOME/fbe
-               (sonst ~/.local/share/fbe), wie beim Start aus dem Menü.
-  --version    zeigt die Version.
-  --help       zeigt diese Hilfe.
-</source>
-        <extracomment>the help of &quot;fbe --help&quot;; FILE in capitals as the command line&apos;s placeholder</extracomment>
-        <translation>Usage: fbe [--desktop] [FILE]
-
-  FILE         loads the configuration FILE at start, without asking for the file
-               of the last session.
-  --desktop    settings file and working folder in $XDG_DATA_HOME/fbe
-               (else ~/.local/share/fbe), as at a start from the menu.
-  --version    shows the version.
-  --help       shows this help.
-</translation>
-    </message>
-    <message>
         <source>Ordner %1 kann nicht angelegt werden</source>
         <translation>folder %1 cannot be created</translation>
     </message>
@@ -1664,6 +1666,27 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <translation>License GPLv3+: GNU GPL version 3 or later &lt;https://www.gnu.org/licenses/gpl-3.0.html&gt;.
 This is free software: you are free to change and redistribute it.
 There is NO WARRANTY, to the extent permitted by law.
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: fbe [--desktop] [DATEI]
+
+  DATEI        lädt die Konfiguration DATEI beim Start, ohne nach der Datei der
+               letzten Sitzung zu fragen.
+  --desktop    Einstellungsdatei und Arbeitsordner in $XDG_DATA_HOME/fbe
+               (sonst ~/.local/share/fbe), wie beim Start aus dem Menü.
+  --version    zeigt die Version und die Lizenz.
+  --help       zeigt diese Hilfe.
+</source>
+        <extracomment>the help of &quot;fbe --help&quot;; FILE in capitals as the command line&apos;s placeholder</extracomment>
+        <translation>Usage: fbe [--desktop] [FILE]
+
+  FILE         loads the configuration FILE at start, without asking for the file
+               of the last session.
+  --desktop    settings file and working folder in $XDG_DATA_HOME/fbe
+               (else ~/.local/share/fbe), as at a start from the menu.
+  --version    shows the version and the licence.
+  --help       shows this help.
 </translation>
     </message>
 </context>
@@ -2543,6 +2566,13 @@ Keys: click the keys that are pressed.</translation>
     </message>
 </context>
 <context>
+    <name>fbe::TFask</name>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>fbe::TFhinweis</name>
     <message>
         <source>Hinweis</source>
@@ -3224,36 +3254,6 @@ message, file, project name, firmware, counter and the addresses sent); the file
 in a spreadsheet. If the same addresses are already there from a successful programming, the
 program shows a notice beforehand.&lt;/p&gt;
 </translation>
-    </message>
-</context>
-<context>
-    <name>AddressLimit</name>
-    <message>
-        <source>CODE %1</source>
-        <translation>CODE %1</translation>
-    </message>
-    <message>
-        <source>%1 und %2</source>
-        <translation>%1 and %2</translation>
-    </message>
-    <message>
-        <source>CODE %1 %2 --&gt; %3</source>
-        <translation>CODE %1 %2 --&gt; %3</translation>
-    </message>
-    <message>
-        <source> Adressen begrenzt: %1</source>
-        <translation> Addresses limited: %1</translation>
-    </message>
-    <message>
-        <source> gleiche Adresse: %1</source>
-        <translation> same address: %1</translation>
-    </message>
-</context>
-<context>
-    <name>fbe::TFask</name>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

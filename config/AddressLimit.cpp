@@ -25,12 +25,13 @@ QString codeList(const QList<int>& codes)
 
 QString msgAddressLimited()
 {
-    return QStringLiteral(" Adresse wurde begrenzt !!!");
+    return QCoreApplication::translate("AddressLimit", " Adresse wurde begrenzt !!!");
 }
 
 QString msgAddressBeyondMax(int code)
 {
-    return QStringLiteral(" CODE %1: Adresse größer als max. Adresse").arg(code);
+    return QCoreApplication::translate("AddressLimit", " CODE %1: Adresse größer als max. Adresse")
+        .arg(code);
 }
 
 bool LimitAddressesToCodeLength(Configuration& cfg)

@@ -15,6 +15,7 @@ namespace fbe {
 
 using CodeSlots = std::array<CodeSlot, 9>;   // slot 0 (the scratch slot) and codes 1..8
 
+// The messages of this unit are in the language in use (the message area, fbe-tool's output).
 // " Adresse wurde begrenzt !!!"
 QString msgAddressLimited();
 // " CODE n: Adresse größer als max. Adresse"

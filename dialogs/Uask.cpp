@@ -40,11 +40,11 @@ TFask::TFask(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     M->document()->setDocumentMargin(6);
     M->installEventFilter(this);
 
-    JA = new QPushButton(QStringLiteral("JA"), this);
+    JA = new QPushButton(this);
     JA->setObjectName(QStringLiteral("JA"));
-    NEIN = new QPushButton(QStringLiteral("NEIN !"), this);
+    NEIN = new QPushButton(this);
     NEIN->setObjectName(QStringLiteral("NEIN"));
-    Abbrechen = new QPushButton(tr("Abbrechen"), this);
+    Abbrechen = new QPushButton(this);
     Abbrechen->setObjectName(QStringLiteral("Abbrechen"));
     for (QPushButton* b : {JA, NEIN, Abbrechen}) {
         b->setFont(style::arialBold(10));
@@ -76,6 +76,16 @@ TFask::TFask(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent)
     layout->addLayout(buttons);
     setTabOrder(JA, NEIN);
     setTabOrder(NEIN, Abbrechen);
+    retranslateUi();
+}
+
+void TFask::retranslateUi()
+{
+    //: the answer "yes" of a question
+    JA->setText(tr("JA"));
+    //: the answer "no" of a question, the safe one
+    NEIN->setText(tr("NEIN !"));
+    Abbrechen->setText(tr("Abbrechen"));
 }
 
 void TFask::clearLines()

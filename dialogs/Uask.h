@@ -53,6 +53,7 @@ public:
 
 protected:
     void FormActivate() override;
+    void retranslateUi() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

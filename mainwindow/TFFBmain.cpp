@@ -213,8 +213,6 @@ QPixmap codeposPixmap(qreal dpr)
     return pm;
 }
 
-const char* const kRowHint = "Code- und Funktionseinstellungen";
-
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -228,7 +226,6 @@ TFFBmain::TFFBmain(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("Funkempfänger Konfiguration     (Ver.: 3.04)"));
     setWindowIcon(art::icon(QString::fromLatin1(art::Icon)));
 
     inittimer = new QTimer(this);
@@ -245,6 +242,7 @@ TFFBmain::TFFBmain(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent
     setupSeries();
     setupDatabase();
     addEditMenu(*this);
+    retranslateUi();
     ScreenFit::install(this);
     FormCreate();
 }
@@ -327,44 +325,34 @@ void TFFBmain::setupUi()
 
 void TFFBmain::setupLeftColumn(QWidget* c)
 {
-    Panel36 = makeHeader(c, "Panel36", QRect(9, 16, 399, 28),
-                         QStringLiteral("Allgemeine Einstellungen"));
+    Panel36 = makeHeader(c, "Panel36", QRect(9, 16, 399, 28), QString());
 
     // Transmitter group.
     Panel8 = makePanel(c, "Panel8", QRect(9, 43, 399, 52), GroupGrey);
     Panel7 = makePanel(Panel8, "Panel7", QRect(4, 4, 196, 44), InnerGrey, QFrame::Sunken);
-    Panel7->setToolTip(QStringLiteral("Auswahl des Sendertyps"));
     Panel9 = makePanel(Panel7, "Panel9", QRect(2, 2, 192, 40), InnerGrey, QFrame::Plain);
-    Panel9->setToolTip(QStringLiteral("Auswahl des Sendertyps"));
     Panel9->setCursor(Qt::PointingHandCursor);
-    Label23 = makeLabel(Panel9, "Label23", QRect(4, 0, 104, 40), QStringLiteral("Senderauswahl:"),
-                        sans(11, true), Blue);
+    Label23 = makeLabel(Panel9, "Label23", QRect(4, 0, 104, 40), QString(), sans(11, true), Blue);
     FBselect = new QToolButton(Panel9);
     FBselect->setObjectName(QStringLiteral("FBselect"));
     FBselect->setGeometry(108, 1, 38, 38);
     FBselect->setIconSize(QSize(34, 34));
-    FBselect->setToolTip(QStringLiteral("Auswahl des Sendertyps"));
     FBselect->setCursor(Qt::PointingHandCursor);
     warnung1 = makeLabel(Panel9, "warnung1", QRect(150, 0, 16, 22), QStringLiteral("?"),
                          arial(20, true), Red, Qt::AlignCenter);
     warnung1->hide();
-    Bits = makeLabel(Panel9, "Bits", QRect(148, 21, 44, 18), QStringLiteral("40 Bit"),
-                     sans(11, true), Maroon);
+    Bits = makeLabel(Panel9, "Bits", QRect(148, 21, 44, 18), QString(), sans(11, true), Maroon);
     Bits->hide();
 
     Pcodierlaenge = makePanel(Panel8, "Pcodierlaenge", QRect(204, 4, 191, 44), InnerGrey,
                               QFrame::Sunken);
-    const QString bitsHint =
-        QStringLiteral("Anzahl der Bits pro String (für manche Sender nicht editierbar)");
     bitanzahl = makeEdit(Pcodierlaenge, "bitanzahl", QRect(6, 4, 26, 19), courier(13, true),
                          Maroon);
     bitanzahl->setAlignment(Qt::AlignRight);
-    bitanzahl->setToolTip(bitsHint);
-    Label50 = makeLabel(Pcodierlaenge, "Label50", QRect(38, 4, 150, 19),
-                        QStringLiteral("Codierlänge (Bits)"), sans(11, true), Blue);
-    Label50->setToolTip(bitsHint);
-    Lmaxadresse = makeLabel(Pcodierlaenge, "Lmaxadresse", QRect(6, 24, 182, 17),
-                            QStringLiteral("max. Adresse:"), sans(11), Qt::black);
+    Label50 = makeLabel(Pcodierlaenge, "Label50", QRect(38, 4, 150, 19), QString(),
+                        sans(11, true), Blue);
+    Lmaxadresse = makeLabel(Pcodierlaenge, "Lmaxadresse", QRect(6, 24, 182, 17), QString(),
+                            sans(11), Qt::black);
     {
         // The highest address is information for every type, also when the code length is
         // fixed and the panel is disabled.
@@ -386,101 +374,55 @@ void TFFBmain::setupBasics(QWidget* g)
 
     // Column 1: check count, lock time, store function, emergency stop.
     Panel13 = makePanel(g, "Panel13", QRect(4, 4, 122, 44), InnerGrey);
-    Panel13->setToolTip(QStringLiteral(
-        "gibt die Anzahl der erforderlichen gültigen Funksignale hintereinander an "
-        "(typisch: 3; bei Parallelbetrieb immer 1)"));
-    makeLabel(Panel13, "LPruef", QRect(6, 2, 110, 16), QStringLiteral("Prüfschärfe"), caption,
-              Blue);
+    makeLabel(Panel13, "LPruef", QRect(6, 2, 110, 16), QString(), caption, Blue);
     pruefanzahl = makeEdit(Panel13, "pruefanzahl", QRect(8, 20, 30, 19), field);
     pruefanzahl->setAlignment(Qt::AlignRight);
     UpDownPruefUp = makeArrow(Panel13, "UpDownPruefUp", QRect(39, 20, 15, 10), Qt::UpArrow);
     UpDownPruefDown = makeArrow(Panel13, "UpDownPruefDown", QRect(39, 30, 15, 10), Qt::DownArrow);
 
     Panel6 = makePanel(g, "Panel6", QRect(4, 52, 122, 44), InnerGrey);
-    Panel6->setToolTip(QStringLiteral(
-        "Zeitdauer nach Schaltvorgang, innerhalb welcher kein neuer Befehl angenommen wird ; "
-        "Vielfache von 10ms (max. 2550ms)"));
-    makeLabel(Panel6, "LSperr", QRect(6, 2, 110, 16), QStringLiteral("Sperrzeit"), caption, Blue);
+    makeLabel(Panel6, "LSperr", QRect(6, 2, 110, 16), QString(), caption, Blue);
     sperrzeit = makeEdit(Panel6, "sperrzeit", QRect(8, 20, 44, 19), field);
     sperrzeit->setAlignment(Qt::AlignRight);
     makeLabel(Panel6, "LSperrMs", QRect(56, 20, 24, 19), QStringLiteral("ms"), caption, Blue);
 
     Panel15 = makePanel(g, "Panel15", QRect(4, 100, 122, 44), InnerGrey);
-    const QString storeHint = QStringLiteral(
-        "wenn markiert, bleibt der Ausgangs-Schaltzustand bei Versorgungsunterbrechung "
-        "gespeichert");
-    Panel15->setToolTip(storeHint);
     CBstore = makeCheck(Panel15, "CBstore", QRect(8, 12, 20, 20), QString(), normal);
-    CBstore->setToolTip(storeHint);
-    Lspeicher1 = makeLabel(Panel15, "Lspeicher1", QRect(30, 5, 86, 16),
-                           QStringLiteral("Speicher-"), caption, Blue);
-    Lspeicher2 = makeLabel(Panel15, "Lspeicher2", QRect(30, 21, 86, 16),
-                           QStringLiteral("funktion"), caption, Blue);
+    Lspeicher1 = makeLabel(Panel15, "Lspeicher1", QRect(30, 5, 86, 16), QString(), caption, Blue);
+    Lspeicher2 = makeLabel(Panel15, "Lspeicher2", QRect(30, 21, 86, 16), QString(), caption, Blue);
     Lspeicher1->setCursor(Qt::PointingHandCursor);
     Lspeicher2->setCursor(Qt::PointingHandCursor);
 
     Panel4 = makePanel(g, "Panel4", QRect(4, 148, 122, 42), InnerGrey);
-    const QString timeoutHint = QStringLiteral(
-        "nach dieser Zeit ohne gültigen Code, werden alle Ausgänge auf 0 gesetzt");
-    Panel4->setToolTip(timeoutHint);
-    CBNotAus = makeCheck(Panel4, "CBNotAus", QRect(6, 2, 110, 18), QStringLiteral("Not-Aus:"),
-                         caption, Blue);
+    CBNotAus = makeCheck(Panel4, "CBNotAus", QRect(6, 2, 110, 18), QString(), caption, Blue);
     TimeOut = makeEdit(Panel4, "TimeOut", QRect(8, 20, 58, 19), field);
     TimeOut->setAlignment(Qt::AlignRight);
-    TimeOut->setToolTip(timeoutHint);
     Ltimeout = makeLabel(Panel4, "Ltimeout", QRect(70, 20, 24, 19), QStringLiteral("ms"), caption,
                          Blue);
 
     // Column 2: start states and checksum.
     Panel12 = makePanel(g, "Panel12", QRect(130, 4, 122, 92), InnerGrey);
-    const QString initHint = QStringLiteral(
-        "ein markiertes Kästchen bewirkt, daß dieser Ausgang zu Beginn im High-Zustand ist");
-    Panel12->setToolTip(initHint);
-    makeLabel(Panel12, "LAnfang", QRect(6, 2, 110, 16), QStringLiteral("Anfangswert"), caption,
-              Blue);
+    makeLabel(Panel12, "LAnfang", QRect(6, 2, 110, 16), QString(), caption, Blue);
     QCheckBox** inits[] = {&CBinitout1, &CBinitout2, &CBinitout3, &CBinitout4};
     const char* initNames[] = {"CBinitout1", "CBinitout2", "CBinitout3", "CBinitout4"};
     for (int i = 0; i < 4; ++i) {
         *inits[i] = makeCheck(Panel12, initNames[i], QRect(10, 19 + 17 * i, 100, 17),
                               QStringLiteral("OUT %1").arg(i + 1), normal);
-        (*inits[i])->setToolTip(initHint);
     }
 
     PChecksum = makePanel(g, "PChecksum", QRect(130, 100, 122, 90), InnerGrey);
-    PChecksum->setToolTip(QStringLiteral(
-        "wenn markiert, wird im Empfangsstring eine Checksumme erwartet (nur mit den "
-        "programmierbaren Sendern möglich)"));
-    const QString checkText = QStringLiteral("mit Checksumme");
-    CBcheckbits = makeCheck(PChecksum, "CBcheckbits", QRect(3, 6, 117, 18), checkText,
+    CBcheckbits = makeCheck(PChecksum, "CBcheckbits", QRect(3, 6, 117, 18), QString(),
                             sans(10, true), Blue);
-    {
-        // The caption keeps clear of the group's right edge.
-        QStyle* st = CBcheckbits->style();
-        const int room = CBcheckbits->width() - st->pixelMetric(QStyle::PM_IndicatorWidth)
-            - st->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) - 1;
-        CBcheckbits->setFont(fitted(CBcheckbits->font(), checkText, room));
-    }
-    CBcheckbits->setToolTip(
-        QStringLiteral("aktiviert die Checksummenfunktion (nur für programmierbare Sender!)"));
-    Lcheckbits = makeLabel(PChecksum, "Lcheckbits", QRect(26, 32, 34, 19), QStringLiteral("Bits:"),
-                           caption, Blue);
+    Lcheckbits = makeLabel(PChecksum, "Lcheckbits", QRect(26, 32, 34, 19), QString(), caption,
+                           Blue);
     CheckBits = makeEdit(PChecksum, "CheckBits", QRect(62, 32, 22, 19), field);
     CheckBits->setAlignment(Qt::AlignRight);
-    CheckBits->setToolTip(
-        QStringLiteral("Soviele Bits werden im Parallelbetrieb für eine Checksumme verwendet"));
-    Lcheckbits->setToolTip(CheckBits->toolTip());
 
     // Column 3: interlocks.
     Pverriegel = makePanel(g, "Pverriegel", QRect(256, 4, 139, 186), InnerGrey);
-    const QString vrHint =
-        QStringLiteral("zueinander markierte Ausgänge können nie gleichzeitig aktiv sein");
-    Pverriegel->setToolTip(vrHint);
-    makeLabel(Pverriegel, "LVerr1", QRect(6, 2, 128, 15), QStringLiteral("gegenseitige"), caption,
-              Blue);
-    makeLabel(Pverriegel, "LVerr2", QRect(6, 16, 128, 15), QStringLiteral("Verriegelung"), caption,
-              Blue);
-    makeLabel(Pverriegel, "LVerr3", QRect(6, 30, 128, 15), QStringLiteral("der Ausgänge:"),
-              caption, Blue);
+    makeLabel(Pverriegel, "LVerr1", QRect(6, 2, 128, 15), QString(), caption, Blue);
+    makeLabel(Pverriegel, "LVerr2", QRect(6, 16, 128, 15), QString(), caption, Blue);
+    makeLabel(Pverriegel, "LVerr3", QRect(6, 30, 128, 15), QString(), caption, Blue);
     const int colX = 52, rowY = 66, step = 20;
     for (int col = 0; col < 4; ++col)
         makeLabel(Pverriegel, nullptr, QRect(colX + step * col, 48, 16, 16),
@@ -494,7 +436,6 @@ void TFFBmain::setupBasics(QWidget* g)
             QCheckBox* cb = makeCheck(Pverriegel, name.constData(),
                                       QRect(colX + step * col + 1, rowY + 18 * row, 17, 17),
                                       QString(), normal);
-            cb->setToolTip(vrHint);
             if (col <= row)
                 cb->setEnabled(false);
             matrix[row][col] = cb;
@@ -515,24 +456,15 @@ void TFFBmain::setupBasics(QWidget* g)
     for (int i = 0; i < 4; ++i)
         CBvrDiag[i] = matrix[i][i];
 
-    const QString umHint = QStringLiteral(
-        "Pausenzeit bei Schaltvorgang mit aktiven verriegelten Ausgängen (10ms Raster; "
-        "max. 2550ms)");
-    QLabel* lum = makeLabel(Pverriegel, "LUmschalt", QRect(6, 142, 128, 16),
-                            QStringLiteral("Umschaltzeit:"), caption, Blue);
-    lum->setToolTip(umHint);
+    makeLabel(Pverriegel, "LUmschalt", QRect(6, 142, 128, 16), QString(), caption, Blue);
     umschaltzeit = makeEdit(Pverriegel, "umschaltzeit", QRect(8, 160, 44, 19), field);
     umschaltzeit->setAlignment(Qt::AlignRight);
-    umschaltzeit->setToolTip(umHint);
     makeLabel(Pverriegel, "LUmschaltMs", QRect(56, 160, 24, 19), QStringLiteral("ms"), caption,
               Blue);
 
     // Never shown: the correction group and the checksum edit that shares its exit handler.
     Panel14 = makePanel(g, "Panel14", QRect(130, 100, 122, 44), InnerGrey);
-    Panel14->setToolTip(QStringLiteral(
-        "Ein abweichender Wert von 0 kann evtl. den Empfang im Nah- bzw. Fernbereich "
-        "verbessern"));
-    makeLabel(Panel14, "LKorr", QRect(6, 2, 110, 16), QStringLiteral("Korrektur"), caption, Blue);
+    makeLabel(Panel14, "LKorr", QRect(6, 2, 110, 16), QString(), caption, Blue);
     korrektur = makeEdit(Panel14, "korrektur", QRect(8, 20, 36, 19), field);
     korrektur->setAlignment(Qt::AlignRight);
     UpDownKorrUp = makeArrow(Panel14, "UpDownKorrUp", QRect(45, 20, 15, 10), Qt::UpArrow);
@@ -544,32 +476,25 @@ void TFFBmain::setupBasics(QWidget* g)
 
 void TFFBmain::setupCodeGroup(QWidget* c)
 {
-    Panel37 = makeHeader(c, "Panel37", QRect(9, 302, 399, 28),
-                         QStringLiteral("Codefunktionen 1..8"));
+    Panel37 = makeHeader(c, "Panel37", QRect(9, 302, 399, 28), QString());
     Panel18 = makePanel(c, "Panel18", QRect(9, 329, 399, 291), GroupGrey);
 
     Panel39 = makePanel(Panel18, "Panel39", QRect(3, 3, 393, 40), InnerGrey);
-    RBstandard = makeRadio(Panel39, "RBstandard", QRect(14, 10, 180, 20),
-                           QStringLiteral("Fix-Codes (standard)"), arial(12, true), Red);
-    RBstandard->setToolTip(
-        QStringLiteral("Pro Funktion ist ein fester Empfangsstring (Code) erforderlich"));
-    RBdirekt = makeRadio(Panel39, "RBdirekt", QRect(214, 10, 170, 20),
-                         QStringLiteral("\"Parallel\"-Codes"), arial(12, true), Red);
-    RBdirekt->setToolTip(QStringLiteral(
-        "Die 4 Codes können gleichzeitig in einem Empfangsstring enthalten sein"));
+    RBstandard = makeRadio(Panel39, "RBstandard", QRect(14, 10, 180, 20), QString(),
+                           arial(12, true), Red);
+    RBdirekt = makeRadio(Panel39, "RBdirekt", QRect(214, 10, 170, 20), QString(),
+                         arial(12, true), Red);
     RBstandard->setChecked(true);
 
     // The code table: a black panel, the rows 2 pixels apart so that black lines part them.
     Panel62 = makePanel(Panel18, "Panel62", QRect(3, 47, 393, 210), Qt::black, QFrame::Plain);
-    Panel62->setToolTip(QLatin1String(kRowHint));
     Panel63 = makePanel(Panel62, "Panel63", QRect(1, 1, 391, 24), Silver, QFrame::Plain);
     const QFont head = arial(12, true);
-    makeLabel(Panel63, "LAdresse", QRect(58, 0, 96, 24), QStringLiteral("Adresse"), head, Blue,
+    makeLabel(Panel63, "LAdresse", QRect(58, 0, 96, 24), QString(), head, Blue, Qt::AlignCenter);
+    makeLabel(Panel63, "LFunktion", QRect(156, 0, 166, 24), QString(), head, Blue,
               Qt::AlignCenter);
-    makeLabel(Panel63, "LFunktion", QRect(156, 0, 166, 24), QStringLiteral("Funktion"), head,
-              Blue, Qt::AlignCenter);
-    makeLabel(Panel63, "LAusgaenge", QRect(320, 0, 70, 24), QStringLiteral("Ausgänge"), head,
-              Blue, Qt::AlignCenter);
+    makeLabel(Panel63, "LAusgaenge", QRect(320, 0, 70, 24), QString(), head, Blue,
+              Qt::AlignCenter);
 
     const QFont funFont = arial(12, true);
     for (int n = 1; n <= 8; ++n) {
@@ -578,13 +503,11 @@ void TFFBmain::setupCodeGroup(QWidget* c)
                                 QRect(1, 26 + 23 * (n - 1), 391, 21), GroupGrey, QFrame::Plain);
         row->setFocusPolicy(Qt::StrongFocus);
         row->setCursor(Qt::PointingHandCursor);
-        row->setToolTip(QLatin1String(kRowHint));
         PanC[n] = row;
         rowOf_.insert(row, n);
 
         QLabel* l = makeLabel(row, ("LCode" + suffix).constData(), QRect(4, 0, 56, 21),
                               QStringLiteral("CODE %1:").arg(n), arial(12, true), Blue);
-        l->setToolTip(QLatin1String(kRowHint));
         CodeLabel[n] = l;
         rowOf_.insert(l, n);
 
@@ -594,7 +517,6 @@ void TFFBmain::setupCodeGroup(QWidget* c)
             e->setFrame(false);
             e->setFocusPolicy(Qt::NoFocus);
             e->setCursor(Qt::PointingHandCursor);
-            e->setToolTip(QLatin1String(kRowHint));
             e->setTextMargins(0, 0, 0, 0);
             rowOf_.insert(e, n);
             return e;
@@ -606,39 +528,26 @@ void TFFBmain::setupCodeGroup(QWidget* c)
 
     // Parallel codes: the settings cover rows 5..8.
     Ppar = makePanel(Panel18, "Ppar", QRect(3, 165, 393, 120), InnerGrey);
-    makeLabel(Ppar, "LPpar", QRect(2, 100, 389, 18),
-              QStringLiteral("bei \"Parallelcodes\" nur Code1..4 möglich!"), sans(11, true),
-              Maroon, Qt::AlignCenter);
+    makeLabel(Ppar, "LPpar", QRect(2, 100, 389, 18), QString(), sans(11, true), Maroon,
+              Qt::AlignCenter);
     Pdirekt = makePanel(Ppar, "Pdirekt", QRect(1, 1, 391, 99), GroupGrey, QFrame::Plain);
-    Pdirekt->setToolTip(QStringLiteral("Adresse des Sendestrings"));
-    makeLabel(Pdirekt, "LParTitel", QRect(45, 1, 282, 17),
-              QStringLiteral("!!! \"Parallel\"-Codes !!!"), arial(13, true), Red, Qt::AlignCenter);
+    makeLabel(Pdirekt, "LParTitel", QRect(45, 1, 282, 17), QString(), arial(13, true), Red,
+              Qt::AlignCenter);
 
     // The two 40-digit fields: every digit 7 pixels wide, bit 39 at x 45, bit 0 at x 318.
     const QFont digitFont = digits(12, 7, true);
-    const QString gcHint = QStringLiteral("Generaladresse im Binärformat");
-    const QString dmHint = QStringLiteral("Bewertungsmaske im Binärformat");
-    const QFont small = fitted(narrow(10, true), QStringLiteral("General-"), 41);
-    QLabel* g1 = makeLabel(Pdirekt, "LGeneral1", QRect(2, 19, 42, 10), QStringLiteral("General-"),
-                           small, Blue);
-    QLabel* g2 = makeLabel(Pdirekt, "LGeneral2", QRect(2, 29, 42, 10), QStringLiteral("adresse"),
-                           small, Blue);
+    // The captions' type is fitted to their texts (retranslateUi).
+    const QFont small = narrow(10, true);
+    makeLabel(Pdirekt, "LGeneral1", QRect(2, 19, 42, 10), QString(), small, Blue);
+    makeLabel(Pdirekt, "LGeneral2", QRect(2, 29, 42, 10), QString(), small, Blue);
     GeneralCode = makeEdit(Pdirekt, "GeneralCode", QRect(43, 20, 284, 18), digitFont);
     GeneralCode->setFrame(false);
     GeneralCode->setTextMargins(0, 0, 0, 0);
-    GeneralCode->setToolTip(gcHint);
-    g1->setToolTip(gcHint);
-    g2->setToolTip(gcHint);
-    QLabel* m1 = makeLabel(Pdirekt, "LMaske1", QRect(2, 40, 42, 10), QStringLiteral("Adress-"),
-                           small, Purple);
-    QLabel* m2 = makeLabel(Pdirekt, "LMaske2", QRect(2, 50, 42, 10), QStringLiteral("Maske"),
-                           small, Purple);
+    makeLabel(Pdirekt, "LMaske1", QRect(2, 40, 42, 10), QString(), small, Purple);
+    makeLabel(Pdirekt, "LMaske2", QRect(2, 50, 42, 10), QString(), small, Purple);
     direktmaske = makeEdit(Pdirekt, "direktmaske", QRect(43, 41, 284, 18), digitFont, Purple);
     direktmaske->setFrame(false);
     direktmaske->setTextMargins(0, 0, 0, 0);
-    direktmaske->setToolTip(dmHint);
-    m1->setToolTip(dmHint);
-    m2->setToolTip(dmHint);
     for (int k = 1; k <= 4; ++k) {
         auto* sep = new QFrame(Pdirekt);
         sep->setObjectName(QStringLiteral("Sep%1").arg(k));
@@ -654,41 +563,28 @@ void TFFBmain::setupCodeGroup(QWidget* c)
     Icodepos->setObjectName(QStringLiteral("Icodepos"));
     Icodepos->setPixmap(codeposPixmap(devicePixelRatioF()));
     Icodepos->setGeometry(318, 60, 7, 9);
-    const QString posHint = QStringLiteral("Bitposition (LSB) der 4 relevanten Code-Bits");
-    QLabel* lpos = makeLabel(Pdirekt, "LCodePos", QRect(330, 20, 58, 16),
-                             QStringLiteral("Code-Pos"), sans(11, true), Red, Qt::AlignCenter);
-    lpos->setToolTip(posHint);
+    makeLabel(Pdirekt, "LCodePos", QRect(330, 20, 58, 16), QString(), sans(11, true), Red,
+              Qt::AlignCenter);
     dirshift = makeEdit(Pdirekt, "dirshift", QRect(344, 38, 30, 19), courier(13, true));
     dirshift->setAlignment(Qt::AlignRight);
-    dirshift->setToolTip(posHint);
 
-    QLabel* ldez = makeLabel(Pdirekt, "LDezimal", QRect(2, 74, 48, 19), QStringLiteral("dezimal:"),
-                             sans(10, true), Blue);
+    makeLabel(Pdirekt, "LDezimal", QRect(2, 74, 48, 19), QString(), sans(10, true), Blue);
     GeneralDez = makeEdit(Pdirekt, "GeneralDez", QRect(52, 74, 112, 19), courier(13, true));
-    GeneralDez->setToolTip(QStringLiteral("Generaladresse im Dezimalformat"));
-    ldez->setToolTip(GeneralDez->toolTip());
-    RBcodeinhalt = makeRadio(Pdirekt, "RBcodeinhalt", QRect(176, 74, 94, 19),
-                             QStringLiteral("Codeinhalt"), sans(11, true), Qt::black);
-    RBcodeinhalt->setToolTip(QStringLiteral(
-        "4 Bit des Empfangsstrings repräsentieren 4 Codes mit einstellbarer Funktion"));
-    RBdirektausgabe = makeRadio(Pdirekt, "RBdirektausgabe", QRect(272, 74, 116, 19),
-                                QStringLiteral("Direktausgabe"), sans(11, true), Qt::black);
-    RBdirektausgabe->setToolTip(QStringLiteral(
-        "4 Bit des Empfangsstrings repräsentieren den Zustand der 4 Ausgänge out1..out4"));
+    RBcodeinhalt = makeRadio(Pdirekt, "RBcodeinhalt", QRect(176, 74, 94, 19), QString(),
+                             sans(11, true), Qt::black);
+    RBdirektausgabe = makeRadio(Pdirekt, "RBdirektausgabe", QRect(272, 74, 116, 19), QString(),
+                                sans(11, true), Qt::black);
     RBcodeinhalt->setChecked(true);
     Ppar->hide();
 
     // Lies over the header and rows 1..4, the table's black edges included.
     Pdirektausgabe = makePanel(Panel18, "Pdirektausgabe", QRect(3, 46, 393, 121), InnerGrey);
-    const QString direkt2 = QStringLiteral("die Zustände der Ausgänge out 1 .. out4 entsprechen der ");
-    const QString direkt3 =
-        QStringLiteral("Wertigkeit der 4 Bits mit der unten angegebenen Position");
-    const QFont direktFont = fitted(arial(13, true), direkt3, 376);
-    makeLabel(Pdirektausgabe, "LDirekt1", QRect(4, 14, 382, 28), QStringLiteral("Direktausgabe !"),
-              arial(20, true), Red, Qt::AlignCenter);
-    makeLabel(Pdirektausgabe, "LDirekt2", QRect(4, 54, 385, 20), direkt2, direktFont, Red,
+    makeLabel(Pdirektausgabe, "LDirekt1", QRect(4, 14, 382, 28), QString(), arial(20, true), Red,
               Qt::AlignCenter);
-    makeLabel(Pdirektausgabe, "LDirekt3", QRect(4, 74, 385, 20), direkt3, direktFont, Red,
+    // The explanation's type is fitted to its text (retranslateUi).
+    makeLabel(Pdirektausgabe, "LDirekt2", QRect(4, 54, 385, 20), QString(), arial(13, true), Red,
+              Qt::AlignCenter);
+    makeLabel(Pdirektausgabe, "LDirekt3", QRect(4, 74, 385, 20), QString(), arial(13, true), Red,
               Qt::AlignCenter);
     Pdirektausgabe->hide();
 }
@@ -699,22 +595,15 @@ void TFFBmain::setupRightColumn(QWidget* c)
     QFrame* panel10 = makePanel(Panel35, "Panel10", QRect(4, 4, 352, 37), Qt::black,
                                 QFrame::Sunken);
     // A long name is drawn smaller, and shortened at its end only when even that is too wide.
-    const QString designName = QStringLiteral("- Projektname -");
-    projectname = makeLabel(panel10, "projectname", QRect(2, 2, 348, 33), designName,
+    projectname = makeLabel(panel10, "projectname", QRect(2, 2, 348, 33), QString(),
                             arial(17, true), Lime, Qt::AlignCenter,
-                            new FitLabel(designName, panel10, Qt::ElideRight, 12));
-    projectname->setToolTip(
-        QStringLiteral("Bezeichnung des Projektes (Ändern durch Doppelklick)"));
-    panel10->setToolTip(projectname->toolTip());
+                            new FitLabel(QString(), panel10, Qt::ElideRight, 12));
 
     Panel34 = makePanel(c, "Panel34", QRect(546, 80, 119, 33), WindowGrey, QFrame::Sunken);
-    const QString fwHint = QStringLiteral("Versionsnummer Firmware des Empfängermoduls");
-    QLabel* lfw = makeLabel(Panel34, "LFirmware", QRect(2, 2, 78, 29), QStringLiteral("Firmware: "),
-                            sans(12, true), Yellow, Qt::AlignRight | Qt::AlignVCenter);
-    lfw->setToolTip(fwHint);
+    makeLabel(Panel34, "LFirmware", QRect(2, 2, 78, 29), QString(), sans(12, true), Yellow,
+              Qt::AlignRight | Qt::AlignVCenter);
     firmware = makeLabel(Panel34, "firmware", QRect(81, 2, 36, 29), QStringLiteral("0.00"),
                          sans(12, true), Yellow);
-    firmware->setToolTip(fwHint);
 
     // The product's picture between the firmware line and the maker panel's lower edge.
     auto* logo = new QLabel(c);
@@ -724,7 +613,6 @@ void TFFBmain::setupRightColumn(QWidget* c)
     logo->setAlignment(Qt::AlignCenter);
 
     Panel2 = makePanel(c, "Panel2", QRect(488, 150, 233, 41), WindowGrey, QFrame::Sunken);
-    Panel2->setToolTip(QStringLiteral("per Doppelklick zur homepage"));
     Panel2->setCursor(Qt::PointingHandCursor);
     Label9 = makeLabel(Panel2, "Label9", QRect(2, 3, 229, 17), QString::fromUtf8(maker::Company),
                        sans(11, true), Yellow, Qt::AlignCenter);
@@ -732,7 +620,7 @@ void TFFBmain::setupRightColumn(QWidget* c)
                         sans(11, true), Yellow, Qt::AlignCenter);
     // The two labels have no hint of their own: pointing at them shows the panel's.
 
-    Pcomment = makeHeader(c, "Pcomment", QRect(425, 302, 360, 28), QStringLiteral("Kommentare"));
+    Pcomment = makeHeader(c, "Pcomment", QRect(425, 302, 360, 28), QString());
 
     // Characters the file cannot hold are refused as they are typed or pasted.
     comment = new StorableTextMemo(seam, c);
@@ -740,10 +628,6 @@ void TFFBmain::setupRightColumn(QWidget* c)
     comment->setGeometry(424, 328, 360, 164);
     comment->setFont(sans(12));
     setColours(comment, Navy, InnerGrey);
-    comment->setToolTip(QStringLiteral(
-        "benutzerspezifischer Kommentar, welcher mit dem File abgespeichert wird"));
-    comment->setPlainText(QStringLiteral("hier kann ein Text eingegeben werden, welcher\n"
-                                         "mit dem Konfigurationsfile abgespeichert wird."));
     // Tab leaves the comment like every other field instead of writing a tab into it.
     comment->setTabChangesFocus(true);
     connect(comment, &QPlainTextEdit::textChanged, this, &TFFBmain::syncCommentToState);
@@ -752,44 +636,34 @@ void TFFBmain::setupRightColumn(QWidget* c)
     // stand close, so that the message area below has room for five lines and the lines of
     // the production database fit below them.
     Pprogram = makePanel(c, "Pprogram", QRect(425, 328, 360, 164), GroupGrey);
-    makeLabel(Pprogram, "Label10", QRect(4, 1, 352, 13),
-              QStringLiteral("(dieses Fenster ausschalten im Hauptmenue unter \"Einstellungen\")"),
-              sans(10), Qt::black, Qt::AlignCenter);
-    LNaechste = makeLabel(Pprogram, "LNaechste", QRect(104, 14, 100, 14),
-                          QStringLiteral("nächste:"), sans(11, true), Blue, Qt::AlignCenter);
-    const QString incHint = QStringLiteral(
-        "dieser Wert wird nach jedem erfolgreichen Programmiervorgang der Adresse aufaddiert");
-    QLabel* linc = makeLabel(Pprogram, "LIncrement", QRect(202, 14, 64, 14),
-                             QStringLiteral("increment"), sans(11, true), Blue, Qt::AlignCenter);
-    linc->setToolTip(incHint);
+    makeLabel(Pprogram, "Label10", QRect(4, 1, 352, 13), QString(), sans(10), Qt::black,
+              Qt::AlignCenter);
+    // Its text comes with the lines of the production database (showDatabaseLines).
+    LNaechste = makeLabel(Pprogram, "LNaechste", QRect(104, 14, 100, 14), QString(),
+                          sans(11, true), Blue, Qt::AlignCenter);
+    makeLabel(Pprogram, "LIncrement", QRect(202, 14, 64, 14), QString(), sans(11, true), Blue,
+              Qt::AlignCenter);
     for (int n = 1; n <= 8; ++n) {
         const QByteArray suffix = QByteArray::number(n);
         const int y = 28 + 14 * (n - 1);
-        makeLabel(Pprogram, ("LAdresse" + suffix).constData(), QRect(8, y, 96, 14),
-                  QStringLiteral("Adresse CODE %1").arg(n), sans(11), Qt::black);
+        makeLabel(Pprogram, ("LAdresse" + suffix).constData(), QRect(8, y, 96, 14), QString(),
+                  sans(11), Qt::black);
         Aadress[n] = makeLabel(Pprogram, ("Aadress" + suffix).constData(), QRect(106, y, 98, 14),
                                QString(), courier(13, true), Purple);
-        Aadress[n]->setToolTip(QStringLiteral("nächste zu programmierende Adresse"));
         offset[n] = makeEdit(Pprogram, ("offset" + suffix).constData(), QRect(214, y, 42, 14),
                              courier(12, true));
         offset[n]->setAlignment(Qt::AlignRight);
-        offset[n]->setToolTip(incHint);
     }
     QFrame* counter = makePanel(Pprogram, "GZaehler", QRect(270, 28, 82, 65), InnerGrey,
                                 QFrame::Sunken);
-    const QString counterHint =
-        QStringLiteral("zeigt die Anzahl der erfolgreich programmierten Bausteine an");
-    counter->setToolTip(counterHint);
-    makeLabel(counter, "LZaehler", QRect(2, 2, 78, 15), QStringLiteral(" Zähler "),
-              sans(12, true), Maroon, Qt::AlignCenter);
+    makeLabel(counter, "LZaehler", QRect(2, 2, 78, 15), QString(), sans(12, true), Maroon,
+              Qt::AlignCenter);
     progcounter = makeEdit(counter, "progcounter", QRect(13, 18, 56, 21), courier(15, true),
                            Maroon);
     progcounter->setAlignment(Qt::AlignCenter);
-    progcounter->setToolTip(counterHint);
-    Button1 = new QPushButton(QStringLiteral("clear"), counter);
+    Button1 = new QPushButton(counter);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(13, 41, 56, 22);
-    Button1->setToolTip(QStringLiteral("setzt den ProgrammCounter zurück (auf 0)"));
     Pprogram->hide();
 
     Info = new QPlainTextEdit(c);
@@ -806,28 +680,25 @@ void TFFBmain::setupRightColumn(QWidget* c)
     setColours(Info, Qt::black, Qt::white);
     Info->viewport()->installEventFilter(this);
 
-    SendButton = new QPushButton(QStringLiteral("Modul programmieren"), c);
+    SendButton = new QPushButton(c);
     SendButton->setObjectName(QStringLiteral("SendButton"));
     SendButton->setGeometry(424, 580, 177, 41);
     SendButton->setFont(sans(13, true));
-    ReadButton = new QPushButton(QStringLiteral("Modul auslesen"), c);
+    ReadButton = new QPushButton(c);
     ReadButton->setObjectName(QStringLiteral("ReadButton"));
     ReadButton->setGeometry(608, 580, 177, 41);
     ReadButton->setFont(sans(13, true));
 
     Panel3 = makePanel(c, "Panel3", QRect(8, 634, 777, 20), Silver, QFrame::Plain);
     // A long path keeps its start and the file name; the middle gives way.
-    const QString noFile = QStringLiteral("- keine Datei geöffnet -");
-    ShowFile = makeLabel(Panel3, "ShowFile", QRect(2, 1, 680, 18), noFile, sans(11), Qt::black,
+    ShowFile = makeLabel(Panel3, "ShowFile", QRect(2, 1, 680, 18), QString(), sans(11), Qt::black,
                          Qt::AlignLeft | Qt::AlignVCenter,
-                         new FitLabel(noFile, Panel3, Qt::ElideMiddle, 10));
+                         new FitLabel(QString(), Panel3, Qt::ElideMiddle, 10));
     ShowFile->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     ShowFile->setIndent(4);
-    ShowFile->setToolTip(QStringLiteral("derzeit gültige Datei"));
     ShowCom = makeLabel(Panel3, "ShowCom", QRect(685, 1, 90, 18), QStringLiteral("COM1"),
                         sans(11, true), Qt::black, Qt::AlignCenter);
     ShowCom->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    ShowCom->setToolTip(QStringLiteral("derzeit benützte serielle Schnittstelle"));
 }
 
 void TFFBmain::setupMenu()
@@ -835,28 +706,25 @@ void TFFBmain::setupMenu()
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
-    MDatei = bar->addMenu(QStringLiteral("&Datei"));
+    MDatei = bar->addMenu(QString());
     MDatei->setObjectName(QStringLiteral("MDatei"));
     MDatei->setSeparatorsCollapsible(false);
-    MNew = MDatei->addAction(QStringLiteral("Datei &neu"), this, &TFFBmain::MNewClick);
-    Mopen = MDatei->addAction(QStringLiteral("Datei &laden"), this, &TFFBmain::MopenClick);
-    Msave = MDatei->addAction(QStringLiteral("Datei &speichern"), this, &TFFBmain::MsaveClick);
+    MNew = MDatei->addAction(QString(), this, &TFFBmain::MNewClick);
+    Mopen = MDatei->addAction(QString(), this, &TFFBmain::MopenClick);
+    Msave = MDatei->addAction(QString(), this, &TFFBmain::MsaveClick);
     setupSheetMenu();
     MDatei->addSeparator();
     MDatei->addSeparator();
-    Projektname1 = MDatei->addAction(QStringLiteral("&Projektname"), this,
-                                     &TFFBmain::Projektname1Click);
+    Projektname1 = MDatei->addAction(QString(), this, &TFFBmain::Projektname1Click);
     MDatei->addSeparator();
-    Mexit = MDatei->addAction(QStringLiteral("&Ende"), this, &TFFBmain::MexitClick);
+    Mexit = MDatei->addAction(QString(), this, &TFFBmain::MexitClick);
 
-    MKomm = bar->addMenu(QStringLiteral("&Kommunikation"));
+    MKomm = bar->addMenu(QString());
     MKomm->setObjectName(QStringLiteral("MKomm"));
     MKomm->setToolTipsVisible(true);
     connect(MKomm, &QMenu::aboutToShow, this, &TFFBmain::MKommClick);
-    Mport = MKomm->addMenu(QStringLiteral("&COM port auswählen"));
+    Mport = MKomm->addMenu(QString());
     Mport->setObjectName(QStringLiteral("Mport"));
-    Mport->menuAction()->setToolTip(QStringLiteral("selektiert serielle Schnittstelle"));
-    Mport->menuAction()->setStatusTip(QStringLiteral("selektiert serielle Schnittstelle"));
     MComGroup = new QActionGroup(this);
     MComGroup->setExclusive(true);
     QAction** coms[] = {&MCom1, &MCom2, &MCom3, &MCom4};
@@ -870,42 +738,35 @@ void TFFBmain::setupMenu()
     }
     MCom1->setChecked(true);
     MKomm->addSeparator();
-    Mprogram = MKomm->addAction(QStringLiteral("Modul &Programmieren"), this,
-                                &TFFBmain::SendButtonClick);
-    Mread = MKomm->addAction(QStringLiteral("Modul &Auslesen"), this, &TFFBmain::ReadButtonClick);
+    Mprogram = MKomm->addAction(QString(), this, &TFFBmain::SendButtonClick);
+    Mread = MKomm->addAction(QString(), this, &TFFBmain::ReadButtonClick);
 
-    MEinstellungen = bar->addMenu(QStringLiteral("&Einstellungen"));
+    MEinstellungen = bar->addMenu(QString());
     MEinstellungen->setObjectName(QStringLiteral("MEinstellungen"));
-    Minfos = MEinstellungen->addAction(QStringLiteral("&Infos anzeigen"), this,
-                                       &TFFBmain::MinfosClick);
+    Minfos = MEinstellungen->addAction(QString(), this, &TFFBmain::MinfosClick);
     Minfos->setCheckable(true);
     Minfos->setChecked(true);
-    MDL = MEinstellungen->addAction(QStringLiteral("&Abfrage: Datei der letzten Sitzung laden?"),
-                                    this, &TFFBmain::MDLClick);
+    MDL = MEinstellungen->addAction(QString(), this, &TFFBmain::MDLClick);
     MDL->setCheckable(true);
     MDL->setChecked(true);
     MEinstellungen->addSeparator();
     MViewGroup = new QActionGroup(this);
     MViewGroup->setExclusive(true);
-    Mcomment = MEinstellungen->addAction(QStringLiteral("&Kommentarfenster anzeigen"), this,
-                                         &TFFBmain::McommentClick);
-    MProg = MEinstellungen->addAction(QStringLiteral("erweiterte &Programmiereinstellung anzeigen"),
-                                      this, &TFFBmain::MProgClick);
+    Mcomment = MEinstellungen->addAction(QString(), this, &TFFBmain::McommentClick);
+    MProg = MEinstellungen->addAction(QString(), this, &TFFBmain::MProgClick);
     for (QAction* a : {Mcomment, MProg}) {
         a->setCheckable(true);
         MViewGroup->addAction(a);
     }
     Mcomment->setChecked(true);
 
-    MSystem = bar->addAction(QStringLiteral("S&ystem"), this, &TFFBmain::MSystemClick);
+    MSystem = bar->addAction(QString(), this, &TFFBmain::MSystemClick);
 
-    MHelp = bar->addMenu(QStringLiteral("&Hilfe"));
+    MHelp = bar->addMenu(QString());
     MHelp->setObjectName(QStringLiteral("MHelp"));
     MHelp->setToolTipsVisible(true);
-    Mhilfe = MHelp->addAction(QStringLiteral("&Help"), this, &TFFBmain::MhilfeClick);
-    Mabout = MHelp->addAction(QStringLiteral("&Info"), this, &TFFBmain::MaboutClick);
-    Mabout->setToolTip(QStringLiteral("Information über Software"));
-    Mabout->setStatusTip(QStringLiteral("Information über Software"));
+    Mhilfe = MHelp->addAction(QString(), this, &TFFBmain::MhilfeClick);
+    Mabout = MHelp->addAction(QString(), this, &TFFBmain::MaboutClick);
 
     const struct {
         QAction* a;
@@ -1159,6 +1020,8 @@ void TFFBmain::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         FormPaint();
+    else if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
 }
 
 void TFFBmain::showEvent(QShowEvent* event)

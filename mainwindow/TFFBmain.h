@@ -9,6 +9,7 @@
 //
 // The handlers are spread over several files by subject:
 //   TFFBmain.cpp           controls, layout, menu wiring, window-level commands
+//   TFFBmain_texts.cpp     every text of the window in the language in use (retranslateUi)
 //   TFFBmain_refresh.cpp   FormPaint, ShowCodeWin, ShowAll, ShowBasicsWin, ApplySendertyp
 //   TFFBmain_basics.cpp    editing of the basic settings in place
 //   TFFBmain_files.cpp     new/open/save, start-up, settings file, shutdown
@@ -93,6 +94,10 @@ public:
     struct FileDialogState {
         QString FileName = QStringLiteral("neue datei.fbe");
     };
+    // A file name as the window shows it: the name of a new configuration's file, "neue
+    // datei.fbe", in the language in use (the settings file keeps it as it is); any other
+    // as it is.
+    static QString shownFileName(const QString& fileName);
     FileDialogState OpenDialog1;
     FileDialogState SaveDialog1;
 
@@ -458,6 +463,10 @@ protected:
 
 private:
     void setupUi();
+    // Sets every text of the window in the language in use, then shows what the refreshes
+    // compute anew; the constructor and every change of the language call it.
+    void retranslateUi();
+    void retranslateSeries();             // the texts of hands-free series programming
     void setupLeftColumn(QWidget* client);
     void setupBasics(QWidget* parent);
     void setupCodeGroup(QWidget* client);
@@ -468,6 +477,7 @@ private:
     void setupDatabase();
     void seriesStateChanged();
     void seriesPauseChanged();
+    void showSeriesLock();
     void showSeriesState();
     void seriesEnded(const QString& why);
     void wireFields();

@@ -24,11 +24,6 @@ namespace fbe {
 
 namespace {
 
-const QString StoreNotice = QStringLiteral(
-    "wenn die Speicherfunktion gewählt ist, macht eine Definition der Anfangswerte (rechtes "
-    "Fenster) keinen Sinn, da als Initialwert nun immer der letzte Zustand vor "
-    "Spannungsausfall verwendet wird!");
-
 // Interlock bit of an output in the mask bytes 76..79.
 quint8 interlockBit(int out)
 {
@@ -388,7 +383,10 @@ void TFFBmain::CBstoreClick()
     cfg.store = CBstore->isChecked();
     if (cfg.store && showNotices && forms.Fhinweis) {
         forms.Fhinweis->clearLines();
-        forms.Fhinweis->addLine(StoreNotice);
+        forms.Fhinweis->addLine(
+            tr("wenn die Speicherfunktion gewählt ist, macht eine Definition der Anfangswerte "
+               "(rechtes Fenster) keinen Sinn, da als Initialwert nun immer der letzte Zustand "
+               "vor Spannungsausfall verwendet wird!"));
         forms.Fhinweis->showNotice();
     }
 }

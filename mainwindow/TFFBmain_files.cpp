@@ -46,30 +46,15 @@ namespace fbe {
 
 namespace {
 
+// The name of a new configuration's file as the settings file keeps it.
 const QString NewFileName = QStringLiteral("neue datei.fbe");
-const QString FileFilter = QStringLiteral(
-    "Konfigurationsfile Empfängermodul  (*.fbe);;alle Dateien  (*.*)");
-const QString OpenCaption = QStringLiteral("Datei laden");
-const QString SaveCaption = QStringLiteral("Datei speichern als...");
 const QString DefaultSuffix = QStringLiteral("fbe");
 const QString SettingsFileName = QStringLiteral("fbe_ini.ini");
 
-const QString MsgLoaded = QStringLiteral(" Datei geladen ");
-const QString MsgOldFile =
-    QStringLiteral(" Datei mit Fehlern geladen. Veraltetes inkompatibles File! ");
-const QString MsgChecksum =
-    QStringLiteral(" Achtung: Prüfsumme der Datei falsch! ");
-const QString MsgSaved = QStringLiteral(" file gespeichert ");
-const QString MsgLoadError = QStringLiteral(" Fehler bei \"Datei laden!\"");
-const QString MsgSaveError = QStringLiteral(" Fehler bei \"Datei speichern!\"");
-const QString NoticeOldFile = QStringLiteral(
-    "die geladene Datei wurde mit einer alten Software erstellt. Die File-Daten sind dazu "
-    "nicht kompatibel!");
-const QString SettingsWriteError = QStringLiteral(
-    "die momentanen Programmeinstellungen konnten nicht gesichert werden. Eventuell ist der "
-    "aktuelle Ordner schreibgeschützt! Starten Sie das Programm vorzugsweise von einer "
-    "Festplatte!");
-const QString MessageTitle = QStringLiteral("Funkempfänger Konfiguration");
+QString fileFilter()
+{
+    return TFFBmain::tr("Konfigurationsfile Empfängermodul  (*.fbe);;alle Dateien  (*.*)");
+}
 
 // ---- Windows and their positions ----------------------------------------------------------
 
@@ -160,7 +145,7 @@ void enterFolderOf(const QString& path)
 void reportSaveError(TFFBmain& w, const QString& reason)
 {
     w.seam.beep();
-    w.addInfo(MsgSaveError);
+    w.addInfo(TFFBmain::tr(" Fehler bei \"Datei speichern!\""));
     if (!reason.isEmpty())
         w.addInfo(QLatin1Char(' ') + reason);
     w.setInfoColour(TFFBmain::InfoColour::Error);
@@ -172,8 +157,10 @@ enum class SaveResult { Saved, Cancelled, Failed };
 // snapshot.
 SaveResult saveThroughDialog(TFFBmain& w)
 {
-    const QString path = w.seam.saveFileName(&w, SaveCaption, w.SaveDialog1.FileName,
-                                             FileFilter, DefaultSuffix);
+    const QString path =
+        w.seam.saveFileName(&w, TFFBmain::tr("Datei speichern als..."),
+                            TFFBmain::shownFileName(w.SaveDialog1.FileName), fileFilter(),
+                            DefaultSuffix);
     if (path.isEmpty())
         return SaveResult::Cancelled;
     enterFolderOf(path);
@@ -185,8 +172,8 @@ SaveResult saveThroughDialog(TFFBmain& w)
         // refused (no permission, a full disk, a folder that is gone, a protected file).
         if (!file.unencodable.isEmpty()) {
             reason = (file.unencodable.toUcs4().size() == 1
-                          ? QStringLiteral("nicht speicherbares Zeichen: %1")
-                          : QStringLiteral("nicht speicherbare Zeichen: %1"))
+                          ? TFFBmain::tr("nicht speicherbares Zeichen: %1")
+                          : TFFBmain::tr("nicht speicherbare Zeichen: %1"))
                          .arg(describeCharacters(file.unencodable));
         }
         reportSaveError(w, reason);
@@ -195,7 +182,8 @@ SaveResult saveThroughDialog(TFFBmain& w)
     w.OpenDialog1.FileName = shownPath(path);
     w.SaveDialog1.FileName = w.OpenDialog1.FileName;
     w.setInfoColour(TFFBmain::InfoColour::Normal);
-    w.addInfo(MsgSaved);
+    //: "file" stands in the German text as it is
+    w.addInfo(TFFBmain::tr(" file gespeichert "));
     w.saveMemo = w.Memo1;
     w.ShowBasicsWin();
     return SaveResult::Saved;
@@ -218,8 +206,8 @@ bool changedCheckGoesOn(TFFBmain& w)
     rebuildFileText(w);
     if (w.Memo1 == w.saveMemo || !w.forms.Fask)
         return true;
-    switch (w.forms.Fask->askOrCancel({QStringLiteral("!!!  Die Datei wurde geändert  !!!"),
-                                       QStringLiteral("zuerst sichern ?")})) {
+    switch (w.forms.Fask->askOrCancel({TFFBmain::tr("!!!  Die Datei wurde geändert  !!!"),
+                                       TFFBmain::tr("zuerst sichern ?")})) {
     case TFask::Answer::No:
         return true;
     case TFask::Answer::Cancel:
@@ -288,6 +276,12 @@ void applyPositions(TFFBmain& w, const WindowPositions& positions)
 
 }  // namespace
 
+QString TFFBmain::shownFileName(const QString& fileName)
+{
+    //: the name of a new configuration's file until it is saved under a name of its own
+    return fileName == NewFileName ? tr("neue datei.fbe") : fileName;
+}
+
 // ---- Start-up ---------------------------------------------------------------------------
 
 void TFFBmain::FormCreate()
@@ -298,8 +292,6 @@ void TFFBmain::FormCreate()
     cfg.transfer.programmed = false;
     if (mainweb)
         mainweb->setText(QString::fromUtf8(maker::Web));
-    if (Panel2)
-        Panel2->setToolTip(QStringLiteral("per Doppelklick zur homepage!"));
     settingsPath = QDir::toNativeSeparators(QDir::currentPath() + QLatin1Char('/')
                                             + SettingsFileName);
     inittimer->start();
@@ -350,9 +342,9 @@ void TFFBmain::inittimerTimer()
                 addInfo(tr(" zuletzt geöffnete Datei nicht gefunden: %1").arg(s.lastFile));
             }
         } else if (askLastFile
-                   && ask(*this, {QStringLiteral("soll die zuletzt geöffnete Datei:"),
+                   && ask(*this, {tr("soll die zuletzt geöffnete Datei:"),
                                   QStringLiteral(" \"") + s.lastFile + QStringLiteral("\" "),
-                                  QStringLiteral("geladen werden?")})) {
+                                  tr("geladen werden?")})) {
             loadAsCurrentFile(*this, s.lastFile);
         }
         comPortName = s.comPortName;
@@ -389,7 +381,10 @@ bool TFFBmain::FormClose()
     stopSeries();
     QString error;
     if (!writeSettingsFile(settingsPath, currentSettings(*this), &error))
-        seam.messageBox(this, MessageTitle, SettingsWriteError);
+        seam.messageBox(this, tr("Funkempfänger Konfiguration"),
+                        tr("die momentanen Programmeinstellungen konnten nicht gesichert "
+                           "werden. Eventuell ist der aktuelle Ordner schreibgeschützt! "
+                           "Starten Sie das Programm vorzugsweise von einer Festplatte!"));
     return true;
 }
 
@@ -412,7 +407,8 @@ void TFFBmain::MopenClick()
     if (!changedCheckGoesOn(*this))
         return;
     stopSeries();
-    const QString path = seam.openFileName(this, OpenCaption, OpenDialog1.FileName, FileFilter);
+    const QString path = seam.openFileName(this, tr("Datei laden"),
+                                           shownFileName(OpenDialog1.FileName), fileFilter());
     if (path.isEmpty())
         return;
     enterFolderOf(path);
@@ -441,7 +437,7 @@ bool TFFBmain::DateiGeladen()
     const LoadOutcome outcome = LoadFile(cfg, OpenDialog1.FileName);
     if (!outcome.ok) {
         seam.beep();
-        addInfo(MsgLoadError);
+        addInfo(tr(" Fehler bei \"Datei laden!\""));
         // Why, on a line of its own: a file cut short, a number that is none, a folder.
         if (!outcome.error.isEmpty())
             addInfo(QLatin1Char(' ') + outcome.error);
@@ -452,7 +448,7 @@ bool TFFBmain::DateiGeladen()
     const CodeSlots asFile = cfg.codes;
 
     setInfoColour(InfoColour::Normal);
-    addInfo(MsgLoaded);
+    addInfo(tr(" Datei geladen "));
     // A file with a line lost or added, or an image value beyond a byte: loaded as the format
     // says, with a warning, and no longer counted as the file's text.
     if (!outcome.warnings.isEmpty()) {
@@ -465,15 +461,16 @@ bool TFFBmain::DateiGeladen()
     // A damaged file is loaded all the same (it may be all the user has), but not as clean.
     if (!outcome.checksumOk) {
         setInfoColour(InfoColour::Warning);
-        addInfo(MsgChecksum);
+        addInfo(tr(" Achtung: Prüfsumme der Datei falsch! "));
     }
     if (outcome.oldFile) {
         seam.beep();
         setInfoColour(InfoColour::Warning);
-        addInfo(MsgOldFile);
+        addInfo(tr(" Datei mit Fehlern geladen. Veraltetes inkompatibles File! "));
         if (forms.Fhinweis) {
             forms.Fhinweis->clearLines();
-            forms.Fhinweis->addLine(NoticeOldFile);
+            forms.Fhinweis->addLine(tr("die geladene Datei wurde mit einer alten Software "
+                                       "erstellt. Die File-Daten sind dazu nicht kompatibel!"));
             forms.Fhinweis->showNotice();
         }
     }
@@ -497,7 +494,7 @@ void TFFBmain::NeueDatei()
     ApplySendertyp();
     OpenDialog1.FileName = NewFileName;
     SaveDialog1.FileName = NewFileName;
-    cfg.projectName = QStringLiteral("-Projektname-");
+    cfg.projectName = defaultProjectName();
     ShowBasicsWin();
 }
 

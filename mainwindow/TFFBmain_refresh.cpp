@@ -38,27 +38,28 @@ QString outputsText(const CodeSlot& s)
     return t;
 }
 
+// A code's function as the code table shows it; %1 is the time as the code editor shows it.
 QString functionText(const CodeSlot& s, int n)
 {
     switch (s.function) {
     case FnEin:
-        return QStringLiteral("     Ein");
+        return TFFBmain::tr("     Ein");
     case FnAus:
-        return QStringLiteral("     Aus");
+        return TFFBmain::tr("     Aus");
     case FnWechsel:
-        return QStringLiteral("     Wechsel");
+        return TFFBmain::tr("     Wechsel");
     case FnTastend:
         if (n <= 4)
-            return QStringLiteral("1:1 (Nachlauf:") + getTimevalue(s) + QLatin1Char(')');
+            return TFFBmain::tr("1:1 (Nachlauf:%1)").arg(getTimevalue(s));
         break;
     case FnImpuls:
         if (n <= 4)
-            return QStringLiteral("Impuls (") + getTimevalue(s) + QLatin1Char(')');
+            return TFFBmain::tr("Impuls (%1)").arg(getTimevalue(s));
         break;
     default:
         break;
     }
-    return QStringLiteral("  - keine -");
+    return TFFBmain::tr("  - keine -");
 }
 
 // A read-only cell of the code table shows its text from the start.
@@ -194,7 +195,7 @@ void TFFBmain::ShowCodeWin()
     if (Icodepos->x() != x)
         Icodepos->move(x, Icodepos->y());
 
-    setTextIfChanged(Lmaxadresse, QStringLiteral("max. Adresse: ") + QString::number(cfg.maxAddress));
+    setTextIfChanged(Lmaxadresse, tr("max. Adresse: %1").arg(cfg.maxAddress));
 
     const quint8 o1 = s[img::Interlock], o2 = s[img::Interlock + 1], o3 = s[img::Interlock + 2];
     setCheckedIfChanged(CBvr12, o1 & 0x02);
@@ -244,8 +245,9 @@ void TFFBmain::ShowAll()
         setVisibleIfChanged(Pdirekt, true);
         setVisibleIfChanged(Ppar, true);
         for (int k = 0; k < 4; ++k)
-            setAddressCell(k + 1, QStringLiteral(" Bitpos:")
-                                      + PadLeft(2, QLatin1Char(' '), cfg.dirshift() + k));
+            //: the address cell of a parallel code: the position of its bit
+            setAddressCell(k + 1, tr(" Bitpos:%1").arg(PadLeft(2, QLatin1Char(' '),
+                                                                cfg.dirshift() + k)));
     } else {
         setCheckedIfChanged(RBstandard, true);
         setVisibleIfChanged(Pdirekt, false);
@@ -267,7 +269,7 @@ void TFFBmain::ShowAll()
             setCell(Cfun[n], fun);
     }
     cfg.maxAddress = maxAddressForBits(cfg.current().bits);
-    setTextIfChanged(Lmaxadresse, QStringLiteral("max. Adresse: ") + QString::number(cfg.maxAddress));
+    setTextIfChanged(Lmaxadresse, tr("max. Adresse: %1").arg(cfg.maxAddress));
 }
 
 void TFFBmain::ShowBasicsWin()
@@ -278,8 +280,8 @@ void TFFBmain::ShowBasicsWin()
     setVisibleIfChanged(Pprogram, prog);
     showDatabaseLines();
     setVisibleIfChanged(comment, !prog);
-    setTextIfChanged(Pcomment, prog ? QStringLiteral("Erweiterte Programmiereinstellungen")
-                                    : QStringLiteral("Benutzer-Kommentare"));
+    setTextIfChanged(Pcomment, prog ? tr("Erweiterte Programmiereinstellungen")
+                                    : tr("Benutzer-Kommentare"));
 
     setTextIfChanged(pruefanzahl, PadLeft(2, QLatin1Char(' '), cfg.pruefanzahl));
     setTextIfChanged(korrektur, PadLeft(3, QLatin1Char(' '), cfg.korrektur));
@@ -310,8 +312,8 @@ void TFFBmain::ShowBasicsWin()
 
     showStatusLine();
 
-    const QString caption = QStringLiteral("Funkempfänger Konfiguration  [Ver.: ")
-        + programVersion() + QStringLiteral("]     - ") + cfg.projectName + QStringLiteral(" -");
+    const QString caption = tr("Funkempfänger Konfiguration  [Ver.: %1]     - %2 -")
+                                .arg(programVersion(), cfg.projectName);
     if (windowTitle() != caption)
         setWindowTitle(caption);
     setTextIfChanged(projectname, cfg.projectName);
@@ -335,7 +337,7 @@ void TFFBmain::showStatusLine()
     const QString hint = system ? systemPortHint(systemPort) : comPortHint(comPortName);
     if (ShowCom->toolTip() != hint)
         ShowCom->setToolTip(hint);
-    setTextIfChanged(ShowFile, QStringLiteral("Datei:  ") + OpenDialog1.FileName);
+    setTextIfChanged(ShowFile, tr("Datei:  %1").arg(shownFileName(OpenDialog1.FileName)));
 }
 
 void TFFBmain::ApplySendertyp()
@@ -372,7 +374,7 @@ void TFFBmain::ApplySendertyp()
     const bool programmable = t == typ::Uni16 || t == typ::Uni17;
     if (programmable) {
         const int bits = cfg.current().bits;
-        setTextIfChanged(Bits, QString::number(bits) + QStringLiteral(" Bit"));
+        setTextIfChanged(Bits, tr("%1 Bit").arg(bits));
         setTextIfChanged(bitanzahl, PadLeft(2, QLatin1Char(' '), bits));
     }
     setVisibleIfChanged(Bits, programmable);

@@ -36,19 +36,12 @@ using namespace mainstyle;
 
 namespace {
 
-const QString MsgWaiting = QStringLiteral(" warte auf nächstes Modul ...");
-const QString MsgRemove = QStringLiteral(" Modul entfernen ...");
-const QString MsgSeriesOff = QStringLiteral(" automatisches Programmieren ausgeschaltet");
+const char* const MsgWaiting = QT_TRANSLATE_NOOP("fbe::TFFBmain", " warte auf nächstes Modul ...");
+const char* const MsgRemove = QT_TRANSLATE_NOOP("fbe::TFFBmain", " Modul entfernen ...");
+const char* const MsgSeriesOff =
+    QT_TRANSLATE_NOOP("fbe::TFFBmain", " automatisches Programmieren ausgeschaltet");
 const char* const MsgPaused =
     QT_TRANSLATE_NOOP("fbe::TFFBmain", " angehalten, solange ein Menü oder Fenster offen ist");
-const QString AutoHint = QStringLiteral(
-    "programmiert jedes eingesetzte Modul ohne Tastendruck (nächste Adressen, Zähler); "
-    "danach zuerst das Modul entfernen");
-const QString LockedHint =
-    QStringLiteral("gesperrt, solange \"automatisch programmieren\" eingeschaltet ist");
-const QString LogHint = QStringLiteral(
-    "jeder Programmiervorgang wird in fbe-protokoll.csv im Ordner der Konfigurationsdatei "
-    "festgehalten");
 
 // The caption of a check box, beside it in two lines: a click on it clicks the box.
 class Caption : public QLabel {
@@ -76,11 +69,9 @@ void TFFBmain::setupSeries()
 {
     // "&Einstellungen": the option below the question about the last file.
     const QList<QAction*> items = MEinstellungen->actions();
-    MProtokoll = new QAction(QStringLiteral("&Produktionsprotokoll führen"), MEinstellungen);
+    MProtokoll = new QAction(MEinstellungen);
     MProtokoll->setObjectName(QStringLiteral("MProtokoll"));
     MProtokoll->setCheckable(true);
-    MProtokoll->setToolTip(LogHint);
-    MProtokoll->setStatusTip(LogHint);
     MEinstellungen->insertAction(items.value(items.indexOf(MDL) + 1), MProtokoll);
     MEinstellungen->setToolTipsVisible(true);
     connect(MProtokoll, &QAction::triggered, this, &TFFBmain::MProtokollClick);
@@ -97,26 +88,19 @@ void TFFBmain::setupSeries()
         Pauto->setFrameStyle(counter->frameStyle());
     }
     Pauto->setAutoFillBackground(true);
-    Pauto->setToolTip(AutoHint);
     CBauto = new QCheckBox(Pauto);
     CBauto->setObjectName(QStringLiteral("CBauto"));
     CBauto->setGeometry(33, 28, 16, 16);
-    CBauto->setToolTip(AutoHint);
-    CBauto->setAccessibleName(QStringLiteral("automatisch programmieren"));
-    const QFont titleFont = fitted(sans(12, true), QStringLiteral("programmieren"), 76, 9);
-    int y = 1;
-    for (const char* line : {"automatisch", "programmieren"}) {
-        auto* caption = new Caption(QLatin1String(line), CBauto, Pauto);
+    // The title's type is fitted to its lines (retranslateSeries).
+    for (int y : {1, 14}) {
+        auto* caption = new Caption(QString(), CBauto, Pauto);
         caption->setObjectName(QStringLiteral("Lauto%1").arg(y == 1 ? 1 : 2));
         caption->setGeometry(1, y, 80, 14);
-        caption->setFont(titleFont);
         caption->setAlignment(Qt::AlignCenter);
         QPalette p = caption->palette();
         p.setColor(QPalette::Active, QPalette::WindowText, Maroon);
         p.setColor(QPalette::Inactive, QPalette::WindowText, Maroon);
         caption->setPalette(p);
-        caption->setToolTip(AutoHint);
-        y += 13;
     }
     connect(CBauto, &QCheckBox::clicked, this, &TFFBmain::CBautoClick);
 
@@ -139,6 +123,50 @@ void TFFBmain::setupSeries()
     connect(series, &SeriesProgrammer::runFailed, this, [this] { seriesEnded(QString()); });
     connect(series, &SeriesProgrammer::portLost, this,
             [this] { seriesEnded(TransferProtocol::msgConnectionLost()); });
+}
+
+void TFFBmain::retranslateSeries()
+{
+    MProtokoll->setText(tr("&Produktionsprotokoll führen"));
+    MProtokoll->setToolTip(tr("jeder Programmiervorgang wird in fbe-protokoll.csv im Ordner der "
+                              "Konfigurationsdatei festgehalten"));
+    MProtokoll->setStatusTip(MProtokoll->toolTip());
+
+    //: the title of the box in two lines: "automatisch" / "programmieren"
+    const QString line1 = tr("automatisch");
+    //: the second line of the title "automatisch" / "programmieren"
+    const QString line2 = tr("programmieren");
+    QFont title = fitted(sans(12, true), line1, 76, 9);
+    const QFont second = fitted(sans(12, true), line2, 76, 9);
+    if (second.pixelSize() < title.pixelSize())
+        title = second;
+    const QString hint = tr("programmiert jedes eingesetzte Modul ohne Tastendruck (nächste "
+                            "Adressen, Zähler); danach zuerst das Modul entfernen");
+    int n = 1;
+    for (const QString& line : {line1, line2}) {
+        auto* caption = Pauto->findChild<QLabel*>(QStringLiteral("Lauto%1").arg(n++));
+        caption->setFont(title);
+        caption->setText(line);
+        caption->setToolTip(hint);
+    }
+    Pauto->setToolTip(hint);
+    CBauto->setToolTip(hint);
+    CBauto->setAccessibleName(tr("automatisch programmieren"));
+    showSeriesLock();
+}
+
+// While hands-free programming is on, "Modul programmieren" and "Modul auslesen" are locked.
+void TFFBmain::showSeriesLock()
+{
+    const bool on = seriesOn();
+    const QString hint =
+        on ? tr("gesperrt, solange \"automatisch programmieren\" eingeschaltet ist") : QString();
+    for (QWidget* button : {static_cast<QWidget*>(SendButton), static_cast<QWidget*>(ReadButton)}) {
+        button->setEnabled(!on);
+        button->setToolTip(hint);
+    }
+    Mprogram->setEnabled(!on);
+    Mread->setEnabled(!on);
 }
 
 void TFFBmain::MProtokollClick()
@@ -194,12 +222,7 @@ void TFFBmain::seriesStateChanged()
     const SeriesProgrammer::State state = series->state();
     const bool on = state != SeriesProgrammer::State::Off;
     setCheckedIfChanged(CBauto, on);
-    for (QWidget* button : {static_cast<QWidget*>(SendButton), static_cast<QWidget*>(ReadButton)}) {
-        button->setEnabled(!on);
-        button->setToolTip(on ? LockedHint : QString());
-    }
-    Mprogram->setEnabled(!on);
-    Mread->setEnabled(!on);
+    showSeriesLock();
     if (state == SeriesProgrammer::State::Programming) {
         // The module found starts its run with an empty area.
         seriesResult_.clear();
@@ -224,9 +247,9 @@ void TFFBmain::showSeriesState()
     if (series->isPaused())
         line = tr(MsgPaused);
     else if (state == SeriesProgrammer::State::WaitingForModule)
-        line = MsgWaiting;
+        line = tr(MsgWaiting);
     else if (state == SeriesProgrammer::State::WaitingForRemoval)
-        line = MsgRemove;
+        line = tr(MsgRemove);
     else
         return;
     clearInfo();
@@ -244,7 +267,7 @@ void TFFBmain::seriesEnded(const QString& why)
         setInfoColour(InfoColour::Error);
         addInfo(why);
     }
-    addInfo(MsgSeriesOff);
+    addInfo(tr(MsgSeriesOff));
 }
 
 }  // namespace fbe

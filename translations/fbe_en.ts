@@ -23,6 +23,14 @@
         <source> gleiche Adresse: %1</source>
         <translation> same address: %1</translation>
     </message>
+    <message>
+        <source> Adresse wurde begrenzt !!!</source>
+        <translation> Address was limited !!!</translation>
+    </message>
+    <message>
+        <source> CODE %1: Adresse größer als max. Adresse</source>
+        <translation> CODE %1: address above the max. address</translation>
+    </message>
 </context>
 <context>
     <name>Configuration</name>
@@ -2431,6 +2439,573 @@ Keys: click the keys that are pressed.</translation>
         <source> angehalten, solange ein Menü oder Fenster offen ist</source>
         <translation> paused while a menu or window is open</translation>
     </message>
+    <message>
+        <source>wenn die Speicherfunktion gewählt ist, macht eine Definition der Anfangswerte (rechtes Fenster) keinen Sinn, da als Initialwert nun immer der letzte Zustand vor Spannungsausfall verwendet wird!</source>
+        <translation>when the storage function is chosen, start states (right-hand panel) make no sense, since the last state before the loss of power is always used as the initial value!</translation>
+    </message>
+    <message>
+        <source>Konfigurationsfile Empfängermodul  (*.fbe);;alle Dateien  (*.*)</source>
+        <translation>Receiver module configuration file  (*.fbe);;All files  (*.*)</translation>
+    </message>
+    <message>
+        <source> Fehler bei &quot;Datei speichern!&quot;</source>
+        <translation> Error on &quot;Save file!&quot;</translation>
+    </message>
+    <message>
+        <source>Datei speichern als...</source>
+        <translation>Save file as...</translation>
+    </message>
+    <message>
+        <source>nicht speicherbares Zeichen: %1</source>
+        <translation>character the file cannot hold: %1</translation>
+    </message>
+    <message>
+        <source>nicht speicherbare Zeichen: %1</source>
+        <translation>characters the file cannot hold: %1</translation>
+    </message>
+    <message>
+        <source> file gespeichert </source>
+        <extracomment>&quot;file&quot; stands in the German text as it is</extracomment>
+        <translation> file saved </translation>
+    </message>
+    <message>
+        <source>!!!  Die Datei wurde geändert  !!!</source>
+        <translation>!!!  The file has been changed  !!!</translation>
+    </message>
+    <message>
+        <source>zuerst sichern ?</source>
+        <translation>save it first ?</translation>
+    </message>
+    <message>
+        <source>neue datei.fbe</source>
+        <extracomment>the name of a new configuration&apos;s file until it is saved under a name of its own</extracomment>
+        <translation>new file.fbe</translation>
+    </message>
+    <message>
+        <source>soll die zuletzt geöffnete Datei:</source>
+        <translation>shall the file opened last:</translation>
+    </message>
+    <message>
+        <source>geladen werden?</source>
+        <translation>be loaded?</translation>
+    </message>
+    <message>
+        <source>Funkempfänger Konfiguration</source>
+        <translation>Radio Receiver Configuration</translation>
+    </message>
+    <message>
+        <source>die momentanen Programmeinstellungen konnten nicht gesichert werden. Eventuell ist der aktuelle Ordner schreibgeschützt! Starten Sie das Programm vorzugsweise von einer Festplatte!</source>
+        <translation>the current program settings could not be saved. The current folder may be write-protected! Preferably start the program from a hard disk!</translation>
+    </message>
+    <message>
+        <source>Datei laden</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source> Fehler bei &quot;Datei laden!&quot;</source>
+        <translation> Error on &quot;Open file!&quot;</translation>
+    </message>
+    <message>
+        <source> Datei geladen </source>
+        <translation> file loaded </translation>
+    </message>
+    <message>
+        <source> Achtung: Prüfsumme der Datei falsch! </source>
+        <translation> Attention: the file&apos;s checksum is wrong! </translation>
+    </message>
+    <message>
+        <source> Datei mit Fehlern geladen. Veraltetes inkompatibles File! </source>
+        <translation> file loaded with errors. Outdated, incompatible file! </translation>
+    </message>
+    <message>
+        <source>die geladene Datei wurde mit einer alten Software erstellt. Die File-Daten sind dazu nicht kompatibel!</source>
+        <translation>the loaded file was made by an old version of the software. Its data are not compatible with this one!</translation>
+    </message>
+    <message>
+        <source>     Ein</source>
+        <translation>     On</translation>
+    </message>
+    <message>
+        <source>     Aus</source>
+        <translation>     Off</translation>
+    </message>
+    <message>
+        <source>     Wechsel</source>
+        <translation>     Toggle</translation>
+    </message>
+    <message>
+        <source>1:1 (Nachlauf:%1)</source>
+        <translation>1:1 (run-on:%1)</translation>
+    </message>
+    <message>
+        <source>Impuls (%1)</source>
+        <translation>Pulse (%1)</translation>
+    </message>
+    <message>
+        <source>  - keine -</source>
+        <translation>  - none -</translation>
+    </message>
+    <message>
+        <source>max. Adresse: %1</source>
+        <translation>max. address: %1</translation>
+    </message>
+    <message>
+        <source> Bitpos:%1</source>
+        <extracomment>the address cell of a parallel code: the position of its bit</extracomment>
+        <translation> Bit pos.:%1</translation>
+    </message>
+    <message>
+        <source>Erweiterte Programmiereinstellungen</source>
+        <translation>Extended programming settings</translation>
+    </message>
+    <message>
+        <source>Benutzer-Kommentare</source>
+        <translation>User comments</translation>
+    </message>
+    <message>
+        <source>Funkempfänger Konfiguration  [Ver.: %1]     - %2 -</source>
+        <translation>Radio Receiver Configuration  [Ver.: %1]     - %2 -</translation>
+    </message>
+    <message>
+        <source>Datei:  %1</source>
+        <translation>File:  %1</translation>
+    </message>
+    <message>
+        <source>%1 Bit</source>
+        <translation>%1 bit</translation>
+    </message>
+    <message>
+        <source> warte auf nächstes Modul ...</source>
+        <translation> waiting for the next module ...</translation>
+    </message>
+    <message>
+        <source> Modul entfernen ...</source>
+        <translation> remove the module ...</translation>
+    </message>
+    <message>
+        <source> automatisches Programmieren ausgeschaltet</source>
+        <translation> automatic programming switched off</translation>
+    </message>
+    <message>
+        <source>&amp;Produktionsprotokoll führen</source>
+        <translation>Keep production lo&amp;g</translation>
+    </message>
+    <message>
+        <source>jeder Programmiervorgang wird in fbe-protokoll.csv im Ordner der Konfigurationsdatei festgehalten</source>
+        <translation>every programming run is recorded in fbe-protokoll.csv in the folder of the configuration file</translation>
+    </message>
+    <message>
+        <source>automatisch</source>
+        <extracomment>the title of the box in two lines: &quot;automatisch&quot; / &quot;programmieren&quot;</extracomment>
+        <translation>automatic</translation>
+    </message>
+    <message>
+        <source>programmieren</source>
+        <extracomment>the second line of the title &quot;automatisch&quot; / &quot;programmieren&quot;</extracomment>
+        <translation>programming</translation>
+    </message>
+    <message>
+        <source>programmiert jedes eingesetzte Modul ohne Tastendruck (nächste Adressen, Zähler); danach zuerst das Modul entfernen</source>
+        <translation>programs every module put in without a key press (next addresses, counter); then remove the module first</translation>
+    </message>
+    <message>
+        <source>automatisch programmieren</source>
+        <translation>automatic programming</translation>
+    </message>
+    <message>
+        <source>gesperrt, solange &quot;automatisch programmieren&quot; eingeschaltet ist</source>
+        <translation>locked while &quot;automatic programming&quot; is on</translation>
+    </message>
+    <message>
+        <source>Allgemeine Einstellungen</source>
+        <translation>General settings</translation>
+    </message>
+    <message>
+        <source>Auswahl des Sendertyps</source>
+        <translation>Choice of the transmitter type</translation>
+    </message>
+    <message>
+        <source>Senderauswahl:</source>
+        <translation>Transmitter:</translation>
+    </message>
+    <message>
+        <source>Codierlänge (Bits)</source>
+        <translation>Code length (bits)</translation>
+    </message>
+    <message>
+        <source>Anzahl der Bits pro String (für manche Sender nicht editierbar)</source>
+        <translation>Number of bits per string (not editable for some transmitters)</translation>
+    </message>
+    <message>
+        <source>Prüfschärfe</source>
+        <translation>Check count</translation>
+    </message>
+    <message>
+        <source>gibt die Anzahl der erforderlichen gültigen Funksignale hintereinander an (typisch: 3; bei Parallelbetrieb immer 1)</source>
+        <translation>the number of valid radio signals needed in a row (typically 3; always 1 in parallel mode)</translation>
+    </message>
+    <message>
+        <source>Sperrzeit</source>
+        <translation>Lock time</translation>
+    </message>
+    <message>
+        <source>Zeitdauer nach Schaltvorgang, innerhalb welcher kein neuer Befehl angenommen wird ; Vielfache von 10ms (max. 2550ms)</source>
+        <translation>Time after a switching during which no new command is taken ; multiples of 10ms (max. 2550ms)</translation>
+    </message>
+    <message>
+        <source>Speicher-</source>
+        <extracomment>the caption of the storage function in two lines: &quot;Speicher-&quot; / &quot;funktion&quot;</extracomment>
+        <translation>Storage</translation>
+    </message>
+    <message>
+        <source>funktion</source>
+        <extracomment>the second line of the caption &quot;Speicher-&quot; / &quot;funktion&quot;</extracomment>
+        <translation>function</translation>
+    </message>
+    <message>
+        <source>wenn markiert, bleibt der Ausgangs-Schaltzustand bei Versorgungsunterbrechung gespeichert</source>
+        <translation>when ticked, the switching state of the outputs is kept through a loss of power</translation>
+    </message>
+    <message>
+        <source>Not-Aus:</source>
+        <translation>Emergency off:</translation>
+    </message>
+    <message>
+        <source>nach dieser Zeit ohne gültigen Code, werden alle Ausgänge auf 0 gesetzt</source>
+        <translation>after this time without a valid code, all outputs are set to 0</translation>
+    </message>
+    <message>
+        <source>Anfangswert</source>
+        <translation>Start state</translation>
+    </message>
+    <message>
+        <source>ein markiertes Kästchen bewirkt, daß dieser Ausgang zu Beginn im High-Zustand ist</source>
+        <translation>a ticked box makes this output start in the high state</translation>
+    </message>
+    <message>
+        <source>wenn markiert, wird im Empfangsstring eine Checksumme erwartet (nur mit den programmierbaren Sendern möglich)</source>
+        <translation>when ticked, a checksum is expected in the received string (possible with the programmable transmitters only)</translation>
+    </message>
+    <message>
+        <source>mit Checksumme</source>
+        <translation>with checksum</translation>
+    </message>
+    <message>
+        <source>aktiviert die Checksummenfunktion (nur für programmierbare Sender!)</source>
+        <translation>switches the checksum function on (for programmable transmitters only!)</translation>
+    </message>
+    <message>
+        <source>Bits:</source>
+        <translation>Bits:</translation>
+    </message>
+    <message>
+        <source>Soviele Bits werden im Parallelbetrieb für eine Checksumme verwendet</source>
+        <translation>So many bits are used for a checksum in parallel mode</translation>
+    </message>
+    <message>
+        <source>gegenseitige</source>
+        <extracomment>the caption of the interlock matrix in three lines: &quot;gegenseitige&quot; / &quot;Verriegelung&quot; / &quot;der Ausgänge:&quot;</extracomment>
+        <translation>mutual</translation>
+    </message>
+    <message>
+        <source>Verriegelung</source>
+        <translation>interlock</translation>
+    </message>
+    <message>
+        <source>der Ausgänge:</source>
+        <translation>of the outputs:</translation>
+    </message>
+    <message>
+        <source>zueinander markierte Ausgänge können nie gleichzeitig aktiv sein</source>
+        <translation>outputs ticked against each other are never active at the same time</translation>
+    </message>
+    <message>
+        <source>Umschaltzeit:</source>
+        <translation>Switch-over time:</translation>
+    </message>
+    <message>
+        <source>Pausenzeit bei Schaltvorgang mit aktiven verriegelten Ausgängen (10ms Raster; max. 2550ms)</source>
+        <translation>Pause on a switching with active interlocked outputs (10ms steps; max. 2550ms)</translation>
+    </message>
+    <message>
+        <source>Korrektur</source>
+        <translation>Correction</translation>
+    </message>
+    <message>
+        <source>Ein abweichender Wert von 0 kann evtl. den Empfang im Nah- bzw. Fernbereich verbessern</source>
+        <translation>A value other than 0 may improve reception at short or long range</translation>
+    </message>
+    <message>
+        <source>Codefunktionen 1..8</source>
+        <translation>Code functions 1..8</translation>
+    </message>
+    <message>
+        <source>Fix-Codes (standard)</source>
+        <translation>Fixed codes (standard)</translation>
+    </message>
+    <message>
+        <source>Pro Funktion ist ein fester Empfangsstring (Code) erforderlich</source>
+        <translation>Each function needs a fixed received string (code)</translation>
+    </message>
+    <message>
+        <source>&quot;Parallel&quot;-Codes</source>
+        <translation>&quot;Parallel&quot; codes</translation>
+    </message>
+    <message>
+        <source>Die 4 Codes können gleichzeitig in einem Empfangsstring enthalten sein</source>
+        <translation>The 4 codes can be contained in one received string at the same time</translation>
+    </message>
+    <message>
+        <source>Adresse</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Funktion</source>
+        <translation>Function</translation>
+    </message>
+    <message>
+        <source>Ausgänge</source>
+        <translation>Outputs</translation>
+    </message>
+    <message>
+        <source>Code- und Funktionseinstellungen</source>
+        <translation>Code and function settings</translation>
+    </message>
+    <message>
+        <source>bei &quot;Parallelcodes&quot; nur Code1..4 möglich!</source>
+        <translation>with &quot;parallel codes&quot; only codes 1..4 are possible!</translation>
+    </message>
+    <message>
+        <source>Adresse des Sendestrings</source>
+        <translation>Address of the transmitted string</translation>
+    </message>
+    <message>
+        <source>!!! &quot;Parallel&quot;-Codes !!!</source>
+        <translation>!!! &quot;Parallel&quot; codes !!!</translation>
+    </message>
+    <message>
+        <source>General-</source>
+        <extracomment>the caption of the general address in two short lines: &quot;General-&quot; / &quot;adresse&quot;</extracomment>
+        <translation>Common</translation>
+    </message>
+    <message>
+        <source>adresse</source>
+        <translation>address</translation>
+    </message>
+    <message>
+        <source>Adress-</source>
+        <extracomment>the caption of the address mask in two short lines: &quot;Adress-&quot; / &quot;Maske&quot;</extracomment>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Maske</source>
+        <translation>mask</translation>
+    </message>
+    <message>
+        <source>Generaladresse im Binärformat</source>
+        <translation>Common address in binary</translation>
+    </message>
+    <message>
+        <source>Bewertungsmaske im Binärformat</source>
+        <translation>Evaluation mask in binary</translation>
+    </message>
+    <message>
+        <source>Code-Pos</source>
+        <translation>Code pos.</translation>
+    </message>
+    <message>
+        <source>Bitposition (LSB) der 4 relevanten Code-Bits</source>
+        <translation>Bit position (LSB) of the 4 relevant code bits</translation>
+    </message>
+    <message>
+        <source>dezimal:</source>
+        <translation>decimal:</translation>
+    </message>
+    <message>
+        <source>Generaladresse im Dezimalformat</source>
+        <translation>Common address in decimal</translation>
+    </message>
+    <message>
+        <source>Codeinhalt</source>
+        <translation>Content</translation>
+    </message>
+    <message>
+        <source>4 Bit des Empfangsstrings repräsentieren 4 Codes mit einstellbarer Funktion</source>
+        <translation>4 bits of the received string stand for 4 codes with a function to set</translation>
+    </message>
+    <message>
+        <source>Direktausgabe</source>
+        <translation>Direct output</translation>
+    </message>
+    <message>
+        <source>4 Bit des Empfangsstrings repräsentieren den Zustand der 4 Ausgänge out1..out4</source>
+        <translation>4 bits of the received string stand for the state of the 4 outputs out1..out4</translation>
+    </message>
+    <message>
+        <source>Direktausgabe !</source>
+        <translation>Direct output !</translation>
+    </message>
+    <message>
+        <source>die Zustände der Ausgänge out 1 .. out4 entsprechen der </source>
+        <extracomment>the first of two lines that explain direct output</extracomment>
+        <translation>the states of the outputs out 1 .. out4 follow the </translation>
+    </message>
+    <message>
+        <source>Wertigkeit der 4 Bits mit der unten angegebenen Position</source>
+        <extracomment>the second line that explains direct output</extracomment>
+        <translation>values of the 4 bits at the position given below</translation>
+    </message>
+    <message>
+        <source>Bezeichnung des Projektes (Ändern durch Doppelklick)</source>
+        <translation>Name of the project (double-click to change)</translation>
+    </message>
+    <message>
+        <source>Firmware: </source>
+        <translation>Firmware: </translation>
+    </message>
+    <message>
+        <source>Versionsnummer Firmware des Empfängermoduls</source>
+        <translation>Firmware version of the receiver module</translation>
+    </message>
+    <message>
+        <source>per Doppelklick zur homepage!</source>
+        <translation>double-click for the homepage!</translation>
+    </message>
+    <message>
+        <source>benutzerspezifischer Kommentar, welcher mit dem File abgespeichert wird</source>
+        <translation>the user&apos;s comment, saved with the file</translation>
+    </message>
+    <message>
+        <source>(dieses Fenster ausschalten im Hauptmenue unter &quot;Einstellungen&quot;)</source>
+        <translation>(switch this window off in the main menu under &quot;Settings&quot;)</translation>
+    </message>
+    <message>
+        <source>dieser Wert wird nach jedem erfolgreichen Programmiervorgang der Adresse aufaddiert</source>
+        <translation>this value is added to the address after each successful programming run</translation>
+    </message>
+    <message>
+        <source>increment</source>
+        <translation>increment</translation>
+    </message>
+    <message>
+        <source>Adresse CODE %1</source>
+        <translation>Address CODE %1</translation>
+    </message>
+    <message>
+        <source>nächste zu programmierende Adresse</source>
+        <translation>next address to be programmed</translation>
+    </message>
+    <message>
+        <source> Zähler </source>
+        <translation> Counter </translation>
+    </message>
+    <message>
+        <source>clear</source>
+        <extracomment>the button that sets the programming counter to 0</extracomment>
+        <translation>clear</translation>
+    </message>
+    <message>
+        <source>setzt den ProgrammCounter zurück (auf 0)</source>
+        <translation>sets the programming counter back (to 0)</translation>
+    </message>
+    <message>
+        <source>Modul programmieren</source>
+        <translation>Program module</translation>
+    </message>
+    <message>
+        <source>Modul auslesen</source>
+        <translation>Read module</translation>
+    </message>
+    <message>
+        <source>derzeit gültige Datei</source>
+        <translation>file in use</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Datei &amp;neu</source>
+        <translation>&amp;New file</translation>
+    </message>
+    <message>
+        <source>Datei &amp;laden</source>
+        <translation>&amp;Open file</translation>
+    </message>
+    <message>
+        <source>Datei &amp;speichern</source>
+        <translation>&amp;Save file</translation>
+    </message>
+    <message>
+        <source>&amp;Projektname</source>
+        <translation>P&amp;roject name</translation>
+    </message>
+    <message>
+        <source>&amp;Ende</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Kommunikation</source>
+        <translation>&amp;Communication</translation>
+    </message>
+    <message>
+        <source>&amp;COM port auswählen</source>
+        <translation>Choose &amp;COM port</translation>
+    </message>
+    <message>
+        <source>selektiert serielle Schnittstelle</source>
+        <translation>selects the serial port</translation>
+    </message>
+    <message>
+        <source>Modul &amp;Programmieren</source>
+        <translation>&amp;Program module</translation>
+    </message>
+    <message>
+        <source>Modul &amp;Auslesen</source>
+        <translation>&amp;Read module</translation>
+    </message>
+    <message>
+        <source>&amp;Einstellungen</source>
+        <translation>&amp;Settings</translation>
+    </message>
+    <message>
+        <source>&amp;Infos anzeigen</source>
+        <translation>Show &amp;notices</translation>
+    </message>
+    <message>
+        <source>&amp;Abfrage: Datei der letzten Sitzung laden?</source>
+        <translation>&amp;Ask: load the file of the last session?</translation>
+    </message>
+    <message>
+        <source>&amp;Kommentarfenster anzeigen</source>
+        <translation>Show &amp;comment window</translation>
+    </message>
+    <message>
+        <source>erweiterte &amp;Programmiereinstellung anzeigen</source>
+        <translation>Show extended &amp;programming settings</translation>
+    </message>
+    <message>
+        <source>S&amp;ystem</source>
+        <translation>S&amp;ystem</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <extracomment>the item of the menu &quot;Hilfe&quot; that opens the help window</extracomment>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <extracomment>the item of the menu &quot;Hilfe&quot; that opens the information about the program</extracomment>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>Information über Software</source>
+        <translation>Information about the software</translation>
+    </message>
 </context>
 <context>
     <name>fbe::TFFBselect</name>
@@ -2570,6 +3145,16 @@ Keys: click the keys that are pressed.</translation>
     <message>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>JA</source>
+        <extracomment>the answer &quot;yes&quot; of a question</extracomment>
+        <translation>YES</translation>
+    </message>
+    <message>
+        <source>NEIN !</source>
+        <extracomment>the answer &quot;no&quot; of a question, the safe one</extracomment>
+        <translation>NO !</translation>
     </message>
 </context>
 <context>
@@ -3050,7 +3635,7 @@ the usual setting for all hand transmitters.&lt;/p&gt;
 &lt;p&gt;With &quot;parallel&quot; codes (useful with programmable transmitters only) one single received string
 carries the states of up to 4 keys at once, as 4 adjacent bits. The position of the lowest of
 these bits is set under &quot;Code pos.&quot;. The other bits form the common address; the receiver
-compares only the bits marked with 1 in the address mask. With &quot;Code content&quot; each of the 4
+compares only the bits marked with 1 in the address mask. With &quot;Content&quot; each of the 4
 bits triggers the matching code&amp;nbsp;1&amp;nbsp;..&amp;nbsp;4 with its function; with &quot;Direct output&quot;
 the 4 bits give the state of the outputs OUT&amp;nbsp;1&amp;nbsp;..&amp;nbsp;OUT&amp;nbsp;4 directly. In
 parallel mode only codes&amp;nbsp;1&amp;nbsp;..&amp;nbsp;4 are available.&lt;/p&gt;
@@ -3058,7 +3643,7 @@ parallel mode only codes&amp;nbsp;1&amp;nbsp;..&amp;nbsp;4 are available.&lt;/p&
 1010&amp;nbsp;0110&amp;nbsp;0101 in the upper 12 bits and the states of its keys&amp;nbsp;1&amp;nbsp;..&amp;nbsp;4 in
 the lower 4 bits. The settings are then:&lt;/p&gt;
 &lt;ul&gt;
-&lt;li&gt;Code length: 16, mode &quot;parallel&quot; codes, &quot;Code content&quot;&lt;/li&gt;
+&lt;li&gt;Code length: 16, mode &quot;parallel&quot; codes, &quot;Content&quot;&lt;/li&gt;
 &lt;li&gt;Common address: 0000&amp;nbsp;..&amp;nbsp;0000&amp;nbsp;1010&amp;nbsp;0110&amp;nbsp;0101&amp;nbsp;0000 (decimal 42576)&lt;/li&gt;
 &lt;li&gt;Address mask: 0000&amp;nbsp;..&amp;nbsp;0000&amp;nbsp;1111&amp;nbsp;1111&amp;nbsp;1111&amp;nbsp;0000 (the 4 key bits are not compared)&lt;/li&gt;
 &lt;li&gt;Code pos.: 0 &amp;ndash; code&amp;nbsp;1 lies on bit&amp;nbsp;0, code&amp;nbsp;4 on bit&amp;nbsp;3&lt;/li&gt;
@@ -3243,8 +3828,8 @@ successful programming; so every module gets addresses of its own. The value 0 s
 off, a negative value counts down. Under &quot;next:&quot; stands the address that the next programming
 writes. The &quot;Counter&quot; counts the modules programmed successfully and is set back to 0 with
 &quot;clear&quot;.&lt;/p&gt;
-&lt;p&gt;With &quot;program automatically&quot; (below the counter) each module is programmed as soon as it
-sits in the programming adapter, without a key press. The program then reports &quot;Remove module
+&lt;p&gt;With &quot;automatic programming&quot; (below the counter) each module is programmed as soon as it
+sits in the programming adapter, without a key press. The program then reports &quot;remove the module
 ...&quot; and waits until the module has been taken out; a module left in place is therefore not
 programmed twice. If a programming fails, the automatic mode switches itself off with a warning
 tone. &quot;New file&quot;, &quot;Open file&quot;, another port and quitting switch it off as well.&lt;/p&gt;

@@ -37,48 +37,85 @@ struct LanguageTest : fbe::test::ProgramTest {
 
 TEST_F(LanguageTest, AChoiceChangesTheOpenWindowsAtOnceAndIsKeptInLineNine)
 {
-    struct Row {
-        const char* item;
-        const char* line9;
-        const char* selectTitle;   // a window already made, shown in the language chosen
+    // What the windows show in one language.
+    struct Shown {
+        const char* selectTitle;   // a window already made
         const char* menuTitle;
+        const char* fileMenu;
+        const char* statusLine;    // computed by the refresh
+        const char* caption;       // %1: the project name, the configuration's as it was made
+        const char* noFunction;    // the code table
+        const char* saveCaption;
+        const char* newFile;       // the name the save dialog offers
+        const char* yes;           // the question
         const char* printItem;     // set in code by a part of the main window
         const char* databaseLine;
     };
+    const Shown german{"Auswahl Sender", "&Sprache", "&Datei", "Datei:  neue datei.fbe",
+                       "Funkempfänger Konfiguration  [Ver.: 3.05]     - %1 -",
+                       "  - keine -", "Datei speichern als...", "neue datei.fbe", "JA",
+                       "&Drucken ...", "keine Produktionsdatenbank"};
+    const Shown english{"Transmitter selection", "&Language", "&File", "File:  new file.fbe",
+                        "Radio Receiver Configuration  [Ver.: 3.05]     - %1 -",
+                        "  - none -", "Save file as...", "new file.fbe", "YES",
+                        "&Print ...", "no production database"};
+    struct Row {
+        const char* item;
+        const char* line9;
+        const Shown& shown;
+        // The new configuration's project name: made at the start, in the language the row
+        // before left, and kept through the switch.
+        const char* projectName;
+    };
     // The suite runs with LANGUAGE=de, so the desktop's language is German.
     const Row rows[] = {
-        {"MEnglish", "en", "Transmitter selection", "&Language", "&Print ...", "no production database"},
-        {"MGerman", "de", "Auswahl Sender", "&Sprache", "&Drucken ...", "keine Produktionsdatenbank"},
-        {"MEnglish", "en", "Transmitter selection", "&Language", "&Print ...", "no production database"},
-        {"MSystemLanguage", "", "Auswahl Sender", "&Sprache", "&Drucken ...",
-         "keine Produktionsdatenbank"},
+        {"MEnglish", "en", english, "-Projektname-"},
+        {"MGerman", "de", german, "-Project name-"},
+        {"MEnglish", "en", english, "-Projektname-"},
+        {"MSystemLanguage", "", german, "-Project name-"},
     };
+    auto text = [](const char* utf8) { return QString::fromUtf8(utf8); };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.item);
         start();
         forms.FBselect->show();
+        // A message in the area: the lines shown stay as they are.
+        seam.openFileNames.push_back(path(QStringLiteral("fehlt.fbe")));
+        main->MopenClick();
+        const QStringList message = main->infoLines();
         QCoreApplication::processEvents();
         main->languageMenu->findChild<QAction*>(QLatin1String(r.item))->trigger();
         QCoreApplication::processEvents();
-        EXPECT_EQ(forms.FBselect->windowTitle(), QString::fromUtf8(r.selectTitle));
-        EXPECT_EQ(main->languageMenu->title(), QString::fromUtf8(r.menuTitle));
-        EXPECT_EQ(main->Mdrucken->text(), QString::fromUtf8(r.printItem));
-        EXPECT_EQ(main->LDatenbank->text(), QString::fromUtf8(r.databaseLine));
+        EXPECT_EQ(forms.FBselect->windowTitle(), text(r.shown.selectTitle));
+        EXPECT_EQ(main->languageMenu->title(), text(r.shown.menuTitle));
+        EXPECT_EQ(main->MDatei->title(), text(r.shown.fileMenu));
+        EXPECT_EQ(main->ShowFile->text(), text(r.shown.statusLine));
+        EXPECT_EQ(main->windowTitle(), text(r.shown.caption).arg(text(r.projectName)));
+        EXPECT_EQ(main->Cfun[1]->text(), text(r.shown.noFunction));
+        EXPECT_EQ(forms.Fask->JA->text(), text(r.shown.yes));
+        EXPECT_EQ(main->infoLines(), message);
+        main->MsaveClick();   // the dialog cancelled
+        EXPECT_EQ(seam.fileDialogCaptions.last(), text(r.shown.saveCaption));
+        EXPECT_EQ(seam.fileDialogDirs.last(), text(r.shown.newFile));
+        EXPECT_EQ(main->Mdrucken->text(), text(r.shown.printItem));
+        EXPECT_EQ(main->LDatenbank->text(), text(r.shown.databaseLine));
         forms.FBselect->hide();
-        // Switching changes nothing of the configuration: closing asks no question.
+        // Switching changes nothing of the configuration: closing asks no question. The
+        // settings file is the same in every language.
         const int asked = questions();
         ASSERT_TRUE(main->close());
         EXPECT_EQ(questions(), asked);
         const SettingsRead read = readSettingsFile(path(settingsFileName()));
         ASSERT_TRUE(read.complete);
         EXPECT_EQ(read.values.language, QString::fromLatin1(r.line9));
+        EXPECT_EQ(read.values.lastFile, QStringLiteral("neue datei.fbe"));
         stop();
 
         // The next start shows the choice checked and works in its language.
         start();
         EXPECT_EQ(main->languageMenu->choice(), QString::fromLatin1(r.line9));
         QCoreApplication::processEvents();
-        EXPECT_EQ(forms.FBselect->windowTitle(), QString::fromUtf8(r.selectTitle));
+        EXPECT_EQ(forms.FBselect->windowTitle(), text(r.shown.selectTitle));
         stop();
     }
 }

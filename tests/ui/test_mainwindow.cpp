@@ -2,10 +2,14 @@
 // window's own commands and the code table's clicks and keys.
 #include "FakeSeam.h"
 #include "LayoutCheck.h"
+#include "comm/CommTestSupport.h"
 
+#include "comm/TFrs232.h"
+#include "comm/TransferProtocol.h"
 #include "config/Configuration.h"
 #include "config/Formatting.h"
 #include "config/ImageCodec.h"
+#include "config/Language.h"
 #include "dialogs/Uhinweis.h"
 #include "dialogs/Uprojekt.h"
 #include "dialogs/Uwarnung.h"
@@ -803,9 +807,10 @@ TEST_F(MainWindowTest, LongestTextsFitAndNothingOverlaps)
     w->MProgClick();
     w->FormPaint();
     w->clearInfo();
-    w->addInfo(QStringLiteral("keine Antwort --> Abbruch"));
-    w->addInfo(QStringLiteral("EEPROM-Fehler (checksum)"));
-    w->addInfo(QStringLiteral("Fehler beim Öffnen der seriellen Schnittstelle COM4"));
+    // A transfer's message as the refresh shows it.
+    w->addInfo(TransferProtocol::shown(TransferProtocol::msgOpenError(4) + QLatin1Char('\n')
+                                       + TransferProtocol::msgNoReply() + QLatin1Char('\n')
+                                       + QString::fromUtf8(ChecksumErrorText)));
     w->setInfoColour(TFFBmain::InfoColour::Error);
     shot(w.get(), "main-long");
 
@@ -829,6 +834,30 @@ TEST_F(MainWindowTest, LongestTextsFitAndNothingOverlaps)
     cfg.sendImage[img::Dirshift] = 0;
     w->FormPaint();
     shot(w.get(), "main-parallel-codes");
+
+    // Automatic programming waits for a module that does not answer.
+    commtest::ScriptedPort port;
+    port.responder = [](const commtest::ScriptedPort::Command&, int) {
+        return std::vector<quint8>{};
+    };
+    forms.Frs232 = new TFrs232(cfg, seam, forms, w.get());
+    forms.Frs232->setBytePort(&port);
+    w->MProgClick();
+    w->CBauto->click();
+    ASSERT_TRUE(w->seriesOn());
+    shot(w.get(), "main-automatic");
+    // A change of language leaves it running and the buttons locked.
+    language::use(language::current() == QLatin1String("en") ? QStringLiteral("de")
+                                                              : QStringLiteral("en"));
+    QApplication::processEvents();
+    EXPECT_TRUE(w->seriesOn());
+    EXPECT_FALSE(w->SendButton->isEnabled());
+    EXPECT_FALSE(w->SendButton->toolTip().isEmpty());
+    language::use(language::current() == QLatin1String("en") ? QStringLiteral("de")
+                                                              : QStringLiteral("en"));
+    QApplication::processEvents();
+    w->CBauto->click();
+    forms.Frs232->setBytePort(nullptr);
 
     for (QMenu* m : {w->MDatei, w->MKomm, w->Mport, w->MEinstellungen, w->MHelp}) {
         m->adjustSize();

@@ -137,10 +137,14 @@ void apply()
 {
     const QPalette palette = fixedPalette();
     // A new application palette drops the kinds' palettes of the theme; set again (after a
-    // theme change) it is no change and drops nothing, so the kinds get it one by one.
+    // theme change) it is no change and drops nothing, so the kinds get it one by one. Only
+    // the kinds the theme gave colours of their own: every palette of a kind is looked for
+    // by every control the program creates, so that kinds without one keep that quick.
     QApplication::setPalette(palette);
-    for (const char* kind : ThemedKinds)
-        QApplication::setPalette(palette, kind);
+    for (const char* kind : ThemedKinds) {
+        if (QApplication::palette(kind) != palette)
+            QApplication::setPalette(palette, kind);
+    }
     QToolTip::setPalette(palette);
 }
 

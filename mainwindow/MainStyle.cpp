@@ -15,9 +15,24 @@ namespace fbe::mainstyle {
 
 namespace {
 
-// The first of the families that is installed, looked up once per list; empty when none
-// is. The toolkit picks the same one, but looks for every missing family before it again
-// (through the system's font configuration) for each size and weight of the font.
+QFont make(const QStringList& families, int pixelSize, bool bold,
+           QFont::StyleHint hint = QFont::AnyStyle)
+{
+    QFont f;
+    const QString family = installedFamily(families);
+    f.setFamilies(family.isEmpty() ? families : QStringList{family});
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    f.setStyleStrategy(QFont::PreferAntialias);
+    if (hint != QFont::AnyStyle)
+        f.setStyleHint(hint);
+    return f;
+}
+
+}  // namespace
+
+// The toolkit picks the same family from the whole list, but looks for every missing family
+// before it again (through the system's font configuration) for each size and weight.
 QString installedFamily(const QStringList& families)
 {
     static QHash<QStringList, QString> found;
@@ -35,22 +50,6 @@ QString installedFamily(const QStringList& families)
     }
     return *it;
 }
-
-QFont make(const QStringList& families, int pixelSize, bool bold,
-           QFont::StyleHint hint = QFont::AnyStyle)
-{
-    QFont f;
-    const QString family = installedFamily(families);
-    f.setFamilies(family.isEmpty() ? families : QStringList{family});
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    f.setStyleStrategy(QFont::PreferAntialias);
-    if (hint != QFont::AnyStyle)
-        f.setStyleHint(hint);
-    return f;
-}
-
-}  // namespace
 
 QFont sans(int pixelSize, bool bold)
 {

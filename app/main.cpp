@@ -1,5 +1,7 @@
 // Program entry: the configuration, the desktop seam and every window, created once for the
 // whole run, the main window first.
+#include "app/FirstShow.h"
+#include "app/FontWarmUp.h"
 #include "app/StartupProbe.h"
 #include "comm/TFrs232.h"
 #include "config/Configuration.h"
@@ -40,6 +42,7 @@ void print(std::FILE* stream, const QString& text)
 
 int main(int argc, char** argv)
 {
+    fbe::StartupProbe::mark("main");
     // --version, --help and a usage error need no display, so they are answered before the
     // application exists (Qt's own options passed over); the rest of the line is read once
     // Qt has taken its own options from it.
@@ -66,7 +69,11 @@ int main(int argc, char** argv)
         }
     }
 
+    // The system's font configuration loads beside the application's start; the windows
+    // need it from their first text on.
+    fbe::FontWarmUp fonts;
     QApplication app(argc, argv);
+    fbe::StartupProbe::mark("qapplication");
     QApplication::setApplicationName(QStringLiteral("fbe"));
     QApplication::setApplicationVersion(fbe::programVersion());
     QGuiApplication::setDesktopFileName(QStringLiteral("fbe"));
@@ -96,6 +103,10 @@ int main(int argc, char** argv)
                                                  fbe::language::desktopLanguages()));
     }
 
+    fbe::StartupProbe::mark("language");
+
+    fonts.wait();
+
     fbe::Configuration cfg;
     fbe::Seam seam;
     fbe::Forms forms;
@@ -103,6 +114,7 @@ int main(int argc, char** argv)
     // The main window is created first; its creation sets up a new configuration and keeps
     // it hidden until the start-up step shows it. The other windows belong to it.
     fbe::TFFBmain mainWindow(cfg, seam, forms);
+    fbe::StartupProbe::mark("mainwindow");
     mainWindow.startFile = options.file;
     QWidget* owner = &mainWindow;
     forms.Fask = new fbe::TFask(cfg, seam, forms, owner);
@@ -121,6 +133,8 @@ int main(int argc, char** argv)
     forms.FHelp = new fbe::TFHelp(cfg, seam, forms, owner);
     forms.Fwarnung = new fbe::TFwarnung(cfg, seam, forms, owner);
     mainWindow.connectForms();
+    fbe::prepareFirstShow(mainWindow);
+    fbe::StartupProbe::mark("windows");
     fbe::StartupProbe::installIfWanted(mainWindow);
 
     return app.exec();

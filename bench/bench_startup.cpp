@@ -1,6 +1,6 @@
 // Start-up time of the program against a bare Qt window.
 //
-//   bench_startup [--runs N] [--lang de|en]
+//   bench_startup [--runs N] [--lang de|en] [--phases]
 //
 // Starts build/bin/fbe and this program's bare window (--bare W H) alternately, N times each
 // (default 9), the same way: a new process with FBE_STARTUP_PROBE set, in a folder of its
@@ -8,7 +8,9 @@
 // process reports when its window has painted itself for the first time (app/StartupProbe.h)
 // and ends. The program's time is taken less its 100 ms start-up timer; the bare window has
 // the size of the program's main window. Prints the medians and their ratio; the goal is at
-// most 1.3.
+// most 1.3. With --phases it also prints, for each phase a process marked on its way (main()
+// entered, the application made, the main window built, ...), the median time from launch
+// to it.
 #include "app/StartupProbe.h"
 #include "config/SettingsFile.h"
 
@@ -38,6 +40,7 @@ long long nowNs()
 struct Run {
     double ms = -1;   // launch to first paint; negative: failed
     QString size;
+    std::vector<std::pair<QString, double>> phases;   // name, ms from launch
 };
 
 Run launch(const QString& program, const QStringList& args, const QString& folder,
@@ -56,11 +59,20 @@ Run launch(const QString& program, const QStringList& args, const QString& folde
     Run run;
     if (!p.waitForFinished(30000))
         return run;
-    const QStringList words = QString::fromLatin1(p.readAllStandardOutput()).split(QLatin1Char(' '));
-    if (words.size() < 3 || words[0] != QLatin1String("shown"))
-        return run;
-    run.ms = double(words[1].toLongLong() - start) / 1e6;
-    run.size = words[2].trimmed();
+    const QStringList lines = QString::fromLatin1(p.readAllStandardOutput())
+                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const QString& line : lines) {
+        const QStringList words = line.trimmed().split(QLatin1Char(' '));
+        if (words.size() != 3)
+            continue;
+        const double ms = double(words[1].toLongLong() - start) / 1e6;
+        if (words[0] == QLatin1String("shown")) {
+            run.ms = ms;
+            run.size = words[2];
+        } else if (words[0] == QLatin1String("phase")) {
+            run.phases.emplace_back(words[1], double(words[2].toLongLong() - start) / 1e6);
+        }
+    }
     return run;
 }
 
@@ -72,13 +84,42 @@ double median(std::vector<double> v)
 
 int bareWindow(int argc, char** argv, int width, int height)
 {
+    fbe::StartupProbe::mark("main");
     QApplication app(argc, argv);
+    fbe::StartupProbe::mark("qapplication");
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QMainWindow window;
     window.setFixedSize(width, height);
     fbe::StartupProbe::installIfWanted(window);
     window.show();
     return app.exec();
+}
+
+// The median time from launch to each phase, in the order of the first run; the phases a
+// run missed are left out of that phase's median.
+void printPhases(const char* title, const std::vector<Run>& runs)
+{
+    std::printf("  phases of %s (ms from launch, median):\n", title);
+    if (runs.empty())
+        return;
+    for (const auto& phase : runs.front().phases) {
+        std::vector<double> at;
+        for (const Run& run : runs) {
+            for (const auto& p : run.phases) {
+                if (p.first == phase.first) {
+                    at.push_back(p.second);
+                    break;
+                }
+            }
+        }
+        std::printf("    %-14s %7.1f\n", qPrintable(phase.first), median(at));
+    }
+    std::printf("    %-14s %7.1f\n", "shown", median([&] {
+                    std::vector<double> v;
+                    for (const Run& run : runs)
+                        v.push_back(run.ms);
+                    return v;
+                }()));
 }
 
 }  // namespace
@@ -90,8 +131,13 @@ int main(int argc, char** argv)
 
     int runs = 9;
     QString lang = QStringLiteral("de");
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (QByteArray(argv[i]) == "--runs")
+    bool phases = false;
+    for (int i = 1; i < argc; ++i) {
+        if (QByteArray(argv[i]) == "--phases")
+            phases = true;
+        else if (i + 1 == argc)
+            break;
+        else if (QByteArray(argv[i]) == "--runs")
             runs = std::max(1, atoi(argv[++i]));
         else if (QByteArray(argv[i]) == "--lang")
             lang = QString::fromLatin1(argv[++i]);
@@ -120,6 +166,7 @@ int main(int argc, char** argv)
     }
     const QStringList size = first.size.split(QLatin1Char('x'));
     std::vector<double> program, bare;
+    std::vector<Run> programRuns, bareRuns;
     for (int i = 0; i < runs; ++i) {
         const Run p = launch(fbe, {}, folder.path(), lang);
         const Run b = launch(self, {QStringLiteral("--bare"), size.value(0), size.value(1)},
@@ -130,6 +177,8 @@ int main(int argc, char** argv)
         }
         program.push_back(p.ms - StartupTimerMs);
         bare.push_back(b.ms);
+        programRuns.push_back(p);
+        bareRuns.push_back(b);
     }
     const double mp = median(program);
     const double mb = median(bare);
@@ -139,5 +188,9 @@ int main(int argc, char** argv)
     std::printf("  fbe, less the 100 ms start-up timer: median %.1f ms\n", mp);
     std::printf("  bare Qt window of the same size:     median %.1f ms\n", mb);
     std::printf("  ratio: %.2f (goal: at most 1.3)\n", mp / mb);
+    if (phases) {
+        printPhases("fbe", programRuns);
+        printPhases("bare window", bareRuns);
+    }
     return mp / mb <= 1.3 ? 0 : 1;
 }

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QIconEngine>
 #include <QPainter>
+#include <QPointer>
 #include <QProxyStyle>
 #include <QStyleOptionSlider>
 #include <QTimer>
@@ -18,6 +20,64 @@ const char* const ThemedKinds[] = {
     "QAbstractItemView", "QMessageBoxLabel", "QTabBar",    "QLabel",       "QGroupBox",
     "QMenu",       "QMenuBar",        "QTextEdit",         "QTextControl", "QLineEdit",
     "QComboBox",   "QPlainTextEdit",  "QAbstractSpinBox",  "QScrollBar",
+};
+
+// An icon of the style that is made when it is first drawn or asked about. The menu bar asks
+// the style for the icon of its extension button (shown only when the menus do not fit) as
+// it is created, and the style reads that icon's pictures from files.
+class DeferredIconEngine : public QIconEngine {
+public:
+    DeferredIconEngine(const QStyle* style, QStyle::StandardPixmap which)
+        : style_(style), which_(which)
+    {
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override
+    {
+        return icon().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    bool isNull() override { return icon().isNull(); }
+    QString key() const override { return QStringLiteral("fbe.deferred"); }
+    QIconEngine* clone() const override
+    {
+        auto* copy = new DeferredIconEngine(style_, which_);
+        copy->icon_ = icon_;
+        copy->made_ = made_;
+        return copy;
+    }
+
+private:
+    const QIcon& icon()
+    {
+        if (!made_) {
+            made_ = true;
+            if (style_)
+                icon_ = style_->standardIcon(which_);
+        }
+        return icon_;
+    }
+
+    QPointer<const QStyle> style_;
+    QStyle::StandardPixmap which_;
+    QIcon icon_;
+    bool made_ = false;
 };
 
 // The toolkit's own style with a scroll bar handle that can be found on its track: the
@@ -54,6 +114,14 @@ public:
         painter->drawRect(r);
         painter->restore();
     }
+
+    QIcon standardIcon(StandardPixmap which, const QStyleOption* option,
+                       const QWidget* widget) const override
+    {
+        if (which == SP_ToolBarHorizontalExtensionButton && !option)
+            return QIcon(new DeferredIconEngine(baseStyle(), which));
+        return QProxyStyle::standardIcon(which, option, widget);
+    }
 };
 
 // The style the toolkit chose unless the desktop brought one of its own.
@@ -69,10 +137,14 @@ void apply()
 {
     const QPalette palette = fixedPalette();
     // A new application palette drops the kinds' palettes of the theme; set again (after a
-    // theme change) it is no change and drops nothing, so the kinds get it one by one.
+    // theme change) it is no change and drops nothing, so the kinds get it one by one. Only
+    // the kinds the theme gave colours of their own: every palette of a kind is looked for
+    // by every control the program creates, so that kinds without one keep that quick.
     QApplication::setPalette(palette);
-    for (const char* kind : ThemedKinds)
-        QApplication::setPalette(palette, kind);
+    for (const char* kind : ThemedKinds) {
+        if (QApplication::palette(kind) != palette)
+            QApplication::setPalette(palette, kind);
+    }
     QToolTip::setPalette(palette);
 }
 

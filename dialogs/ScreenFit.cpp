@@ -127,8 +127,11 @@ QMargins ScreenFit::frameMargins(const QWidget* window)
 QSize ScreenFit::outerSize(const QWidget* window)
 {
     QSize client = window->size();
-    // A window never shown may not have its final size yet.
-    if (!window->testAttribute(Qt::WA_WState_Created))
+    // A window never shown may not have its final size yet, unless its size is fixed: then
+    // it has it, whatever its layout would ask for (and asking costs the layout of all its
+    // texts).
+    if (!window->testAttribute(Qt::WA_WState_Created)
+        && window->minimumSize() != window->maximumSize())
         client = client.expandedTo(window->sizeHint());
     return client.grownBy(frameMargins(window));
 }

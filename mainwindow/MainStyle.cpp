@@ -2,7 +2,9 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QFontDatabase>
 #include <QFontMetrics>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -12,16 +14,42 @@
 namespace fbe::mainstyle {
 
 namespace {
-QFont make(const QStringList& families, int pixelSize, bool bold)
+
+QFont make(const QStringList& families, int pixelSize, bool bold,
+           QFont::StyleHint hint = QFont::AnyStyle)
 {
     QFont f;
-    f.setFamilies(families);
+    const QString family = installedFamily(families);
+    f.setFamilies(family.isEmpty() ? families : QStringList{family});
     f.setPixelSize(pixelSize);
     f.setBold(bold);
     f.setStyleStrategy(QFont::PreferAntialias);
+    if (hint != QFont::AnyStyle)
+        f.setStyleHint(hint);
     return f;
 }
+
 }  // namespace
+
+// The toolkit picks the same family from the whole list, but looks for every missing family
+// before it again (through the system's font configuration) for each size and weight.
+QString installedFamily(const QStringList& families)
+{
+    static QHash<QStringList, QString> found;
+    auto it = found.constFind(families);
+    if (it == found.constEnd()) {
+        static const QStringList installed = QFontDatabase::families();
+        QString family;
+        for (const QString& f : families) {
+            if (installed.contains(f, Qt::CaseInsensitive)) {
+                family = f;
+                break;
+            }
+        }
+        it = found.insert(families, family);
+    }
+    return *it;
+}
 
 QFont sans(int pixelSize, bool bold)
 {
@@ -54,11 +82,9 @@ QFont fitted(QFont font, const QString& text, int width, int minPixelSize)
 
 QFont courier(int pixelSize, bool bold)
 {
-    QFont f = make({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
-                    QStringLiteral("DejaVu Sans Mono")},
-                   pixelSize, bold);
-    f.setStyleHint(QFont::TypeWriter);
-    return f;
+    return make({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+                 QStringLiteral("DejaVu Sans Mono")},
+                pixelSize, bold, QFont::TypeWriter);
 }
 
 QFont digits(int pixelSize, int advance, bool bold)

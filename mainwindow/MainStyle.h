@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QLabel>
 #include <QString>
+#include <QStringList>
 
 class QAbstractButton;
 class QAction;
@@ -33,6 +34,10 @@ inline const QColor InnerGrey(211, 211, 211);
 QFont sans(int pixelSize, bool bold = false);
 QFont arial(int pixelSize, bool bold = false);
 QFont courier(int pixelSize, bool bold = false);
+// The first of the families that is installed (compared as the toolkit does, ignoring case);
+// empty when none is, and the toolkit then finds a stand-in. The faces above are made in it,
+// found once per list.
+QString installedFamily(const QStringList& families);
 // A narrow face for labels that must fit a fixed width.
 QFont narrow(int pixelSize, bool bold = false);
 // The font made smaller, down to minPixelSize, until text fits into width pixels.

@@ -438,3 +438,20 @@ TEST_F(ScreenTest, KeptPositionsComeOntoTheFreeArea)
     main->MhilfeClick();
     EXPECT_TRUE(shown);
 }
+
+// A window of fixed size never shown yet is measured by that size, whatever its layout would
+// ask for: the question (its layout asks for more height than it has) kept at the bottom of
+// the screen stays where it was kept.
+TEST_F(ScreenTest, AWindowOfFixedSizeIsMeasuredByItsSize)
+{
+    create();
+    const QRect area = screenNamed("1-gross")->availableGeometry();
+    for (QWidget* w : std::initializer_list<QWidget*>{forms.Fask, forms.Finfo, forms.FHelp}) {
+        ASSERT_EQ(w->minimumSize(), w->maximumSize()) << w->objectName().toStdString();
+        const QSize outer = ScreenFit::outerSize(w);
+        EXPECT_EQ(outer, w->size().grownBy(ScreenFit::frameMargins(w)))
+            << w->objectName().toStdString();
+        const QPoint kept(100, area.bottom() + 1 - outer.height());
+        EXPECT_EQ(ScreenFit::placeOnScreen(kept, outer), kept) << w->objectName().toStdString();
+    }
+}

@@ -9,12 +9,17 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QToolTip>
 #include <gtest/gtest.h>
 #include <cmath>
@@ -190,6 +195,28 @@ TEST(DesktopTest, ScrollBarHandlesStandOutFromTheirTrack)
         const QColor track = image.pixelColor(8 * scale, 150 * scale);
         EXPECT_GE((luminance(track) + 0.05) / (luminance(handle) + 0.05), 3.0) << scale;
     }
+}
+
+// The menu bar's extension button, shown where the menus do not fit, shows the style's
+// icon (made only when it is first drawn).
+TEST(DesktopTest, MenuBarExtensionShowsTheStylesIcon)
+{
+    useFixedPalette();
+    QMainWindow window;
+    for (const char* title : {"&Datei", "&Kommunikation", "&Einstellungen", "&Hilfe"})
+        window.menuBar()->addMenu(QLatin1String(title));
+    window.resize(60, 80);
+    window.show();
+    QCoreApplication::processEvents();
+    auto* extension = window.menuBar()->findChild<QToolButton*>(
+        QStringLiteral("qt_menubar_ext_button"));
+    ASSERT_NE(extension, nullptr);
+    EXPECT_TRUE(extension->isVisible());
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QIcon expected = fusion->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    EXPECT_FALSE(extension->icon().isNull());
+    EXPECT_EQ(extension->icon().pixmap(QSize(16, 16)).toImage(),
+              expected.pixmap(QSize(16, 16)).toImage());
 }
 
 namespace {

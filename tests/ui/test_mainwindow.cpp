@@ -22,6 +22,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
@@ -116,6 +117,32 @@ struct MainWindowTest : ::testing::Test {
 };
 
 }  // namespace
+
+
+// A face of the window is made in the first installed family of its list, as the toolkit
+// would pick it; with none installed the toolkit's own stand-in is left to find.
+TEST(MainStyleTest, FacesAreMadeInTheFirstInstalledFamily)
+{
+    auto list = [](const char* families) {
+        return QString::fromLatin1(families).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    };
+    const struct {
+        const char* families;
+        const char* made;
+    } rows[] = {
+        {"No Such Face,DejaVu Sans", "DejaVu Sans"},
+        {"DejaVu Sans Mono,DejaVu Sans", "DejaVu Sans Mono"},
+        {"dejavu sans", "dejavu sans"},
+        {"No Such Face,Nor This One", ""},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(mainstyle::installedFamily(list(r.families)), QLatin1String(r.made))
+            << r.families;
+    // The window's faces are drawn as before: in what the toolkit picks from the whole list.
+    QFont whole;
+    whole.setFamilies(list("Microsoft Sans Serif,Liberation Sans,Arial,DejaVu Sans"));
+    EXPECT_EQ(QFontInfo(mainstyle::sans(11)).family(), QFontInfo(whole).family());
+}
 
 TEST_F(MainWindowTest, NewConfigurationAsShown)
 {

@@ -233,6 +233,10 @@ TFFBmain::TFFBmain(Configuration& cfg, Seam& seam, Forms& forms, QWidget* parent
     inittimer->setInterval(100);
     inittimer->setSingleShot(true);
     connect(inittimer, &QTimer::timeout, this, &TFFBmain::inittimerTimer);
+    // The start-up step comes 100 ms after the window's creation has begun: building the
+    // window and the other windows falls into that wait instead of coming before it (the
+    // event loop runs the step only once every window exists).
+    inittimer->start();
 
     setupUi();
     setupMenu();

@@ -294,7 +294,6 @@ void TFFBmain::FormCreate()
         mainweb->setText(QString::fromUtf8(maker::Web));
     settingsPath = QDir::toNativeSeparators(QDir::currentPath() + QLatin1Char('/')
                                             + SettingsFileName);
-    inittimer->start();
     cfg.transfer.resultPending = false;
     comPortName = QStringLiteral("COM1");
     NeueDatei();

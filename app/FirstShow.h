@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Work for the main window's first showing, done while the start-up timer runs.
 //
 // The main window is built first and shown by its start-up step a fixed time later; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system's font configuration, loaded in a thread of its own while the application starts.
 //
 // The first text a window measures makes the toolkit read the system's font configuration:

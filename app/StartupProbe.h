@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // For measuring the start-up (bench/bench_startup): with FBE_STARTUP_PROBE set in the
 // environment, the process prints "shown <ns> <width>x<height>" once the window has painted
 // itself for the first time (<ns>: CLOCK_MONOTONIC, the clock the benchmark started it by) and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program entry: the configuration, the desktop seam and every window, created once for the
 // whole run, the main window first.
 #include "app/FirstShow.h"

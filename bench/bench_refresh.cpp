@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's refresh cost and its idle load.
 //
 //   bench_refresh [--idle-seconds N] [--grab FILE.png] [--parallel]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a shared series adds to a programming run: taking the module's number before it and
 // recording the run after it, against a PostgreSQL server on this computer (a throw-away
 // server started like the tests' one, on a Unix socket; or the server of URI).

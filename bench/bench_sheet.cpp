@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the configuration sheet takes to be written as a PDF file.
 //
 //   bench_sheet [--runs N] [--pdf FOLDER]

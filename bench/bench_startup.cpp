@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up time of the program against a bare Qt window.
 //
 //   bench_startup [--runs N] [--lang de|en] [--phases]

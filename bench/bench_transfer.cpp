@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of a programming run through a pseudo-terminal against fbe-module-sim.
 //
 // 1. On a line paced like the real one (--line-speed 14400): the whole run (identify, 256

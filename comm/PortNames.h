@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names of the serial ports. The program calls its ports "COM1".."COM4" in the menu, the
 // status line and the settings file; the device behind each name is, on Windows, the port
 // of that name, elsewhere the path in the environment variable FBE_COM1..FBE_COM4 when set,

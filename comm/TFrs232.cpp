@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "comm/TFrs232.h"
 
 #include "comm/SerialPortService.h"

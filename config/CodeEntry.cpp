@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/CodeEntry.h"
 
 #include "config/FieldEntry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration of one receiver module: code slots, transmitter type table, basic
 // settings and the four 256-byte EEPROM images. One instance exists per process; the main
 // window owns it and every window receives it by reference.

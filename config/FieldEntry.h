@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading, bounding and writing back the numeric entry fields of the basic settings.
 //
 // Every field reads its text as a whole decimal number; an entry that cannot be read gives

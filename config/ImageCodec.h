@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversion between the configuration and the 256-byte EEPROM image.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The production log "fbe-protokoll.csv": one line for every programming run, written for
 // spreadsheets as German users open them directly. UTF-8 with a byte order mark, ";" between
 // the fields, CR LF after every line, a header line at the top of a new file, fields quoted

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window's display refresh does to the configuration itself. The window calls
 // these before it shows the state; anything else that encodes a configuration (the
 // command-line tool) calls NormaliseForRefresh so that it programs exactly what the window

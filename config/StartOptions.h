@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of the program fbe:
 //
 //   fbe [--desktop] [DATEI]     DATEI loaded at start instead of the question about the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own colours, whatever the desktop's theme.
 //
 // The windows are drawn in the light greys of their design with black text and white entry

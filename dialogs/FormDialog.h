@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Common ground of the program's dialogs: the references every window receives, the
 // activation step on each showing, and one close path.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "&Einstellungen" -> "Produktions&datenbank ...": the PostgreSQL database of a shared series
 // (server, port, database, user) and this station's name. "Verbinden" tries the connection
 // at once and keeps it only when it works; a failure is shown in the dialog with the

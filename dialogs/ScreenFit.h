@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows of a fixed design size on screens of any size and scaling.
 //
 // Every window of the program is drawn to a fixed size. Where that size, with the window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry of the texts that the configuration file carries, the project name and the comment:
 // a character that the file cannot hold (config/Cp1252) is refused as it is typed, pasted or
 // dropped -- a beep, and the character is not taken, while the other characters of a pasted

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program information: software version and date, the licence, the maker and its web
 // address.
 #pragma once

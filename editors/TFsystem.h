@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system base settings ("System Grundeinstellungen"): the decoder parameters of the
 // current transmitter type record -- code length, reference and data pulse limits, waits,
 // reference correction and the 40-bit check mask. Every edit applies at once and marks the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The code and function editor: address, function, time and outputs of one code slot.
 //
 // The editor works on the slot being edited (cfg.slotBeingEdited) and writes every change

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The submenu "&Sprache" at the end of "&Einstellungen", after a separator: "wie System",
 // "Deutsch", "English", one of them checked. A choice takes effect at once: the catalogues
 // change and every window gets QEvent::LanguageChange. The choice is kept in settings line 9

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What "Modul programmieren" adds to a programming run when the production log is kept
 // ("&Produktionsprotokoll führen"): the record of the run and its line in fbe-protokoll.csv
 // beside the configuration file, and the warning against programming one address set twice.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts that the main window's parts set in code, set again when the language changes.
 //
 //   retranslateWith(menu, [this] { item->setText(tr("&Drucken ...")); });

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Module transfer commands and the choice of the serial port.
 //
 // A read that replaced the configuration and the advance after a programming run are steps

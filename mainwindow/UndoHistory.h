@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history of the configuration's changes: "Rückgängig" and "Wiederholen".
 //
 // A step holds the configuration as it was before a change and as it was after it, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The production database's connection as one PostgreSQL URI, the form libpq reads:
 //
 //   postgresql://user@host:port/db?application_name=<station>&sslmode=prefer

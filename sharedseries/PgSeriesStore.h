@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared series in PostgreSQL, through Qt's QPSQL driver.
 //
 // Everything lives in the schema "fbe" (a database user needs rights on that schema only;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the printed configuration sheet shows, as texts and marks: taken from the
 // configuration once, then painted by SheetPainter on paper, into a PDF or a picture.
 // QtCore only, so what the sheet says can be checked without drawing it.

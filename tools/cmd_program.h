@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fbe-tool program FILE --port PORT and fbe-tool read --port PORT FILE: programming and
 // reading a module from the command line, as "Modul programmieren" and "Modul auslesen" do in
 // the window. args are the words after the command. Exit 0: done, 1: the transfer failed

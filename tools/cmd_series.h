@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared series on the command line.
 //
 //   fbe-tool series URI PROJECT [--csv]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/cmd_verify.h"
 
 #include "tools/cmd_program.h"

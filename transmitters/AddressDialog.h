@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Common ground of the address dialogs (1-, 2-, 4-key, SVS 3-key and programmable
 // transmitters). The code editor copies the address of the slot it edits into the scratch
 // slot 0 and shows one of them modally; the dialog works on its own copy of the address

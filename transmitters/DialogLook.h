@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fonts and styles shared by the transmitter dialogs and the system dialog.
 #pragma once
 

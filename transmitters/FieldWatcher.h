@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry, exit and Enter-key handling of the one-line edits of the transmitter and system
 // dialogs. An exit handler runs whenever the user leaves a field that he entered, whether or
 // not the text changed; a dialog that closes while a field is still entered commits it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "transmitters/TFFB16.h"
 
 #include "config/AddressBits.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Address dialog of the SVS 3-key hand transmitter (type 10): the board with eight
 // three-position switches, each setting a pair of code bits, and the transmitter with its
 // three keys, each clearing one code bit while pressed. The working address is a 64-bit copy

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The choice of the transmitter type ("Auswahl Sender"): six rows, one per known type, in
 // the order 1-key, 2-key, SVS 3-key, 4-key, programmable, programmable high power. A click on
 // any part of a row makes that type active and its parameter set current, and closes the

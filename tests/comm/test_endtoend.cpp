@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole transfers through a real pseudo-terminal against fbe-module-sim, the serial port
 // service and the COM port probe.
 #include "CommTestSupport.h"

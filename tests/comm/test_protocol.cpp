@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer protocol against a scripted module: wire sequence, timing of the commands,
 // progress, every failure and the version bounds.
 #include "CommTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fbe-tool verify against fbe-module-sim: a module that holds what programming the file
 // writes, one that differs, and reads that fail.
 #include "CommTestSupport.h"

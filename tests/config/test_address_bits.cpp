@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Address arithmetic of the transmitter dialogs and the reading of the entries of the system
 // and programmable-transmitter dialogs.
 #include "config/AddressBits.h"

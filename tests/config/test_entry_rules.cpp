@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and bounding of the basic settings' fields and of the code editor's entries.
 #include "config/CodeEntry.h"
 #include "config/FieldEntry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file: reading with every way it can be short or damaged, and the exact text
 // that is written.
 #include "config/Cp1252.h"

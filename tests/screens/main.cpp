@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry of the screen tests: one QApplication on four offscreen screens side by side, as
 // technicians' machines have them. Each screen's scaling follows from its logical dpi, as a
 // desktop reports it (96 dpi is 100 %); the sizes are in device pixels:

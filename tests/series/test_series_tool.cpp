@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fbe-tool program --db on two stations against one throw-away PostgreSQL server and two
 // simulated modules: one series programmed at once without a repeated address, a result
 // kept while the server is down, and the runs that are refused before anything is sent.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A throw-away PostgreSQL server for the tests: initdb and postgres from
 // /usr/lib/postgresql/15/bin into a temporary folder, listening only on a Unix socket in
 // that folder (no TCP port), run as "nobody" when the tests run as root (the server refuses

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry of the window tests: one QApplication for all tests, offscreen unless the caller
 // chose a platform. Offscreen, the tests run on one screen of 1280 x 1024 at 100 %, on which
 // every window of the program fits wholly where the tests put it (the platform's own screen

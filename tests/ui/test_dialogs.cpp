@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small dialogs: question, notice, warning, project name, information and help.
 #include "FakeSeam.h"
 #include "LayoutCheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // New, open and save with the unsaved-changes guard; start-up with the settings file; shutdown.
 //
 // Every test runs in a folder of its own, which is the working folder at start, so the

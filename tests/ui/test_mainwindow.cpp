@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: what each refresh shows, the taking over of a transfer result, the
 // window's own commands and the code table's clicks and keys.
 #include "FakeSeam.h"

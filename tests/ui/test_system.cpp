@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system base settings: the decoder parameters of the current record, edited by hand.
 #include "FakeSeam.h"
 #include "FieldInput.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer window as the user reaches it: "Modul programmieren" and "Modul auslesen" in
 // the main window, the steps and gauges it shows, every way of ending it early, the
 // hand-over of the result to the main window, and the COM port menu's probe.

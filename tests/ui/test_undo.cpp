@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Rückgängig" and "Wiederholen": every kind of change the user makes in the window taken back
 // with Ctrl+Z and redone with Ctrl+Y, whole; the keys inside fields; the history's depth;
 // new files and the unchanged state.

@@ -439,6 +439,16 @@ int runProgramCommand(const QStringList& args)
         err().flush();
     }
     takeSentConfiguration(record, cfg);
+    // The series' record of this run's number, whatever became of the run.
+    const auto finishInSeries = [&](const ProductionRecord& kept) {
+        series::SeriesRun run;
+        run.series = start.series.name;
+        run.number = start.taken.number;
+        run.station = db->station.station();
+        run.port = a.port;
+        run.record = kept;
+        return db->station.finish(run);
+    };
     QString repeated;
     if (!a.log.isEmpty()) {
         // The room for the run's line is reserved before anything is sent.
@@ -447,18 +457,13 @@ int runProgramCommand(const QStringList& args)
             err().flush();
             if (db) {
                 // The number is taken: it stays a gap, recorded as a run that failed.
-                series::SeriesRun run;
-                run.series = start.series.name;
-                run.number = start.taken.number;
-                run.station = db->station.station();
-                run.port = a.port;
-                run.record = record;
-                run.record.ok = false;
-                run.record.message =
+                ProductionRecord failed = record;
+                failed.ok = false;
+                failed.message =
                     QStringList{msgLogNotWritten().trimmed(), keptReason(why.trimmed())};
-                run.record.counter = start.taken.number;
-                run.record.durationMs = clock.elapsed();
-                db->station.finish(run);
+                failed.counter = start.taken.number;
+                failed.durationMs = clock.elapsed();
+                finishInSeries(failed);
             }
             return 2;
         }
@@ -481,13 +486,7 @@ int runProgramCommand(const QStringList& args)
     record.counter = db ? start.taken.number : cfg.progcounter;
     record.durationMs = clock.elapsed();
     if (db) {
-        series::SeriesRun run;
-        run.series = start.series.name;
-        run.number = start.taken.number;
-        run.station = db->station.station();
-        run.port = a.port;
-        run.record = record;
-        const series::SeriesStation::Finish end = db->station.finish(run);
+        const series::SeriesStation::Finish end = finishInSeries(record);
         if (end.queued)
             printLines({series::msgQueued(), end.reason});
         else if (!end.recorded)

@@ -8,6 +8,7 @@
 // Each command runs as its own process; the table gives its wall time, its processor time
 // (user and system) and its peak resident size. Goal: every command and the load itself
 // below 200 ms and 100 MB for a file of 1 MiB.
+#include "bench/ProcessMemory.h"
 #include "config/FbeFile.h"
 
 #include <QCoreApplication>
@@ -71,18 +72,6 @@ Run run(const QString& program, const QStringList& args)
     return r;
 }
 
-qint64 statusKiB(const char* key)
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : f.readAll().split('\n')) {
-        if (line.startsWith(key))
-            return line.mid(qstrlen(key) + 1).trimmed().split(' ').value(0).toLongLong();
-    }
-    return 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -128,14 +117,14 @@ int main(int argc, char** argv)
             if (reset.open(QIODevice::WriteOnly))
                 reset.write("5");
         }
-        const qint64 before = statusKiB("VmRSS:");
+        const qint64 before = bench::statusKiB("VmRSS:");
         QElapsedTimer clock;
         clock.start();
         Configuration loaded;
         NeueDatei(loaded);
         const bool ok = LoadFile(loaded, path).ok;
         const double loadMs = double(clock.nsecsElapsed()) / 1e6;
-        const double loadMiB = double(statusKiB("VmHWM:") - before) / 1024.0;
+        const double loadMiB = double(bench::statusKiB("VmHWM:") - before) / 1024.0;
         std::printf("%-10s %-22s %10.1f %10s %10.1f%s\n", input.name, "LoadFile", loadMs, "",
                     loadMiB, ok ? "" : "  (not loaded)");
 

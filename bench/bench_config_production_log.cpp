@@ -13,6 +13,7 @@
 // A run on the paced line takes about 1.5 s (bench_transfer); goals for a log of 100 000
 // runs (some years of series production): search, reservation and append together below 2 %
 // of it (30 ms) when nothing matches, the search below 50 ms and 50 MB when every line does.
+#include "bench/ProcessMemory.h"
 #include "config/ProductionLog.h"
 
 #include <QCoreApplication>
@@ -47,19 +48,6 @@ ProductionRecord sample(int n, bool sameAddresses)
     return r;
 }
 
-// Resident sizes of this process in KiB: "VmRSS" now, "VmHWM" the peak since the last reset.
-qint64 statusKiB(const char* key)
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : f.readAll().split('\n')) {
-        if (line.startsWith(key))
-            return line.mid(qstrlen(key) + 1).trimmed().split(' ').value(0).toLongLong();
-    }
-    return 0;
-}
-
 void resetPeak()
 {
     QFile f(QStringLiteral("/proc/self/clear_refs"));
@@ -79,7 +67,7 @@ Measured search(const QString& path, const ProductionRecord& now)
     constexpr int Rounds = 5;
     Measured m;
     resetPeak();
-    const qint64 before = statusKiB("VmRSS:");
+    const qint64 before = bench::statusKiB("VmRSS:");
     QElapsedTimer t;
     t.start();
     const std::clock_t cpu = std::clock();
@@ -87,7 +75,7 @@ Measured search(const QString& path, const ProductionRecord& now)
         m.found = searchProductionLog(path, now).programmedBefore.has_value();
     m.ms = double(t.nsecsElapsed()) / 1e6 / Rounds;
     m.cpuMs = double(std::clock() - cpu) * 1000.0 / CLOCKS_PER_SEC / Rounds;
-    m.peakMiB = double(statusKiB("VmHWM:") - before) / 1024.0;
+    m.peakMiB = double(bench::statusKiB("VmHWM:") - before) / 1024.0;
     return m;
 }
 

@@ -468,6 +468,8 @@ private:
     // compute anew; the constructor and every change of the language call it.
     void retranslateUi();
     void retranslateSeries();             // the texts of hands-free series programming
+    void retranslateSheet();              // the items "&Drucken ...", "Als PD&F speichern ..."
+    void retranslateDatabase();           // the production database's item and lines
     void setupLeftColumn(QWidget* client);
     void setupBasics(QWidget* parent);
     void setupCodeGroup(QWidget* client);

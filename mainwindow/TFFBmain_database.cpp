@@ -12,7 +12,6 @@
 #include "dialogs/ProductionDatabaseDialog.h"
 #include "dialogs/Seam.h"
 #include "mainwindow/MainStyle.h"
-#include "mainwindow/Retranslate.h"
 #include "mainwindow/SeriesDatabase.h"
 
 #include <QAction>
@@ -67,14 +66,16 @@ void TFFBmain::setupDatabase()
         p.setColor(QPalette::WindowText, Navy);
         l->setPalette(p);
     }
-    retranslateWith(Pprogram, [this] {
-        MDatenbank->setText(tr("Produktions&datenbank ..."));
-        MDatenbank->setToolTip(tr(DatabaseHint));
-        MDatenbank->setStatusTip(MDatenbank->toolTip());
-        LSerieZahlen->setToolTip(tr("Nummer des letzten Moduls dieser Station, erfolgreich "
-                                    "programmierte Module der Serie auf allen Stationen"));
-        showDatabaseLines();
-    });
+}
+
+void TFFBmain::retranslateDatabase()
+{
+    MDatenbank->setText(tr("Produktions&datenbank ..."));
+    MDatenbank->setToolTip(tr(DatabaseHint));
+    MDatenbank->setStatusTip(MDatenbank->toolTip());
+    LSerieZahlen->setToolTip(tr("Nummer des letzten Moduls dieser Station, erfolgreich "
+                                "programmierte Module der Serie auf allen Stationen"));
+    showDatabaseLines();
 }
 
 void TFFBmain::setDatabaseUri(const QString& uri)

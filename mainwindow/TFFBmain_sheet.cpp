@@ -6,7 +6,6 @@
 
 #include "config/FbeFile.h"
 #include "dialogs/Seam.h"
-#include "mainwindow/Retranslate.h"
 #include "mainwindow/SeriesDatabase.h"
 #include "sheet/SheetPainter.h"
 
@@ -53,10 +52,12 @@ void TFFBmain::setupSheetMenu()
     Mdrucken->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     Mpdf = MDatei->addAction(QString(), this, &TFFBmain::MpdfClick);
     Mpdf->setObjectName(QStringLiteral("Mpdf"));
-    retranslateWith(MDatei, [this] {
-        Mdrucken->setText(tr("&Drucken ..."));
-        Mpdf->setText(tr("Als PD&F speichern ..."));
-    });
+}
+
+void TFFBmain::retranslateSheet()
+{
+    Mdrucken->setText(tr("&Drucken ..."));
+    Mpdf->setText(tr("Als PD&F speichern ..."));
 }
 
 void TFFBmain::MdruckenClick()

@@ -253,6 +253,8 @@ void TFFBmain::retranslateUi()
     Mabout->setStatusTip(Mabout->toolTip());
 
     retranslateSeries();
+    retranslateSheet();
+    retranslateDatabase();
 
     // What the refreshes compute, in the new language. Before the first refresh (in the
     // constructor) there is nothing shown yet.

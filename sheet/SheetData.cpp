@@ -2,6 +2,7 @@
 #include "sheet/SheetData.h"
 
 #include "config/Formatting.h"
+#include "config/TransmitterNames.h"
 
 #include <QCoreApplication>
 
@@ -13,37 +14,6 @@ namespace {
 struct Text {
     Q_DECLARE_TR_FUNCTIONS(Sheet)
 };
-
-struct TypeText {
-    int code;
-    const char* name;
-    const char* detail;
-};
-
-// The names and first lines of the transmitter selection window.
-const TypeText Types[] = {
-    {typ::Aurel1, QT_TRANSLATE_NOOP("Sheet", "Mini-Handsender MHS 1"),
-     QT_TRANSLATE_NOOP("Sheet", "1-Kanal; 12 Bit Codierung")},
-    {typ::Aurel2, QT_TRANSLATE_NOOP("Sheet", "Mini-Handsender MHS 2"),
-     QT_TRANSLATE_NOOP("Sheet", "2-Kanal; 12 Bit Codierung")},
-    {typ::Svs3, QT_TRANSLATE_NOOP("Sheet", "Handsender SVS FB3"),
-     QT_TRANSLATE_NOOP("Sheet", "3-Kanal von SVS; 40 Bit Codierung")},
-    {typ::Aurel4, QT_TRANSLATE_NOOP("Sheet", "Mini-Handsender MHS 4"),
-     QT_TRANSLATE_NOOP("Sheet", "4-Kanal; 12 Bit Codierung")},
-    {typ::Uni16, QT_TRANSLATE_NOOP("Sheet", "Universalsender PCS 16"),
-     QT_TRANSLATE_NOOP("Sheet", "1-16-Kanal Sender; 1..40 Bit Codes")},
-    {typ::Uni17, QT_TRANSLATE_NOOP("Sheet", "Universalsender PCS 16 HP"),
-     QT_TRANSLATE_NOOP("Sheet", "1-16-Kanal Sender; 1..40 Bit Codes")},
-};
-
-const TypeText* typeText(int code)
-{
-    for (const TypeText& t : Types) {
-        if (t.code == code)
-            return &t;
-    }
-    return nullptr;
-}
 
 QString versionText(int version)
 {
@@ -141,8 +111,8 @@ quint64 previousSeriesAddress(quint64 next, qint64 increment, quint64 mask)
 
 QString transmitterTypeName(int code)
 {
-    if (const TypeText* t = typeText(code))
-        return QCoreApplication::translate("Sheet", t->name);
+    if (isListedTransmitter(code))
+        return transmitterName(code);
     if (code == typ::Hand)
         return Text::tr("Typ 0: Werte manuell geändert");
     return Text::tr("Sendertyp %1").arg(code);
@@ -168,8 +138,8 @@ Sheet makeSheet(const Configuration& cfg, const SheetSource& source)
     sh.transmitterHeading = Text::tr("Sender");
     sh.transmitterType = cfg.activeType;
     sh.transmitterName = transmitterTypeName(cfg.activeType);
-    if (const TypeText* t = typeText(cfg.activeType)) {
-        sh.transmitterDetail = QCoreApplication::translate("Sheet", t->detail);
+    if (isListedTransmitter(cfg.activeType)) {
+        sh.transmitterDetail = transmitterDetail(cfg.activeType);
     } else {
         sh.transmitterDetail =
             Text::tr("ref-correction %1, ref-min %2, ref-max %3, dat-min %4, dat-max %5, "

@@ -1331,50 +1331,6 @@ Plugging modules in and out (series programming):
 <context>
     <name>Sheet</name>
     <message>
-        <source>Mini-Handsender MHS 1</source>
-        <translation>Mini hand transmitter MHS 1</translation>
-    </message>
-    <message>
-        <source>1-Kanal; 12 Bit Codierung</source>
-        <translation>1-channel; 12-bit coding</translation>
-    </message>
-    <message>
-        <source>Mini-Handsender MHS 2</source>
-        <translation>Mini hand transmitter MHS 2</translation>
-    </message>
-    <message>
-        <source>2-Kanal; 12 Bit Codierung</source>
-        <translation>2-channel; 12-bit coding</translation>
-    </message>
-    <message>
-        <source>Handsender SVS FB3</source>
-        <translation>Hand transmitter SVS FB3</translation>
-    </message>
-    <message>
-        <source>3-Kanal von SVS; 40 Bit Codierung</source>
-        <translation>3-channel from SVS; 40-bit coding</translation>
-    </message>
-    <message>
-        <source>Mini-Handsender MHS 4</source>
-        <translation>Mini hand transmitter MHS 4</translation>
-    </message>
-    <message>
-        <source>4-Kanal; 12 Bit Codierung</source>
-        <translation>4-channel; 12-bit coding</translation>
-    </message>
-    <message>
-        <source>Universalsender PCS 16</source>
-        <translation>Universal transmitter PCS 16</translation>
-    </message>
-    <message>
-        <source>1-16-Kanal Sender; 1..40 Bit Codes</source>
-        <translation>1-16-channel transmitter; 1..40-bit codes</translation>
-    </message>
-    <message>
-        <source>Universalsender PCS 16 HP</source>
-        <translation>Universal transmitter PCS 16 HP</translation>
-    </message>
-    <message>
         <source>ein</source>
         <translation>on</translation>
     </message>
@@ -1721,6 +1677,53 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <source>&amp;Wiederholen</source>
         <translation>&amp;Redo</translation>
+    </message>
+</context>
+<context>
+    <name>Transmitter</name>
+    <message>
+        <source>Mini-Handsender MHS 1</source>
+        <translation>Mini hand transmitter MHS 1</translation>
+    </message>
+    <message>
+        <source>1-Kanal; 12 Bit Codierung</source>
+        <translation>1-channel; 12-bit coding</translation>
+    </message>
+    <message>
+        <source>Mini-Handsender MHS 2</source>
+        <translation>Mini hand transmitter MHS 2</translation>
+    </message>
+    <message>
+        <source>2-Kanal; 12 Bit Codierung</source>
+        <translation>2-channel; 12-bit coding</translation>
+    </message>
+    <message>
+        <source>Handsender SVS FB3</source>
+        <translation>Hand transmitter SVS FB3</translation>
+    </message>
+    <message>
+        <source>3-Kanal von SVS; 40 Bit Codierung</source>
+        <translation>3-channel from SVS; 40-bit coding</translation>
+    </message>
+    <message>
+        <source>Mini-Handsender MHS 4</source>
+        <translation>Mini hand transmitter MHS 4</translation>
+    </message>
+    <message>
+        <source>4-Kanal; 12 Bit Codierung</source>
+        <translation>4-channel; 12-bit coding</translation>
+    </message>
+    <message>
+        <source>Universalsender PCS 16</source>
+        <translation>Universal transmitter PCS 16</translation>
+    </message>
+    <message>
+        <source>1-16-Kanal Sender; 1..40 Bit Codes</source>
+        <translation>1-16-channel transmitter; 1..40-bit codes</translation>
+    </message>
+    <message>
+        <source>Universalsender PCS 16 HP</source>
+        <translation>Universal transmitter PCS 16 HP</translation>
     </message>
 </context>
 <context>
@@ -3010,20 +3013,12 @@ Keys: click the keys that are pressed.</translation>
 <context>
     <name>fbe::TFFBselect</name>
     <message>
-        <source>1-Kanal; 12 Bit Codierung</source>
-        <translation>1-channel; 12-bit coding</translation>
-    </message>
-    <message>
         <source>über 10xDIP, 2xLötbrücke</source>
         <translation>by 10 DIP switches, 2 solder bridges</translation>
     </message>
     <message>
         <source>Empfangsmodul für 1-Kanal Sender konfigurieren</source>
         <translation>Configure the receiver module for a 1-channel transmitter</translation>
-    </message>
-    <message>
-        <source>2-Kanal; 12 Bit Codierung</source>
-        <translation>2-channel; 12-bit coding</translation>
     </message>
     <message>
         <source>über 10xDIP, 1xLötbrücke</source>
@@ -3034,16 +3029,8 @@ Keys: click the keys that are pressed.</translation>
         <translation>Configure the receiver module for a 2-channel transmitter</translation>
     </message>
     <message>
-        <source>3-Kanal von SVS; 40 Bit Codierung</source>
-        <translation>3-channel from SVS; 40-bit coding</translation>
-    </message>
-    <message>
         <source>über 8xDIP (jew. 3 Stellungen)</source>
         <translation>by 8 DIP switches (3 positions each)</translation>
-    </message>
-    <message>
-        <source>4-Kanal; 12 Bit Codierung</source>
-        <translation>4-channel; 12-bit coding</translation>
     </message>
     <message>
         <source>über 10xDIP</source>
@@ -3054,40 +3041,12 @@ Keys: click the keys that are pressed.</translation>
         <translation>Configure the receiver module for a 4-channel transmitter</translation>
     </message>
     <message>
-        <source>1-16-Kanal Sender; 1..40 Bit Codes</source>
-        <translation>1-16-channel transmitter; 1..40-bit codes</translation>
-    </message>
-    <message>
         <source>(universell per PC programmierbar)</source>
         <translation>(universal, programmable by PC)</translation>
     </message>
     <message>
         <source>(high power version! programmierbar))</source>
         <translation>(high power version, programmable)</translation>
-    </message>
-    <message>
-        <source>Mini-Handsender MHS 1</source>
-        <translation>Mini hand transmitter MHS 1</translation>
-    </message>
-    <message>
-        <source>Mini-Handsender MHS 2</source>
-        <translation>Mini hand transmitter MHS 2</translation>
-    </message>
-    <message>
-        <source>Handsender SVS FB3</source>
-        <translation>Hand transmitter SVS FB3</translation>
-    </message>
-    <message>
-        <source>Mini-Handsender MHS 4</source>
-        <translation>Mini hand transmitter MHS 4</translation>
-    </message>
-    <message>
-        <source>Universalsender PCS 16</source>
-        <translation>Universal transmitter PCS 16</translation>
-    </message>
-    <message>
-        <source>Universalsender PCS 16 HP</source>
-        <translation>Universal transmitter PCS 16 HP</translation>
     </message>
     <message>
         <source>Auswahl Sender</source>

@@ -4,6 +4,7 @@
 #include "config/Configuration.h"
 #include "dialogs/Artwork.h"
 #include "config/Maker.h"
+#include "config/TransmitterNames.h"
 #include "dialogs/Seam.h"
 #include "mainwindow/Forms.h"
 #include "mainwindow/TFFBmain.h"
@@ -34,7 +35,6 @@ struct RowText {
     const char* panel;
     const char* button;
     const char* nameLabel;
-    const char* line1;
     const char* line2;
     const char* hint;   // empty: this row shows no hints
 };
@@ -42,36 +42,21 @@ struct RowText {
 // The rows top to bottom; the texts German, translated where shown.
 const RowText Rows[TFFBselect::RowCount] = {
     {typ::Aurel1, "Panel0", "FB1aurel", "Typ7name",
-     QT_TRANSLATE_NOOP("fbe::TFFBselect", "1-Kanal; 12 Bit Codierung"),
      QT_TRANSLATE_NOOP("fbe::TFFBselect", "über 10xDIP, 2xLötbrücke"),
      QT_TRANSLATE_NOOP("fbe::TFFBselect", "Empfangsmodul für 1-Kanal Sender konfigurieren")},
     {typ::Aurel2, "Panel2", "FB2aurel", "Typ2name",
-     QT_TRANSLATE_NOOP("fbe::TFFBselect", "2-Kanal; 12 Bit Codierung"),
      QT_TRANSLATE_NOOP("fbe::TFFBselect", "über 10xDIP, 1xLötbrücke"),
      QT_TRANSLATE_NOOP("fbe::TFFBselect", "Empfangsmodul für 2-Kanal Sender konfigurieren")},
     {typ::Svs3, "Panel10", "FB3svs", "Typ10name",
-     QT_TRANSLATE_NOOP("fbe::TFFBselect", "3-Kanal von SVS; 40 Bit Codierung"),
      QT_TRANSLATE_NOOP("fbe::TFFBselect", "über 8xDIP (jew. 3 Stellungen)"), ""},
     {typ::Aurel4, "Panel1", "FB4aurel", "Typ1name",
-     QT_TRANSLATE_NOOP("fbe::TFFBselect", "4-Kanal; 12 Bit Codierung"),
      QT_TRANSLATE_NOOP("fbe::TFFBselect", "über 10xDIP"),
      QT_TRANSLATE_NOOP("fbe::TFFBselect", "Empfangsmodul für 4-Kanal Sender konfigurieren")},
     {typ::Uni16, "Panel16", "FB16uni", "Typ16name",
-     QT_TRANSLATE_NOOP("fbe::TFFBselect", "1-16-Kanal Sender; 1..40 Bit Codes"),
      QT_TRANSLATE_NOOP("fbe::TFFBselect", "(universell per PC programmierbar)"), ""},
     {typ::Uni17, "Panel17", "FB17uni", "Typ17name",
-     QT_TRANSLATE_NOOP("fbe::TFFBselect", "1-16-Kanal Sender; 1..40 Bit Codes"),
      QT_TRANSLATE_NOOP("fbe::TFFBselect", "(high power version! programmierbar))"), ""},
 };
-
-// Model names of the transmitters in each row.
-const char* const Names[TFFBselect::RowCount] = {
-    QT_TRANSLATE_NOOP("fbe::TFFBselect", "Mini-Handsender MHS 1"),
-    QT_TRANSLATE_NOOP("fbe::TFFBselect", "Mini-Handsender MHS 2"),
-    QT_TRANSLATE_NOOP("fbe::TFFBselect", "Handsender SVS FB3"),
-    QT_TRANSLATE_NOOP("fbe::TFFBselect", "Mini-Handsender MHS 4"),
-    QT_TRANSLATE_NOOP("fbe::TFFBselect", "Universalsender PCS 16"),
-    QT_TRANSLATE_NOOP("fbe::TFFBselect", "Universalsender PCS 16 HP")};
 
 void setBackground(QWidget* w, const QColor& colour)
 {
@@ -112,7 +97,7 @@ void TFFBselect::retranslateUi()
     for (int i = 0; i < RowCount; ++i) {
         const RowText& t = Rows[i];
         Row& r = rows[size_t(i)];
-        r.line1->setText(tr(t.line1));
+        r.line1->setText(transmitterDetail(t.code));
         r.line2->setText(tr(t.line2));
         if (*t.hint) {
             r.panel->setToolTip(tr(t.hint));
@@ -216,7 +201,7 @@ void TFFBselect::setupUi()
 void TFFBselect::FormCreate()
 {
     for (int i = 0; i < RowCount; ++i)
-        rows[size_t(i)].name->setText(tr(Names[i]));
+        rows[size_t(i)].name->setText(transmitterName(Rows[i].code));
 }
 
 void TFFBselect::FormActivate()

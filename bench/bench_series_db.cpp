@@ -132,7 +132,7 @@ int main(int argc, char** argv)
         server = std::make_unique<test::PgServer>();
         if (!server->running()) {
             std::fprintf(stderr, "no PostgreSQL server: %s\n",
-                         qPrintable(server->available() ? server->error() : server->skipReason()));
+                         qPrintable(server->error()));
             return 2;
         }
         uri = server->uri(QString());

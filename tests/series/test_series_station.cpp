@@ -106,8 +106,6 @@ protected:
         if (!GetParam())
             return;
         test::PgServer& pg = test::PgServer::shared();
-        if (!pg.available())
-            GTEST_SKIP() << pg.skipReason().toStdString();
         ASSERT_TRUE(pg.running()) << pg.error().toStdString();
     }
     QString uri(const QString& station) const

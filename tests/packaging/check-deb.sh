@@ -7,17 +7,17 @@
 # the AppStream metainfo, the hardening of the programs, their compressed debug symbols in
 # fbe-dbgsym, and no build path in them.
 #
-#   check-deb.sh OUT SOURCE VERSION DEBIAN-VERSION ARCH WORK
+#   check-deb.sh OUT VERSION DEBIAN-VERSION ARCH WORK
 #
-# OUT holds the packing's files (and fbe-VERSION/, the tree it was built in), SOURCE is the
-# checkout, WORK a folder of the check's own, made anew.
+# OUT holds the packing's files and fbe-VERSION/, the source tree it was built in, whose
+# files the packages are checked against; WORK is a folder of the check's own, made anew.
 set -euo pipefail
 out=$1
-source=$2
-version=$3
-debversion=$4
-arch=$5
-work=$6
+version=$2
+debversion=$3
+arch=$4
+work=$5
+source=$out/fbe-$version
 
 deb=$out/fbe_${debversion}_${arch}.deb
 dbgsym=$out/fbe-dbgsym_${debversion}_${arch}.deb
@@ -123,14 +123,14 @@ for overrides in "$source/debian/fbe.lintian-overrides" "$source/debian/source/l
        END {exit bad}' "$overrides" >&2 || fail "overrides above without a reason"
   # "[package [type]:] tag [context]"
   for tag in $(grep -v -e '^#' -e '^$' "$overrides" | sed 's/^[^:]*: *//; s/ .*//'); do
-    level=$(lintian-explain-tags "$tag" 2>/dev/null | sed -n 's/^\([A-Z]\): .*/\1/p' | head -n1)
+    level=$(lintian-explain-tags "$tag" 2>/dev/null | sed -n "s/^\([A-Z]\): $tag\$/\1/p")
     case $level in
       I | P) ;;
       *) fail "$overrides overrides $tag (level ${level:-unknown}): only info and pedantic may be" ;;
     esac
   done
 done
-if ! lintian --pedantic --info --fail-on error,warning,info,pedantic "$changes" >"$work/lintian" 2>&1; then
+if ! lintian --display-info --pedantic --fail-on error,warning,info,pedantic "$changes" >"$work/lintian" 2>&1; then
   grep -v '^running with root privileges' "$work/lintian" >&2
   fail "lintian reports the lines above"
 fi
@@ -144,14 +144,12 @@ for program in "${programs[@]}"; do
   id=$(readelf -n "$binary" | sed -n 's/.*Build ID: *//p')
   debug=$root/usr/lib/debug/.build-id/${id:0:2}/${id:2}.debug
   [ -f "$debug" ] || fail "no debug symbols of $program"
-  readelf -SW "$debug" | grep -E '\.debug_info ' | grep -qE ' [A-Z]*C[A-Z]* ' \
+  readelf -SW "$debug" 2>/dev/null | grep -E '\.debug_info ' | grep -qE ' [A-Z]*C[A-Z]* ' \
     || fail "the debug information of $program is not compressed"
 done
-for path in "$source" "$out"; do
-  if grep -rlF "$path" "$root/usr/bin" "$root/usr/lib/debug" >&2; then
-    fail "the build's path $path is in the files above"
-  fi
-done
+if grep -rlF "$out" "$root/usr/bin" "$root/usr/lib/debug" >&2; then
+  fail "the build's path $out is in the files above"
+fi
 echo "check-deb: $(basename "$deb"): $(echo "$expected" | wc -l) files, Depends, Recommends," \
      "programs started, Debian's files, lintian --pedantic, desktop entry, metainfo," \
      "hardening and compressed debug symbols checked"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks the installed tree: exactly the files
 # of the list, programs that start and tell the project's version and licence (and a usage

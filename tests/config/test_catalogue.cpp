@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The English catalogue is complete and current: lupdate, run over every source folder into a
 // copy of translations/fbe_en.ts, finds no text without a finished translation (a text added

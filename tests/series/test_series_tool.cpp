@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // fbe-tool program --db on two stations against one throw-away PostgreSQL server and two
 // simulated modules: one series programmed at once without a repeated address, a result

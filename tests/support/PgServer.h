@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A throw-away PostgreSQL server for the tests: initdb and postgres of the newest release
 // installed (/usr/lib/postgresql/<version>/bin) into a temporary folder, listening only on a

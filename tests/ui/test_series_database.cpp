@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A shared series in the window: the production database chosen in its dialog, runs of
 // "Modul programmieren" that take their number from it, and the programming view with and

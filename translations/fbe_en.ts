@@ -31,6 +31,11 @@
         <source> CODE %1: Adresse größer als max. Adresse</source>
         <translation> CODE %1: address above the max. address</translation>
     </message>
+    <message>
+        <source> Adressen zurückgenommen: %1</source>
+        <extracomment>after Undo: the addresses the step had changed, back to their values before it</extracomment>
+        <translation> addresses restored: %1</translation>
+    </message>
 </context>
 <context>
     <name>Configuration</name>
@@ -1839,6 +1844,14 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <source>Modul programmieren</source>
         <translation>Program module</translation>
+    </message>
+    <message>
+        <source> rückgängig: %1</source>
+        <translation> undone: %1</translation>
+    </message>
+    <message>
+        <source> wiederholt: %1</source>
+        <translation> redone: %1</translation>
     </message>
 </context>
 <context>

@@ -28,23 +28,6 @@ namespace {
 QString S(const char* text) { return QString::fromUtf8(text); }
 
 struct CommandTest : TransferTest {
-    // The program as after start-up, its window active, the scripted module behind COM1.
-    void restart()
-    {
-        stop();
-        create();
-        w = main.get();
-        rs = forms.Frs232;
-        w->inittimer->stop();
-        w->settingsPath = path(S("fbe_ini.ini"));
-        useScriptedPort();
-        port.eeprom = {};
-        w->show();
-        w->activateWindow();
-        QApplication::processEvents();
-        ASSERT_EQ(QApplication::activeWindow(), w);
-    }
-
     // The user clicks into a field and types, without Enter and without leaving it.
     static void typeInto(QWidget* field, const QString& text)
     {

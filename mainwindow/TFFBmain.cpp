@@ -677,6 +677,7 @@ void TFFBmain::setupRightColumn(QWidget* c)
     {
         // Wrapped lines keep the left margin; lists of addresses wrap between their items.
         auto* messages = new QTextDocument(Info);
+        messages->setUndoRedoEnabled(false);   // the area is only written by the program
         messages->setDocumentLayout(new MessageLayout(messages));
         Info->setDocument(messages);
     }

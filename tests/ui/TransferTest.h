@@ -12,6 +12,7 @@
 #include "comm/CommTestSupport.h"
 
 #include <QApplication>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace fbe::test {
@@ -70,8 +71,7 @@ struct TransferTest : ProgramTest {
         port.versionLow = 0x05;
         w->show();
         w->activateWindow();
-        QCoreApplication::processEvents();
-        ASSERT_EQ(QApplication::activeWindow(), w);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
     }
 };
 

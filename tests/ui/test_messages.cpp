@@ -391,10 +391,17 @@ TEST_F(MessagesTest, EightLimitedAddressesWrapOnlyBetweenTheirItems)
         EXPECT_TRUE(w->infoLines().at(1).endsWith(S("CODE 8 1099000000000 --> 1023")));
         EXPECT_GE(expectListsWrapBetweenItems(w->Info, row.headings), 2);
         const auto picture = [&](const char* what) {
-            if (!shots.isEmpty())
-                w->centralWidget()->grab(QRect(416, 490, 375, 88))
-                    .save(shots + QStringLiteral("/info-addresses-%1-%2.png")
-                                      .arg(QLatin1String(row.language), QLatin1String(what)));
+            if (shots.isEmpty())
+                return;
+            const QString name = shots + QStringLiteral("/info-addresses-%1-%2")
+                                             .arg(QLatin1String(row.language), QLatin1String(what));
+            w->centralWidget()->grab(QRect(416, 296, 375, 362)).save(name + QStringLiteral(".png"));
+            // The whole list, as scrolling the area shows it.
+            const QSize whole(w->Info->width(), w->Info->height() + 140);
+            const QSize kept = w->Info->size();
+            w->Info->resize(whole);
+            w->Info->grab().save(name + QStringLiteral("-whole.png"));
+            w->Info->resize(kept);
         };
         picture("limited");
 

@@ -77,7 +77,7 @@ void TFFBmain::setupSeries()
     MProtokoll->setCheckable(true);
     MEinstellungen->insertAction(items.value(items.indexOf(MDL) + 1), MProtokoll);
     MEinstellungen->setToolTipsVisible(true);
-    connect(MProtokoll, &QAction::triggered, this, &TFFBmain::MProtokollClick);
+    connect(MProtokoll, &QAction::triggered, this, command(&TFFBmain::MProtokollClick));
 
     // Below the counter, in a panel of the counter's kind: its title in two lines, the box
     // below it. The counter stands beside the first address lines, and the two panels end

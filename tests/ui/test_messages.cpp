@@ -104,25 +104,8 @@ TEST_F(MessagesTest, OneBeepForEveryFailedRunNoneForASuccessOrTheUsersAbbrechen)
         {"no reply",
          [&] { port.responder = [](const ScriptedPort::Command&, int) { return std::vector<quint8>{}; }; },
          false, 1},
-        {"identification refused",
-         [&] {
-             port.responder = [](const ScriptedPort::Command&, int) {
-                 return std::vector<quint8>{0x41, 0x02, 0x05};
-             };
-         },
-         false, 1},
         {"firmware not compatible", [&] { port.versionLow = 0x0A; }, false, 1},
         {"wrong echo of a write", [&] { wrongEcho(); }, false, 1},
-        {"read-back differs",
-         [&] {
-             port.responder = [this](const ScriptedPort::Command& c, int) {
-                 std::vector<quint8> r = port.answer(c);
-                 if (c[0] == 0x28 && c[1] == 7)
-                     r[0] ^= 0x01;
-                 return r;
-             };
-         },
-         false, 1},
         {"checksum of a read",
          [&] {
              port.eeprom = goodImage();
@@ -140,12 +123,6 @@ TEST_F(MessagesTest, OneBeepForEveryFailedRunNoneForASuccessOrTheUsersAbbrechen)
          false, 1},
         // The user ended it and knows.
         {"Abbrechen during the run", [&] { abbrechenDuringTheRun(); }, false, 0},
-        {"Abbrechen during a read",
-         [&] {
-             port.eeprom = goodImage();
-             abbrechenDuringTheRun();
-         },
-         true, 0},
         {"closed before the exchange began",
          [&] { seam.answerNext([](QDialog&) {}); },   // closed by its title bar at once
          false, 0},
@@ -219,13 +196,6 @@ TEST_F(MessagesTest, HandsFreeProgrammingSaysWhenItIsOffAndAFailureIsHeardOnce)
          [&] {
              waitFor(State::WaitingForRemoval);
              w->CBauto->click();
-         },
-         {Success, SeriesOff}, Colour::Normal, 0},
-        {"Datei laden (dialog cancelled)", nullptr,
-         [&] {
-             waitFor(State::WaitingForRemoval);
-             answerNEIN();   // the advanced addresses are not saved
-             w->Mopen->trigger();
          },
          {Success, SeriesOff}, Colour::Normal, 0},
         {"a failed run", [&] { wrongEcho(); }, [&] { waitFor(State::Off); },

@@ -228,13 +228,13 @@ Warnton aus, auch im automatischen Betrieb (dort einmal, und die Automatik schal
 aus); ein mit "Abbrechen" beendeter Vorgang nicht. Wird die Automatik ausgeschaltet, von Hand
 oder durch einen Befehl, steht dort " automatisches Programmieren ausgeschaltet". Ändert das
 Programm selbst Adressen (eine kürzere Codierlänge, ein anderer Sender), nennt es jede
-Änderung: " Adressen begrenzt: CODE&nbsp;1 3000 --> 1023, CODE&nbsp;2 3500 --> 1023". Eine
+Änderung:<br>" Adressen begrenzt: CODE&nbsp;1 3000 --> 1023, CODE&nbsp;2 3500 --> 1023"<br>Eine
 lange Liste wird nur zwischen ihren Einträgen umbrochen.</p>
 <p>Im Menü "Bearbeiten" nimmt "Rückgängig" (Strg+Z) jede Änderung der Konfiguration zurück,
 "Wiederholen" (Strg+Y) führt sie erneut aus. Das Meldungsfeld nennt danach den Schritt
 (" rückgängig: Codierlänge", " wiederholt: Codierlänge"); hatte er Adressen geändert, nennt
-es auch diese: nach dem Rückgängigmachen " Adressen zurückgenommen: CODE&nbsp;1 1023 --> 3000",
-nach dem Wiederholen die Meldung des Schritts erneut, gelb und mit Warnton. Enthält das Feld
+es auch diese: nach dem Rückgängigmachen<br>" Adressen zurückgenommen: CODE&nbsp;1 1023 --> 3000",<br>nach
+dem Wiederholen die Meldung des Schritts erneut, gelb und mit Warnton. Enthält das Feld
 mit dem Cursor &ndash; auch das Kommentarfenster &ndash; eine eigene, noch nicht übernommene
 Eingabe, gelten Strg+Z und Strg+Y nur dieser Eingabe.</p>
 )HTML"),

@@ -44,8 +44,9 @@ inline int expectListsWrapBetweenItems(const QPlainTextEdit* area, const QString
                                           << "\"";
             }
             EXPECT_LE(line.x() + line.naturalTextWidth(), right + 0.5) << shown.toStdString();
-            if (i > 0)
+            if (i > 0) {
                 EXPECT_NEAR(line.x(), first.x() + blank, 1.0) << shown.toStdString();
+            }
         }
         wrapped += layout->lineCount() > 1;
     }

@@ -23,6 +23,18 @@ QString codeList(const QList<int>& codes)
         .arg(names.join(QStringLiteral(", ")), last);
 }
 
+// "CODE 1 3000 --> 1023, CODE 2 3500 --> 1023".
+QString changeItems(const QList<AddressChange>& changes)
+{
+    QStringList items;
+    for (const AddressChange& c : changes)
+        items << QCoreApplication::translate("AddressLimit", "CODE %1 %2 --> %3")
+                     .arg(c.code)
+                     .arg(c.before)
+                     .arg(c.after);
+    return items.join(QStringLiteral(", "));
+}
+
 }  // namespace
 
 QString msgAddressLimited()
@@ -75,19 +87,22 @@ QList<AddressChange> ChangedAddresses(const CodeSlots& before, const CodeSlots& 
     return changes;
 }
 
+QString AddressRestoredLine(const QList<AddressChange>& restored)
+{
+    if (restored.isEmpty())
+        return {};
+    //: after Undo: the addresses the step had changed, back to their values before it
+    return QCoreApplication::translate("AddressLimit", " Adressen zurückgenommen: %1")
+        .arg(changeItems(restored));
+}
+
 QStringList AddressChangeLines(const CodeSlots& before, const CodeSlots& after)
 {
     const QList<AddressChange> changes = ChangedAddresses(before, after);
     if (changes.isEmpty())
         return {};
-    QStringList named;
-    for (const AddressChange& c : changes)
-        named << QCoreApplication::translate("AddressLimit", "CODE %1 %2 --> %3")
-                     .arg(c.code)
-                     .arg(c.before)
-                     .arg(c.after);
     QStringList lines{QCoreApplication::translate("AddressLimit", " Adressen begrenzt: %1")
-                          .arg(named.join(QStringLiteral(", ")))};
+                          .arg(changeItems(changes))};
 
     // Used codes that share an address now and did not all share it before.
     auto used = [&](int n) { return after[size_t(n)].function != FnKeine; };

@@ -52,4 +52,9 @@ QList<AddressChange> ChangedAddresses(const CodeSlots& before, const CodeSlots& 
 //   " gleiche Adresse: CODE 1, CODE 2 und CODE 3; CODE 5 und CODE 6"
 QStringList AddressChangeLines(const CodeSlots& before, const CodeSlots& after);
 
+// The line that names addresses a step taken back brought back, each from its value before
+// to the one restored; empty when there is none:
+//   " Adressen zurückgenommen: CODE 1 1023 --> 3000, CODE 2 1023 --> 3500"
+QString AddressRestoredLine(const QList<AddressChange>& restored);
+
 }  // namespace fbe

@@ -213,6 +213,32 @@ Zähler und die gesendeten Adressen); die Datei lässt sich direkt in einer Tabe
 öffnen. Stehen dort dieselben Adressen schon aus einem erfolgreichen Programmiervorgang, zeigt
 das Programm vorher einen Hinweis.</p>
 )HTML"),
+    QT_TRANSLATE_NOOP("fbe::help", R"HTML(
+<h3>5. EINGABEN, MELDUNGEN und RÜCKGÄNGIG</h3>
+<p>Ein Wert in einem Eingabefeld wird mit Enter oder beim Verlassen des Feldes übernommen.
+Jeder Befehl &ndash; Datei speichern, Datei neu, Datei laden, Modul auslesen, Modul
+programmieren, Drucken, Als PDF speichern, das Beenden auf jedem Weg sowie Rückgängig und
+Wiederholen aus dem Menü &ndash; übernimmt vorher auch einen Wert, der gerade eingetippt, aber
+noch nicht übernommen wurde: im Hauptfenster, im Einstelldialog eines Codes und im
+Kommentarfenster. Die Frage "zuerst sichern ?" berücksichtigt ihn also, und gespeichert,
+gedruckt oder programmiert wird, was Sie sehen.</p>
+<p>Das Meldungsfeld über den Tasten "Modul programmieren" und "Modul auslesen" zeigt die
+Meldungen des Programms: weiß für normale Meldungen, gelb für Warnungen, rot für Fehler.
+Jeder fehlgeschlagene Programmier- oder Lesevorgang gibt mit seiner roten Meldung einen
+Warnton aus, auch im automatischen Betrieb (dort einmal, und die Automatik schaltet sich
+aus); ein mit "Abbrechen" beendeter Vorgang nicht. Wird die Automatik ausgeschaltet, von Hand
+oder durch einen Befehl, steht dort " automatisches Programmieren ausgeschaltet". Ändert das
+Programm selbst Adressen (eine kürzere Codierlänge, ein anderer Sender), nennt es jede
+Änderung:<br>" Adressen begrenzt: CODE&nbsp;1 3000 --> 1023, CODE&nbsp;2 3500 --> 1023"<br>Eine
+lange Liste wird nur zwischen ihren Einträgen umbrochen.</p>
+<p>Im Menü "Bearbeiten" nimmt "Rückgängig" (Strg+Z) jede Änderung der Konfiguration zurück,
+"Wiederholen" (Strg+Y) führt sie erneut aus. Das Meldungsfeld nennt danach den Schritt
+(" rückgängig: Codierlänge", " wiederholt: Codierlänge"); hatte er Adressen geändert, nennt
+es auch diese: nach dem Rückgängigmachen<br>" Adressen zurückgenommen: CODE&nbsp;1 1023 --> 3000",<br>nach
+dem Wiederholen die Meldung des Schritts erneut, gelb und mit Warnton. Enthält das Feld
+mit dem Cursor &ndash; auch das Kommentarfenster &ndash; eine eigene, noch nicht übernommene
+Eingabe, gelten Strg+Z und Strg+Y nur dieser Eingabe.</p>
+)HTML"),
 };
 
 }  // namespace

@@ -103,6 +103,10 @@ public:
     QAction* undoAction = nullptr;        // Ctrl+Z: the editor's own steps taken back
     QAction* redoAction = nullptr;        // Ctrl+Y, Ctrl+Shift+Z
 
+    // Takes an address or time still being typed as leaving its field would (also before a
+    // command of the main window acts on the configuration).
+    void takePendingEntry();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -120,7 +124,6 @@ private:
     bool parallelMode() const;
     int slot() const;
     QDialog* addressDialog() const;     // the active type's, or none
-    void takePendingEntry();            // runs the exit of the field that has the focus
     void updateUndoActions();
 
     // While the editor itself rewrites or hides its fields, or closes, a field losing the

@@ -69,10 +69,14 @@ void addEditMenu(TFFBmain& w)
     w.MBearbeiten = new QMenu(w.menuBar());
     w.MBearbeiten->setObjectName(QStringLiteral("MBearbeiten"));
     w.menuBar()->insertMenu(w.MKomm->menuAction(), w.MBearbeiten);
-    w.MUndo = w.MBearbeiten->addAction(QString(), w.history, &UndoHistory::undo);
+    // Chosen with the mouse, they first commit what was typed into the field with the focus:
+    // the typing becomes a step, which "Rückgängig" then takes back.
+    w.MUndo = w.MBearbeiten->addAction(QString(), w.history,
+                                       w.command([&w] { w.history->undo(); }));
     w.MUndo->setObjectName(QStringLiteral("MUndo"));
     w.MUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    w.MRedo = w.MBearbeiten->addAction(QString(), w.history, &UndoHistory::redo);
+    w.MRedo = w.MBearbeiten->addAction(QString(), w.history,
+                                       w.command([&w] { w.history->redo(); }));
     w.MRedo->setObjectName(QStringLiteral("MRedo"));
     w.MRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});

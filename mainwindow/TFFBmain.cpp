@@ -21,6 +21,7 @@
 #include "mainwindow/PortMenu.h"
 #include "mainwindow/SeriesDatabase.h"
 #include "mainwindow/MenuShortcuts.h"
+#include "mainwindow/MessageLayout.h"
 #include "transmitters/TFFBselect.h"
 
 #include <QAction>
@@ -674,6 +675,13 @@ void TFFBmain::setupRightColumn(QWidget* c)
 
     Info = new QPlainTextEdit(c);
     Info->setObjectName(QStringLiteral("Info"));
+    {
+        // Wrapped lines keep the left margin; lists of addresses wrap between their items.
+        auto* messages = new QTextDocument(Info);
+        messages->setUndoRedoEnabled(false);   // the area is only written by the program
+        messages->setDocumentLayout(new MessageLayout(messages));
+        Info->setDocument(messages);
+    }
     Info->setGeometry(422, 498, 363, 72);
     Info->setReadOnly(true);
     // A message can be selected with the mouse, but Tab passes over the area.
@@ -715,15 +723,15 @@ void TFFBmain::setupMenu()
     MDatei = bar->addMenu(QString());
     MDatei->setObjectName(QStringLiteral("MDatei"));
     MDatei->setSeparatorsCollapsible(false);
-    MNew = MDatei->addAction(QString(), this, &TFFBmain::MNewClick);
-    Mopen = MDatei->addAction(QString(), this, &TFFBmain::MopenClick);
-    Msave = MDatei->addAction(QString(), this, &TFFBmain::MsaveClick);
+    MNew = MDatei->addAction(QString(), this, command(&TFFBmain::MNewClick));
+    Mopen = MDatei->addAction(QString(), this, command(&TFFBmain::MopenClick));
+    Msave = MDatei->addAction(QString(), this, command(&TFFBmain::MsaveClick));
     setupSheetMenu();
     MDatei->addSeparator();
     MDatei->addSeparator();
-    Projektname1 = MDatei->addAction(QString(), this, &TFFBmain::Projektname1Click);
+    Projektname1 = MDatei->addAction(QString(), this, command(&TFFBmain::Projektname1Click));
     MDatei->addSeparator();
-    Mexit = MDatei->addAction(QString(), this, &TFFBmain::MexitClick);
+    Mexit = MDatei->addAction(QString(), this, command(&TFFBmain::MexitClick));
 
     MKomm = bar->addMenu(QString());
     MKomm->setObjectName(QStringLiteral("MKomm"));
@@ -739,40 +747,40 @@ void TFFBmain::setupMenu()
         a->setObjectName(QStringLiteral("MCom%1").arg(n));
         a->setCheckable(true);
         MComGroup->addAction(a);
-        connect(a, &QAction::triggered, this, [this, n] { MComClick(n); });
+        connect(a, &QAction::triggered, this, command([this, n] { MComClick(n); }));
         *coms[n - 1] = a;
     }
     MCom1->setChecked(true);
     MKomm->addSeparator();
-    Mprogram = MKomm->addAction(QString(), this, &TFFBmain::SendButtonClick);
-    Mread = MKomm->addAction(QString(), this, &TFFBmain::ReadButtonClick);
+    Mprogram = MKomm->addAction(QString(), this, command(&TFFBmain::SendButtonClick));
+    Mread = MKomm->addAction(QString(), this, command(&TFFBmain::ReadButtonClick));
 
     MEinstellungen = bar->addMenu(QString());
     MEinstellungen->setObjectName(QStringLiteral("MEinstellungen"));
-    Minfos = MEinstellungen->addAction(QString(), this, &TFFBmain::MinfosClick);
+    Minfos = MEinstellungen->addAction(QString(), this, command(&TFFBmain::MinfosClick));
     Minfos->setCheckable(true);
     Minfos->setChecked(true);
-    MDL = MEinstellungen->addAction(QString(), this, &TFFBmain::MDLClick);
+    MDL = MEinstellungen->addAction(QString(), this, command(&TFFBmain::MDLClick));
     MDL->setCheckable(true);
     MDL->setChecked(true);
     MEinstellungen->addSeparator();
     MViewGroup = new QActionGroup(this);
     MViewGroup->setExclusive(true);
-    Mcomment = MEinstellungen->addAction(QString(), this, &TFFBmain::McommentClick);
-    MProg = MEinstellungen->addAction(QString(), this, &TFFBmain::MProgClick);
+    Mcomment = MEinstellungen->addAction(QString(), this, command(&TFFBmain::McommentClick));
+    MProg = MEinstellungen->addAction(QString(), this, command(&TFFBmain::MProgClick));
     for (QAction* a : {Mcomment, MProg}) {
         a->setCheckable(true);
         MViewGroup->addAction(a);
     }
     Mcomment->setChecked(true);
 
-    MSystem = bar->addAction(QString(), this, &TFFBmain::MSystemClick);
+    MSystem = bar->addAction(QString(), this, command(&TFFBmain::MSystemClick));
 
     MHelp = bar->addMenu(QString());
     MHelp->setObjectName(QStringLiteral("MHelp"));
     MHelp->setToolTipsVisible(true);
-    Mhilfe = MHelp->addAction(QString(), this, &TFFBmain::MhilfeClick);
-    Mabout = MHelp->addAction(QString(), this, &TFFBmain::MaboutClick);
+    Mhilfe = MHelp->addAction(QString(), this, command(&TFFBmain::MhilfeClick));
+    Mabout = MHelp->addAction(QString(), this, command(&TFFBmain::MaboutClick));
 
     const struct {
         QAction* a;
@@ -867,8 +875,8 @@ void TFFBmain::wireFields()
     connect(RBdirektausgabe, &QRadioButton::clicked, this, &TFFBmain::RBdirektausgabeClick);
 
     connect(FBselect, &QToolButton::clicked, this, &TFFBmain::FBselectClick);
-    connect(SendButton, &QPushButton::clicked, this, &TFFBmain::SendButtonClick);
-    connect(ReadButton, &QPushButton::clicked, this, &TFFBmain::ReadButtonClick);
+    connect(SendButton, &QPushButton::clicked, this, command(&TFFBmain::SendButtonClick));
+    connect(ReadButton, &QPushButton::clicked, this, command(&TFFBmain::ReadButtonClick));
 
     for (QObject* o : {static_cast<QObject*>(Panel9), static_cast<QObject*>(Label23),
                        static_cast<QObject*>(Lspeicher1), static_cast<QObject*>(Lspeicher2),
@@ -1067,7 +1075,7 @@ void TFFBmain::clearInfo()
     infoMessageStart_ = -1;
 }
 
-void TFFBmain::addInfo(const QString& line)
+void TFFBmain::addInfo(const QString& line, InfoBreak wrap)
 {
     QTextDocument* doc = Info->document();
     if (infoMessageStart_ < 0) {
@@ -1083,6 +1091,8 @@ void TFFBmain::addInfo(const QString& line)
         }
     }
     Info->appendPlainText(line);
+    if (wrap == InfoBreak::BetweenItems)
+        MessageLayout::markItems(doc->lastBlock());
     // The newest message is seen whole: the area shows the end, but never scrolls past the
     // message's first line; a message longer than the area shows from its start.
     QScrollBar* bar = Info->verticalScrollBar();
@@ -1106,6 +1116,54 @@ QStringList TFFBmain::infoLines() const
     if (text.isEmpty())
         return {};
     return text.split(QLatin1Char('\n'));
+}
+
+QList<TFFBmain::InfoBreak> TFFBmain::infoBreaks() const
+{
+    QList<InfoBreak> breaks;
+    if (Info->document()->isEmpty())
+        return breaks;
+    for (QTextBlock b = Info->document()->firstBlock(); b.isValid(); b = b.next())
+        breaks << (MessageLayout::isItems(b) ? InfoBreak::BetweenItems : InfoBreak::AtBlanks);
+    return breaks;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Commands
+
+std::function<void()> TFFBmain::command(void (TFFBmain::*handler)())
+{
+    return command([this, handler] { (this->*handler)(); });
+}
+
+std::function<void()> TFFBmain::command(std::function<void()> handler)
+{
+    return [this, handler = std::move(handler)] {
+        commitTyping();
+        handler();
+    };
+}
+
+void TFFBmain::commitTyping()
+{
+    // The code editor takes an address or time still being typed.
+    if (forms.FCode && forms.FCode->isVisible())
+        forms.FCode->takePendingEntry();
+    QWidget* focus = focusWidget();
+    if (!focus)
+        return;
+    if (focus == comment) {
+        if (history)
+            history->commitComment();
+        return;
+    }
+    // A field of this window: its exit handler, as when it is left. A field the user has not
+    // typed into since its last commit has nothing to take.
+    const auto field = fieldHooks_.constFind(focus);
+    if (field == fieldHooks_.cend() || !field->exit)
+        return;
+    if (static_cast<QLineEdit*>(focus)->isModified())
+        field->exit();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -113,12 +113,15 @@ public:
 
     // ---- Message area Info ----
     enum class InfoColour { Normal, Error, Warning };
+    // Where a line too long for the area may wrap: at any blank, or (a list of items such as
+    // " Adressen begrenzt: CODE 1 3000 --> 1023, ...") only between its items (MessageLayout).
+    enum class InfoBreak { AtBlanks, BetweenItems };
     static QColor infoColourValue(InfoColour colour);   // white, RGB(254,80,75), yellow
     void clearInfo();                                   // empties the area (colour unchanged)
     // Adds one line. The lines added in one go (before the program waits for the user again)
     // are one message: the area shows the newest message whole, or from its first line when
     // it is longer than the area.
-    void addInfo(const QString& line);
+    void addInfo(const QString& line, InfoBreak wrap = InfoBreak::AtBlanks);
     void setInfoColour(InfoColour colour);
     InfoColour infoColour() const { return infoColour_; }
     QStringList infoLines() const;
@@ -140,6 +143,16 @@ public:
     void requestRefresh();
     // Number of FormPaint runs so far (for tests and the benchmark).
     int formPaintCount() const { return formPaintCount_; }
+
+    // ---- Commands ----
+    // Every command of the window (its menu items, their keys and the transfer buttons) runs
+    // through command(): what was typed into the field that has the focus (this window's,
+    // the code editor's, the comment) and not yet committed is committed first, exactly as
+    // leaving the field would commit it, so that the command acts on what the user sees.
+    // Closing the window commits it the same way (FormClose).
+    std::function<void()> command(void (TFFBmain::*handler)());
+    std::function<void()> command(std::function<void()> handler);
+    void commitTyping();
 
     // ---- Window-level commands (TFFBmain.cpp) ----
     void MinfosClick();
@@ -484,6 +497,11 @@ private:
     void showSeriesLock();
     void showSeriesState();
     void seriesEnded(const QString& why);
+    // Hands-free programming is off: the last run's message, why it ended (if not by itself
+    // or by the user), and " automatisches Programmieren ausgeschaltet".
+    void showSeriesOff(const QString& why);
+    // The lines of the message area with the way each of them wraps.
+    QList<InfoBreak> infoBreaks() const;
     void wireFields();
     void takeTransferResult();            // FormPaint step 1
     void showStatusLine();
@@ -507,6 +525,7 @@ private:
     int infoMessageStart_ = -1;           // first line of the message being added, or -1
     bool infoMessageEndPosted_ = false;
     QStringList seriesResult_;            // the last hands-free run's message
+    QList<InfoBreak> seriesResultBreaks_;
     InfoColour seriesResultColour_ = InfoColour::Normal;
     int formPaintCount_ = 0;
     int transfersTaken_ = 0;

@@ -244,7 +244,10 @@ void TFFBmain::showAddressChanges(const CodeSlots& before, bool limitedByLength)
     if (limitedByLength)
         addInfo(msgAddressLimited());
     for (const QString& line : named)
-        addInfo(line);
+        addInfo(line, InfoBreak::BetweenItems);
+    // Undo and redo of the step say what became of these addresses.
+    if (history)
+        history->noteAddressChanges(before, cfg.codes, limitedByLength);
 }
 
 void TFFBmain::bitanzahlKeyUp()

@@ -377,6 +377,9 @@ void TFFBmain::inittimerTimer()
 
 bool TFFBmain::FormClose()
 {
+    // However the program is closed (its menu, its keys, the title bar), what was typed and
+    // not yet committed counts, and the question below sees it.
+    commitTyping();
     if (!changedCheckGoesOn(*this))
         return false;
     stopSeries();

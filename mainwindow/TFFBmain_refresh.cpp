@@ -10,6 +10,7 @@
 #include "config/Formatting.h"
 #include "config/ImageCodec.h"
 #include "config/Refresh.h"
+#include "dialogs/Seam.h"
 #include "dialogs/Uwarnung.h"
 #include "mainwindow/MainStyle.h"
 #include "mainwindow/PortMenu.h"
@@ -166,6 +167,11 @@ void TFFBmain::takeTransferResult()
     clearInfo();
     // The message is kept German (the production log holds it); shown in the language in use.
     addInfo(TransferProtocol::shown(out.message));
+    // A failed run is heard, as every failure is: an operator at the bench is often not
+    // looking at the screen. One that the user ended knows it.
+    if (out.failed
+        && out.message.section(QLatin1Char('\n'), 0, 0) != TransferProtocol::msgAborted())
+        seam.beep();
     if (out.firmwareWarning != FirmwareWarning::None && forms.Fwarnung) {
         TFwarnung& w = *forms.Fwarnung;
         w.clearLines();

@@ -9,9 +9,11 @@
 // the last run's message and below it what the program waits for, each state's line in
 // place of the one before; a module found starts its run with an empty area. While a menu
 // or dialog is open no poll goes out, and the area says so. "Modul programmieren" and
-// "Modul auslesen" are locked. A failed run ends the mode with its message and a beep, as
-// does a port that goes away; "Datei neu", loading a file, another port and closing the
-// program end it (stopSeries), after the question about unsaved changes.
+// "Modul auslesen" are locked. A failed run ends the mode with its message and its beep (the
+// run's own: no second one), a port that goes away ends it with a beep; "Datei neu", loading
+// a file, another port and closing the program end it (stopSeries), after the question about
+// unsaved changes. However it ends, " automatisches Programmieren ausgeschaltet" takes the
+// place of the line of what it waited for.
 #include "mainwindow/TFFBmain.h"
 
 #include "comm/BytePort.h"
@@ -76,7 +78,7 @@ void TFFBmain::setupSeries()
     MProtokoll->setCheckable(true);
     MEinstellungen->insertAction(items.value(items.indexOf(MDL) + 1), MProtokoll);
     MEinstellungen->setToolTipsVisible(true);
-    connect(MProtokoll, &QAction::triggered, this, &TFFBmain::MProtokollClick);
+    connect(MProtokoll, &QAction::triggered, this, command(&TFFBmain::MProtokollClick));
 
     // Below the counter, in a panel of the counter's kind: its title in two lines, the box
     // below it. The counter stands beside the first address lines, and the two panels end
@@ -117,7 +119,11 @@ void TFFBmain::setupSeries()
             forms.Frs232->setKeepPortOpen(false);
         // The run's message stays while the program waits for the next module.
         seriesResult_ = infoLines();
+        seriesResultBreaks_ = infoBreaks();
         seriesResultColour_ = infoColour();
+        // Switched off while the run went on: said below its message.
+        if (!seriesOn())
+            showSeriesOff(QString());
         return ok;
     };
     connect(series, &SeriesProgrammer::stateChanged, this, &TFFBmain::seriesStateChanged);
@@ -207,6 +213,7 @@ void TFFBmain::CBautoClick()
     clearInfo();
     setInfoColour(InfoColour::Normal);
     seriesResult_.clear();
+    seriesResultBreaks_.clear();
     seriesResultColour_ = InfoColour::Normal;
     BytePort& port = forms.Frs232->bytePort();
     const int number = portNumberFromName(comPortName);
@@ -228,11 +235,16 @@ void TFFBmain::seriesStateChanged()
     if (state == SeriesProgrammer::State::Programming) {
         // The module found starts its run with an empty area.
         seriesResult_.clear();
+        seriesResultBreaks_.clear();
         seriesResultColour_ = InfoColour::Normal;
         clearInfo();
         setInfoColour(InfoColour::Normal);
     } else if (state != SeriesProgrammer::State::Off) {
         showSeriesState();
+    } else {
+        // What the mode waited for is over. A failed run and a lost port say more below
+        // (seriesEnded).
+        showSeriesOff(QString());
     }
 }
 
@@ -256,20 +268,30 @@ void TFFBmain::showSeriesState()
         return;
     clearInfo();
     setInfoColour(seriesResultColour_);
-    for (const QString& result : std::as_const(seriesResult_))
-        addInfo(result);
+    for (int i = 0; i < seriesResult_.size(); ++i)
+        addInfo(seriesResult_.at(i), seriesResultBreaks_.value(i, InfoBreak::AtBlanks));
     addInfo(line);
+}
+
+void TFFBmain::showSeriesOff(const QString& why)
+{
+    clearInfo();
+    setInfoColour(why.isEmpty() ? seriesResultColour_ : InfoColour::Error);
+    for (int i = 0; i < seriesResult_.size(); ++i)
+        addInfo(seriesResult_.at(i), seriesResultBreaks_.value(i, InfoBreak::AtBlanks));
+    if (!why.isEmpty())
+        addInfo(why);
+    addInfo(tr(MsgSeriesOff));
 }
 
 void TFFBmain::seriesEnded(const QString& why)
 {
-    // The failed run's message stands in the message area already.
+    // A failed run was heard with its own message (one beep for it, none more); a port lost
+    // while the mode waited is heard here.
+    if (why.isEmpty())
+        return;
     seam.beep();
-    if (!why.isEmpty()) {
-        setInfoColour(InfoColour::Error);
-        addInfo(why);
-    }
-    addInfo(tr(MsgSeriesOff));
+    showSeriesOff(why);
 }
 
 }  // namespace fbe

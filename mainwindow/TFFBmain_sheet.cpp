@@ -48,10 +48,10 @@ void reportFailure(TFFBmain& w, const QString& message, const QString& reason)
 
 void TFFBmain::setupSheetMenu()
 {
-    Mdrucken = MDatei->addAction(QString(), this, &TFFBmain::MdruckenClick);
+    Mdrucken = MDatei->addAction(QString(), this, command(&TFFBmain::MdruckenClick));
     Mdrucken->setObjectName(QStringLiteral("Mdrucken"));
     Mdrucken->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    Mpdf = MDatei->addAction(QString(), this, &TFFBmain::MpdfClick);
+    Mpdf = MDatei->addAction(QString(), this, command(&TFFBmain::MpdfClick));
     Mpdf->setObjectName(QStringLiteral("Mpdf"));
 }
 

@@ -4,6 +4,7 @@
 
 #include "config/ImageCodec.h"
 #include "config/Refresh.h"
+#include "dialogs/Seam.h"
 #include "editors/TFCode.h"
 #include "mainwindow/Forms.h"
 #include "mainwindow/TFFBmain.h"
@@ -20,7 +21,9 @@
 #include <QUndoCommand>
 #include <QUndoStack>
 
+#include <algorithm>
 #include <iterator>
+#include <utility>
 
 namespace fbe {
 
@@ -189,6 +192,12 @@ public:
 
     const StepName& name() const { return name_; }
     quint64 serial() const { return serial_; }
+    const Snapshot& before() const { return before_; }
+    const Snapshot& after() const { return after_; }
+
+    // The address changes the program named during the step (a later refresh may add the
+    // step's own consequence).
+    mutable QList<AddressNote> notes;
 
 private:
     UndoHistory& history_;
@@ -225,6 +234,7 @@ void UndoHistory::begin(const StepName& name)
     recordVisit();
     before_ = snapshotOf(w_.cfg);
     name_ = name;
+    notes_.clear();
 }
 
 void UndoHistory::commit()
@@ -233,18 +243,93 @@ void UndoHistory::commit()
         return;
     if (--depth_ > 0)
         return;
-    record(before_, name_);
+    record(before_, name_, std::exchange(notes_, {}));
     if (visiting_)
         visitBefore_ = before_;
 }
 
-void UndoHistory::record(Snapshot& before, const StepName& name)
+void UndoHistory::record(Snapshot& before, const StepName& name, QList<AddressNote> notes)
 {
     Snapshot after = snapshotOf(w_.cfg);
     if (!differ(before, after))
         return;
-    stack_->push(new Command(*this, before, after, name, ++serial_));
+    auto* step = new Command(*this, before, after, name, ++serial_);
+    step->notes = std::move(notes);
+    stack_->push(step);
     before = std::move(after);
+}
+
+void UndoHistory::commitComment()
+{
+    if (!visiting_)
+        return;
+    recordVisit();
+    clearTypingHistory(w_.comment);
+}
+
+void UndoHistory::noteAddressChanges(const CodeSlots& before, const CodeSlots& after,
+                                     bool limitedByLength)
+{
+    if (applying_)
+        return;
+    const AddressNote note{before, after, limitedByLength};
+    if (depth_ > 0) {
+        notes_ << note;
+        return;
+    }
+    // A refresh after the step has ended (a dialog's step, the window activated again) shows
+    // what the step's snapshot already holds: the note belongs to that step.
+    const int i = stack_->index();
+    if (i == 0 || i != stack_->count())
+        return;
+    const auto* last = static_cast<const Command*>(stack_->command(i - 1));
+    for (int n = 1; n <= 8; ++n) {
+        if (last->after().cfg.codes[size_t(n)].address != after[size_t(n)].address)
+            return;
+    }
+    last->notes << note;
+}
+
+void UndoHistory::tell(const Command& step, bool undone)
+{
+    using Colour = TFFBmain::InfoColour;
+    w_.clearInfo();
+    w_.setInfoColour(Colour::Normal);
+    w_.addInfo(undone ? QCoreApplication::translate("Undo", " rückgängig: %1").arg(step.name().text())
+                      : QCoreApplication::translate("Undo", " wiederholt: %1").arg(step.name().text()));
+    if (step.notes.isEmpty())
+        return;
+    if (undone) {
+        // The codes the step's lines named, from their value now back to the one restored.
+        QList<int> named;
+        for (const AddressNote& note : step.notes) {
+            for (const AddressChange& c : ChangedAddresses(note.before, note.after)) {
+                if (!named.contains(c.code))
+                    named << c.code;
+            }
+        }
+        std::sort(named.begin(), named.end());
+        QList<AddressChange> restored;
+        for (int n : named) {
+            const quint64 from = step.after().cfg.codes[size_t(n)].address;
+            const quint64 to = step.before().cfg.codes[size_t(n)].address;
+            if (from != to)
+                restored << AddressChange{n, from, to};
+        }
+        const QString line = AddressRestoredLine(restored);
+        if (!line.isEmpty())
+            w_.addInfo(line, TFFBmain::InfoBreak::BetweenItems);
+        return;
+    }
+    // Redone: the step's lines again, as when it was made.
+    w_.seam.beep();
+    w_.setInfoColour(Colour::Warning);
+    for (const AddressNote& note : step.notes) {
+        if (note.limitedByLength)
+            w_.addInfo(msgAddressLimited());
+        for (const QString& line : AddressChangeLines(note.before, note.after))
+            w_.addInfo(line, TFFBmain::InfoBreak::BetweenItems);
+    }
 }
 
 void UndoHistory::recordVisit()
@@ -273,6 +358,7 @@ void UndoHistory::leaveComment()
 void UndoHistory::clear()
 {
     stack_->clear();
+    notes_.clear();
     serial_ = 0;
     if (depth_ > 0)
         before_ = snapshotOf(w_.cfg);
@@ -289,9 +375,11 @@ void UndoHistory::undo()
     recordVisit();
     if (!stack_->canUndo())
         return;
+    const auto* step = static_cast<const Command*>(stack_->command(stack_->index() - 1));
     stack_->undo();
     if (visiting_)
         visitBefore_ = snapshotOf(w_.cfg);
+    tell(*step, true);
 }
 
 void UndoHistory::redo()
@@ -303,9 +391,11 @@ void UndoHistory::redo()
     recordVisit();
     if (!stack_->canRedo())
         return;
+    const auto* step = static_cast<const Command*>(stack_->command(stack_->index()));
     stack_->redo();
     if (visiting_)
         visitBefore_ = snapshotOf(w_.cfg);
+    tell(*step, false);
 }
 
 bool UndoHistory::canUndo() const
@@ -390,7 +480,9 @@ bool UndoHistory::eventFilter(QObject* watched, QEvent* event)
             else
                 leaveComment();
         }
-        return false;
+        if (type == QEvent::FocusIn || type == QEvent::FocusOut)
+            return false;
+        // Its keys are decided below, as in every other field.
     }
     // Text dropped into the comment without entering it is a visit of its own.
     if (type == QEvent::Drop && w_.comment && watched == w_.comment->viewport()

@@ -20,9 +20,17 @@
 //
 // Steps may nest (a handler that calls another); the outermost one names the step. While a
 // field holds typing of its own that is not committed, Ctrl+Z and Ctrl+Y are the field's;
-// otherwise they are the history's (see the event filter).
+// otherwise they are the history's (see the event filter). The comment follows the same
+// rule: its keys are its own only while it holds typing of its own.
+//
+// After a step is taken back or redone, the message area says so (" rückgängig: Sperrzeit",
+// " wiederholt: Sperrzeit"). A step during which the program changed used addresses (and
+// named them, TFFBmain::showAddressChanges) says more: taken back, which addresses came back
+// (" Adressen zurückgenommen: CODE 1 1023 --> 3000"); redone, the lines the step showed when
+// it was made, yellow with a beep.
 #pragma once
 
+#include "config/AddressLimit.h"
 #include "config/Configuration.h"
 
 #include <QObject>
@@ -126,6 +134,17 @@ public:
     void setLocked(bool locked);
     bool locked() const { return locked_; }
 
+    // What was typed into the comment counts as entered, as leaving it would count it (a
+    // step of its own; its typing is no longer the comment's to take back). The comment
+    // keeps the focus and its visit goes on.
+    void commitComment();
+
+    // The program changed the addresses of used codes and named them (limitedByLength: the
+    // code length limited them). Kept with the step under way, or with the step just made
+    // when the change is that step's consequence shown by a later refresh.
+    void noteAddressChanges(const CodeSlots& before, const CodeSlots& after,
+                            bool limitedByLength);
+
 signals:
     // Anything the menu shows changed: a step made, taken back, redone, or the lock.
     void changed();
@@ -136,9 +155,18 @@ protected:
 private:
     class Command;
     friend class Command;
+    // Addresses the program changed during a step, as it named them.
+    struct AddressNote {
+        CodeSlots before;
+        CodeSlots after;
+        bool limitedByLength = false;
+    };
     void apply(const Snapshot& snapshot);
-    // Makes a step of what changed since before, named name; before becomes the state now.
-    void record(Snapshot& before, const StepName& name);
+    // Makes a step of what changed since before, named name, with the address changes noted
+    // meanwhile; before becomes the state now.
+    void record(Snapshot& before, const StepName& name, QList<AddressNote> notes = {});
+    // The message area after a step was taken back (undone) or redone.
+    void tell(const Command& step, bool undone);
     // The visit of the comment: from entering it to leaving it. A step made meanwhile by a
     // handler (a hands-free programming run) or taken back ends the visit's step so far.
     void enterComment();
@@ -151,6 +179,7 @@ private:
     int depth_ = 0;
     Snapshot before_;
     StepName name_{Step::Code};
+    QList<AddressNote> notes_;    // of the step under way
     bool visiting_ = false;
     Snapshot visitBefore_;
     bool applying_ = false;

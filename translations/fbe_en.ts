@@ -31,6 +31,11 @@
         <source> CODE %1: Adresse größer als max. Adresse</source>
         <translation> CODE %1: address above the max. address</translation>
     </message>
+    <message>
+        <source> Adressen zurückgenommen: %1</source>
+        <extracomment>after Undo: the addresses the step had changed, back to their values before it</extracomment>
+        <translation> addresses restored: %1</translation>
+    </message>
 </context>
 <context>
     <name>Configuration</name>
@@ -1839,6 +1844,14 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <source>Modul programmieren</source>
         <translation>Program module</translation>
+    </message>
+    <message>
+        <source> rückgängig: %1</source>
+        <translation> undone: %1</translation>
+    </message>
+    <message>
+        <source> wiederholt: %1</source>
+        <translation> redone: %1</translation>
     </message>
 </context>
 <context>
@@ -3797,6 +3810,58 @@ line in the file fbe-protokoll.csv in the folder of the configuration file (time
 message, file, project name, firmware, counter and the addresses sent); the file opens directly
 in a spreadsheet. If the same addresses are already there from a successful programming, the
 program shows a notice beforehand.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h3&gt;5. EINGABEN, MELDUNGEN und RÜCKGÄNGIG&lt;/h3&gt;
+&lt;p&gt;Ein Wert in einem Eingabefeld wird mit Enter oder beim Verlassen des Feldes übernommen.
+Jeder Befehl &amp;ndash; Datei speichern, Datei neu, Datei laden, Modul auslesen, Modul
+programmieren, Drucken, Als PDF speichern, das Beenden auf jedem Weg sowie Rückgängig und
+Wiederholen aus dem Menü &amp;ndash; übernimmt vorher auch einen Wert, der gerade eingetippt, aber
+noch nicht übernommen wurde: im Hauptfenster, im Einstelldialog eines Codes und im
+Kommentarfenster. Die Frage &quot;zuerst sichern ?&quot; berücksichtigt ihn also, und gespeichert,
+gedruckt oder programmiert wird, was Sie sehen.&lt;/p&gt;
+&lt;p&gt;Das Meldungsfeld über den Tasten &quot;Modul programmieren&quot; und &quot;Modul auslesen&quot; zeigt die
+Meldungen des Programms: weiß für normale Meldungen, gelb für Warnungen, rot für Fehler.
+Jeder fehlgeschlagene Programmier- oder Lesevorgang gibt mit seiner roten Meldung einen
+Warnton aus, auch im automatischen Betrieb (dort einmal, und die Automatik schaltet sich
+aus); ein mit &quot;Abbrechen&quot; beendeter Vorgang nicht. Wird die Automatik ausgeschaltet, von Hand
+oder durch einen Befehl, steht dort &quot; automatisches Programmieren ausgeschaltet&quot;. Ändert das
+Programm selbst Adressen (eine kürzere Codierlänge, ein anderer Sender), nennt es jede
+Änderung:&lt;br&gt;&quot; Adressen begrenzt: CODE&amp;nbsp;1 3000 --&gt; 1023, CODE&amp;nbsp;2 3500 --&gt; 1023&quot;&lt;br&gt;Eine
+lange Liste wird nur zwischen ihren Einträgen umbrochen.&lt;/p&gt;
+&lt;p&gt;Im Menü &quot;Bearbeiten&quot; nimmt &quot;Rückgängig&quot; (Strg+Z) jede Änderung der Konfiguration zurück,
+&quot;Wiederholen&quot; (Strg+Y) führt sie erneut aus. Das Meldungsfeld nennt danach den Schritt
+(&quot; rückgängig: Codierlänge&quot;, &quot; wiederholt: Codierlänge&quot;); hatte er Adressen geändert, nennt
+es auch diese: nach dem Rückgängigmachen&lt;br&gt;&quot; Adressen zurückgenommen: CODE&amp;nbsp;1 1023 --&gt; 3000&quot;,&lt;br&gt;nach
+dem Wiederholen die Meldung des Schritts erneut, gelb und mit Warnton. Enthält das Feld
+mit dem Cursor &amp;ndash; auch das Kommentarfenster &amp;ndash; eine eigene, noch nicht übernommene
+Eingabe, gelten Strg+Z und Strg+Y nur dieser Eingabe.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h3&gt;5. ENTRIES, MESSAGES and UNDO&lt;/h3&gt;
+&lt;p&gt;A value in an entry field is taken with Enter or when you leave the field. Every command
+&amp;ndash; Save file, New file, Open file, Read module, Program module, Print, Save as PDF,
+quitting in any way, and Undo and Redo chosen from the menu &amp;ndash; first takes a value that
+has just been typed but not yet taken as well: in the main window, in a code&apos;s settings dialog
+and in the comment window. The question &quot;save it first ?&quot; therefore counts it, and what is
+saved, printed or programmed is what you see.&lt;/p&gt;
+&lt;p&gt;The message area above the buttons &quot;Program module&quot; and &quot;Read module&quot; shows the program&apos;s
+messages: white for normal messages, yellow for warnings, red for errors. Every programming or
+reading that fails sounds a warning tone with its red message, also in automatic mode (there
+once, and the automatic mode switches itself off); one ended with &quot;Cancel&quot; does not. When the
+automatic mode is switched off, by hand or by a command, the area says &quot; automatic programming
+switched off&quot;. When the program changes addresses itself (a shorter code length, another
+transmitter), it names each change:&lt;br&gt;&quot; Addresses limited: CODE&amp;nbsp;1 3000 --&gt; 1023,
+CODE&amp;nbsp;2 3500 --&gt; 1023&quot;&lt;br&gt;A long list wraps only between its items.&lt;/p&gt;
+&lt;p&gt;In the menu &quot;Edit&quot;, &quot;Undo&quot; (Ctrl+Z) takes back every change to the configuration, &quot;Redo&quot;
+(Ctrl+Y) makes it again. The message area then names the step (&quot; undone: Code length&quot;,
+&quot; redone: Code length&quot;); if the step changed addresses, it names them too: after an
+undo&lt;br&gt;&quot; addresses restored: CODE&amp;nbsp;1 1023 --&gt; 3000&quot;,&lt;br&gt;after a redo the step&apos;s message
+again, in yellow and with a warning tone. While the field with the cursor &amp;ndash; the comment window
+included &amp;ndash; holds an entry of its own that has not been taken yet, Ctrl+Z and Ctrl+Y act on
+that entry only.&lt;/p&gt;
 </translation>
     </message>
 </context>

@@ -4,6 +4,8 @@
 // on a large screen every window is exactly as designed; where a window does not fit, it
 // fits the free area and every control can still be reached; kept positions come onto the
 // free area; a three-position switch takes the half that was clicked in a scrolled dialog.
+#include "ui/FieldInput.h"
+#include "ui/MessageCheck.h"
 #include "ui/ProgramWindows.h"
 
 #include "config/AddressBits.h"
@@ -455,5 +457,30 @@ TEST_F(ScreenTest, AWindowOfFixedSizeIsMeasuredByItsSize)
             << w->objectName().toStdString();
         const QPoint kept(100, area.bottom() + 1 - outer.height());
         EXPECT_EQ(ScreenFit::placeOnScreen(kept, outer), kept) << w->objectName().toStdString();
+    }
+}
+
+// Eight used codes of a 40-bit file, the code length set to 10, at 100 % and at 200 %: the
+// message naming the limited addresses wraps between its items only, in from the frame.
+TEST_F(ScreenTest, LimitedAddressesWrapBetweenTheirItemsAtEveryScale)
+{
+    const quint64 addresses[] = {1099511627775ULL, 1099508627766ULL, 5000, 1099500000000ULL,
+                                 2047, 1099511620000ULL, 4096, 1099000000000ULL};
+    for (const char* name : {"1-gross", "2-klein"}) {
+        SCOPED_TRACE(name);
+        ASSERT_NO_FATAL_FAILURE(showOn(screenNamed(name)));
+        cfg.activeType = typ::Uni16;
+        cfg.current() = cfg.types[typ::Uni16];
+        for (int n = 1; n <= 8; ++n)
+            cfg.codes[size_t(n)] = {addresses[n - 1], true, false, false, false, FnEin, 1, false, 0};
+        main->FormPaint();
+        fbe::test::leave(main->bitanzahl, QStringLiteral("10"));
+        QCoreApplication::processEvents();
+        ASSERT_EQ(main->infoLines().size(), 3);
+        EXPECT_GE(fbe::test::expectListsWrapBetweenItems(
+                      main->Info, {QStringLiteral(" Adressen begrenzt: "),
+                                   QString::fromUtf8(" gleiche Adresse: ")}),
+                  2);
+        stop();
     }
 }

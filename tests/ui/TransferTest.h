@@ -12,6 +12,8 @@
 #include "ProgramWindows.h"
 #include "comm/CommTestSupport.h"
 
+#include <QApplication>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace fbe::test {
@@ -47,6 +49,31 @@ struct TransferTest : ProgramTest {
     }
 
     int transferShows() const { return shows(rs); }
+
+    // The program as after start-up once more, with the scripted module (its EEPROM erased)
+    // and the window shown and active: one row of a table each.
+    void restart()
+    {
+        stop();
+        create();
+        w = main.get();
+        rs = forms.Frs232;
+        w->inittimer->stop();
+        w->settingsPath = path(QStringLiteral("fbe_ini.ini"));
+        useScriptedPort();
+        port.eeprom = {};
+        port.commands.clear();
+        port.sentFromHandler.clear();
+        port.sent.clear();
+        port.responder = nullptr;
+        port.afterByte = nullptr;
+        port.openSucceeds = true;
+        port.versionHigh = 0x02;
+        port.versionLow = 0x05;
+        w->show();
+        w->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    }
 };
 
 }  // namespace fbe::test

@@ -675,7 +675,8 @@ TEST_F(SafeguardTest, EveryMessageOfSeveralLinesIsSeenWhole)
           QStringLiteral(" Adressen begrenzt: CODE 1 3000 --> 1023, CODE 2 3500 --> 1023"),
           QStringLiteral(" gleiche Adresse: CODE 1 und CODE 2")},
          true},
-        {"lost-again", lost + QStringList{again}, false},
+        // Six lines and more in every font: longer than the area.
+        {"lost-again", lost + QStringList{again} + lost, false},
     };
     w->show();
     QScrollBar* bar = w->Info->verticalScrollBar();

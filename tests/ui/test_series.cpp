@@ -574,9 +574,9 @@ TEST_F(SeriesTest, AnAdapterPulledOutWhilePollingEndsTheMode)
     const int beeps = seam.beeps;
     line.hangUp();
     ASSERT_TRUE(runUntil([&] { return state() == State::Off; }));
+    // What the mode waited for is over: its line gives way to the reason and the mode's end.
     EXPECT_EQ(w->infoLines(),
-              (QStringList{Waiting, QStringLiteral(" Verbindung zur Schnittstelle verloren"),
-                           SeriesOff}));
+              (QStringList{QStringLiteral(" Verbindung zur Schnittstelle verloren"), SeriesOff}));
     EXPECT_EQ(w->infoColour(), TFFBmain::InfoColour::Error);
     EXPECT_EQ(seam.beeps, beeps + 1);
     EXPECT_FALSE(w->CBauto->isChecked());

@@ -410,3 +410,63 @@ TEST_F(UndoTest, TheEditMenuSitsAfterTheFileMenu)
     EXPECT_EQ(cfg.sperrzeit, 2);
     EXPECT_FALSE(w->MRedo->isEnabled());
 }
+
+// With the focus in the comment, Ctrl+Z and Ctrl+Y are the comment's only while it holds
+// typing of its own; otherwise they take back and redo the last step, as in every field.
+TEST_F(UndoTest, TheCommentKeepsTheKeysOnlyForItsOwnTyping)
+{
+    w->McommentClick();
+    struct Row {
+        const char* what;
+        std::function<void()> inTheComment;   // the focus comes into the comment, and ...
+        std::function<void()> afterCtrlZ;
+        std::function<void()> afterCtrlY;
+    };
+    const QString shown = w->comment->toPlainText();
+    const std::vector<Row> rows{
+        {"clicked into, nothing typed", [this] { w->comment->setFocus(Qt::MouseFocusReason); },
+         [this] {
+             EXPECT_EQ(cfg.sperrzeit, 0);
+             EXPECT_EQ(w->infoLines(), QStringList{S(" rückgängig: Sperrzeit")});
+         },
+         [this] { EXPECT_EQ(cfg.sperrzeit, 50); }},
+        {"typed into", [this] { typeInto(w->comment, S("Tor 2 ")); },
+         [&] {
+             EXPECT_EQ(w->comment->toPlainText(), shown);
+             EXPECT_EQ(cfg.sperrzeit, 50);
+             EXPECT_EQ(w->MUndo->text(), S("&Rückgängig: Sperrzeit"));
+         },
+         [&] { EXPECT_EQ(w->comment->toPlainText(), S("Tor 2 ") + shown); }},
+        // Left with Tab and entered again: the typing is a step, no longer the comment's.
+        {"typed into, left and entered again",
+         [this] {
+             typeInto(w->comment, S("Tor 2 "));
+             QTest::keyClick(w->comment, Qt::Key_Tab);
+             ASSERT_NE(QApplication::focusWidget(), w->comment);
+             w->comment->setFocus(Qt::MouseFocusReason);
+         },
+         [&] {
+             EXPECT_EQ(w->comment->toPlainText(), shown);
+             EXPECT_EQ(w->MRedo->text(), S("&Wiederholen: Kommentar"));
+             EXPECT_EQ(w->infoLines(), QStringList{S(" rückgängig: Kommentar")});
+         },
+         [&] {
+             EXPECT_EQ(w->comment->toPlainText(), S("Tor 2 ") + shown);
+             EXPECT_EQ(w->infoLines(), QStringList{S(" wiederholt: Kommentar")});
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        NeueDatei(cfg);
+        w->history->clear();
+        w->FormPaint();
+        w->pruefanzahl->setFocus();
+        leave(w->sperrzeit, S("500"));
+        row.inTheComment();
+        ASSERT_EQ(QApplication::focusWidget(), w->comment);
+        ctrlZ();
+        row.afterCtrlZ();
+        ctrlY();
+        row.afterCtrlY();
+    }
+}

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Work for the main window's first showing, done while the start-up timer runs.
 //

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // For measuring the start-up (bench/bench_startup): with FBE_STARTUP_PROBE set in the
 // environment, the process prints "shown <ns> <width>x<height>" once the window has painted

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Time and memory of fbe-tool and of a load on the largest legal input: files of 1 MiB made
 // of line ends (a comment of a million empty lines), of one comment line of 1 MiB, and a JSON

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the production log adds to every programming run: the search of the whole log for an
 // earlier run of the same address set, and the room for the line reserved, before the run;

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a shared series adds to a programming run: taking the module's number before it and
 // recording the run after it, against a PostgreSQL server on this computer (a throw-away
@@ -132,7 +133,7 @@ int main(int argc, char** argv)
         server = std::make_unique<test::PgServer>();
         if (!server->running()) {
             std::fprintf(stderr, "no PostgreSQL server: %s\n",
-                         qPrintable(server->available() ? server->error() : server->skipReason()));
+                         qPrintable(server->error()));
             return 2;
         }
         uri = server->uri(QString());

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The byte-wise serial line that the module transfer talks over. The program uses
 // SerialPortService; tests use a scripted port that answers like a module.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Which of the listed ports can be opened: asked each time the menu "&Kommunikation" opens.
 #pragma once

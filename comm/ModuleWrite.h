@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What "Modul programmieren" does before the transfer starts; shared by the main window and
 // the command line so that both program the same image.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Why a serial port could not be opened, in the words the program shows: the message area's
 // second line below "Fehler bei Öffnen von Com-Port: ...", the tooltip of a greyed port item

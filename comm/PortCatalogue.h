@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The serial ports the program offers, in the order of the menu "&COM port auswählen" and of
 // "fbe-tool ports": COM1 .. COM4 with the devices PortNames maps them to, then the ports the

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Names of the serial ports. The program calls its ports "COM1".."COM4" in the menu, the
 // status line and the settings file; the device behind each name is, on Windows, the port

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's serial port: COM1..COM4 or a system port given by its device path, at 14400
 // baud, 8 data bits, no parity, one stop bit, no flow control, DTR and RTS asserted where the

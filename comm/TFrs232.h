@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer window "Datenübertragung läuft ...": shows the step and the progress of one
 // exchange with the module while the protocol (TransferProtocol) runs over the serial port.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The time a transfer runs on: a monotonic clock and one-shot timers, both on the thread of
 // the event loop. The program runs on the system's; a test can give a transfer a clock of its

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One exchange with the receiver module over a byte port: identify the module and check its
 // firmware version, then write the transmit buffer and read it back (operation 1), or read

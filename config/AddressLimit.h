@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Addresses and the code length: an address above 2^bits - 1 is one the transmitter can
 // never send. Lowering the code length limits the addresses to it; a configuration that

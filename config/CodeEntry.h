@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Entries of the code and function editor: the slot's address and the time of the timed
 // functions ("1:1 (Tastend)" with its run-on time, "Impuls" with its duration).

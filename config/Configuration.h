@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration of one receiver module: code slots, transmitter type table, basic
 // settings and the four 256-byte EEPROM images. One instance exists per process; the main

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The ".fbe" configuration file: text lines of decimal numbers with the image on lines
 // 101..356, the project name on line 999, "--*--" on line 1000, the comment lines and a

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Number and time formatting shared by the codec, the file and the windows. Numbers are
 // shown with the German decimal comma whatever the system locale is.

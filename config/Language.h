@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The language of the program's texts: German (the texts as written in the code) or English
 // (the catalogue translations/fbe_en.ts, built into every program).

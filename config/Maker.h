@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The maker's contact texts, shown by the main window, the information, help and
 // transmitter selection windows, and written into the signature line of every file.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The production log "fbe-protokoll.csv": one line for every programming run, written for
 // spreadsheets as German users open them directly. UTF-8 with a byte order mark, ";" between

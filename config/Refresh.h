@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window's display refresh does to the configuration itself. The window calls
 // these before it shows the state; anything else that encodes a configuration (the

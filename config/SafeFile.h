@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Replacing a file on disk as a whole, reading one within a bound, and the reasons a file
 // cannot be written or read.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file "fbe_ini.ini": the last configuration file, the program options, the
 // serial port, the working folder, the wait-state value and the screen positions of the

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Text from a file on a terminal. A control character in a project name or a comment (ESC,
 // BEL, a C1 control such as CSI) would be taken by the terminal as a command: it could set

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The transmitter types of the selection window by name: the model and its first line
 // ("Mini-Handsender MHS 4", "4-Kanal; 12 Bit Codierung"), in the language in use. The

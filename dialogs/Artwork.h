@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's pictures, compiled in from resources/fbe.qrc: the six transmitter glyphs,
 // the window icon and the code position marker.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Common ground of the program's dialogs: the references every window receives, the
 // activation step on each showing, and one close path.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "&Einstellungen" -> "Produktions&datenbank ...": the PostgreSQL database of a shared series
 // (server, port, database, user) and this station's name. "Verbinden" tries the connection

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The one place where the windows meet the desktop: the system beep, modal showing,
 // message boxes, file and print dialogs, the web browser and the list of serial ports. The

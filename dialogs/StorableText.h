@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Entry of the texts that the configuration file carries, the project name and the comment:
 // a character that the file cannot hold (config/Cp1252) is refused as it is typed, pasted or

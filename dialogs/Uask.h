@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The yes/no question: a centred text on yellow and the buttons "JA" and "NEIN !"; the
 // question before unsaved changes are lost has a third button "Abbrechen" to their right.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The project name: Enter stores the edit as the project name, Escape leaves it unchanged.
 // A visit that changed the name is one step of the history.

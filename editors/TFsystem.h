@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The system base settings ("System Grundeinstellungen"): the decoder parameters of the
 // current transmitter type record -- code length, reference and data pulse limits, waits,

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The menu "&Bearbeiten" between "&Datei" and "&Kommunikation": "&Rückgängig" (Ctrl+Z) and
 // "&Wiederholen" (Ctrl+Y, Ctrl+Shift+Z), each naming the step it takes back or redoes

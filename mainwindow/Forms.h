@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's windows. Each exists once for the whole run; the program entry creates the
 // main window first and then the others in a fixed order, and hands this table to every

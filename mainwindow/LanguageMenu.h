@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The submenu "&Sprache" at the end of "&Einstellungen", after a separator: "wie System",
 // "Deutsch", "English", one of them checked. A choice takes effect at once: the catalogues

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The system's serial ports in the main window's menu "&COM port auswählen": below the four
 // items COM1 .. COM4 and a separator, one radio item per port that the system reports or

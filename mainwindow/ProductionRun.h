@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What "Modul programmieren" adds to a programming run when the production log is kept
 // ("&Produktionsprotokoll führen"): the record of the run and its line in fbe-protokoll.csv

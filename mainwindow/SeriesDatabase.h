@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's side of a shared series ("&Einstellungen" -> "Produktions&datenbank ..."):
 // the connection of settings line 10, the number of each run, and what the programming view

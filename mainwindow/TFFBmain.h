@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the whole configuration of the receiver module on one fixed screen, the
 // in-place basic settings, the code table, the right-hand information column and the menu.

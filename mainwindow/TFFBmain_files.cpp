@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // File commands (new, open, save) with the guard against losing unsaved changes, the
 // start-up step with the settings file, and shutdown.

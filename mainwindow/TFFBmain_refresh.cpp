@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The display refresh of the main window: every control rewritten from the configuration.
 // The state part of each refresh lives in config/Refresh; here it is only shown.

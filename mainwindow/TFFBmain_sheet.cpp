@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration on paper: "&Drucken ..." prints the sheet through the system's print
 // dialog, "Als PD&F speichern ..." writes it as a PDF file. The sheet itself (what it shows

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every text of the main window in the language in use: retranslateUi() runs in the
 // constructor and again on every change of the language.

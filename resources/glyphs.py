@@ -1,3 +1,4 @@
+# SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the program's pictures: the six transmitter glyphs, the window icon and the code
 # position marker. Run it from anywhere; it rewrites the .svg files beside itself.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Results that could not be recorded yet: a module was programmed, then the production
 // database went away. Each waits in one line of a queue file until the next connection to

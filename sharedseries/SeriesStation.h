@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One station's part in a shared series, the same for the window and fbe-tool: before a
 // run, take the module's number; after it, record the result.

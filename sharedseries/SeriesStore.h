@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where a shared series is kept, in the program's own words: find or start a series, take
 // its next number, record a run, count and list its runs. The rest of the program never

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the printed configuration sheet shows, as texts and marks: taken from the
 // configuration once, then painted by SheetPainter on paper, into a PDF or a picture.

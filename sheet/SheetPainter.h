@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Paints the configuration sheet: one A4 page in portrait, laid out in millimetres. The PDF
 // writer, the printer and the preview picture all paint through paintSheet, so paper, file

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The receiver module as the simulator plays it: 256 bytes of EEPROM and the three commands
 // Identify (00 FF 14), Write byte (32 address data) and Read byte (28 address 00), with the

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // fbe-module-sim: a simulated receiver module on a pseudo-terminal. Prints the terminal's
 // device path on the first line of stdout and answers the module's commands until it gets

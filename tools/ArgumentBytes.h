@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The raw bytes of the command line. Qt decodes the arguments as UTF-8 and opens and writes
 // files under names encoded as UTF-8 again; a name that is not valid UTF-8 would come back

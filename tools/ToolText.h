@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of fbe-tool, in the language of its environment (LANGUAGE, LC_ALL, LC_MESSAGES,
 // LANG): the help, every message and the labels of show, diff, ports and series.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // fbe-tool program FILE --port PORT and fbe-tool read --port PORT FILE: programming and
 // reading a module from the command line, as "Modul programmieren" and "Modul auslesen" do in

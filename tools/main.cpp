@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // fbe-tool: the command-line companion of the configuration program. It writes, shows,
 // programs and reads configuration files without the windows.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Common ground of the address dialogs (1-, 2-, 4-key, SVS 3-key and programmable
 // transmitters). The code editor copies the address of the slot it edits into the scratch

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The drawn parts of the address dialogs: the board picture, the picture buttons that sit on
 // it (switches, solder bridges) and the keys of a transmitter, all painted from SVG drawings,

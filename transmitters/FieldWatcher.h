@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Entry, exit and Enter-key handling of the one-line edits of the transmitter and system
 // dialogs. An exit handler runs whenever the user leaves a field that he entered, whether or

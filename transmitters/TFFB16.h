@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Address dialog of the PC-programmable 1..16-key transmitter (type 16): the code length of
 // the type and the code address of the slot being edited, typed in decimal and bounded to

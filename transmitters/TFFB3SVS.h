@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Address dialog of the SVS 3-key hand transmitter (type 10): the board with eight
 // three-position switches, each setting a pair of code bits, and the transmitter with its

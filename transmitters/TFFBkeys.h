@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The address dialogs of the 1-, 2- and 4-key hand transmitters (TFFB1, TFFB2, TFFB4). They
 // share one mechanism and differ only in their layout: which switch, solder bridge or key sets

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The choice of the transmitter type ("Auswahl Sender"): six rows, one per known type, in
 // the order 1-key, 2-key, SVS 3-key, 4-key, programmable, programmable high power. A click on

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Build-time helper: renders the program's SVG icon to PNG files of the icon theme's sizes.
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the circuit boards of the hand transmitters and the pictures of their switches, solder
 # bridges and keys as SVG. Each board marks where a clickable element belongs with an

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers of the communication tests: the event loop, a scripted byte port that answers
 // like a module, and a simulated module process on a pseudo-terminal.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Whole transfers through a real pseudo-terminal against fbe-module-sim, the serial port
 // service and the COM port probe.

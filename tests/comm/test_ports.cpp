@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The serial ports the program offers: the merge and naming of the list, the reasons of a
 // failed open, and a line lost in the middle of a transfer.

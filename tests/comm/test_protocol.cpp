@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer protocol against a scripted module: wire sequence, timing of the commands,
 // progress, every failure and the version bounds.

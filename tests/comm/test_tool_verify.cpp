@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // fbe-tool verify against fbe-module-sim: a module that holds what programming the file
 // writes, one that differs, and reads that fail.

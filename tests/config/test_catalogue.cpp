@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The English catalogue is complete and current: lupdate, run over every source folder into a
 // copy of translations/fbe_en.ts, finds no text without a finished translation (a text added
@@ -14,13 +15,16 @@
 namespace {
 
 // The folders of the program's code: every top-level folder but the tests, benchmarks,
-// build folders and the catalogue itself.
+// build folders (also the Debian build's obj-<triplet>), the Debian packaging and the
+// catalogue itself.
 QStringList sourceFolders(const QString& root)
 {
-    static const QRegularExpression skipped(QStringLiteral("^(tests|bench|build.*|translations)$"));
+    static const QRegularExpression skipped(
+        QStringLiteral("^(tests|bench|build.*|translations|debian)$"));
     QStringList folders;
     for (const QString& name : QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        if (!skipped.match(name).hasMatch())
+        if (!skipped.match(name).hasMatch()
+            && !QFile::exists(QDir(root).filePath(name + QStringLiteral("/CMakeCache.txt"))))
             folders << QDir(root).filePath(name);
     return folders;
 }

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The language the program starts in: the menu's choice kept in the settings, else the first
 // German or English language of the desktop, else German.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The production log file: its fields as a spreadsheet reads them, appending, and the search
 // for an earlier run of the same address set.

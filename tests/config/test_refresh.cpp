@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the display refresh does to the configuration, and the taking over of a transfer
 // result: decode, firmware check, counter and address advance.

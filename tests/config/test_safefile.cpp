@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Replacing files: the old file's rights and links are kept, a protected file is left alone,
 // and every failure says why.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // fbe-tool build and diff: configurations as data. build is the inverse of show --json and
 // gives exactly the file the window saves; diff names the settings two files differ in.

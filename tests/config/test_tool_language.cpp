@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // fbe-tool speaks the language of its environment: its help, messages and labels are German
 // or English; what scripts read (exit codes, JSON) and the files it writes are the same in

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The bash completion of fbe-tool offers what each place of the command line takes.
 #

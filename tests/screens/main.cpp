@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Entry of the screen tests: one QApplication on four offscreen screens side by side, as
 // technicians' machines have them. Each screen's scaling follows from its logical dpi, as a

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The windows on screens of every size and scaling (the four screens of main.cpp): at 100 %
 // on a large screen every window is exactly as designed; where a window does not fit, it

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The series store as a double: the series and runs in memory, with the rules of the real
 // store (one number per take, no address set taken twice unless its runs failed, the first

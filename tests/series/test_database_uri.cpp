@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The production database's URI: what reaches the driver, what the view shows, and that the
 // URI written back reaches the same database without the password.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // fbe-tool run as a process, as a script would run it: its exit code, stdout and stderr.
 // QtCore only, for the configuration tests and the communication tests alike.

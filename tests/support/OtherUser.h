@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A part of a test run as a user without privileges. The super-user (CI runs the tests as
 // root) may open and write anything, so a missing permission can only be met by another user:

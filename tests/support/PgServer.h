@@ -1,14 +1,16 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A throw-away PostgreSQL server for the tests: initdb and postgres from
-// /usr/lib/postgresql/15/bin into a temporary folder, listening only on a Unix socket in
-// that folder (no TCP port), run as "nobody" when the tests run as root (the server refuses
-// root), stopped and removed at the end. Never the system's own cluster.
+// A throw-away PostgreSQL server for the tests: initdb and postgres of the newest release
+// installed (/usr/lib/postgresql/<version>/bin) into a temporary folder, listening only on a
+// Unix socket in that folder (no TCP port), run as "nobody" when the tests run as root (the
+// server refuses root), stopped and removed at the end. Never the system's own cluster. A
+// machine without the server fails the tests that need it, with the reason: they never pass
+// unseen.
 //
 // Set up as an administrator would for the program: a database "produktion" in which the
 // role "fbe" may create nothing but owns the schema "fbe".
 //
 //   PgServer& pg = PgServer::shared();
-//   if (!pg.available()) GTEST_SKIP() << pg.skipReason();
 //   ASSERT_TRUE(pg.running()) << pg.error();
 //   pg.uri("Station A")   // postgresql://fbe@/produktion?host=<folder>&application_name=...
 #pragma once
@@ -22,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QUrl>
+#include <QVersionNumber>
 
 #include <grp.h>
 #include <pwd.h>
@@ -32,7 +35,7 @@ namespace fbe::test {
 
 class PgServer {
 public:
-    static constexpr const char* BinDir = "/usr/lib/postgresql/15/bin";
+    static constexpr const char* InstallRoot = "/usr/lib/postgresql";
     static constexpr int Port = 54329;   // names the socket file only
 
     // One server for the whole test program, started on first use.
@@ -42,11 +45,15 @@ public:
         return server;
     }
 
-    PgServer()
+    PgServer() : binDir_(newestBinDir(QLatin1String(InstallRoot)))
     {
-        if (!QFileInfo(bin("postgres")).isExecutable() || !QFileInfo(bin("initdb")).isExecutable())
+        if (binDir_.isEmpty()) {
+            fault(QStringLiteral("PostgreSQL not installed: no %1/<version>/bin with postgres and "
+                                 "initdb (Debian package postgresql; scripts/setup installs it)")
+                      .arg(QLatin1String(InstallRoot))
+                      .toUtf8());
             return;
-        available_ = true;
+        }
         if (!dir_.isValid() || !runAsNobodyWhenRoot()) {
             fault("no folder for the server, or no user nobody to run it");
             return;
@@ -69,11 +76,31 @@ public:
     PgServer(const PgServer&) = delete;
     PgServer& operator=(const PgServer&) = delete;
 
-    bool available() const { return available_; }
-    QString skipReason() const
+    // The folder of the server's programs, empty when none is installed.
+    QString binDir() const { return binDir_; }
+
+    // The bin folder of the newest release below ROOT whose server programs are there:
+    // release folders are numbers ("15", "16"; "9.6" before 10), compared as numbers.
+    static QString newestBinDir(const QString& root)
     {
-        return QStringLiteral("PostgreSQL 15 not installed (%1/postgres): scripts/setup installs it")
-            .arg(QLatin1String(BinDir));
+        QString best;
+        QVersionNumber bestVersion;
+        const QStringList releases = QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        for (const QString& release : releases) {
+            qsizetype suffix = 0;
+            const QVersionNumber version = QVersionNumber::fromString(release, &suffix);
+            if (version.isNull() || suffix != release.size())
+                continue;
+            const QString bin = root + QLatin1Char('/') + release + QStringLiteral("/bin");
+            if (!QFileInfo(bin + QStringLiteral("/postgres")).isExecutable()
+                || !QFileInfo(bin + QStringLiteral("/initdb")).isExecutable())
+                continue;
+            if (best.isEmpty() || version > bestVersion) {
+                best = bin;
+                bestVersion = version;
+            }
+        }
+        return best;
     }
     bool running() const { return server_.state() == QProcess::Running && ready_; }
     QString error() const { return QString::fromUtf8(error_); }
@@ -154,10 +181,7 @@ public:
     }
 
 private:
-    static QString bin(const char* name)
-    {
-        return QLatin1String(BinDir) + QLatin1Char('/') + QLatin1String(name);
-    }
+    QString bin(const char* name) const { return binDir_ + QLatin1Char('/') + QLatin1String(name); }
     QString dataDir() const { return dir_.filePath(QStringLiteral("data")); }
 
     bool fault(const QByteArray& why)
@@ -192,10 +216,10 @@ private:
         });
     }
 
+    QString binDir_;
     QTemporaryDir dir_{QDir::tempPath() + QStringLiteral("/fbe-pg-XXXXXX")};
     QProcess server_;
     QByteArray error_;
-    bool available_ = false;
     bool ready_ = false;
     uid_t uid_ = 0;
     gid_t gid_ = 0;

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How a user fills a one-line field in the window tests: typing and leaving with Tab,
 // typing and pressing Enter, clicking into a field and out again.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A fixture for the program's transfers as the user starts them in the main window: the
 // windows as after start-up, a scripted module behind the transfer window on request, and

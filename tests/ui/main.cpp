@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Entry of the window tests: one QApplication for all tests, offscreen unless the caller
 // chose a platform. Offscreen, the tests run on one screen of 1280 x 1024 at 100 %, on which

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The basic settings edited in place in the main window: what each field accepts, how it
 // bounds and writes back its entry, and what the check boxes and radio pairs store.

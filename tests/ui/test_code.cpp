@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The code and function editor: opened from a code row, editing one slot at a time, with
 // the address limit, the time entry, stepping through the codes and parallel mode.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's command line: "fbe FILE" loads FILE at start instead of asking about the
 // last file; "fbe --desktop" keeps the settings file and the working folder in a folder of

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program on any desktop: a dark desktop theme leaves the windows in the colours of their
 // design; the menu commands have the keyboard shortcuts desktop users expect.

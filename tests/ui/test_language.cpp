@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The menu "&Sprache": a choice changes every window's texts at once, is written to settings
 // line 9 at the end and comes back at the next start.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: what each refresh shows, the taking over of a transfer result, the
 // window's own commands and the code table's clicks and keys.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The system's serial adapters in the menu "&COM port auswählen": listed below COM1 .. COM4
 // with their description, greyed with the reason when they cannot be opened, chosen as the

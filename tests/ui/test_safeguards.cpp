@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // No lost work and no silent misconfiguration, as the user meets it in the windows: a read
 // that fails changes nothing, a read over unsaved changes asks first, addresses stay within

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Series production in the window: the production log of "Modul programmieren", the warning
 // against programming one address set twice, and hands-free programming of module after

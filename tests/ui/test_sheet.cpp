@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration sheet: what its PDF says (as pdftotext reads it), one A4 page with
 // embedded fonts; fbe-tool sheet; printing and saving it from the window.

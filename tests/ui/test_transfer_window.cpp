@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer window as the user reaches it: "Modul programmieren" and "Modul auslesen" in
 // the main window, the steps and gauges it shows, every way of ending it early, the

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The transmitter selection and the address dialogs of the hand transmitters (1-, 2-, 4-key,
 // SVS 3-key) and of the programmable transmitter.

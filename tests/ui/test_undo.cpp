@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2009-2026 Varnel Funktechnik GmbH
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Rückgängig" and "Wiederholen": every kind of change the user makes in the window taken back
 // with Ctrl+Z and redone with Ctrl+Y, whole; the keys inside fields; the history's depth;
